@@ -1,0 +1,120 @@
+#include "options.h"
+
+#include "scale_catalogue.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace corvane::cli {
+
+namespace {
+
+struct ScaleName {
+    std::string_view name;
+    std::string_view listText;
+};
+
+constexpr std::array<ScaleName, 6> ScaleNames{{
+    {"tempered-diatonic", "Tempérée Diatonique"},
+    {"tempered-chromatic", "Tempérée Chromatique"},
+    {"natural-diatonic", "Naturelle   Diatonique"},
+    {"natural-chromatic", "Naturelle   Chromatique"},
+    {"pythagorean-diatonic", "Pythagore Diatonique"},
+    {"pythagorean-chromatic", "Pythagore Chromatique"},
+}};
+
+// Number of UTF-8 code points; a separator is one character.
+std::size_t CodePoints(std::string_view text)
+{
+    std::size_t count = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U)
+            ++count;
+    return count;
+}
+
+UsageError Error(std::string message) { return UsageError{std::move(message)}; }
+
+} // namespace
+
+std::string ScaleTextFor(const std::string& name)
+{
+    for (const ScaleName& entry : ScaleNames)
+        if (entry.name == name)
+            return std::string(entry.listText);
+    if (fret::FindScaleChoice(name) != nullptr)
+        return name;
+    return {};
+}
+
+ParseResult ParseOptions(const std::vector<std::string>& arguments)
+{
+    Options options;
+    bool haveLength = false;
+    bool haveScale = false;
+
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        std::string name = arguments[at];
+        std::optional<std::string> value;
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (name.rfind("--", 0) != 0)
+            return {std::nullopt, Error("unexpected argument '" + name + "'")};
+        if (const auto equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (at + 1 < arguments.size()) {
+            value = arguments[++at];
+        }
+        if (name != "--length" && name != "--scale" && name != "--mode" && name != "--format" &&
+            name != "--separator")
+            return {std::nullopt, Error("unknown option '" + name + "'")};
+        if (!value)
+            return {std::nullopt, Error("option '" + name + "' needs a value")};
+
+        if (name == "--length") {
+            options.lengthText = *value;
+            haveLength = true;
+        } else if (name == "--scale") {
+            options.scaleText = ScaleTextFor(*value);
+            if (options.scaleText.empty())
+                return {std::nullopt, Error("unknown scale '" + *value + "'")};
+            haveScale = true;
+        } else if (name == "--mode") {
+            if (*value == "sol")
+                options.mode = Mode::Sol;
+            else if (*value == "do")
+                options.mode = Mode::Do;
+            else if (*value == "none")
+                options.mode = Mode::None;
+            else
+                return {std::nullopt, Error("unknown mode '" + *value + "'")};
+        } else if (name == "--format") {
+            if (*value == "text")
+                options.format = Format::Text;
+            else if (*value == "csv")
+                options.format = Format::Csv;
+            else if (*value == "json")
+                options.format = Format::Json;
+            else
+                return {std::nullopt, Error("unknown format '" + *value + "'")};
+        } else {
+            if (CodePoints(*value) != 1)
+                return {std::nullopt, Error("the separator must be one character")};
+            options.separator = *value;
+        }
+    }
+
+    if (options.help)
+        return {options, std::nullopt};
+    if (!haveLength)
+        return {std::nullopt, Error("--length is required")};
+    if (!haveScale)
+        return {std::nullopt, Error("--scale is required")};
+    return {options, std::nullopt};
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,137 @@
+#include "table_output.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace corvane::cli {
+
+namespace {
+
+std::string_view ModeName(Mode mode)
+{
+    switch (mode) {
+    case Mode::Sol:
+        return "sol";
+    case Mode::Do:
+        return "do";
+    case Mode::None:
+        break;
+    }
+    return "none";
+}
+
+std::string CsvField(std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(field);
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string JsonString(std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20) {
+            quoted += "\\u00";
+            quoted += Hex[byte >> 4];
+            quoted += Hex[byte & 0xF];
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+// Width on a terminal, counting one column per UTF-8 code point.
+std::size_t Columns(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+        }));
+}
+
+std::string PadLeft(std::string_view text, std::size_t width)
+{
+    const std::size_t columns = Columns(text);
+    return std::string(width > columns ? width - columns : 0, ' ') + std::string(text);
+}
+
+} // namespace
+
+std::string FormatCsv(const FretTable& table)
+{
+    std::string out = "slot,position,note\n";
+    for (const FretRow& row : table.rows) {
+        out += std::to_string(row.slot);
+        out += ',';
+        out += CsvField(row.position);
+        out += ',';
+        out += CsvField(row.note);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string FormatJson(const FretTable& table)
+{
+    std::string out = "{\"length\": " + JsonString(table.lengthText) +
+                      ", \"scale\": " + JsonString(table.scaleText) + ", \"mode\": " +
+                      JsonString(ModeName(table.mode)) + ", \"slots\": [";
+    bool first = true;
+    for (const FretRow& row : table.rows) {
+        if (!first)
+            out += ", ";
+        first = false;
+        out += "{\"slot\": " + std::to_string(row.slot) +
+               ", \"position\": " + JsonString(row.position) +
+               ", \"note\": " + JsonString(row.note) + "}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+std::string FormatText(const FretTable& table)
+{
+    static constexpr std::string_view SlotHeading = "Frette";
+    static constexpr std::string_view PositionHeading = "Position";
+    static constexpr std::string_view NoteHeading = "Note";
+
+    std::string out = table.scaleText + " - longueur vibrante " + table.lengthText;
+    if (table.mode != Mode::None)
+        out += table.mode == Mode::Sol ? ", mode Sol" : ", mode Do";
+    out += "\n\n";
+
+    std::size_t positionWidth = Columns(PositionHeading);
+    for (const FretRow& row : table.rows)
+        positionWidth = std::max(positionWidth, Columns(row.position));
+
+    const bool withNotes = table.mode != Mode::None;
+    out += std::string(SlotHeading) + "  " + PadLeft(PositionHeading, positionWidth);
+    if (withNotes)
+        out += "  " + std::string(NoteHeading);
+    out += '\n';
+    for (const FretRow& row : table.rows) {
+        out += PadLeft(std::to_string(row.slot), Columns(SlotHeading)) + "  " +
+               PadLeft(row.position, positionWidth);
+        if (withNotes)
+            out += "  " + row.note.substr(row.note.empty() ? 0 : 1);
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace corvane::cli
