@@ -1,0 +1,155 @@
+// Runs the built corvane-frets as a user or a script would.
+
+#include "worked_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <locale.h>
+#include <string>
+#include <sys/wait.h>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ShellQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the command under the given locale, whatever this test's own is.
+Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& locale = "C")
+{
+    const std::string errPath
+        = testing::TempDir() + "corvane-frets-" + std::to_string(getpid()) + ".err";
+    std::string command = "env -u LANG -u LANGUAGE -u LC_NUMERIC LC_ALL=" + locale + " "
+        + ShellQuoted(CORVANE_FRETS_PATH);
+    for (const std::string& argument : arguments)
+        command += " " + ShellQuoted(argument);
+    command += " 2>" + ShellQuoted(errPath) + " </dev/null";
+
+    Outcome outcome;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot run " << command;
+        return outcome;
+    }
+    char buffer[4096];
+    for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        outcome.out.append(buffer, read);
+    const int status = pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    std::remove(errPath.c_str());
+    return outcome;
+}
+
+std::string ExpectedCsv(std::size_t scale, int modeCode)
+{
+    std::string csv = "slot,position,note\n";
+    for (const worked::Row& row : worked::Rows650(scale, modeCode))
+        csv += std::to_string(row.slot) + "," + std::string(row.position) + ","
+            + std::string(row.note) + "\n";
+    return csv;
+}
+
+bool FrenchLocaleInstalled()
+{
+    const locale_t french = newlocale(LC_NUMERIC_MASK, "fr_FR.UTF-8", static_cast<locale_t>(0));
+    if (french != static_cast<locale_t>(0))
+        freelocale(french);
+    return french != static_cast<locale_t>(0);
+}
+
+class WorkedCsv : public testing::TestWithParam<std::tuple<std::size_t, int>> { };
+
+// Under French settings too: csv keeps the period unless told otherwise.
+TEST_P(WorkedCsv, MatchesTheWorkedTable)
+{
+    const auto [scale, modeCode] = GetParam();
+    const Outcome run = RunFrets(
+        { "--length", "650", "--scale", std::string(worked::Scales[scale].commandName), "--mode",
+            modeCode == 1       ? "sol"
+                : modeCode == 2 ? "do"
+                                : "none",
+            "--format", "csv" },
+        FrenchLocaleInstalled() ? "fr_FR.UTF-8" : "C");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ExpectedCsv(scale, modeCode));
+    EXPECT_EQ(run.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllScales, WorkedCsv,
+    testing::Combine(testing::Range<std::size_t>(0, 6), testing::Values(1, 2, 0)));
+
+TEST(CorvaneFrets, ExitStatusTellsRunTimeErrorsFromUsageErrors)
+{
+    const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
+        { { "--length", "922337203685478", "--scale", "tempered-diatonic" }, 1,
+            "corvane-frets: Erreur d'exécution '6' : Dépassement de capacité\n" },
+        { { "--length", "700000000000000", "--scale", "pythagorean-chromatic", "--format", "csv" },
+            1, "corvane-frets: Erreur d'exécution '6' : Dépassement de capacité\n" },
+        { {}, 2, "usage: corvane-frets --length TEXT --scale SCALE" },
+        { { "--length", "650", "--scale", "baroque" }, 2, "usage: corvane-frets" },
+        { { "--length", "650", "--scale", "tempered-diatonic", "--separator", "ab" }, 2,
+            "usage: corvane-frets" },
+    };
+    for (const auto& [arguments, status, message] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const Outcome run = RunFrets(arguments);
+        EXPECT_EQ(run.status, status);
+        EXPECT_EQ(run.out, "");
+        if (status == 1)
+            EXPECT_EQ(run.err, message);
+        else
+            EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
+}
+
+TEST(CorvaneFrets, LargestLengthAndHelpSucceed)
+{
+    const Outcome largest = RunFrets(
+        { "--length", "922337203685477", "--scale", "tempered-chromatic", "--format", "json" });
+    EXPECT_EQ(largest.status, 0) << largest.err;
+    EXPECT_EQ(largest.out.rfind("{\"length\": \"922337203685476.9664\"", 0), 0U) << largest.out;
+    EXPECT_NE(largest.out.find("\"slot\": 24, \"position\": \"691752902764069.7856\""),
+        std::string::npos);
+
+    const Outcome help = RunFrets({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: corvane-frets", 0), 0U) << help.out;
+}
+
+TEST(CorvaneFrets, TextTakesTheRegionalSeparatorUnlessOneIsGiven)
+{
+    const std::vector<std::string> arguments { "--length", "650", "--scale", "tempered-diatonic" };
+    EXPECT_NE(RunFrets(arguments).out.find(" 216.177 "), std::string::npos);
+    if (!FrenchLocaleInstalled())
+        GTEST_SKIP()
+            << "the fr_FR.UTF-8 locale is not installed (scripts/install-deps generates it)";
+
+    const Outcome french = RunFrets(arguments, "fr_FR.UTF-8");
+    EXPECT_EQ(french.status, 0);
+    EXPECT_NE(french.out.find(" 216,177 "), std::string::npos) << french.out;
+    EXPECT_EQ(french.out.find('.'), std::string::npos) << french.out;
+
+    std::vector<std::string> withSeparator = arguments;
+    withSeparator.insert(withSeparator.end(), { "--separator", "." });
+    EXPECT_NE(RunFrets(withSeparator, "fr_FR.UTF-8").out.find(" 216.177 "), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+#include "options.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using corvane::cli::Format;
+using corvane::cli::Mode;
+using corvane::cli::ParseOptions;
+using Arguments = std::vector<std::string>;
+
+struct Good {
+    Arguments arguments;
+    std::string lengthText;
+    std::string scaleText;
+    Mode mode;
+    Format format;
+    std::optional<std::string> separator;
+};
+
+TEST(ParseOptions, AcceptsBothSpellingsAndEveryScaleName)
+{
+    const Good cases[] = {
+        { { "--length", "650", "--scale", "tempered-chromatic" }, "650", "Tempérée Chromatique",
+            Mode::Do, Format::Text, std::nullopt },
+        { { "--length=650 mm", "--scale=natural-diatonic", "--mode=sol", "--format=csv",
+              "--separator=," },
+            "650 mm", "Naturelle   Diatonique", Mode::Sol, Format::Csv, "," },
+        { { "--format", "json", "--mode", "none", "--scale", "pythagorean-chromatic", "--length",
+              "1e3" },
+            "1e3", "Pythagore Chromatique", Mode::None, Format::Json, std::nullopt },
+        { { "--length", "650", "--scale", "Naturelle   Chromatique" }, "650",
+            "Naturelle   Chromatique", Mode::Do, Format::Text, std::nullopt },
+        // A negative length is a value, not an option.
+        { { "--length", "-650", "--scale", "tempered-diatonic", "--mode", "do" }, "-650",
+            "Tempérée Diatonique", Mode::Do, Format::Text, std::nullopt },
+        // One character, two bytes.
+        { { "--length", "650", "--scale", "pythagorean-diatonic", "--separator", "\u066B" }, "650",
+            "Pythagore Diatonique", Mode::Do, Format::Text, "\u066B" },
+    };
+    for (const Good& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const auto result = ParseOptions(c.arguments);
+        ASSERT_TRUE(result.options) << result.error->message;
+        EXPECT_EQ(result.options->lengthText, c.lengthText);
+        EXPECT_EQ(result.options->scaleText, c.scaleText);
+        EXPECT_EQ(result.options->mode, c.mode);
+        EXPECT_EQ(result.options->format, c.format);
+        EXPECT_EQ(result.options->separator, c.separator);
+        EXPECT_FALSE(result.options->help);
+    }
+    for (const char* flag : { "--help", "-h" }) {
+        const auto result = ParseOptions({ flag });
+        ASSERT_TRUE(result.options) << flag;
+        EXPECT_TRUE(result.options->help);
+    }
+}
+
+TEST(ParseOptions, RejectsWhatItCannotUse)
+{
+    const Arguments valid { "--length", "650", "--scale", "tempered-diatonic" };
+    auto with = [&](Arguments more) {
+        more.insert(more.begin(), valid.begin(), valid.end());
+        return more;
+    };
+    const std::pair<Arguments, const char*> cases[] = {
+        { {}, "--length" },
+        { { "--scale", "tempered-diatonic" }, "--length is required" },
+        { { "--length", "650" }, "--scale is required" },
+        { { "--length", "650", "--scale", "tempered" }, "unknown scale 'tempered'" },
+        { { "--length", "650", "--scale", "Tempérée diatonique" }, "unknown scale" },
+        { with({ "--mode", "Sol" }), "unknown mode" },
+        { with({ "--format", "xml" }), "unknown format" },
+        { with({ "--separator", ".." }), "separator" },
+        { with({ "--separator=" }), "separator" },
+        { with({ "--unit", "mm" }), "unknown option '--unit'" },
+        { { "--scale", "tempered-diatonic", "--length" }, "needs a value" },
+        { { "650", "--scale", "tempered-diatonic" }, "unexpected argument '650'" },
+    };
+    for (const auto& [arguments, message] : cases) {
+        const auto result = ParseOptions(arguments);
+        ASSERT_TRUE(result.error) << testing::PrintToString(arguments);
+        EXPECT_FALSE(result.options);
+        EXPECT_NE(result.error->message.find(message), std::string::npos) << result.error->message;
+    }
+}
+
+} // namespace
