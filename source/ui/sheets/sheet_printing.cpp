@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QPageSize>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPicture>
 #include <QPointer>
@@ -43,8 +44,14 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return;
         // The user chose the paper; the sheet goes at its true size in its
-        // top-left corner.
-        PrintSheetOn(printer, sheet);
+        // top-left corner. A printer or file that cannot be opened is said,
+        // not passed over: the user would otherwise wait for a page.
+        if (!PrintSheetOn(printer, sheet))
+            QMessageBox::warning(dialogParent_, DocumentName(sheet),
+                                 QStringLiteral("L'impression a échoué : %1")
+                                     .arg(printer.outputFileName().isEmpty()
+                                             ? printer.printerName()
+                                             : printer.outputFileName()));
     }
 
 private:
