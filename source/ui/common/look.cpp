@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <dlfcn.h>
+
 namespace corvane::ui {
 
 void InstallFontSubstitutions()
@@ -10,6 +12,18 @@ void InstallFontSubstitutions()
     QFont::insertSubstitutions(SansSerifFace, {"Liberation Sans", "Arimo", "DejaVu Sans"});
     QFont::insertSubstitutions(ArialFace, {"Liberation Sans", "Arimo", "DejaVu Sans"});
     QFont::insertSubstitutions(TimesFace, {"Liberation Serif", "Tinos", "DejaVu Serif"});
+}
+
+std::future<void> ReadFontConfigurationAhead()
+{
+    // Qt loads fontconfig with its font database; looking the function up
+    // rather than linking it keeps the program free of a build dependency
+    // on it, and of any effect where Qt does not use it.
+    using FcInitFunction = int (*)();
+    auto* const fcInit = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (fcInit == nullptr)
+        return std::async(std::launch::deferred, [] {});
+    return std::async(std::launch::async, [fcInit] { fcInit(); });
 }
 
 QFont DesignFont(const char* face, double points, bool bold)

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+#include <future>
+
 namespace corvane::ui {
 
 // The three classic faces the windows were designed with. They are missing
@@ -13,6 +15,14 @@ inline constexpr const char* ArialFace = "Arial";
 inline constexpr const char* TimesFace = "Times New Roman";
 
 void InstallFontSubstitutions();
+
+// Reading the system's font configuration is the longest step of starting
+// the font system, which Qt does on the first text it lays out. This reads
+// it now, on a thread of its own, where the font system is built on
+// fontconfig; elsewhere it does nothing. Started before the application
+// object, it runs while the application connects to the display. Wait for
+// the result before the first widget is created.
+std::future<void> ReadFontConfigurationAhead();
 
 QFont DesignFont(const char* face, double points, bool bold);
 

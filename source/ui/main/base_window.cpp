@@ -3,6 +3,7 @@
 #include "base_design.h"
 #include "control_factory.h"
 #include "look.h"
+#include "pictures.h"
 #include "runtime_error_report.h"
 #include "twips.h"
 
@@ -12,6 +13,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+
+#include <future>
 
 // Resources must be registered from outside any namespace.
 static void RegisterMainWindowPictures()
@@ -54,13 +57,21 @@ Base::Base(QWidget* parent)
 
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(QString::fromLatin1(BaseCaption));
-    setWindowIcon(QIcon(QString::fromLatin1(BaseWindowIcon)));
+    setWindowIcon(ReadIcon(QString::fromLatin1(BaseWindowIcon)));
     setFixedSize(TwipsSize(BaseClientWidthTwips, BaseClientHeightTwips));
     setFont(DesignFont(BaseDefaultFont.face, BaseDefaultFont.points, BaseDefaultFont.bold));
-    background_ = QPixmap(QString::fromLatin1(BaseBackgroundPicture));
+
+    // Decoding the background is the longest single step of opening the
+    // window and needs nothing from it: it runs while the controls are
+    // built. Only the rows the window shows are decoded and kept.
+    std::future<QImage> background
+        = std::async(std::launch::async, [visible = QRect(QPoint(0, 0), size())] {
+              return ReadPicture(QString::fromLatin1(BaseBackgroundPicture), visible);
+          });
 
     buildControls();
     wireEvents();
+    background_ = QPixmap::fromImage(background.get());
 }
 
 Base::~Base() = default;

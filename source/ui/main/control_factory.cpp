@@ -2,6 +2,7 @@
 
 #include "classic_combo_style.h"
 #include "picture_box.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -39,7 +40,7 @@ QWidget* CreateButton(const ControlDesign& design, QWidget& window)
     auto* button = new QPushButton(design.text, &window);
     button->setAutoDefault(false);
     if (!design.picture.isEmpty()) {
-        button->setIcon(QIcon(design.picture));
+        button->setIcon(ReadIcon(design.picture));
         button->setIconSize(ButtonPictureSize);
     }
     return button;
@@ -47,7 +48,7 @@ QWidget* CreateButton(const ControlDesign& design, QWidget& window)
 
 QWidget* CreatePictureBox(const ControlDesign& design, QWidget& window)
 {
-    auto* box = new PictureBox(QPixmap(design.picture), &window);
+    auto* box = new PictureBox(QPixmap::fromImage(ReadPicture(design.picture)), &window);
     // A picture box is a stop of the tab order, like the other controls.
     box->setFocusPolicy(Qt::StrongFocus);
     return box;
@@ -122,7 +123,11 @@ QWidget* CreateControl(const ControlDesign& design, QWidget& window)
     QWidget* control = CreateWidget(design, window);
     control->setObjectName(design.name);
     control->setGeometry(TwipsRect(design.left, design.top, design.width, design.height));
-    control->setFont(DesignFont(design.font.face, design.font.points, design.font.bold));
+    // A control in the window's own font inherits it: setting it again
+    // would only make the control lay its text out once more.
+    const QFont font = DesignFont(design.font.face, design.font.points, design.font.bold);
+    if (font != window.font())
+        control->setFont(font);
 
     QPalette palette = control->palette();
     palette.setColor(FaceRole(design.kind), RoleColour(design.background));
