@@ -41,12 +41,14 @@ public:
     void SetVisible(std::string_view, bool) override { }
 };
 
-void ScaleChoice(benchmark::State& state)
+// A whole scale choice, the list item given by the benchmark's argument.
+void RunScaleChoice(benchmark::State& state, const char* mode)
 {
     const fret::ScaleChoice& choice
         = fret::ScaleCatalogue[static_cast<std::size_t>(state.range(0))];
     SilentSurface surface;
     surface.scale = std::string(choice.text);
+    surface.mode = mode;
     fret::FretCalculator calculator(surface, ",");
     calculator.Longvib_Change();
     calculator.Combo2_Click();
@@ -54,24 +56,13 @@ void ScaleChoice(benchmark::State& state)
         calculator.Combo1_Click();
     state.SetLabel(surface.scale);
 }
+
+void ScaleChoice(benchmark::State& state) { RunScaleChoice(state, " Do"); }
 BENCHMARK(ScaleChoice)->DenseRange(0, 5)->ArgName("list_position");
 
 // The same in mode " Sol", where the ratio diatonic scales write two
 // halfway frets.
-void ScaleChoiceModeSol(benchmark::State& state)
-{
-    const fret::ScaleChoice& choice
-        = fret::ScaleCatalogue[static_cast<std::size_t>(state.range(0))];
-    SilentSurface surface;
-    surface.scale = std::string(choice.text);
-    surface.mode = " Sol";
-    fret::FretCalculator calculator(surface, ",");
-    calculator.Longvib_Change();
-    calculator.Combo2_Click();
-    for (auto _ : state)
-        calculator.Combo1_Click();
-    state.SetLabel(surface.scale);
-}
+void ScaleChoiceModeSol(benchmark::State& state) { RunScaleChoice(state, " Sol"); }
 BENCHMARK(ScaleChoiceModeSol)->DenseRange(0, 5)->ArgName("list_position");
 
 // One keystroke in the length box.

@@ -20,17 +20,12 @@
 
 using namespace corvane;
 using corvane::test::BaseDriver;
+using corvane::test::Chromatic;
+using corvane::test::Diatonic;
 using corvane::test::ModalWatcher;
+using corvane::test::SheetName;
 
 namespace {
-
-constexpr int Diatonic = 1;
-constexpr int Chromatic = 2;
-
-QString SheetName(int kind)
-{
-    return kind == Diatonic ? "Capture1" : "Capture";
-}
 
 class CountingPrinting : public ui::SheetPrinting {
 public:

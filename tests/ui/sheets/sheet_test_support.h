@@ -23,6 +23,15 @@ class QObject;
 
 namespace corvane::test {
 
+// The scale kinds the print button tells apart, and the sheet each opens.
+inline constexpr int Diatonic = 1;
+inline constexpr int Chromatic = 2;
+
+inline QString SheetName(int kind)
+{
+    return kind == Diatonic ? QStringLiteral("Capture1") : QStringLiteral("Capture");
+}
+
 // Runs a QtTest object as the program does its windows: with the classic
 // font faces mapped to the ones this system has.
 int RunWindowTests(QObject& tests, int argc, char** argv);

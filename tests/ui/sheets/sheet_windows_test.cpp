@@ -18,17 +18,12 @@ using namespace corvane;
 using corvane::test::ChromaticLoad;
 using corvane::test::DiatonicLoad;
 using corvane::test::FakeSource;
+using corvane::test::Chromatic;
+using corvane::test::Diatonic;
 using corvane::test::ModalWatcher;
+using corvane::test::SheetName;
 
 namespace {
-
-constexpr int Diatonic = 1;
-constexpr int Chromatic = 2;
-
-QString SheetName(int kind)
-{
-    return kind == Diatonic ? "Capture1" : "Capture";
-}
 
 // The sheets as designed, row by row: position box, note box, position box,
 // note box. Empty cells hold the headings.
