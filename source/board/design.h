@@ -1,0 +1,72 @@
+#pragma once
+
+// Everything a user sets to describe a fretboard. Lengths are in
+// millimetres whatever the unit; the unit says how they are typed and shown.
+//
+// Across the board every width is measured square to the centre line. The
+// strings are spread evenly along the nut and along the saddle; the bass
+// string is string 1.
+
+#include "temperament.h"
+#include "units.h"
+
+#include <optional>
+#include <string>
+
+namespace corvane::board {
+
+inline constexpr int MinFrets = 1;
+inline constexpr int MaxFrets = 60;
+inline constexpr int MinStrings = 1;
+inline constexpr int MaxStrings = 16;
+inline constexpr int MinDivisions = 1;
+inline constexpr int MaxDivisions = 1000;
+inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
+
+// The perpendicular fret: 0 is the nut, 1..frets a fret, this value the
+// saddle (bridge).
+inline constexpr int PerpendicularAtBridge = -1;
+
+struct Design {
+    TemperamentSource temperament = EqualDivisions{};
+    int frets = 24;
+    int strings = 6;
+    Unit unit = Unit::Millimetre;
+
+    double bassLengthMm = 650.0;   // scale length of string 1
+    double trebleLengthMm = 650.0; // scale length of the last string
+    int perpendicularFret = 0;     // see PerpendicularAtBridge
+
+    double nutWidthMm = 43.0;       // board width at the nut
+    double bridgeSpacingMm = 52.0;  // outer strings, centre to centre, at the saddle
+    double nutOverhangMm = 3.5;     // outer string to board edge at the nut
+    double lastFretOverhangMm = 3.5; // outer string to board edge at the last fret
+
+    // Compensation, along each string: the nut moves towards the bridge by
+    // nutSetback, the saddle away from the nut by saddleSetback. Given for
+    // the outer strings, linear between.
+    double nutSetbackBassMm = 0.0;
+    double nutSetbackTrebleMm = 0.0;
+    double saddleSetbackBassMm = 0.0;
+    double saddleSetbackTrebleMm = 0.0;
+
+    int openNote = 4; // pitch class of the open bass string from Do (4 = Mi)
+
+    friend bool operator==(const Design&, const Design&) = default;
+
+    bool IsFanned() const noexcept { return bassLengthMm != trebleLengthMm; }
+};
+
+// A design value the engine cannot use: which field (its name in design
+// files: "strings", "bass_length", ...) and a sentence for the user.
+struct DesignError {
+    std::string field;
+    std::string message;
+};
+
+// Checks every field's range and the consistency between them (strings
+// spread wider than zero at the nut, perpendicular fret within the board,
+// a temperament source that builds). Nothing when the design is usable.
+std::optional<DesignError> ValidateDesign(const Design& design);
+
+} // namespace corvane::board

@@ -1,0 +1,237 @@
+#include "layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace corvane::board {
+
+namespace {
+
+Point Lerp(Point a, Point b, double t) noexcept
+{
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
+// The point of the line through p with direction d whose ordinate is y.
+Point AtOrdinate(Point p, Point d, double y) noexcept
+{
+    const double t = (y - p.y) / d.y;
+    return {p.x + d.x * t, y};
+}
+
+// Where the line through a and b crosses the line through c and d.
+Point Intersection(Point a, Point b, Point c, Point d) noexcept
+{
+    const double rx = b.x - a.x;
+    const double ry = b.y - a.y;
+    const double sx = d.x - c.x;
+    const double sy = d.y - c.y;
+    const double denominator = rx * sy - ry * sx;
+    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator;
+    return {a.x + rx * t, a.y + ry * t};
+}
+
+// Direction across the board of a line through the outer strings; straight
+// across when there is only one string.
+Point Across(Point bass, Point treble) noexcept
+{
+    if (bass == treble)
+        return {0.0, 1.0};
+    return {treble.x - bass.x, treble.y - bass.y};
+}
+
+double PerpendicularFraction(const Design& design, const Temperament& temperament) noexcept
+{
+    if (design.perpendicularFret == PerpendicularAtBridge)
+        return 1.0;
+    if (design.perpendicularFret <= 0)
+        return 0.0;
+    return 1.0 - 1.0 / temperament.FretRatio(design.perpendicularFret);
+}
+
+void Shift(Point& p, double dx, double dy) noexcept
+{
+    p.x -= dx;
+    p.y -= dy;
+}
+
+void Shift(Segment& s, double dx, double dy) noexcept
+{
+    Shift(s.from, dx, dy);
+    Shift(s.to, dx, dy);
+}
+
+} // namespace
+
+BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
+{
+    BoardLayout board;
+    board.design = design;
+    board.temperament = temperament;
+
+    const int stringCount = design.strings;
+    const bool several = stringCount > 1;
+    const double nutSpread = several ? design.nutWidthMm - 2.0 * design.nutOverhangMm : 0.0;
+    const double bridgeSpread = several ? design.bridgeSpacingMm : 0.0;
+    const double rise = (bridgeSpread - nutSpread) / 2.0; // how far an outer string leans out
+
+    // The outer strings, placed so that the perpendicular fret's points on
+    // both lie at x = 0.
+    const double perpendicular = PerpendicularFraction(design, temperament);
+    const double bassRun = std::sqrt(design.bassLengthMm * design.bassLengthMm - rise * rise);
+    const double trebleRun = std::sqrt(design.trebleLengthMm * design.trebleLengthMm - rise * rise);
+    const Point bassNut{-perpendicular * bassRun, -nutSpread / 2.0};
+    const Point bassSaddle{bassNut.x + bassRun, -bridgeSpread / 2.0};
+    const Point trebleNut{-perpendicular * trebleRun, nutSpread / 2.0};
+    const Point trebleSaddle{trebleNut.x + trebleRun, bridgeSpread / 2.0};
+
+    board.strings.resize(static_cast<std::size_t>(stringCount));
+    for (int i = 0; i < stringCount; ++i) {
+        const double t = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
+        StringLine& string = board.strings[static_cast<std::size_t>(i)];
+        string.line = {Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t)};
+        if (i == 0)
+            string.lengthMm = design.bassLengthMm;
+        else if (i == stringCount - 1)
+            string.lengthMm = design.trebleLengthMm;
+        else
+            string.lengthMm = std::hypot(string.line.to.x - string.line.from.x, string.line.to.y - string.line.from.y);
+        string.nutSetbackMm = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
+        string.saddleSetbackMm =
+            design.saddleSetbackBassMm + (design.saddleSetbackTrebleMm - design.saddleSetbackBassMm) * t;
+        const double ux = (string.line.to.x - string.line.from.x) / string.lengthMm;
+        const double uy = (string.line.to.y - string.line.from.y) / string.lengthMm;
+        string.compensatedNut = {string.line.from.x + ux * string.nutSetbackMm,
+                                 string.line.from.y + uy * string.nutSetbackMm};
+        string.compensatedSaddle = {string.line.to.x + ux * string.saddleSetbackMm,
+                                    string.line.to.y + uy * string.saddleSetbackMm};
+    }
+
+    // Fret points and figures, string by string.
+    const int fretCount = design.frets;
+    const bool classicDigits = !temperament.classicPositions.empty();
+    board.rows.resize(static_cast<std::size_t>(fretCount * stringCount));
+    std::vector<double> previous(static_cast<std::size_t>(stringCount), 0.0);
+    for (int fret = 1; fret <= fretCount; ++fret) {
+        const double ratio = temperament.FretRatio(fret);
+        const double fraction = 1.0 - 1.0 / ratio;
+        const double cents = 1200.0 * std::log2(ratio);
+        const auto degreeCount = static_cast<int>(temperament.DegreeCount());
+        const int degree = (fret - 1) % degreeCount + 1;
+        const int period = (fret - 1) / degreeCount;
+        const auto semitones = temperament.FretSemitones(fret);
+        const std::string note = semitones ? std::string(NoteName(design.openNote + *semitones))
+                                           : std::to_string(degree);
+        const bool classicFret = classicDigits && static_cast<std::size_t>(fret) <= temperament.classicPositions.size();
+        for (int i = 0; i < stringCount; ++i) {
+            const StringLine& string = board.strings[static_cast<std::size_t>(i)];
+            FretOnString& row = board.rows[static_cast<std::size_t>((fret - 1) * stringCount + i)];
+            row.fret = fret;
+            row.string = i + 1;
+            if (classicFret && FromMillimetres(string.lengthMm, temperament.classicUnit) == temperament.classicLength)
+                row.fromNutMm = ToMillimetres(temperament.classicPositions[static_cast<std::size_t>(fret - 1)],
+                                              temperament.classicUnit);
+            else
+                row.fromNutMm = string.lengthMm * fraction;
+            row.fretToFretMm = row.fromNutMm - previous[static_cast<std::size_t>(i)];
+            previous[static_cast<std::size_t>(i)] = row.fromNutMm;
+            row.toSaddleMm = string.lengthMm - row.fromNutMm;
+            row.ratio = ratio;
+            row.cents = cents;
+            row.degree = degree;
+            row.period = period;
+            row.note = note;
+            row.compensatedFromNutMm = row.fromNutMm - string.nutSetbackMm;
+            row.compensatedToSaddleMm = row.toSaddleMm + string.saddleSetbackMm;
+            row.at = Lerp(string.line.from, string.line.to, row.fromNutMm / string.lengthMm);
+        }
+    }
+
+    // The board's edges: at the nut the board is nutWidth wide; at the last
+    // fret it reaches lastFretOverhang beyond the outer strings.
+    const Point nutAcross = Across(bassNut, trebleNut);
+    const Point bassNutCorner = AtOrdinate(bassNut, nutAcross, -design.nutWidthMm / 2.0);
+    const Point trebleNutCorner = AtOrdinate(bassNut, nutAcross, design.nutWidthMm / 2.0);
+    const Point lastBass = board.At(fretCount, 1).at;
+    const Point lastTreble = board.At(fretCount, stringCount).at;
+    const Point lastAcross = Across(lastBass, lastTreble);
+    const Point bassEndCorner = AtOrdinate(lastBass, lastAcross, lastBass.y - design.lastFretOverhangMm);
+    const Point trebleEndCorner = AtOrdinate(lastBass, lastAcross, lastTreble.y + design.lastFretOverhangMm);
+    board.bassEdge = {bassNutCorner, bassEndCorner};
+    board.trebleEdge = {trebleNutCorner, trebleEndCorner};
+    board.nut = {bassNutCorner, trebleNutCorner};
+    board.saddle = {bassSaddle, trebleSaddle};
+    board.outline = {bassNutCorner, bassEndCorner, trebleEndCorner, trebleNutCorner};
+    board.centreLine = {Lerp(bassNut, trebleNut, 0.5), Lerp(bassSaddle, trebleSaddle, 0.5)};
+
+    board.frets.resize(static_cast<std::size_t>(fretCount));
+    for (int fret = 1; fret <= fretCount; ++fret) {
+        const Point bass = board.At(fret, 1).at;
+        const Point treble = board.At(fret, stringCount).at;
+        const Point across = Across(bass, treble);
+        const Point other{bass.x + across.x, bass.y + across.y};
+        board.frets[static_cast<std::size_t>(fret - 1)] = {
+            Intersection(bass, other, bassNutCorner, bassEndCorner),
+            Intersection(bass, other, trebleNutCorner, trebleEndCorner)};
+    }
+    board.frets.back() = {bassEndCorner, trebleEndCorner};
+
+    // Move everything so that the bounding box starts at (0, 0).
+    double minX = std::numeric_limits<double>::infinity();
+    double minY = minX;
+    double maxX = -minX;
+    double maxY = -minX;
+    const auto include = [&](Point p) {
+        minX = std::min(minX, p.x);
+        minY = std::min(minY, p.y);
+        maxX = std::max(maxX, p.x);
+        maxY = std::max(maxY, p.y);
+    };
+    for (const Point& p : board.outline)
+        include(p);
+    for (const StringLine& string : board.strings) {
+        include(string.line.from);
+        include(string.line.to);
+        include(string.compensatedNut);
+        include(string.compensatedSaddle);
+    }
+    for (Point& p : board.outline)
+        Shift(p, minX, minY);
+    for (StringLine& string : board.strings) {
+        Shift(string.line, minX, minY);
+        Shift(string.compensatedNut, minX, minY);
+        Shift(string.compensatedSaddle, minX, minY);
+    }
+    for (Segment& fret : board.frets)
+        Shift(fret, minX, minY);
+    for (FretOnString& row : board.rows)
+        Shift(row.at, minX, minY);
+    Shift(board.nut, minX, minY);
+    Shift(board.saddle, minX, minY);
+    Shift(board.bassEdge, minX, minY);
+    Shift(board.trebleEdge, minX, minY);
+    Shift(board.centreLine, minX, minY);
+    board.widthMm = maxX - minX;
+    board.heightMm = maxY - minY;
+    return board;
+}
+
+LayoutResult ComputeLayout(const Design& design)
+{
+    if (auto error = ValidateDesign(design))
+        return {std::nullopt, std::move(error)};
+    const double rise = design.strings > 1
+                            ? std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
+                            : 0.0;
+    if (!(rise < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
+        return {std::nullopt, DesignError{"bridge_spacing", "les écartements au sillet et au chevalet diffèrent trop "
+                                                            "pour des cordes aussi courtes"}};
+    auto temperament = MakeTemperament(design.temperament, FromMillimetres(design.bassLengthMm, design.unit),
+                                       design.unit);
+    if (!temperament)
+        return {std::nullopt, DesignError{"temperament", temperament.error}};
+    return {ComputeLayout(design, *temperament.value), std::nullopt};
+}
+
+} // namespace corvane::board

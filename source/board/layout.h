@@ -1,0 +1,101 @@
+#pragma once
+
+// The computed fretboard: every figure per fret and string, and the lines of
+// the board at true size.
+//
+// Coordinates are millimetres with x along the centre line from the nut
+// towards the bridge and y across it, downwards, the bass side at the top;
+// (0, 0) is the top-left corner of the board's bounding box (outline and
+// strings), so a drawing can use them directly.
+//
+// The outer strings run from their nut point to their saddle point; inner
+// strings are spread evenly along the nut and saddle lines. Fret n lies at
+// the same fraction 1 - 1/r(n) of every string, so the points where fret n
+// crosses the strings are on one straight line; that line, extended to the
+// board's edges, is the fret.
+
+#include "design.h"
+#include "temperament.h"
+#include "units.h"
+
+#include <string>
+#include <vector>
+
+namespace corvane::board {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Segment {
+    Point from;
+    Point to;
+    friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+// The figures of one fret on one string. Distances are along the string, in
+// millimetres, from the design nut and saddle; the compensated ones from the
+// compensated nut and saddle.
+struct FretOnString {
+    int fret = 0;   // 1 = first fret
+    int string = 0; // 1 = bass string
+    double fromNutMm = 0;
+    double fretToFretMm = 0; // from the previous fret (or the nut)
+    double toSaddleMm = 0;
+    double ratio = 1;  // of the open string's length to the stopped length
+    double cents = 0;
+    int degree = 0;    // 1..N within the period, N at each period's end
+    int period = 0;    // how many whole periods below this fret (0 in the first)
+    std::string note;  // French note name, or the degree number when there are none
+    double compensatedFromNutMm = 0;
+    double compensatedToSaddleMm = 0;
+    Point at; // where the fret crosses the string
+};
+
+struct StringLine {
+    double lengthMm = 0;      // nut point to saddle point
+    Segment line;             // nut point to saddle point
+    double nutSetbackMm = 0;
+    double saddleSetbackMm = 0;
+    Point compensatedNut;     // the nut point moved towards the saddle
+    Point compensatedSaddle;  // the saddle point moved away from the nut
+};
+
+struct BoardLayout {
+    Design design;            // what was computed
+    Temperament temperament;
+
+    std::vector<StringLine> strings; // bass first
+    Segment nut;              // board edge to board edge
+    Segment saddle;           // outer string to outer string
+    std::vector<Segment> frets; // fret 1 first, board edge to board edge
+    Segment bassEdge;         // nut corner to last-fret corner
+    Segment trebleEdge;
+    std::vector<Point> outline; // closed board outline: bass nut, bass end, treble end, treble nut
+    Segment centreLine;       // middle of the nut to middle of the saddle
+    double widthMm = 0;       // bounding box of everything above
+    double heightMm = 0;
+
+    std::vector<FretOnString> rows; // fret by fret, bass string first in each
+
+    const FretOnString& At(int fret, int string) const
+    {
+        return rows[static_cast<std::size_t>((fret - 1) * design.strings + (string - 1))];
+    }
+};
+
+// Validates the design and computes its board. The error names the field.
+struct LayoutResult {
+    std::optional<BoardLayout> layout;
+    std::optional<DesignError> error;
+};
+LayoutResult ComputeLayout(const Design& design);
+
+// The same from an already built temperament (the design's source is not
+// rebuilt); the design must be valid. For benchmarks and live views that
+// change only the geometry.
+BoardLayout ComputeLayout(const Design& design, const Temperament& temperament);
+
+} // namespace corvane::board
