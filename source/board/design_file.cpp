@@ -1,1 +1,413 @@
 #include "design_file.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <sstream>
+#include <system_error>
+
+namespace corvane::board {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 3> UnitNames = {"mm", "cm", "in"};
+
+// A problem with one field; thrown inside the reader only.
+struct FieldProblem {
+    std::string field;
+    std::string problem;
+};
+
+[[noreturn]] void Fail(const std::string& field, const std::string& problem)
+{
+    throw FieldProblem{field, problem};
+}
+
+// --- Base64, for Scala files whose bytes are not UTF-8 ---------------------
+
+constexpr std::string_view Base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string EncodeBase64(std::string_view bytes)
+{
+    std::string text;
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const unsigned value = static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) << 16
+                               | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8
+                               | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 2]));
+        for (int shift = 18; shift >= 0; shift -= 6)
+            text += Base64Alphabet[(value >> shift) & 63U];
+    }
+    const std::size_t left = bytes.size() - i;
+    if (left > 0) {
+        unsigned value = static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) << 16;
+        if (left == 2)
+            value |= static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+        text += Base64Alphabet[(value >> 18) & 63U];
+        text += Base64Alphabet[(value >> 12) & 63U];
+        text += left == 2 ? Base64Alphabet[(value >> 6) & 63U] : '=';
+        text += '=';
+    }
+    return text;
+}
+
+std::optional<std::string> DecodeBase64(std::string_view text)
+{
+    std::string bytes;
+    unsigned value = 0;
+    int bits = 0;
+    std::size_t padding = 0;
+    for (const char c : text) {
+        if (c == '=') {
+            ++padding;
+            continue;
+        }
+        const std::size_t index = Base64Alphabet.find(c);
+        if (index == std::string_view::npos || padding > 0)
+            return std::nullopt;
+        value = (value << 6) | static_cast<unsigned>(index);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            bytes += static_cast<char>((value >> bits) & 0xFFU);
+        }
+    }
+    if (padding > 2)
+        return std::nullopt;
+    return bytes;
+}
+
+bool IsUtf8(std::string_view bytes)
+{
+    try {
+        (void)Json(std::string(bytes)).dump();
+        return true;
+    } catch (const Json::exception&) {
+        return false;
+    }
+}
+
+// --- Writing ---------------------------------------------------------------
+
+Json TemperamentToJson(const TemperamentSource& source)
+{
+    Json json;
+    if (const auto* equal = std::get_if<EqualDivisions>(&source)) {
+        json["kind"] = "equal";
+        json["divisions"] = equal->divisions;
+        json["period"] = equal->period.Text();
+    } else if (const auto* scala = std::get_if<ScalaSource>(&source)) {
+        json["kind"] = "scala";
+        json["file_name"] = IsUtf8(scala->fileName) ? scala->fileName : std::string();
+        if (IsUtf8(scala->content))
+            json["content"] = scala->content;
+        else
+            json["content_base64"] = EncodeBase64(scala->content);
+    } else if (const auto* classic = std::get_if<ClassicSource>(&source)) {
+        json["kind"] = "classic";
+        json["scale"] = ClassicScaleName(classic->scale);
+        json["mode"] = classic->mode == ClassicMode::Sol ? "sol" : "do";
+    } else {
+        json["kind"] = "builtin";
+        json["table"] = BuiltinTableName(std::get<BuiltinSource>(source).table);
+    }
+    return json;
+}
+
+// --- Reading ---------------------------------------------------------------
+
+const Json& Member(const Json& object, const std::string& key, const std::string& field)
+{
+    const auto found = object.find(key);
+    if (found == object.end())
+        Fail(field, "champ absent");
+    return *found;
+}
+
+std::string String(const Json& value, const std::string& field)
+{
+    if (!value.is_string())
+        Fail(field, "un texte est attendu");
+    return value.get<std::string>();
+}
+
+int Integer(const Json& value, const std::string& field)
+{
+    if (!value.is_number_integer())
+        Fail(field, "un nombre entier est attendu");
+    const auto number = value.get<long long>();
+    if (number < -1'000'000 || number > 1'000'000)
+        Fail(field, std::to_string(number) + " est hors de toute mesure");
+    return static_cast<int>(number);
+}
+
+double Number(const Json& value, const std::string& field)
+{
+    if (!value.is_number())
+        Fail(field, "un nombre est attendu");
+    return value.get<double>();
+}
+
+void CheckKeys(const Json& object, std::initializer_list<std::string_view> known, const std::string& prefix)
+{
+    for (const auto& item : object.items()) {
+        bool found = false;
+        for (const std::string_view key : known)
+            found = found || key == item.key();
+        if (!found)
+            Fail(prefix + item.key(), "champ inconnu");
+    }
+}
+
+TemperamentSource TemperamentFromJson(const Json& json)
+{
+    if (!json.is_object())
+        Fail("temperament", "un objet est attendu");
+    const std::string kind = String(Member(json, "kind", "temperament.kind"), "temperament.kind");
+    if (kind == "equal") {
+        CheckKeys(json, {"kind", "divisions", "period"}, "temperament.");
+        EqualDivisions equal;
+        equal.divisions = Integer(Member(json, "divisions", "temperament.divisions"), "temperament.divisions");
+        if (json.contains("period")) {
+            const auto period = ParsePeriod(String(json["period"], "temperament.period"));
+            if (!period)
+                Fail("temperament.period", period.error);
+            equal.period = *period.value;
+        }
+        return equal;
+    }
+    if (kind == "scala") {
+        CheckKeys(json, {"kind", "file_name", "content", "content_base64"}, "temperament.");
+        ScalaSource scala;
+        if (json.contains("file_name"))
+            scala.fileName = String(json["file_name"], "temperament.file_name");
+        if (json.contains("content_base64")) {
+            auto bytes = DecodeBase64(String(json["content_base64"], "temperament.content_base64"));
+            if (!bytes)
+                Fail("temperament.content_base64", "base64 illisible");
+            scala.content = std::move(*bytes);
+        } else {
+            scala.content = String(Member(json, "content", "temperament.content"), "temperament.content");
+        }
+        return scala;
+    }
+    if (kind == "classic") {
+        CheckKeys(json, {"kind", "scale", "mode"}, "temperament.");
+        ClassicSource classic;
+        const std::string scale = String(Member(json, "scale", "temperament.scale"), "temperament.scale");
+        const auto parsed = ParseClassicScaleName(scale);
+        if (!parsed)
+            Fail("temperament.scale", "gamme classique inconnue « " + scale + " »");
+        classic.scale = *parsed;
+        if (json.contains("mode")) {
+            const std::string mode = String(json["mode"], "temperament.mode");
+            if (mode != "sol" && mode != "do")
+                Fail("temperament.mode", "« " + mode + " » : sol ou do attendu");
+            classic.mode = mode == "sol" ? ClassicMode::Sol : ClassicMode::Do;
+        }
+        return classic;
+    }
+    if (kind == "builtin") {
+        CheckKeys(json, {"kind", "table"}, "temperament.");
+        const std::string table = String(Member(json, "table", "temperament.table"), "temperament.table");
+        const auto parsed = ParseBuiltinTableName(table);
+        if (!parsed)
+            Fail("temperament.table", "table inconnue « " + table + " » (just-12, pythagorean-12, meantone-12)");
+        return BuiltinSource{*parsed};
+    }
+    Fail("temperament.kind", "« " + kind + " » : equal, scala, classic ou builtin attendu");
+}
+
+Design DesignFromObject(const Json& json)
+{
+    if (!json.is_object())
+        Fail("", "le fichier ne contient pas un objet JSON");
+    const std::string format = String(Member(json, "format", "format"), "format");
+    if (format != DesignFileFormat)
+        Fail("format", "« " + format + " » n'est pas un dessin de manche Corvane (corvane-board attendu)");
+    const int version = Integer(Member(json, "version", "version"), "version");
+    if (version != DesignFileVersion)
+        Fail("version", "version " + std::to_string(version) + " inconnue (cette version de Corvane lit la version "
+                            + std::to_string(DesignFileVersion) + ")");
+    CheckKeys(json,
+              {"format", "version", "unit", "temperament", "frets", "strings", "bass_length", "treble_length",
+               "perpendicular_fret", "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang",
+               "nut_setback_bass", "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble",
+               "open_note"},
+              "");
+
+    Design design;
+    if (json.contains("unit")) {
+        const std::string unit = String(json["unit"], "unit");
+        const auto parsed = ParseUnit(unit);
+        if (!parsed || (unit != "mm" && unit != "cm" && unit != "in"))
+            Fail("unit", "« " + unit + " » : mm, cm ou in attendu");
+        design.unit = *parsed;
+    }
+    design.temperament = TemperamentFromJson(Member(json, "temperament", "temperament"));
+    design.frets = Integer(Member(json, "frets", "frets"), "frets");
+    design.strings = Integer(Member(json, "strings", "strings"), "strings");
+    design.bassLengthMm = Number(Member(json, "bass_length", "bass_length"), "bass_length");
+    design.trebleLengthMm =
+        json.contains("treble_length") ? Number(json["treble_length"], "treble_length") : design.bassLengthMm;
+    if (json.contains("perpendicular_fret")) {
+        const Json& value = json["perpendicular_fret"];
+        if (value.is_string()) {
+            const std::string where = value.get<std::string>();
+            if (where == "nut")
+                design.perpendicularFret = 0;
+            else if (where == "bridge")
+                design.perpendicularFret = PerpendicularAtBridge;
+            else
+                Fail("perpendicular_fret", "« " + where + " » : un numéro de frette, nut ou bridge attendu");
+        } else {
+            design.perpendicularFret = Integer(value, "perpendicular_fret");
+            if (design.perpendicularFret < 0)
+                Fail("perpendicular_fret", "un numéro de frette, nut ou bridge attendu");
+        }
+    }
+    const auto optionalNumber = [&](const char* key, double& target) {
+        if (json.contains(key))
+            target = Number(json[key], key);
+    };
+    optionalNumber("nut_width", design.nutWidthMm);
+    optionalNumber("bridge_spacing", design.bridgeSpacingMm);
+    optionalNumber("nut_overhang", design.nutOverhangMm);
+    optionalNumber("last_fret_overhang", design.lastFretOverhangMm);
+    optionalNumber("nut_setback_bass", design.nutSetbackBassMm);
+    optionalNumber("nut_setback_treble", design.nutSetbackTrebleMm);
+    optionalNumber("saddle_setback_bass", design.saddleSetbackBassMm);
+    optionalNumber("saddle_setback_treble", design.saddleSetbackTrebleMm);
+    if (json.contains("open_note")) {
+        const std::string note = String(json["open_note"], "open_note");
+        const auto parsed = ParseNoteName(note);
+        if (!parsed)
+            Fail("open_note", "« " + note + " » n'est pas un nom de note (Do, Do#, Ré, ... Si)");
+        design.openNote = *parsed;
+    }
+    return design;
+}
+
+std::string FieldMessage(const std::string& field, const std::string& problem)
+{
+    return field.empty() ? problem : "champ « " + field + " » : " + problem;
+}
+
+// Field names in ValidateDesign are the file's, except that the
+// temperament's own fields sit inside "temperament".
+std::string FileField(const std::string& field)
+{
+    if (field == "divisions" || field == "period" || field == "scala" || field == "classic_scale")
+        return "temperament" + (field == "scala" ? std::string(".content")
+                                                 : field == "classic_scale" ? std::string(".scale") : "." + field);
+    return field;
+}
+
+} // namespace
+
+std::string DesignToJson(const Design& design)
+{
+    Json json;
+    json["format"] = DesignFileFormat;
+    json["version"] = DesignFileVersion;
+    json["unit"] = UnitNames[static_cast<std::size_t>(design.unit)];
+    json["temperament"] = TemperamentToJson(design.temperament);
+    json["frets"] = design.frets;
+    json["strings"] = design.strings;
+    json["bass_length"] = design.bassLengthMm;
+    json["treble_length"] = design.trebleLengthMm;
+    if (design.perpendicularFret == PerpendicularAtBridge)
+        json["perpendicular_fret"] = "bridge";
+    else
+        json["perpendicular_fret"] = design.perpendicularFret;
+    json["nut_width"] = design.nutWidthMm;
+    json["bridge_spacing"] = design.bridgeSpacingMm;
+    json["nut_overhang"] = design.nutOverhangMm;
+    json["last_fret_overhang"] = design.lastFretOverhangMm;
+    json["nut_setback_bass"] = design.nutSetbackBassMm;
+    json["nut_setback_treble"] = design.nutSetbackTrebleMm;
+    json["saddle_setback_bass"] = design.saddleSetbackBassMm;
+    json["saddle_setback_treble"] = design.saddleSetbackTrebleMm;
+    json["open_note"] = NoteName(design.openNote);
+    return json.dump(2) + "\n";
+}
+
+DesignReadResult DesignFromJson(std::string_view text)
+{
+    Json json;
+    try {
+        json = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        return {std::nullopt, DesignError{"", "fichier JSON mal formé (octet " + std::to_string(error.byte) + ")"}};
+    }
+    Design design;
+    try {
+        design = DesignFromObject(json);
+    } catch (const FieldProblem& problem) {
+        return {std::nullopt, DesignError{problem.field, FieldMessage(problem.field, problem.problem)}};
+    } catch (const Json::exception&) {
+        return {std::nullopt, DesignError{"", "fichier JSON inutilisable"}};
+    }
+    if (auto error = ValidateDesign(design)) {
+        const std::string field = FileField(error->field);
+        return {std::nullopt, DesignError{field, FieldMessage(field, error->message)}};
+    }
+    return {std::move(design), std::nullopt};
+}
+
+DesignReadResult LoadDesign(const std::filesystem::path& path)
+{
+    constexpr std::uintmax_t LargestFile = 16U * 1024U * 1024U;
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error)
+        return {std::nullopt, DesignError{"", "impossible de lire « " + path.string() + " » : " + error.message()}};
+    if (size > LargestFile)
+        return {std::nullopt, DesignError{"", "« " + path.string() + " » est trop grand pour un dessin de manche"}};
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof())
+        return {std::nullopt, DesignError{"", "impossible de lire « " + path.string() + " »"}};
+    return DesignFromJson(text);
+}
+
+std::optional<std::string> SaveDesign(const Design& design, const std::filesystem::path& path)
+{
+    if (auto invalid = ValidateDesign(design))
+        return "dessin non enregistré : " + invalid->message;
+    const std::string text = DesignToJson(design);
+
+    std::random_device random;
+    std::filesystem::path temporary = path;
+    temporary += ".tmp-" + std::to_string(random() % 1000000U);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return "impossible d'écrire « " + path.string() + " » : le dossier n'accepte pas de fichier";
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return "impossible d'écrire « " + path.string() + " » : écriture interrompue (disque plein ?)";
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return "impossible d'écrire « " + path.string() + " » : " + error.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace corvane::board
