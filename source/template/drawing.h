@@ -14,6 +14,7 @@
 // Coordinates: x to the right, y downwards (as on a page and in SVG), origin
 // at the drawing's top-left corner. A renderer whose y goes up (DXF) flips.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,18 @@ struct Line {
 
 enum class Anchor { Left, Centre, Right }; // horizontal anchor of a text at its baseline point
 
+// An axis-aligned rectangle in millimetres.
+struct Box {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+
+    double width() const noexcept { return right - left; }
+    double height() const noexcept { return bottom - top; }
+    friend bool operator==(const Box&, const Box&) = default;
+};
+
 struct Text {
     Point at;          // baseline point, placed as the anchor says
     std::string utf8;
@@ -58,11 +71,18 @@ struct Text {
     Layer layer = Layer::Labels;
     Anchor anchor = Anchor::Left;
     double rotationDeg = 0; // counter-clockwise as seen on the page
+    // Set on a page of a tiled template for a text that straddles the edge
+    // of the page's share of the board: only the part inside is drawn, so
+    // that the two halves meet when the pages are put together.
+    std::optional<Box> clip;
 };
 
 struct Drawing {
     double widthMm = 0;
     double heightMm = 0;
+    // The point a CAD file takes as its origin (on a board, the middle of
+    // the nut), so that a fret's x in the file is its distance from the nut.
+    Point datum;
     std::vector<Line> lines;
     std::vector<Text> texts;
 };
