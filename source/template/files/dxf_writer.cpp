@@ -1,0 +1,199 @@
+#include "dxf_writer.h"
+
+#include "whole_file.h"
+
+#include <dxflib/dl_dxf.h>
+
+#include <array>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace corvane::drawing {
+
+namespace {
+
+constexpr std::array LineLayers{Layer::Nut,        Layer::Frets,  Layer::Saddle,
+                                Layer::Edges,      Layer::CentreLine, Layer::Strings,
+                                Layer::Labels,     Layer::TitleBlock, Layer::Ruler,
+                                Layer::Registration};
+
+// $INSUNITS: 1 inches, 4 millimetres, 5 centimetres.
+int InsUnits(Unit unit) noexcept
+{
+    switch (unit) {
+    case Unit::Inch:
+        return 1;
+    case Unit::Centimetre:
+        return 5;
+    case Unit::Millimetre:
+        break;
+    }
+    return 4;
+}
+
+// R2000 texts are in the drawing's code page; anything outside ASCII goes
+// as a \U+XXXX escape, which every DXF reader understands.
+std::string DxfTextEscaped(const std::string& utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out += static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        unsigned codePoint = lead & (length == 2 ? 0x1Fu : length == 3 ? 0x0Fu : 0x07u);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        char escape[16];
+        std::snprintf(escape, sizeof escape, "\\U+%04X", codePoint);
+        out += escape;
+        i += length;
+    }
+    return out;
+}
+
+int Justification(Anchor anchor) noexcept
+{
+    return anchor == Anchor::Left ? 0 : anchor == Anchor::Centre ? 1 : 2;
+}
+
+bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
+{
+    DL_Dxf dxf;
+    std::unique_ptr<DL_WriterA> writer(dxf.out(path.c_str(), DL_Codes::AC1015));
+    if (!writer || writer->openFailed())
+        return false;
+    DL_WriterA& dw = *writer;
+    const double unitMm = MillimetresPer(unit);
+    const auto fileX = [&](double x) { return (x - drawing.datum.x) / unitMm; };
+    const auto fileY = [&](double y) { return (drawing.datum.y - y) / unitMm; };
+
+    dxf.writeHeader(dw);
+    dw.dxfString(9, "$INSUNITS");
+    dw.dxfInt(70, InsUnits(unit));
+    dw.dxfString(9, "$MEASUREMENT");
+    dw.dxfInt(70, unit == Unit::Inch ? 0 : 1);
+    dw.dxfString(9, "$DWGCODEPAGE");
+    dw.dxfString(3, "ANSI_1252");
+    dw.sectionEnd();
+
+    dw.sectionTables();
+    dxf.writeVPort(dw);
+    dw.tableLinetypes(4);
+    dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    double dash[2] = {2.0 / unitMm, -1.0 / unitMm};
+    dxf.writeLinetype(dw, DL_LinetypeData("DASHED", "__ __ __", 0, 2, 3.0 / unitMm, dash));
+    dw.tableEnd();
+
+    dw.tableLayers(static_cast<int>(LineLayers.size()) + 2);
+    dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, 100, "CONTINUOUS"));
+    for (const Layer layer : LineLayers)
+        dxf.writeLayer(dw, DL_LayerData(DxfLayerName(layer), 0),
+                       DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
+    dxf.writeLayer(dw, DL_LayerData(DxfTextLayer, 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
+    dw.tableEnd();
+
+    dw.tableStyle(1);
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw.tableEnd();
+    dxf.writeView(dw);
+    dxf.writeUcs(dw);
+    dw.tableAppid(1);
+    dxf.writeAppid(dw, "ACAD");
+    dw.tableEnd();
+    dxf.writeDimStyle(dw, 2.5, 0.625, 0.625, 0.625, 2.5);
+    dxf.writeBlockRecord(dw);
+    dw.tableEnd();
+    dw.sectionEnd();
+
+    dw.sectionBlocks();
+    for (const char* space : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(dw, DL_BlockData(space, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(dw, space);
+    }
+    dw.sectionEnd();
+
+    dw.sectionEntities();
+    for (const Line& line : drawing.lines) {
+        DL_Attributes attributes(DxfLayerName(line.layer), 256, -1,
+                                 line.dashed ? "DASHED" : "BYLAYER", 1.0);
+        dxf.writeLine(dw,
+                      DL_LineData(fileX(line.from.x), fileY(line.from.y), 0.0, fileX(line.to.x),
+                                  fileY(line.to.y), 0.0),
+                      attributes);
+    }
+    for (const Text& text : drawing.texts) {
+        const double x = fileX(text.at.x), y = fileY(text.at.y);
+        dxf.writeText(dw,
+                      DL_TextData(x, y, 0.0, x, y, 0.0, text.heightMm / unitMm, 1.0, 0,
+                                  Justification(text.anchor), 0, DxfTextEscaped(text.utf8),
+                                  "Standard", text.rotationDeg),
+                      DL_Attributes(DxfTextLayer, 256, -1, "BYLAYER", 1.0));
+    }
+    dw.sectionEnd();
+
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+    dw.close();
+    return true;
+}
+
+// dxflib reports no write error; a file cut short by a full disk lacks its
+// closing EOF marker.
+bool EndsWithEof(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file)
+        return false;
+    const auto size = static_cast<std::streamoff>(file.tellg());
+    const std::streamoff tail = std::min<std::streamoff>(size, 16);
+    std::string end(static_cast<std::size_t>(tail), '\0');
+    file.seekg(size - tail);
+    file.read(end.data(), tail);
+    return file && end.find("EOF") != std::string::npos;
+}
+
+} // namespace
+
+const char* DxfLayerName(Layer layer) noexcept
+{
+    switch (layer) {
+    case Layer::Nut:
+        return "SILLET";
+    case Layer::Frets:
+        return "FRETTES";
+    case Layer::Saddle:
+        return "CHEVALET";
+    case Layer::Edges:
+        return "BORDS";
+    case Layer::CentreLine:
+        return "AXE";
+    case Layer::Strings:
+        return "CORDES";
+    case Layer::Labels:
+        return "REPERES";
+    case Layer::TitleBlock:
+        return "CARTOUCHE";
+    case Layer::Ruler:
+        return "REGLE";
+    case Layer::Registration:
+        return "ASSEMBLAGE";
+    }
+    return "0";
+}
+
+std::optional<std::string> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path)
+{
+    return WriteWholeFileThrough(path, [&](const std::string& temporaryPath) {
+        return WriteDxf(drawing, unit, temporaryPath) && EndsWithEof(temporaryPath);
+    });
+}
+
+} // namespace corvane::drawing

@@ -1,0 +1,25 @@
+#pragma once
+
+// SVG 1.1 at true size: width and height in millimetres and a viewBox in
+// millimetres, so one user unit is one millimetre and laser and cutting
+// software open the file at the size it was drawn. One group per kind of
+// mark (nut, frets, saddle, edges, labels…), named by its id. Coordinates
+// run from the drawing's datum (the nut), as in the DXF file.
+
+#include "drawing.h"
+
+#include <optional>
+#include <string>
+
+namespace corvane::drawing {
+
+std::string SvgText(const Drawing& drawing, const std::string& title);
+
+// Written whole or not at all; a French message on failure.
+std::optional<std::string> WriteSvgFile(const Drawing& drawing, const std::string& title,
+                                        const std::string& path);
+
+// The id of a kind's group ("frets", "nut"…); also its DXF layer's basis.
+const char* LayerId(Layer layer) noexcept;
+
+} // namespace corvane::drawing

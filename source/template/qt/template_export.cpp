@@ -1,0 +1,193 @@
+#include "template_export.h"
+
+#include "dxf_writer.h"
+#include "painter_renderer.h"
+#include "svg_writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace corvane::drawing {
+
+namespace {
+
+constexpr int PdfDotsPerInch = 1200;
+constexpr double MmPerInch = 25.4;
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString SaveFileProblem(const QSaveFile& file)
+{
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("impossible de créer le fichier (dossier absent ou permission refusée)");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("l'écriture a échoué (disque plein ?)");
+    case QFileDevice::RenameError:
+        return QStringLiteral("impossible de remplacer le fichier existant");
+    default:
+        return file.errorString();
+    }
+}
+
+QString CannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossible d'écrire « %1 » : %2.").arg(path, reason);
+}
+
+// Draws one page of a pagination on a device page whose painter origin is
+// `origin` (device units from the paper's corner) and whose paper is
+// `devicePaper`; turns the page a quarter when it was laid out turned.
+void PaintPage(const Drawing& page, QPainter& painter, double unitsPerMm, QPointF origin,
+               bool quarterTurned, const Paper& devicePaper)
+{
+    painter.save();
+    painter.translate(-origin);
+    if (quarterTurned) {
+        painter.translate(devicePaper.widthMm * unitsPerMm, 0);
+        painter.rotate(90);
+    }
+    RenderDrawing(page, painter, unitsPerMm);
+    painter.restore();
+}
+
+QPointF PrintableOrigin(const QPrinter& printer)
+{
+    if (printer.fullPage())
+        return {};
+    return QPointF(printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
+}
+
+std::optional<QString> PaintPages(const Pagination& pagination, QPrinter& printer,
+                                  QPainter& painter, bool startWithNewPage)
+{
+    const Paper paper = PaperOf(printer);
+    const double unitsPerMm = printer.resolution() / MmPerInch;
+    const QPointF origin = PrintableOrigin(printer);
+    bool newPage = startWithNewPage;
+    for (const Drawing& page : pagination.pages) {
+        if (newPage && !printer.newPage())
+            return QStringLiteral("L'impression a échoué : l'imprimante refuse une nouvelle page.");
+        PaintPage(page, painter, unitsPerMm, origin, pagination.quarterTurned, paper);
+        newPage = true;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
+                                 const ExportOptions& options)
+{
+    const Pagination pagination = Paginate(board, options.paper);
+    if (pagination.error)
+        return FromUtf8(*pagination.error);
+    const Paper& paper = options.paper;
+    const double shortSide = std::min(paper.widthMm, paper.heightMm);
+    const double longSide = std::max(paper.widthMm, paper.heightMm);
+    const Paper laidOut = pagination.quarterTurned ? paper.QuarterTurned() : paper;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return CannotWrite(path, SaveFileProblem(file));
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfDotsPerInch);
+        writer.setTitle(options.title);
+        writer.setCreator(QStringLiteral("Corvane " CORVANE_VERSION));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter, QString(),
+                      QPageSize::ExactMatch),
+            laidOut.widthMm > laidOut.heightMm ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return CannotWrite(path, QStringLiteral("le PDF ne peut pas être commencé"));
+        const double unitsPerMm = writer.resolution() / MmPerInch;
+        bool first = true;
+        for (const Drawing& page : pagination.pages) {
+            if (!first)
+                writer.newPage();
+            first = false;
+            RenderDrawing(page, painter, unitsPerMm);
+        }
+        painter.end();
+    }
+    if (file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return CannotWrite(path, SaveFileProblem(file));
+    }
+    if (!file.commit())
+        return CannotWrite(path, SaveFileProblem(file));
+    return std::nullopt;
+}
+
+} // namespace
+
+Paper PaperOf(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF printable = printer.fullPage() ? full : layout.paintRect(QPageLayout::Millimeter);
+    return Paper{full.width(),
+                 full.height(),
+                 printable.left() - full.left(),
+                 printable.top() - full.top(),
+                 full.right() - printable.right(),
+                 full.bottom() - printable.bottom()};
+}
+
+std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
+                                      const ExportOptions& options)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const std::string nativePath = QFile::encodeName(path).toStdString();
+    std::optional<std::string> error;
+    if (suffix == QLatin1String("pdf"))
+        return ExportPdf(board, path, options);
+    if (suffix == QLatin1String("svg"))
+        error = WriteSvgFile(board, options.title.toStdString(), nativePath);
+    else if (suffix == QLatin1String("dxf"))
+        error = WriteDxfFile(board, options.unit, nativePath);
+    else
+        return QStringLiteral("Le format de « %1 » n'est pas reconnu : le nom doit finir par "
+                              ".pdf, .svg ou .dxf.")
+            .arg(path);
+    if (error)
+        return FromUtf8(*error);
+    return std::nullopt;
+}
+
+std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer)
+{
+    const Pagination pagination = Paginate(board, PaperOf(printer));
+    if (pagination.error)
+        return FromUtf8(*pagination.error);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("L'impression a échoué : l'imprimante ne peut pas être ouverte.");
+    auto error = PaintPages(pagination, printer, painter, false);
+    if (!painter.end() && !error)
+        error = QStringLiteral("L'impression a échoué : le travail n'a pas pu être terminé.");
+    return error;
+}
+
+std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
+                                           QPainter& painter)
+{
+    const Pagination pagination = Paginate(board, PaperOf(printer));
+    if (pagination.error)
+        return FromUtf8(*pagination.error);
+    return PaintPages(pagination, printer, painter, true);
+}
+
+} // namespace corvane::drawing

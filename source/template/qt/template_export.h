@@ -1,0 +1,43 @@
+#pragma once
+
+// Writing a template to a file or a printer: the board's drawing in, a
+// tiled and calibrated PDF or print, or an SVG or DXF file at true size out.
+
+#include "drawing.h"
+#include "drawing_unit.h"
+#include "paginator.h"
+
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+class QPrinter;
+
+namespace corvane::drawing {
+
+struct ExportOptions {
+    Paper paper;                 // PDF only: the sheets the tiles are laid on
+    Unit unit = Unit::Millimetre; // DXF only: the unit of its coordinates and $INSUNITS
+    QString title;               // document title of the PDF and SVG
+};
+
+// The format follows the extension (.pdf, .svg, .dxf, any case). Returns a
+// French message on failure, nothing on success. The file is written whole
+// or not at all: on failure an existing file is left as it was.
+std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
+                                      const ExportOptions& options);
+
+// Tiled printing on the printer's paper, printable area and orientation,
+// as a job of its own. Returns a French message on failure.
+std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer);
+
+// The pages of a template appended to a job already under way on the
+// printer (the painter is active on it and has drawn at least one page).
+std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
+                                           QPainter& painter);
+
+// The printer's paper, printable area included, in millimetres.
+Paper PaperOf(const QPrinter& printer);
+
+} // namespace corvane::drawing
