@@ -1,0 +1,183 @@
+#include "classic_template.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#ifndef CORVANE_VERSION
+#error "CORVANE_VERSION must be defined by the build"
+#endif
+
+namespace corvane::drawing {
+
+namespace {
+
+// Page layout of the board, in millimetres.
+constexpr double SideMarginMm = 12.0;    // before the nut and after the saddle
+constexpr double LabelBandMm = 22.0;     // above the board: note names and fret numbers
+constexpr double DistanceBandMm = 24.0;  // below the board: distances from the nut
+constexpr double TitleBlockWidthMm = 150.0;
+constexpr double TitleBlockHeightMm = 30.0;
+constexpr double BottomMarginMm = 6.0;
+
+constexpr double FretLineMm = 0.2;
+constexpr double NutLineMm = 0.5;
+constexpr double EdgeLineMm = 0.3;
+constexpr double FretNumberHeightMm = 3.0;
+constexpr double NoteHeightMm = 2.5;
+constexpr double DistanceHeightMm = 2.5;
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A number as the engine wrote it, with its decimal separator.
+std::optional<double> ReadEngineNumber(const std::string& text, const std::string& separator)
+{
+    std::string plain = Trimmed(text);
+    if (!separator.empty() && separator != ".") {
+        for (std::size_t at = plain.find(separator); at != std::string::npos;
+             at = plain.find(separator, at + 1))
+            plain.replace(at, separator.size(), ".");
+    }
+    double value = 0;
+    const char* end = plain.data() + plain.size();
+    const auto [stop, error] = std::from_chars(plain.data(), end, value);
+    if (plain.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string WidthText(double width, const std::string& separator)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, width);
+    std::string text(digits, result.ptr);
+    if (const auto dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, separator.empty() ? "." : separator);
+    return text;
+}
+
+void AddLine(Drawing& drawing, Point from, Point to, Layer layer, double width, bool dashed = false)
+{
+    drawing.lines.push_back(Line{from, to, layer, width, dashed});
+}
+
+void AddText(Drawing& drawing, Point at, std::string text, double height, Layer layer,
+             Anchor anchor, double rotation = 0)
+{
+    drawing.texts.push_back(Text{at, std::move(text), height, layer, anchor, rotation, {}});
+}
+
+void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, double left,
+                   double top)
+{
+    const double right = left + TitleBlockWidthMm;
+    const double bottom = top + TitleBlockHeightMm;
+    AddLine(drawing, {left, top}, {right, top}, Layer::TitleBlock, EdgeLineMm);
+    AddLine(drawing, {right, top}, {right, bottom}, Layer::TitleBlock, EdgeLineMm);
+    AddLine(drawing, {right, bottom}, {left, bottom}, Layer::TitleBlock, EdgeLineMm);
+    AddLine(drawing, {left, bottom}, {left, top}, Layer::TitleBlock, EdgeLineMm);
+
+    const std::string unit(UnitSymbol(request.unit));
+    const double x = left + 3.0;
+    AddText(drawing, {x, top + 7.0}, Trimmed(request.scaleText), 4.0, Layer::TitleBlock,
+            Anchor::Left);
+    AddText(drawing, {x, top + 13.0},
+            "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText) +
+                "    Longueur vibrante : " + request.lengthText + " " + unit,
+            2.8, Layer::TitleBlock, Anchor::Left);
+    AddText(drawing, {x, top + 19.0},
+            "Distances depuis le sillet, en " + unit + ". Largeur de la touche : " +
+                WidthText(request.boardWidth, request.decimalSeparator) + " " + unit + ".",
+            2.8, Layer::TitleBlock, Anchor::Left);
+    AddText(drawing, {x, top + 26.0}, "Corvane " CORVANE_VERSION "    " + request.date, 2.5,
+            Layer::TitleBlock, Anchor::Left);
+}
+
+} // namespace
+
+double DefaultBoardWidth(Unit unit) noexcept
+{
+    return 60.0 / MillimetresPer(unit);
+}
+
+std::string ClassicTemplateTitle(const ClassicTemplateRequest& request)
+{
+    std::string scale;
+    for (const char c : Trimmed(request.scaleText))
+        if (c != ' ' || scale.empty() || scale.back() != ' ')
+            scale += c; // the list's runs of blanks read as one in a title
+    return "Gabarit " + scale + " " + request.lengthText + " " + std::string(UnitSymbol(request.unit));
+}
+
+ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
+{
+    ClassicTemplate result;
+    if (request.frets.empty()) {
+        result.error = "Choisissez d'abord une gamme : le gabarit dessine ses frettes.";
+        return result;
+    }
+    const auto length = ReadEngineNumber(request.lengthText, request.decimalSeparator);
+    if (!length || *length <= 0) {
+        result.error = "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.";
+        return result;
+    }
+    if (!(request.boardWidth > 0) || !std::isfinite(request.boardWidth)) {
+        result.error = "La largeur de la touche doit être supérieure à zéro.";
+        return result;
+    }
+    const double mmPerUnit = MillimetresPer(request.unit);
+    const double lengthMm = *length * mmPerUnit;
+    const double widthMm = request.boardWidth * mmPerUnit;
+
+    Drawing drawing;
+    const double nutX = SideMarginMm;
+    const double saddleX = nutX + lengthMm;
+    const double top = LabelBandMm;
+    const double bottom = top + widthMm;
+    const double centreY = (top + bottom) / 2;
+    drawing.datum = Point{nutX, centreY};
+
+    AddLine(drawing, {nutX, top}, {nutX, bottom}, Layer::Nut, NutLineMm);
+    AddLine(drawing, {saddleX, top}, {saddleX, bottom}, Layer::Saddle, NutLineMm);
+    AddLine(drawing, {nutX, top}, {saddleX, top}, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, {nutX, bottom}, {saddleX, bottom}, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, {nutX, centreY}, {saddleX, centreY}, Layer::CentreLine, 0.15, true);
+    AddText(drawing, {nutX, top - 2.0}, "Sillet", NoteHeightMm, Layer::Labels, Anchor::Centre);
+    AddText(drawing, {saddleX, top - 2.0}, "Chevalet", NoteHeightMm, Layer::Labels,
+            Anchor::Centre);
+    AddText(drawing, {saddleX + DistanceHeightMm / 2, bottom + 2.0}, request.lengthText,
+            DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
+
+    for (const ClassicFret& fret : request.frets) {
+        const auto position = ReadEngineNumber(fret.positionText, request.decimalSeparator);
+        if (!position) {
+            result.error = "La position « " + fret.positionText + " » de la frette " +
+                           std::to_string(fret.fretNumber) + " n'est pas un nombre.";
+            return result;
+        }
+        const double x = nutX + *position * mmPerUnit;
+        AddLine(drawing, {x, top}, {x, bottom}, Layer::Frets, FretLineMm);
+        AddText(drawing, {x, top - 2.0}, std::to_string(fret.fretNumber), FretNumberHeightMm,
+                Layer::Labels, Anchor::Centre);
+        if (const std::string note = Trimmed(fret.noteText); !note.empty())
+            AddText(drawing, {x, top - 8.0}, note, NoteHeightMm, Layer::Labels, Anchor::Centre);
+        // Read upwards, centred on the fret line, ending just under the board.
+        AddText(drawing, {x + DistanceHeightMm / 2, bottom + 2.0}, Trimmed(fret.positionText),
+                DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
+    }
+
+    const double titleTop = bottom + DistanceBandMm;
+    AddTitleBlock(drawing, request, nutX, titleTop);
+    drawing.widthMm = std::max(saddleX, nutX + TitleBlockWidthMm) + SideMarginMm;
+    drawing.heightMm = titleTop + TitleBlockHeightMm + BottomMarginMm;
+    result.drawing = std::move(drawing);
+    return result;
+}
+
+} // namespace corvane::drawing
