@@ -1,0 +1,14 @@
+"""Reads a template's DXF file back with ezdxf, an independent reader, and
+prints what the tests compare: the header units and every fret line."""
+import sys
+
+import ezdxf
+
+document = ezdxf.readfile(sys.argv[1])
+print("VERSION", document.dxfversion)
+print("INSUNITS", document.header.get("$INSUNITS", -1))
+print("MEASUREMENT", document.header.get("$MEASUREMENT", -1))
+for line in document.modelspace().query('LINE[layer=="FRETTES"]'):
+    print("FRET %.12f %.12f %.12f %.12f"
+          % (line.dxf.start.x, line.dxf.start.y, line.dxf.end.x, line.dxf.end.y))
+print("TEXTS", len(document.modelspace().query('TEXT[layer=="TEXTES"]')))

@@ -1,0 +1,134 @@
+#include "classic_board.h"
+#include "dxf_writer.h"
+#include "svg_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+using namespace corvane::drawing;
+using corvane::testing_support::ClassicBoard;
+using corvane::testing_support::ClassicRequest;
+using corvane::testing_support::TemperedChromatic;
+
+namespace {
+
+std::string TempPath(const std::string& name)
+{
+    return ::testing::TempDir() + "template-files-" + std::to_string(::getpid()) + "-" + name;
+}
+
+std::vector<double> EnginePositions(const char* length)
+{
+    std::vector<double> positions;
+    for (const auto& fret : ClassicRequest(TemperedChromatic, length, Unit::Millimetre).frets)
+        positions.push_back(std::stod(fret.positionText));
+    return positions;
+}
+
+} // namespace
+
+TEST(SvgFile, IsInMillimetresWithTheNutAtZero)
+{
+    struct Case {
+        const char* length;
+        Unit unit;
+        double fret12;
+    } const cases[] = {{"650", Unit::Millimetre, 325}, {"65", Unit::Centimetre, 325},
+                       {"25.5", Unit::Inch, 323.85}};
+    for (const Case& c : cases) {
+        const std::string svg = SvgText(ClassicBoard(TemperedChromatic, c.length, c.unit), "t");
+        std::smatch header;
+        ASSERT_TRUE(std::regex_search(
+            svg, header,
+            std::regex(R"re(width="([0-9.]+)mm" height="([0-9.]+)mm" viewBox="(-?[0-9.]+) (-?[0-9.]+) ([0-9.]+) ([0-9.]+)")re")))
+            << c.length;
+        EXPECT_EQ(header[1], header[5]) << "viewBox width in mm";
+        EXPECT_EQ(header[2], header[6]) << "viewBox height in mm";
+        const auto frets = svg.find("<g id=\"frets\"");
+        ASSERT_NE(frets, std::string::npos);
+        std::smatch line;
+        std::string rest = svg.substr(frets);
+        std::vector<double> xs;
+        const std::regex lineStart(R"re(<line x1="([0-9.]+)")re");
+        for (std::sregex_iterator it(rest.begin(), rest.end(), lineStart), end;
+             it != end && xs.size() < 24; ++it)
+            xs.push_back(std::stod((*it)[1]));
+        ASSERT_EQ(xs.size(), 24u);
+        EXPECT_NEAR(xs[11], c.fret12, 1e-9) << c.length;
+    }
+}
+
+// Read back by an independent reader: the unit declared, and every fret at
+// the engine's own number, in that unit.
+TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
+{
+    struct Case {
+        const char* length;
+        Unit unit;
+        int insUnits, measurement;
+    } const cases[] = {{"650", Unit::Millimetre, 4, 1}, {"65", Unit::Centimetre, 5, 1},
+                       {"25.5", Unit::Inch, 1, 0}};
+    for (const Case& c : cases) {
+        const std::string path = TempPath("board.dxf");
+        ASSERT_FALSE(WriteDxfFile(ClassicBoard(TemperedChromatic, c.length, c.unit), c.unit, path));
+        FILE* pipe = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        ASSERT_EQ(::pclose(pipe), 0) << output;
+        std::remove(path.c_str());
+
+        std::istringstream lines(output);
+        std::string word, version;
+        int insUnits = -1, measurement = -1;
+        std::vector<double> frets;
+        while (lines >> word) {
+            if (word == "VERSION")
+                lines >> version;
+            else if (word == "INSUNITS")
+                lines >> insUnits;
+            else if (word == "MEASUREMENT")
+                lines >> measurement;
+            else if (word == "FRET") {
+                double x1, y1, x2, y2;
+                lines >> x1 >> y1 >> x2 >> y2;
+                EXPECT_EQ(x1, x2) << "a fret is one straight line across";
+                frets.push_back(x1);
+            }
+        }
+        EXPECT_EQ(version, "AC1015");
+        EXPECT_EQ(insUnits, c.insUnits) << c.length;
+        EXPECT_EQ(measurement, c.measurement) << c.length;
+        const std::vector<double> expected = EnginePositions(c.length);
+        ASSERT_EQ(frets.size(), expected.size());
+        for (std::size_t i = 0; i < frets.size(); ++i)
+            EXPECT_NEAR(frets[i], expected[i], 1e-6) << c.length << " fret " << i + 1;
+    }
+}
+
+// A file is written whole or not at all: a failed write names the file and
+// leaves neither a half file nor a temporary behind.
+TEST(WholeFiles, AFailedWriteLeavesWhatWasThere)
+{
+    namespace fs = std::filesystem;
+    const fs::path directory = TempPath("dir");
+    fs::create_directories(directory / "existing.svg");
+    const Drawing board = ClassicBoard(TemperedChromatic, "650", Unit::Millimetre);
+    for (const fs::path& target : {directory / "missing" / "x.svg", directory / "existing.svg"}) {
+        const auto svgError = WriteSvgFile(board, "t", target.string());
+        const auto dxfError = WriteDxfFile(board, Unit::Millimetre, target.string());
+        ASSERT_TRUE(svgError && dxfError) << target;
+        EXPECT_NE(svgError->find(target.string()), std::string::npos) << *svgError;
+    }
+    EXPECT_TRUE(fs::is_directory(directory / "existing.svg"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
+    fs::remove_all(directory);
+}
