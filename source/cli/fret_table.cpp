@@ -4,6 +4,7 @@
 #include "fret_calculator.h"
 #include "fret_slots.h"
 #include "number_text.h"
+#include "scale_catalogue.h"
 
 namespace corvane::cli {
 
@@ -24,12 +25,15 @@ FretTable ComputeFretTable(const std::string& lengthText, const std::string& sca
 
     FretTable table{fret::CurrencyText(calculator.variables().VibratingLength, decimalSeparator),
                     scaleText, mode, {}};
+    const fret::ScaleChoice* scale = fret::FindScaleChoice(scaleText);
+    const bool diatonic = scale != nullptr && scale->kind == fret::DiatonicScaleKind;
     // The slots a scale writes are exactly the ones it leaves visible.
     for (fret::FretSlot slot = 1; slot <= fret::SlotCount; ++slot) {
         const auto& position = window.control(fret::PositionBox(slot));
         if (position.visible)
             table.rows.push_back(
-                FretRow{slot, position.text, window.control(fret::NoteBox(slot)).text});
+                FretRow{slot, position.text, window.control(fret::NoteBox(slot)).text,
+                        fret::PlayerFretNumber(diatonic, slot)});
     }
     return table;
 }

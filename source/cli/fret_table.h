@@ -15,6 +15,7 @@ struct FretRow {
     int slot;
     std::string position;
     std::string note;
+    int fret = 0; // as a player counts: diatonic slots 9 to 15 are frets 8 to 14
 };
 
 struct FretTable {

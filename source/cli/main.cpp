@@ -4,6 +4,7 @@
 #include "options.h"
 #include "runtime_error.h"
 #include "table_output.h"
+#include "template_command.h"
 
 #include <clocale>
 #include <cstdio>
@@ -42,7 +43,13 @@ void PrintHelp()
                  "  --mode MODE       sol, do (default) or none (no note names)\n"
                  "  --format FORMAT   text (default), csv or json\n"
                  "  --separator CHAR  decimal separator written (default: the regional one\n"
-                 "                    for text, \".\" for csv and json)\n";
+                 "                    for text, \".\" for csv and json)\n\n"
+                 "A full-size template instead of the table:\n"
+                 "  --template FILE   write the template to FILE: .pdf (tiled on the paper,\n"
+                 "                    with a calibration ruler), .svg or .dxf (true size)\n"
+                 "  --unit UNIT       mm (default), cm or in: the unit the length is in\n"
+                 "  --paper PAPER     a4 (default), letter, a3 or legal, for a PDF\n"
+                 "  --board-width N   width of the fretboard, in the unit (default 60 mm)\n";
 }
 
 } // namespace
@@ -70,6 +77,13 @@ int main(int argc, char** argv)
     try {
         const FretTable table =
             ComputeFretTable(options.lengthText, options.scaleText, options.mode, separator);
+        if (options.templatePath) {
+            if (const auto error = WriteClassicTemplate(options, table, separator)) {
+                std::cerr << "corvane-frets: " << *error << '\n';
+                return ExitRunTimeError;
+            }
+            return 0;
+        }
         switch (options.format) {
         case Format::Csv:
             output = FormatCsv(table);

@@ -70,7 +70,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
             value = arguments[++at];
         }
         if (name != "--length" && name != "--scale" && name != "--mode" && name != "--format" &&
-            name != "--separator")
+            name != "--separator" && name != "--template" && name != "--unit" &&
+            name != "--paper" && name != "--board-width")
             return {std::nullopt, Error("unknown option '" + name + "'")};
         if (!value)
             return {std::nullopt, Error("option '" + name + "' needs a value")};
@@ -101,6 +102,22 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
                 options.format = Format::Json;
             else
                 return {std::nullopt, Error("unknown format '" + *value + "'")};
+        } else if (name == "--template") {
+            if (value->empty())
+                return {std::nullopt, Error("--template needs a file name")};
+            options.templatePath = *value;
+        } else if (name == "--unit") {
+            const auto unit = drawing::UnitFromSymbol(*value);
+            if (!unit)
+                return {std::nullopt, Error("unknown unit '" + *value + "' (mm, cm or in)")};
+            options.unit = *unit;
+        } else if (name == "--paper") {
+            const auto paper = drawing::PaperFromName(*value);
+            if (!paper)
+                return {std::nullopt, Error("unknown paper '" + *value + "' (a4, letter, a3 or legal)")};
+            options.paper = *paper;
+        } else if (name == "--board-width") {
+            options.boardWidthText = *value;
         } else {
             if (CodePoints(*value) != 1)
                 return {std::nullopt, Error("the separator must be one character")};

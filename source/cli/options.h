@@ -1,6 +1,8 @@
 #pragma once
 
+#include "drawing_unit.h"
 #include "fret_table.h"
+#include "paginator.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +19,11 @@ struct Options {
     Format format = Format::Text;
     std::optional<std::string> separator; // unset: the format's default
     bool help = false;
+    // A full-size template instead of the table.
+    std::optional<std::string> templatePath;  // format by extension: .pdf, .svg, .dxf
+    drawing::Unit unit = drawing::Unit::Millimetre; // the unit the length is in
+    drawing::Paper paper = *drawing::PaperFromName("a4");
+    std::optional<std::string> boardWidthText; // in the unit; unset: 60 mm
 };
 
 struct UsageError {
@@ -25,7 +32,8 @@ struct UsageError {
 
 inline constexpr const char* UsageLine =
     "usage: corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
-    "[--format text|csv|json] [--separator CHAR]";
+    "[--format text|csv|json] [--separator CHAR] "
+    "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
 
 // Parses the arguments after the program name. Accepts "--name value" and
 // "--name=value". Returns the options, or the reason they are unusable.

@@ -74,13 +74,15 @@ std::string PadLeft(std::string_view text, std::size_t width)
 
 std::string FormatCsv(const FretTable& table)
 {
-    std::string out = "slot,position,note\n";
+    std::string out = "slot,position,note,fret\n";
     for (const FretRow& row : table.rows) {
         out += std::to_string(row.slot);
         out += ',';
         out += CsvField(row.position);
         out += ',';
         out += CsvField(row.note);
+        out += ',';
+        out += std::to_string(row.fret);
         out += '\n';
     }
     return out;
@@ -96,7 +98,7 @@ std::string FormatJson(const FretTable& table)
         if (!first)
             out += ", ";
         first = false;
-        out += "{\"slot\": " + std::to_string(row.slot) +
+        out += "{\"slot\": " + std::to_string(row.slot) + ", \"fret\": " + std::to_string(row.fret) +
                ", \"position\": " + JsonString(row.position) +
                ", \"note\": " + JsonString(row.note) + "}";
     }
@@ -106,7 +108,7 @@ std::string FormatJson(const FretTable& table)
 
 std::string FormatText(const FretTable& table)
 {
-    static constexpr std::string_view SlotHeading = "Frette";
+    static constexpr std::string_view FretHeading = "Frette";
     static constexpr std::string_view PositionHeading = "Position";
     static constexpr std::string_view NoteHeading = "Note";
 
@@ -120,12 +122,12 @@ std::string FormatText(const FretTable& table)
         positionWidth = std::max(positionWidth, Columns(row.position));
 
     const bool withNotes = table.mode != Mode::None;
-    out += std::string(SlotHeading) + "  " + PadLeft(PositionHeading, positionWidth);
+    out += std::string(FretHeading) + "  " + PadLeft(PositionHeading, positionWidth);
     if (withNotes)
         out += "  " + std::string(NoteHeading);
     out += '\n';
     for (const FretRow& row : table.rows) {
-        out += PadLeft(std::to_string(row.slot), Columns(SlotHeading)) + "  " +
+        out += PadLeft(std::to_string(row.fret), Columns(FretHeading)) + "  " +
                PadLeft(row.position, positionWidth);
         if (withNotes)
             out += "  " + row.note.substr(row.note.empty() ? 0 : 1);

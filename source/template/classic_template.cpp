@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #ifndef CORVANE_VERSION
 #error "CORVANE_VERSION must be defined by the build"
@@ -52,11 +53,17 @@ std::optional<double> ReadEngineNumber(const std::string& text, const std::strin
     return value;
 }
 
+// Four decimals at most, like the lengths: a width read in millimetres and
+// given in inches keeps no binary noise (2.2499999999999996).
 std::string WidthText(double width, const std::string& separator)
 {
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, width);
-    std::string text(digits, result.ptr);
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.4f", width);
+    std::string text(digits);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
     if (const auto dot = text.find('.'); dot != std::string::npos)
         text.replace(dot, 1, separator.empty() ? "." : separator);
     return text;

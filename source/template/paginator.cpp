@@ -128,10 +128,10 @@ std::string TooManyPagesMessage(int pages, const Drawing& board)
 {
     char text[300];
     std::snprintf(text, sizeof text,
-                  "Ce gabarit demanderait %d pages (%d au plus) pour une planche de %.2f m sur "
-                  "%.2f m : la longueur est-elle dans la bonne unité ? (des millimètres lus "
-                  "comme des pouces, par exemple)",
-                  pages, MaximumPageCount, board.widthMm / 1000.0, board.heightMm / 1000.0);
+                  "Ce gabarit demanderait %d pages (%d au plus) pour une planche de %.2f m : "
+                  "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
+                  "pouces, par exemple)",
+                  pages, MaximumPageCount, board.widthMm / 1000.0);
     std::string message(text);
     for (char& c : message)
         if (c == '.')

@@ -30,12 +30,14 @@ std::string ShellQuoted(const std::string& text)
     return quoted + "'";
 }
 
-// Runs the command under the given locale, whatever this test's own is.
+// Runs the command under the given locale, whatever this test's own is, and
+// with no display, as over SSH or in CI.
 Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& locale = "C")
 {
     const std::string errPath
         = testing::TempDir() + "corvane-frets-" + std::to_string(getpid()) + ".err";
-    std::string command = "env -u LANG -u LANGUAGE -u LC_NUMERIC LC_ALL=" + locale + " "
+    std::string command = "env -u LANG -u LANGUAGE -u LC_NUMERIC -u DISPLAY -u WAYLAND_DISPLAY "
+                          "-u QT_QPA_PLATFORM LC_ALL=" + locale + " "
         + ShellQuoted(CORVANE_FRETS_PATH);
     for (const std::string& argument : arguments)
         command += " " + ShellQuoted(argument);
@@ -60,10 +62,12 @@ Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& l
 
 std::string ExpectedCsv(std::size_t scale, int modeCode)
 {
-    std::string csv = "slot,position,note\n";
+    // The player counts frets from the nut: the n-th row is fret n.
+    std::string csv = "slot,position,note,fret\n";
+    int fret = 0;
     for (const worked::Row& row : worked::Rows650(scale, modeCode))
         csv += std::to_string(row.slot) + "," + std::string(row.position) + ","
-            + std::string(row.note) + "\n";
+            + std::string(row.note) + "," + std::to_string(++fret) + "\n";
     return csv;
 }
 
@@ -126,7 +130,7 @@ TEST(CorvaneFrets, LargestLengthAndHelpSucceed)
         { "--length", "922337203685477", "--scale", "tempered-chromatic", "--format", "json" });
     EXPECT_EQ(largest.status, 0) << largest.err;
     EXPECT_EQ(largest.out.rfind("{\"length\": \"922337203685476.9664\"", 0), 0U) << largest.out;
-    EXPECT_NE(largest.out.find("\"slot\": 24, \"position\": \"691752902764069.7856\""),
+    EXPECT_NE(largest.out.find("\"slot\": 24, \"fret\": 24, \"position\": \"691752902764069.7856\""),
         std::string::npos);
 
     const Outcome help = RunFrets({ "--help" });
@@ -150,6 +154,55 @@ TEST(CorvaneFrets, TextTakesTheRegionalSeparatorUnlessOneIsGiven)
     std::vector<std::string> withSeparator = arguments;
     withSeparator.insert(withSeparator.end(), { "--separator", "." });
     EXPECT_NE(RunFrets(withSeparator, "fr_FR.UTF-8").out.find(" 216.177 "), std::string::npos);
+}
+
+TEST(CorvaneFrets, WritesTemplatesWithoutADisplayAndRefusesBadOnes)
+{
+    const std::string directory = testing::TempDir() + "frets-template-" + std::to_string(getpid());
+    ASSERT_EQ(std::system(("mkdir -p " + ShellQuoted(directory)).c_str()), 0);
+    const std::string kept = directory + "/kept.pdf";
+    std::ofstream(kept) << "old";
+    const std::vector<std::string> chromatic { "--scale", "tempered-chromatic" };
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string file;     // written when status is 0, untouched otherwise
+        std::string expected; // start of the file, or a piece of the message
+    } const cases[] = {
+        { { "--length", "650", "--template", directory + "/t.pdf" }, 0, directory + "/t.pdf", "%PDF-" },
+        // 2 1/4 in wide: the edges at 28.575 mm each side of the centre line.
+        { { "--length", "25.5", "--unit", "in", "--board-width", "2 1/4", "--template", directory + "/t.svg" },
+            0, directory + "/t.svg", "<?xml" },
+        { { "--length", "0", "--template", directory + "/zero.dxf" }, 1, "", "supérieure à zéro" },
+        { { "--length", "650", "--unit", "in", "--template", kept }, 1, kept, "50 au plus" },
+        { { "--length", "650", "--template", directory + "/none/t.svg" }, 1, "", "n'existe pas" },
+        { { "--length", "650", "--unit", "furlong", "--template", directory + "/t.svg" }, 2, "", "unit" },
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = chromatic;
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const Outcome run = RunFrets(arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, "");
+        if (c.status == 0) {
+            EXPECT_EQ(run.err, "");
+            std::ifstream file(c.file);
+            const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            EXPECT_EQ(content.rfind(c.expected, 0), 0U);
+            if (c.file.ends_with(".svg")) {
+                EXPECT_NE(content.find("y1=\"-28.575\""), std::string::npos);
+            }
+        } else {
+            EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
+            if (c.status == 1) {
+                EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            }
+        }
+    }
+    std::ifstream old(kept);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()), "old");
+    std::system(("rm -rf " + ShellQuoted(directory)).c_str());
 }
 
 } // namespace

@@ -77,7 +77,9 @@ TEST(ParseOptions, RejectsWhatItCannotUse)
         { with({ "--format", "xml" }), "unknown format" },
         { with({ "--separator", ".." }), "separator" },
         { with({ "--separator=" }), "separator" },
-        { with({ "--unit", "mm" }), "unknown option '--unit'" },
+        { with({ "--units", "mm" }), "unknown option '--units'" },
+        { with({ "--unit", "inch", "--template", "t.pdf" }), "unknown unit 'inch'" },
+        { with({ "--paper", "a5", "--template", "t.pdf" }), "unknown paper 'a5'" },
         { { "--scale", "tempered-diatonic", "--length" }, "needs a value" },
         { { "650", "--scale", "tempered-diatonic" }, "unexpected argument '650'" },
     };

@@ -36,28 +36,28 @@ TEST(FormatCsv, QuotesFieldsHoldingTheCommaSeparator)
     const FretTable table = ComputeFretTable("650", "Pythagore Chromatique", Mode::Do, ",");
     const std::vector<std::string> lines = Lines(corvane::cli::FormatCsv(table));
     ASSERT_EQ(lines.size(), 25U);
-    EXPECT_EQ(lines[0], "slot,position,note");
-    EXPECT_EQ(lines[1], "1,\"36,1111\", Do#");
-    EXPECT_EQ(lines[12], "12,325, Do");
-    EXPECT_EQ(lines[13], "13,\"343,05555\", Do#");
+    EXPECT_EQ(lines[0], "slot,position,note,fret");
+    EXPECT_EQ(lines[1], "1,\"36,1111\", Do#,1");
+    EXPECT_EQ(lines[12], "12,325, Do,12");
+    EXPECT_EQ(lines[13], "13,\"343,05555\", Do#,13");
 }
 
 TEST(FormatCsv, DoublesQuotesInsideQuotedFields)
 {
     const FretTable table { "1", "x", Mode::Sol,
-        { FretRow { 1, "3\"5", " Sol" }, FretRow { 2, "a\nb", "" }, FretRow { 3, "7", "," } } };
+        { FretRow { 1, "3\"5", " Sol", 1 }, FretRow { 2, "a\nb", "", 2 }, FretRow { 3, "7", ",", 3 } } };
     EXPECT_EQ(corvane::cli::FormatCsv(table),
-        "slot,position,note\n1,\"3\"\"5\", Sol\n2,\"a\nb\",\n3,7,\",\"\n");
+        "slot,position,note,fret\n1,\"3\"\"5\", Sol,1\n2,\"a\nb\",,2\n3,7,\",\",3\n");
 }
 
 TEST(FormatJson, EscapesQuotesBackslashesAndControlCharacters)
 {
     const FretTable table { "650", "Tempérée \"Diatonique\"", Mode::None,
-        { FretRow { 1, "70\\9158", "\t\x01" }, FretRow { 2, "134.0947", " Ré" } } };
+        { FretRow { 1, "70\\9158", "\t\x01", 1 }, FretRow { 2, "134.0947", " Ré", 2 } } };
     EXPECT_EQ(corvane::cli::FormatJson(table),
         "{\"length\": \"650\", \"scale\": \"Tempérée \\\"Diatonique\\\"\", \"mode\": "
-        "\"none\", \"slots\": [{\"slot\": 1, \"position\": \"70\\\\9158\", \"note\": "
-        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"position\": \"134.0947\", \"note\": \" Ré\"}]}\n");
+        "\"none\", \"slots\": [{\"slot\": 1, \"fret\": 1, \"position\": \"70\\\\9158\", \"note\": "
+        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"fret\": 2, \"position\": \"134.0947\", \"note\": \" Ré\"}]}\n");
 }
 
 TEST(FormatText, NamesScaleAndLengthAndAlignsThePositions)
@@ -82,6 +82,16 @@ TEST(FormatText, NamesScaleAndLengthAndAlignsThePositions)
         EXPECT_NE(lines[8].find("189\u066B57725"), std::string::npos) << lines[8];
         EXPECT_EQ(lines[3].find("Sol#") != std::string::npos, mode == Mode::Sol) << lines[3];
     }
+}
+
+// Diatonic slot 8 is unused: slot 9 holds the player's eighth fret.
+TEST(FormatText, FirstColumnIsTheFretAPlayerCounts)
+{
+    const FretTable table = ComputeFretTable("650", "Tempérée Diatonique", Mode::Sol, ".");
+    const std::vector<std::string> lines = Lines(corvane::cli::FormatText(table));
+    ASSERT_EQ(lines.size(), 17U);
+    EXPECT_EQ(lines[10].rfind("     8  360.4579", 0), 0U) << lines[10];
+    EXPECT_EQ(lines[16].rfind("    14     487.5", 0), 0U) << lines[16];
 }
 
 } // namespace

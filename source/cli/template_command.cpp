@@ -1,0 +1,76 @@
+#include "template_command.h"
+
+#include "template_export.h"
+#include "template_request.h"
+#include "units.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace corvane::cli {
+
+namespace {
+
+board::Unit BoardUnit(drawing::Unit unit)
+{
+    switch (unit) {
+    case drawing::Unit::Centimetre:
+        return board::Unit::Centimetre;
+    case drawing::Unit::Inch:
+        return board::Unit::Inch;
+    case drawing::Unit::Millimetre:
+        break;
+    }
+    return board::Unit::Millimetre;
+}
+
+// Fonts and PDF need a Qt application; the offscreen platform needs no
+// display. Made once, on first use, and kept to the end of the program.
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (no runtime directory, font fallbacks) are not the
+    // user's business; failures come back as one French line.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "corvane-frets: %s\n", qPrintable(message));
+    });
+    static int argc = 1;
+    static char name[] = "corvane-frets";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> application =
+        std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+std::optional<std::string> WriteClassicTemplate(const Options& options, const FretTable& table,
+                                                const std::string& decimalSeparator)
+{
+    std::optional<double> boardWidth;
+    if (options.boardWidthText) {
+        const auto widthMm = board::ParseLength(*options.boardWidthText, BoardUnit(options.unit));
+        if (!widthMm)
+            return "Largeur de la touche : " + widthMm.error;
+        boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);
+    }
+    const drawing::ClassicTemplateRequest request =
+        TemplateRequestFor(table, decimalSeparator, options.unit, boardWidth, TodayText());
+    const drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
+    if (!built.drawing)
+        return *built.error;
+
+    EnsureGuiApplication();
+    const QString path = QString::fromLocal8Bit(options.templatePath->c_str());
+    const drawing::ExportOptions exportOptions{
+        options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request))};
+    if (const auto error = drawing::ExportTemplate(*built.drawing, path, exportOptions))
+        return error->toStdString();
+    return std::nullopt;
+}
+
+} // namespace corvane::cli
