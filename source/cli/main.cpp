@@ -1,6 +1,8 @@
 // corvane-frets: the fret table of one scale, for a terminal or a script.
 // The same engine as the window, so the same digits.
 
+#include "board_command.h"
+#include "board_options.h"
 #include "options.h"
 #include "runtime_error.h"
 #include "table_output.h"
@@ -59,6 +61,8 @@ int main(int argc, char** argv)
     using namespace corvane::cli;
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (IsBoardCommand(arguments))
+        return RunBoardCommand(arguments, std::cout, std::cerr, RegionalSeparator(), {});
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
         std::cerr << "corvane-frets: " << parsed.error->message << '\n' << UsageLine << '\n';

@@ -1,0 +1,341 @@
+#include "board_options.h"
+
+#include "temperament.h"
+#include "units.h"
+#include "design_file.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+
+namespace corvane::cli {
+
+namespace {
+
+// Options only a general fretboard has; their presence selects it.
+constexpr std::array<std::string_view, 17> BoardOnlyOptions{
+    "--design",       "--edo",          "--period",       "--scl",          "--table",
+    "--frets",        "--bass-length",  "--treble-length", "--strings",     "--nut-width",
+    "--bridge-width", "--perpendicular", "--open-note",    "--nut-setback", "--saddle-setback",
+    "--overhang",     "--last-fret-overhang"};
+
+// Options shared with the classic table.
+constexpr std::array<std::string_view, 8> SharedOptions{
+    "--length", "--scale", "--mode", "--format", "--separator", "--unit", "--template", "--paper"};
+
+std::string OptionName(const std::string& argument)
+{
+    return argument.substr(0, argument.find('='));
+}
+
+bool Known(std::string_view name)
+{
+    return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name) != BoardOnlyOptions.end()
+           || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
+}
+
+std::size_t CodePoints(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+std::optional<int> ReadInteger(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// Reads a whole file; nothing when it cannot be read.
+std::optional<std::string> ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return text;
+}
+
+std::string FileName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+struct Value {
+    std::string name;
+    std::string text;
+};
+
+} // namespace
+
+bool IsBoardCommand(const std::vector<std::string>& arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        const std::string name = OptionName(argument);
+        return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name) != BoardOnlyOptions.end();
+    });
+}
+
+BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
+{
+    BoardParseResult result;
+    const auto usage = [&](std::string message) {
+        result.usage = UsageError{std::move(message)};
+        return result;
+    };
+    const auto bad = [&](std::string message) {
+        result.valueError = std::move(message);
+        return result;
+    };
+
+    // First pass: names and values, in order.
+    std::vector<Value> values;
+    BoardOptions options;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        std::string name = arguments[at];
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (name.rfind("--", 0) != 0)
+            return usage("unexpected argument '" + name + "'");
+        std::optional<std::string> value;
+        if (const auto equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (at + 1 < arguments.size()) {
+            value = arguments[++at];
+        }
+        if (!Known(name))
+            return usage("unknown option '" + name + "'");
+        if (!value)
+            return usage("option '" + name + "' needs a value");
+        for (const Value& earlier : values)
+            if (earlier.name == name)
+                return usage("option '" + name + "' given twice");
+        values.push_back({name, *value});
+    }
+    if (options.help) {
+        result.options = options;
+        return result;
+    }
+    const auto find = [&](std::string_view name) -> const std::string* {
+        for (const Value& value : values)
+            if (value.name == name)
+                return &value.text;
+        return nullptr;
+    };
+    const int temperamentSources = (find("--edo") ? 1 : 0) + (find("--scl") ? 1 : 0)
+                                   + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
+    if (temperamentSources > 1)
+        return usage("choose one of --edo, --scl, --table and --scale");
+    if (find("--period") && !find("--edo"))
+        return usage("--period goes with --edo");
+    if (find("--mode") && !find("--scale"))
+        return usage("--mode goes with --scale");
+    if (find("--length") && (find("--bass-length") || find("--treble-length")))
+        return usage("give --length, or --bass-length and --treble-length, not both");
+    if (!find("--design") && !find("--length") && !find("--bass-length"))
+        return usage("--design, --length or --bass-length is required");
+    if (find("--treble-length") && !find("--bass-length") && !find("--design"))
+        return usage("--treble-length goes with --bass-length");
+
+    board::Design& design = options.design;
+    if (const std::string* path = find("--design")) {
+        auto loaded = board::LoadDesign(*path);
+        if (!loaded.design)
+            return bad(FileName(*path) + " : " + loaded.error->message);
+        design = *loaded.design;
+    }
+
+    // The unit lengths are typed and shown in.
+    if (const std::string* unit = find("--unit")) {
+        if (*unit != "mm" && *unit != "cm" && *unit != "in")
+            return usage("unknown unit '" + *unit + "' (mm, cm or in)");
+        options.unit = board::ParseUnit(*unit);
+        design.unit = *options.unit;
+    }
+
+    if (const std::string* format = find("--format")) {
+        if (*format == "text")
+            options.format = Format::Text;
+        else if (*format == "csv")
+            options.format = Format::Csv;
+        else if (*format == "json")
+            options.format = Format::Json;
+        else
+            return usage("unknown format '" + *format + "'");
+    }
+    if (const std::string* separator = find("--separator")) {
+        if (CodePoints(*separator) != 1)
+            return usage("the separator must be one character");
+        options.separator = *separator;
+    }
+    if (const std::string* path = find("--template"))
+        options.templatePath = *path;
+    if (const std::string* paper = find("--paper"))
+        options.paper = *paper;
+
+    // The temperament.
+    if (const std::string* edo = find("--edo")) {
+        const auto divisions = ReadInteger(*edo);
+        if (!divisions || *divisions < board::MinDivisions || *divisions > board::MaxDivisions)
+            return bad("--edo " + *edo + " : le nombre de divisions doit être un entier de 1 à 1000");
+        board::EqualDivisions equal;
+        equal.divisions = *divisions;
+        if (const std::string* period = find("--period")) {
+            const auto parsed = board::ParsePeriod(*period);
+            if (!parsed)
+                return bad("--period : " + parsed.error);
+            equal.period = *parsed.value;
+        }
+        design.temperament = equal;
+    } else if (const std::string* scl = find("--scl")) {
+        const auto content = ReadFile(*scl);
+        if (!content)
+            return bad("impossible de lire le fichier Scala « " + *scl + " »");
+        board::ScalaSource scala{FileName(*scl), *content};
+        const auto built = board::MakeScala(scala);
+        if (!built)
+            return bad(FileName(*scl) + ", " + built.error);
+        design.temperament = scala;
+    } else if (const std::string* table = find("--table")) {
+        const auto parsed = board::ParseBuiltinTableName(*table);
+        if (!parsed)
+            return usage("unknown table '" + *table + "' (just-12, pythagorean-12, meantone-12)");
+        design.temperament = board::BuiltinSource{*parsed};
+    } else if (const std::string* scale = find("--scale")) {
+        const auto parsed = board::ParseClassicScaleName(*scale);
+        if (!parsed)
+            return usage("unknown scale '" + *scale + "'");
+        board::ClassicSource classic{*parsed, board::ClassicMode::Do};
+        if (const std::string* mode = find("--mode")) {
+            if (*mode != "sol" && *mode != "do")
+                return usage("unknown mode '" + *mode + "' (sol or do)");
+            classic.mode = *mode == "sol" ? board::ClassicMode::Sol : board::ClassicMode::Do;
+        }
+        design.temperament = classic;
+    }
+
+    // Counts.
+    const auto count = [&](std::string_view name, int& target, int low, int high, const char* what) -> bool {
+        const std::string* text = find(name);
+        if (!text)
+            return true;
+        const auto value = ReadInteger(*text);
+        if (!value || *value < low || *value > high) {
+            result.valueError = std::string(name) + " " + *text + " : " + what + " doit être un entier de "
+                                + std::to_string(low) + " à " + std::to_string(high);
+            return false;
+        }
+        target = *value;
+        return true;
+    };
+    if (!count("--frets", design.frets, board::MinFrets, board::MaxFrets, "le nombre de frettes"))
+        return result;
+    if (!count("--strings", design.strings, board::MinStrings, board::MaxStrings, "le nombre de cordes"))
+        return result;
+    if (const std::string* note = find("--open-note")) {
+        const auto parsed = board::ParseNoteName(*note);
+        if (!parsed)
+            return bad("--open-note " + *note + " : nom de note attendu (Do, Do#, Ré, ... Si)");
+        design.openNote = *parsed;
+    }
+    if (const std::string* perpendicular = find("--perpendicular")) {
+        if (*perpendicular == "nut")
+            design.perpendicularFret = 0;
+        else if (*perpendicular == "bridge")
+            design.perpendicularFret = board::PerpendicularAtBridge;
+        else if (const auto fret = ReadInteger(*perpendicular); fret && *fret >= 0)
+            design.perpendicularFret = *fret;
+        else
+            return bad("--perpendicular " + *perpendicular + " : un numéro de frette, nut ou bridge attendu");
+    }
+
+    // Lengths, in the unit given (or the design's).
+    const auto length = [&](std::string_view name, double& target, bool allowZero) -> bool {
+        const std::string* text = find(name);
+        if (!text)
+            return true;
+        if (allowZero) {
+            const auto zero = ReadInteger(*text);
+            if (zero && *zero == 0) {
+                target = 0;
+                return true;
+            }
+        }
+        const auto parsed = board::ParseLength(*text, design.unit);
+        if (!parsed) {
+            result.valueError = std::string(name) + " : " + parsed.error;
+            return false;
+        }
+        target = *parsed.value;
+        return true;
+    };
+    // Setbacks: "BASS" or "BASS:TREBLE"; they may be zero or negative.
+    const auto pair = [&](std::string_view name, double& bass, double& treble) -> bool {
+        const std::string* text = find(name);
+        if (!text)
+            return true;
+        const std::size_t colon = text->find(':');
+        const std::string first = text->substr(0, colon);
+        const std::string second = colon == std::string::npos ? first : text->substr(colon + 1);
+        for (const auto& [part, target] : {std::pair{first, &bass}, std::pair{second, &treble}}) {
+            std::string magnitude = part;
+            const bool negative = !magnitude.empty() && magnitude.front() == '-';
+            if (negative)
+                magnitude.erase(0, 1);
+            const auto zero = ReadInteger(magnitude);
+            if (zero && *zero == 0) {
+                *target = 0;
+                continue;
+            }
+            const auto parsed = board::ParseLength(magnitude, design.unit);
+            if (!parsed) {
+                result.valueError = std::string(name) + " : " + parsed.error;
+                return false;
+            }
+            *target = negative ? -*parsed.value : *parsed.value;
+        }
+        return true;
+    };
+    if (find("--length")) {
+        if (!length("--length", design.bassLengthMm, false))
+            return result;
+        design.trebleLengthMm = design.bassLengthMm;
+    }
+    if (find("--bass-length") && !find("--treble-length") && !find("--design")) {
+        if (!length("--bass-length", design.bassLengthMm, false))
+            return result;
+        design.trebleLengthMm = design.bassLengthMm;
+    }
+    if (!length("--bass-length", design.bassLengthMm, false) || !length("--treble-length", design.trebleLengthMm, false)
+        || !length("--nut-width", design.nutWidthMm, false) || !length("--bridge-width", design.bridgeSpacingMm, false))
+        return result;
+    if (find("--overhang")) {
+        if (!length("--overhang", design.nutOverhangMm, true))
+            return result;
+        design.lastFretOverhangMm = design.nutOverhangMm;
+    }
+    if (!length("--last-fret-overhang", design.lastFretOverhangMm, true) || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
+        || !pair("--saddle-setback", design.saddleSetbackBassMm, design.saddleSetbackTrebleMm))
+        return result;
+
+    if (design.strings == 1 && !find("--treble-length"))
+        design.trebleLengthMm = design.bassLengthMm;
+    if (auto error = board::ValidateDesign(design))
+        return bad(error->message);
+    result.options = options;
+    return result;
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+// Options of corvane-frets for a general fretboard: a design file and/or
+// shortcuts that describe one (--edo, --scl, --strings, ...).
+
+#include "design.h"
+#include "options.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::cli {
+
+struct BoardOptions {
+    board::Design design;
+    std::optional<board::Unit> unit;      // --unit, when given
+    Format format = Format::Text;
+    std::optional<std::string> separator; // unset: the format's default
+    std::optional<std::string> templatePath;
+    std::optional<std::string> paper;     // for a PDF template
+    bool help = false;
+};
+
+// Exit 2 (usage) for a malformed command, exit 1 for a value that cannot be
+// used (a length, a count out of range, an unreadable design or Scala file).
+struct BoardParseResult {
+    std::optional<BoardOptions> options;
+    std::optional<UsageError> usage;
+    std::optional<std::string> valueError;
+};
+
+// True when the arguments describe a general fretboard rather than one of
+// the classic scales: any option that only a fretboard has.
+bool IsBoardCommand(const std::vector<std::string>& arguments);
+
+BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments);
+
+inline constexpr const char* BoardUsageLine =
+    "usage: corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
+    "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
+    "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
+    "[--format text|csv|json] [--template FILE] (--help for all)";
+
+} // namespace corvane::cli
