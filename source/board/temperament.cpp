@@ -181,8 +181,10 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
         ++lineNumber;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (last && line.empty() && expect == Expect::Pitch && scale.ratios.size() == count)
+        if (last && line.empty() && lineNumber > 1) {
+            --lineNumber; // the end of the last line, not a line of its own
             break;
+        }
         if (!line.empty() && line.front() == '!') {
             if (last)
                 break;

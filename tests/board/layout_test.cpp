@@ -1,0 +1,159 @@
+// Board geometry: straight and fanned boards, compensation.
+
+#include "layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace corvane::board {
+namespace {
+
+// A 5-string fanned bass: 889 mm bass, 864 mm treble, fret 7 square to the
+// centre line; strings 39 mm apart at the nut, 75 mm at the saddle.
+Design FannedBass()
+{
+    Design design;
+    design.strings = 5;
+    design.bassLengthMm = 889.0;
+    design.trebleLengthMm = 864.0;
+    design.perpendicularFret = 7;
+    design.nutWidthMm = 45.0;
+    design.nutOverhangMm = 3.0;
+    design.bridgeSpacingMm = 75.0;
+    design.lastFretOverhangMm = 5.0;
+    return design;
+}
+
+BoardLayout Compute(const Design& design)
+{
+    const LayoutResult result = ComputeLayout(design);
+    EXPECT_FALSE(result.error) << result.error->message;
+    return *result.layout;
+}
+
+TEST(Layout, FannedBassAgreesWithAHandComputation)
+{
+    const BoardLayout board = Compute(FannedBass());
+    // Fret 7 is square to the centre line.
+    EXPECT_NEAR(board.frets[6].from.x, board.frets[6].to.x, 1e-9);
+
+    // By hand: an outer string leans out by (75 - 39) / 2 = 18 mm over its
+    // length L, so along the centre line it covers sqrt(L² - 18²). Fret n sits
+    // at L (1 - 2^(-n/12)) along the string; measured from fret 7 along the
+    // centre line that is (p(n) - p(7)) sqrt(1 - (18/L)²), and across, the
+    // string has moved out by 18 p(n) / L from 19.5 mm off the centre line.
+    for (const int string : {1, 5}) {
+        const double length = string == 1 ? 889.0 : 864.0;
+        const double side = string == 1 ? -1.0 : 1.0;
+        const double run = std::sqrt(1.0 - (18.0 / length) * (18.0 / length));
+        const auto p = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
+        for (const int fret : {1, 12, 24}) {
+            const Point at = board.At(fret, string).at;
+            const Point seventh = board.At(7, string).at;
+            EXPECT_NEAR(at.x - seventh.x, (p(fret) - p(7)) * run, 1e-9) << string << " " << fret;
+            EXPECT_NEAR(at.y - board.centreLine.from.y, side * (19.5 + 18.0 * p(fret) / length), 1e-9);
+        }
+    }
+    // Fret 1, bass end 889 (1 - 2^(-1/12)) - 889 (1 - 2^(-7/12)) = -245.7680 mm
+    // from fret 7 along the bass string.
+    EXPECT_NEAR(board.At(1, 1).fromNutMm - board.At(7, 1).fromNutMm, -245.76795, 1e-5);
+}
+
+TEST(Layout, EveryStringHasItsOctaveAtHalfItsLengthAndFretsAreStraight)
+{
+    const BoardLayout board = Compute(FannedBass());
+    for (const StringLine& string : board.strings) {
+        const std::size_t index = static_cast<std::size_t>(&string - board.strings.data());
+        const FretOnString& octave = board.At(12, static_cast<int>(index) + 1);
+        EXPECT_NEAR(octave.fromNutMm, string.lengthMm / 2.0, 1e-9);
+        EXPECT_NEAR(octave.at.x, (string.line.from.x + string.line.to.x) / 2.0, 1e-9);
+        EXPECT_NEAR(std::hypot(string.line.to.x - string.line.from.x, string.line.to.y - string.line.from.y),
+                    string.lengthMm, 1e-9);
+        // Each fret crosses this string on the straight fret line.
+        for (int fret = 1; fret <= 24; ++fret) {
+            const Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
+            const Point at = board.At(fret, static_cast<int>(index) + 1).at;
+            const double cross = (line.to.x - line.from.x) * (at.y - line.from.y)
+                                  - (line.to.y - line.from.y) * (at.x - line.from.x);
+            EXPECT_NEAR(cross / std::hypot(line.to.x - line.from.x, line.to.y - line.from.y), 0.0, 1e-9);
+        }
+    }
+    // The board is 45 mm wide at the nut, and 5 mm beyond the outer strings at the last fret.
+    EXPECT_NEAR(board.nut.to.y - board.nut.from.y, 45.0, 1e-9);
+    EXPECT_NEAR(board.At(24, 1).at.y - board.bassEdge.to.y, 5.0, 1e-9);
+    EXPECT_NEAR(board.trebleEdge.to.y - board.At(24, 5).at.y, 5.0, 1e-9);
+}
+
+TEST(Layout, PerpendicularAtNutOrBridgeAndStraightBoards)
+{
+    Design design = FannedBass();
+    design.perpendicularFret = 0;
+    EXPECT_NEAR(Compute(design).nut.from.x, Compute(design).nut.to.x, 1e-9);
+    design.perpendicularFret = PerpendicularAtBridge;
+    const BoardLayout bridge = Compute(design);
+    EXPECT_NEAR(bridge.saddle.from.x, bridge.saddle.to.x, 1e-9);
+
+    const BoardLayout straight = Compute(Design{});
+    for (const Segment& fret : straight.frets)
+        EXPECT_NEAR(fret.from.x, fret.to.x, 1e-9);
+    EXPECT_EQ(straight.At(12, 1).fromNutMm, 325.0);
+    // Widest at the last fret: strings 36 mm apart at the nut, 52 at the saddle,
+    // so 48 at fret 24 (three quarters of the way), plus 3.5 mm each side.
+    EXPECT_NEAR(straight.heightMm, 48.0 + 2 * 3.5, 1e-9);
+}
+
+TEST(Layout, CompensationIsReportedBesideTheDesignPositions)
+{
+    Design design = FannedBass();
+    design.nutSetbackBassMm = 0.8;
+    design.nutSetbackTrebleMm = 0.4;
+    design.saddleSetbackBassMm = 4.0;
+    design.saddleSetbackTrebleMm = 2.0;
+    const BoardLayout compensated = Compute(design);
+    const BoardLayout plain = Compute(FannedBass());
+    struct Case {
+        int string;
+        double nut;
+        double saddle;
+    };
+    for (const Case c : {Case{1, 0.8, 4.0}, Case{3, 0.6, 3.0}, Case{5, 0.4, 2.0}}) {
+        const FretOnString& row = compensated.At(5, c.string);
+        EXPECT_EQ(row.fromNutMm, plain.At(5, c.string).fromNutMm);
+        EXPECT_NEAR(row.compensatedFromNutMm, row.fromNutMm - c.nut, 1e-12);
+        EXPECT_NEAR(row.compensatedToSaddleMm, row.toSaddleMm + c.saddle, 1e-12);
+        const StringLine& string = compensated.strings[static_cast<std::size_t>(c.string - 1)];
+        EXPECT_NEAR(std::hypot(string.compensatedSaddle.x - string.line.from.x,
+                               string.compensatedSaddle.y - string.line.from.y),
+                    string.lengthMm + c.saddle, 1e-9);
+    }
+}
+
+TEST(Layout, InvalidDesignsNameTheirField)
+{
+    struct Case {
+        void (*change)(Design&);
+        const char* field;
+    };
+    const Case cases[] = {
+        {[](Design& d) { d.frets = 61; }, "frets"},
+        {[](Design& d) { d.strings = 0; }, "strings"},
+        {[](Design& d) { d.bassLengthMm = -650; }, "bass_length"},
+        {[](Design& d) { d.trebleLengthMm = std::nan(""); }, "treble_length"},
+        {[](Design& d) { d.perpendicularFret = 25; }, "perpendicular_fret"},
+        {[](Design& d) { d.nutOverhangMm = 30; }, "nut_overhang"},
+        {[](Design& d) { d.temperament = EqualDivisions{1001, {}}; }, "divisions"},
+        {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n3/2\n4/3\n"}; }, "scala"},
+        {[](Design& d) { d.bridgeSpacingMm = 2000; }, "bridge_spacing"},
+    };
+    for (const Case& c : cases) {
+        Design design;
+        c.change(design);
+        const LayoutResult result = ComputeLayout(design);
+        ASSERT_TRUE(result.error) << c.field;
+        EXPECT_EQ(result.error->field, c.field) << result.error->message;
+    }
+}
+
+} // namespace
+} // namespace corvane::board
