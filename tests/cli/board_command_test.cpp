@@ -1,0 +1,199 @@
+// corvane-frets on general fretboards: the sample designs kept beside the
+// tests, checked field by field against formulas written here, and errors.
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunFrets(const std::vector<std::string>& arguments)
+{
+    const std::string errPath = testing::TempDir() + "board-frets-" + std::to_string(getpid()) + ".err";
+    std::string command = "env LC_ALL=C '" + std::string(CORVANE_FRETS_PATH) + "'";
+    for (const std::string& argument : arguments)
+        command += " '" + argument + "'";
+    command += " 2>'" + errPath + "' </dev/null";
+    Outcome outcome;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t read; pipe != nullptr && (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        outcome.out.append(buffer, read);
+    const int status = pipe != nullptr ? pclose(pipe) : -1;
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    std::remove(errPath.c_str());
+    return outcome;
+}
+
+std::string Design(const char* name) { return std::string(CORVANE_BOARD_DESIGNS) + "/" + name; }
+
+constexpr std::array<const char*, 12> French{"Do", "Do#", "Ré", "Ré#", "Mi", "Fa",
+                                             "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+
+// Expected figures of one row; lengths in the output unit.
+struct Expected {
+    double fromNut;
+    double previous;
+    double length;
+    double ratio;
+    double saddleSetback;
+    std::string note;
+};
+
+void CheckRow(const nlohmann::json& row, const Expected& e, const std::string& where)
+{
+    // Four decimals written: the value lies within half a unit of the last one.
+    constexpr double Written = 0.5e-4 + 1e-9;
+    EXPECT_NEAR(row["from_nut"].get<double>(), e.fromNut, Written) << where;
+    EXPECT_NEAR(row["fret_to_fret"].get<double>(), e.fromNut - e.previous, Written) << where;
+    EXPECT_NEAR(row["to_saddle"].get<double>(), e.length - e.fromNut, Written) << where;
+    EXPECT_NEAR(row["ratio"].get<double>(), e.ratio, 0.5e-6 + 1e-12) << where;
+    EXPECT_NEAR(row["cents"].get<double>(), 1200.0 * std::log2(e.ratio), 0.5e-3 + 1e-9) << where;
+    EXPECT_EQ(row["note"].get<std::string>(), e.note) << where;
+    EXPECT_NEAR(row["compensated_to_saddle"].get<double>(), e.length - e.fromNut + e.saddleSetback, Written) << where;
+}
+
+// Straight or fanned: the outer strings run their own length, leaning out by
+// `rise` over it; inner strings join points spread evenly along the nut and
+// the saddle, so their length is found from those points.
+std::vector<double> StringLengths(int strings, double bass, double treble, double nutSpread, double bridgeSpread,
+                                  int perpendicularFret)
+{
+    const double rise = (bridgeSpread - nutSpread) / 2.0;
+    const double f = 1.0 - std::pow(2.0, -perpendicularFret / 12.0);
+    const double bassRun = std::sqrt(bass * bass - rise * rise);
+    const double trebleRun = std::sqrt(treble * treble - rise * rise);
+    std::vector<double> lengths;
+    for (int i = 0; i < strings; ++i) {
+        const double t = i / static_cast<double>(strings - 1);
+        const double nutX = -f * ((1 - t) * bassRun + t * trebleRun);
+        const double saddleX = nutX + (1 - t) * bassRun + t * trebleRun;
+        const double lean = (bridgeSpread - nutSpread) * (t - 0.5);
+        lengths.push_back(i == 0 ? bass : i == strings - 1 ? treble : std::hypot(saddleX - nutX, lean));
+    }
+    return lengths;
+}
+
+TEST(BoardCommand, StraightGuitarDesign)
+{
+    const Outcome run = RunFrets({"--design", Design("guitar-650.corvane"), "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const std::vector<double> lengths = StringLengths(6, 650, 650, 44, 58, 0);
+    ASSERT_EQ(json["rows"].size(), 20U * 6U);
+    for (const auto& row : json["rows"]) {
+        const int fret = row["fret"].get<int>();
+        const int string = row["string"].get<int>();
+        const double length = lengths[static_cast<std::size_t>(string - 1)];
+        const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
+        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), 0.0, French[static_cast<std::size_t>((4 + fret) % 12)]},
+                 "guitar " + std::to_string(fret) + "/" + std::to_string(string));
+    }
+    EXPECT_EQ(json["rows"][11 * 6]["from_nut"].get<double>(), 325.0); // fret 12, bass string
+}
+
+TEST(BoardCommand, FannedFiveStringBassDesign)
+{
+    const Outcome run = RunFrets({"--design", Design("fanned-bass-5.corvane"), "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const std::vector<double> lengths = StringLengths(5, 889, 864, 39, 75, 7);
+    ASSERT_EQ(json["rows"].size(), 24U * 5U);
+    for (const auto& row : json["rows"]) {
+        const int fret = row["fret"].get<int>();
+        const int string = row["string"].get<int>();
+        const double length = lengths[static_cast<std::size_t>(string - 1)];
+        const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
+        const double saddleSetback = 3.0 - 2.0 * (string - 1) / 4.0;
+        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), saddleSetback,
+                       French[static_cast<std::size_t>((11 + fret) % 12)]},
+                 "bass " + std::to_string(fret) + "/" + std::to_string(string));
+    }
+}
+
+TEST(BoardCommand, NineteenEqualGuitarInInches)
+{
+    const Outcome run = RunFrets({"--design", Design("guitar-19edo.corvane"), "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["unit"], "in");
+    std::vector<double> lengths = StringLengths(6, 25.5, 25.5, 36.0 / 25.4, 52.0 / 25.4, 0);
+    ASSERT_EQ(json["rows"].size(), 30U * 6U);
+    for (const auto& row : json["rows"]) {
+        const int fret = row["fret"].get<int>();
+        const int string = row["string"].get<int>();
+        const double length = lengths[static_cast<std::size_t>(string - 1)];
+        const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 19.0)); };
+        const std::string where = "19-EDO " + std::to_string(fret) + "/" + std::to_string(string);
+        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 19.0), 0.0,
+                       std::to_string((fret - 1) % 19 + 1)},
+                 where);
+        // Nearest 1/64 in, reduced, and its error.
+        const long sixtyFourths = std::lround(at(fret) * 64);
+        long numerator = sixtyFourths % 64;
+        long denominator = 64;
+        while (numerator != 0 && numerator % 2 == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        std::string fraction = sixtyFourths >= 64 || numerator == 0 ? std::to_string(sixtyFourths / 64) : "";
+        if (numerator != 0)
+            fraction += (fraction.empty() ? "" : " ") + std::to_string(numerator) + "/" + std::to_string(denominator);
+        EXPECT_EQ(row["from_nut_64th"], fraction) << where;
+        EXPECT_NEAR(row["from_nut_64th_error"].get<double>(), static_cast<double>(sixtyFourths) / 64.0 - at(fret), 0.5e-5 + 1e-9) << where;
+    }
+}
+
+TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        const char* message;
+    };
+    const std::string bad = testing::TempDir() + "bad-" + std::to_string(getpid()) + ".corvane";
+    std::ofstream(bad) << R"({"format": "corvane-board", "version": 1, "frets": 12, "strings": 99,
+                              "bass_length": 650, "temperament": {"kind": "equal", "divisions": 12}})";
+    const Case cases[] = {
+        {{"--edo", "12"}, 2, "--design, --length or --bass-length is required"},
+        {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "unknown option '--colour'"},
+        {{"--edo", "12", "--scl", "x.scl", "--length", "650"}, 2, "choose one of"},
+        {{"--edo", "12", "--length", "650", "--unit", "ft"}, 2, "unknown unit 'ft'"},
+        {{"--edo", "1001", "--length", "650"}, 1, "--edo 1001 : le nombre de divisions"},
+        {{"--edo", "12", "--period", "1/2", "--length", "650"}, 1, "--period : période « 1/2 »"},
+        {{"--edo", "12", "--length", "-650"}, 1, "--length : la longueur « -650 »"},
+        {{"--frets", "61", "--length", "650"}, 1, "--frets 61"},
+        {{"--strings", "5", "--bass-length", "889", "--treble-length", "864", "--perpendicular", "25"}, 1,
+         "frette perpendiculaire : 25"},
+        {{"--scl", "/nonexistent/x.scl", "--length", "650"}, 1, "impossible de lire le fichier Scala"},
+        {{"--design", bad}, 1, "champ « strings » : nombre de cordes : 99"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunFrets(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.message << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.status == 1 ? run.err.size() - 1 : run.err.find('\n')) << run.err;
+    }
+    std::remove(bad.c_str());
+}
+
+} // namespace
