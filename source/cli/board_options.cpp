@@ -3,6 +3,7 @@
 #include "temperament.h"
 #include "units.h"
 #include "design_file.h"
+#include "paginator.h"
 
 #include <algorithm>
 #include <array>
@@ -182,8 +183,11 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     }
     if (const std::string* path = find("--template"))
         options.templatePath = *path;
-    if (const std::string* paper = find("--paper"))
+    if (const std::string* paper = find("--paper")) {
+        if (!drawing::PaperFromName(*paper))
+            return usage("unknown paper '" + *paper + "' (a4, letter, a3 or legal)");
         options.paper = *paper;
+    }
 
     // The temperament.
     if (const std::string* edo = find("--edo")) {

@@ -3,6 +3,7 @@
 
 #include "board_command.h"
 #include "board_options.h"
+#include "board_template.h"
 #include "options.h"
 #include "runtime_error.h"
 #include "table_output.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsBoardCommand(arguments))
-        return RunBoardCommand(arguments, std::cout, std::cerr, RegionalSeparator(), {});
+        return RunBoardCommand(arguments, std::cout, std::cerr, RegionalSeparator(), WriteBoardTemplate);
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
         std::cerr << "corvane-frets: " << parsed.error->message << '\n' << UsageLine << '\n';

@@ -26,8 +26,8 @@ board::Unit BoardUnit(drawing::Unit unit)
     return board::Unit::Millimetre;
 }
 
-// Fonts and PDF need a Qt application; the offscreen platform needs no
-// display. Made once, on first use, and kept to the end of the program.
+} // namespace
+
 void EnsureGuiApplication()
 {
     if (QGuiApplication::instance() != nullptr)
@@ -45,8 +45,6 @@ void EnsureGuiApplication()
     static std::unique_ptr<QGuiApplication> application =
         std::make_unique<QGuiApplication>(argc, argv);
 }
-
-} // namespace
 
 std::optional<std::string> WriteClassicTemplate(const Options& options, const FretTable& table,
                                                 const std::string& decimalSeparator)

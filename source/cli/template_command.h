@@ -15,4 +15,8 @@ namespace corvane::cli {
 std::optional<std::string> WriteClassicTemplate(const Options& options, const FretTable& table,
                                                 const std::string& decimalSeparator);
 
+// Fonts and PDF need a Qt application; the offscreen platform needs no
+// display. Made once, on first use, and kept to the end of the program.
+void EnsureGuiApplication();
+
 } // namespace corvane::cli

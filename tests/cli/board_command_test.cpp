@@ -196,4 +196,28 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
     std::remove(bad.c_str());
 }
 
+TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
+{
+    const std::string base = testing::TempDir() + "board-template-" + std::to_string(getpid());
+    struct Case {
+        std::string extension;
+        int status;
+        const char* content; // what the file must hold
+    };
+    for (const Case& c : {Case{".svg", 0, "mm\" viewBox=\""}, Case{".dxf", 0, "AC1015"}, Case{".pdf", 0, "%PDF"},
+                          Case{".png", 1, nullptr}}) {
+        const std::string path = base + c.extension;
+        const Outcome run = RunFrets({"--design", Design("fanned-bass-5.corvane"), "--template", path});
+        EXPECT_EQ(run.status, c.status) << c.extension << run.err;
+        EXPECT_TRUE(run.out.empty());
+        std::ifstream file(path, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (c.content)
+            EXPECT_NE(text.find(c.content), std::string::npos) << c.extension;
+        else
+            EXPECT_FALSE(file.is_open()) << c.extension;
+        std::remove(path.c_str());
+    }
+}
+
 } // namespace

@@ -1,0 +1,34 @@
+#include "board_template.h"
+
+#include "board_drawing.h"
+#include "paginator.h"
+#include "template_export.h"
+#include "template_command.h"
+#include "template_request.h"
+
+#include <QString>
+
+namespace corvane::cli {
+
+std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, const std::string& path,
+                                              const std::optional<std::string>& paperName)
+{
+    const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
+    if (!paper)
+        return "papier inconnu « " + *paperName + " » (a4, letter, a3 ou legal)";
+
+    EnsureGuiApplication();
+    drawing::BoardDrawingOptions options;
+    options.date = TodayText();
+    const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
+    drawing::ExportOptions exportOptions;
+    exportOptions.paper = *paper;
+    exportOptions.unit = drawing::DrawingUnitOf(board.design.unit);
+    exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board));
+    const auto failure = drawing::ExportTemplate(boardDrawing, QString::fromLocal8Bit(path.c_str()), exportOptions);
+    if (failure)
+        return failure->toStdString();
+    return std::nullopt;
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,199 @@
+#include "board_drawing.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#ifndef CORVANE_VERSION
+#error "CORVANE_VERSION must be defined by the build"
+#endif
+
+namespace corvane::drawing {
+
+namespace {
+
+// Page layout around the board, in millimetres.
+constexpr double SideMarginMm = 12.0;
+constexpr double LabelBandMm = 30.0;    // above: fret numbers, notes, bass-string distances
+constexpr double DistanceBandMm = 16.0; // below: treble-string distances
+constexpr double TitleBlockWidthMm = 150.0;
+constexpr double TitleBlockHeightMm = 30.0;
+constexpr double BottomMarginMm = 6.0;
+
+constexpr double FretLineMm = 0.2;
+constexpr double NutLineMm = 0.5;
+constexpr double EdgeLineMm = 0.3;
+constexpr double StringLineMm = 0.15;
+constexpr double FretNumberHeightMm = 3.0;
+constexpr double NoteHeightMm = 2.5;
+constexpr double DistanceHeightMm = 2.2;
+
+std::string Fixed(double value, int decimals, const std::string& separator)
+{
+    char digits[64];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    std::string text(digits, result.ptr);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
+        text.replace(dot, 1, separator);
+    return text;
+}
+
+// A length for a title: no trailing zeros.
+std::string Short(double value, const std::string& separator)
+{
+    std::string text = Fixed(value, 4, ".");
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
+        text.replace(dot, 1, separator);
+    return text;
+}
+
+Point Moved(board::Point p, Point offset) noexcept { return {p.x + offset.x, p.y + offset.y}; }
+
+void AddLine(Drawing& drawing, board::Segment segment, Point offset, Layer layer, double width,
+             bool dashed = false)
+{
+    drawing.lines.push_back(Line{Moved(segment.from, offset), Moved(segment.to, offset), layer, width, dashed});
+}
+
+void AddText(Drawing& drawing, Point at, std::string text, double height, Anchor anchor, double rotation = 0,
+             Layer layer = Layer::Labels)
+{
+    drawing.texts.push_back(Text{at, std::move(text), height, layer, anchor, rotation, {}});
+}
+
+std::string PerpendicularText(const board::Design& design)
+{
+    if (!design.IsFanned())
+        return "manche droit";
+    if (design.perpendicularFret == board::PerpendicularAtBridge)
+        return "chevalet perpendiculaire";
+    if (design.perpendicularFret == 0)
+        return "sillet perpendiculaire";
+    return "frette " + std::to_string(design.perpendicularFret) + " perpendiculaire";
+}
+
+} // namespace
+
+Unit DrawingUnitOf(board::Unit unit) noexcept
+{
+    switch (unit) {
+    case board::Unit::Centimetre:
+        return Unit::Centimetre;
+    case board::Unit::Inch:
+        return Unit::Inch;
+    case board::Unit::Millimetre:
+        break;
+    }
+    return Unit::Millimetre;
+}
+
+std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator)
+{
+    const board::Design& design = board.design;
+    const std::string unit(board::UnitSymbol(design.unit));
+    std::string lengths = Short(board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
+    if (design.IsFanned())
+        lengths += " à " + Short(board::FromMillimetres(design.trebleLengthMm, design.unit), decimalSeparator);
+    return "Gabarit " + board.temperament.name + " " + lengths + " " + unit;
+}
+
+Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
+{
+    const board::Design& design = board.design;
+    const Point offset{SideMarginMm, options.labels ? LabelBandMm : SideMarginMm};
+    const double bottom = offset.y + board.heightMm;
+    Drawing drawing;
+    drawing.datum = Moved({(board.nut.from.x + board.nut.to.x) / 2, (board.nut.from.y + board.nut.to.y) / 2}, offset);
+
+    AddLine(drawing, board.bassEdge, offset, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, board.trebleEdge, offset, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, board.centreLine, offset, Layer::CentreLine, StringLineMm, true);
+    for (const board::StringLine& string : board.strings)
+        AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
+    AddLine(drawing, board.nut, offset, Layer::Nut, NutLineMm);
+    AddLine(drawing, board.saddle, offset, Layer::Saddle, NutLineMm);
+    for (const board::Segment& fret : board.frets)
+        AddLine(drawing, fret, offset, Layer::Frets, FretLineMm);
+
+    // Compensated nut and saddle, dashed, where they differ from the design.
+    const auto compensated = [&](auto point, Layer layer) {
+        for (std::size_t i = 1; i < board.strings.size(); ++i)
+            AddLine(drawing, {point(board.strings[i - 1]), point(board.strings[i])}, offset, layer, EdgeLineMm, true);
+        if (board.strings.size() == 1) {
+            const board::Point p = point(board.strings.front());
+            AddLine(drawing, {{p.x, p.y - 3.0}, {p.x, p.y + 3.0}}, offset, layer, EdgeLineMm, true);
+        }
+    };
+    if (design.nutSetbackBassMm != 0 || design.nutSetbackTrebleMm != 0)
+        compensated([](const board::StringLine& s) { return s.compensatedNut; }, Layer::Nut);
+    if (design.saddleSetbackBassMm != 0 || design.saddleSetbackTrebleMm != 0)
+        compensated([](const board::StringLine& s) { return s.compensatedSaddle; }, Layer::Saddle);
+
+    const std::string unit(board::UnitSymbol(design.unit));
+    if (options.labels) {
+        const std::string& separator = options.decimalSeparator;
+        const auto distance = [&](double mm) { return Fixed(board::FromMillimetres(mm, design.unit), 4, separator); };
+        const Point nutTop = Moved(board.nut.from, offset);
+        const Point saddleTop = Moved(board.saddle.from, offset);
+        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, "Sillet", NoteHeightMm, Anchor::Centre);
+        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, "Chevalet", NoteHeightMm, Anchor::Centre);
+        for (int fret = 1; fret <= design.frets; ++fret) {
+            // Labels follow the fret's ends, which a fanned board slants.
+            const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
+            const Point bass = Moved(line.from, offset);
+            const Point treble = Moved(line.to, offset);
+            AddText(drawing, {bass.x, bass.y - 2.0}, std::to_string(fret), FretNumberHeightMm, Anchor::Centre);
+            AddText(drawing, {bass.x, bass.y - 7.0}, board.At(fret, 1).note, NoteHeightMm, Anchor::Centre);
+            // Read upwards, centred on the fret: the bass string's distance
+            // above the board, the treble string's below.
+            AddText(drawing, {bass.x + DistanceHeightMm / 2, bass.y - 11.5}, distance(board.At(fret, 1).fromNutMm),
+                    DistanceHeightMm, Anchor::Left, 90);
+            if (design.strings > 1)
+                AddText(drawing, {treble.x + DistanceHeightMm / 2, treble.y + 2.0},
+                        distance(board.At(fret, design.strings).fromNutMm), DistanceHeightMm, Anchor::Right, 90);
+        }
+    }
+
+    double right = offset.x + board.widthMm;
+    double height = bottom + (options.labels ? DistanceBandMm : 0.0);
+    if (options.titleBlock) {
+        const double left = offset.x;
+        const double titleTop = height + 4.0;
+        const double titleRight = left + TitleBlockWidthMm;
+        const double titleBottom = titleTop + TitleBlockHeightMm;
+        drawing.lines.push_back(Line{{left, titleTop}, {titleRight, titleTop}, Layer::TitleBlock, EdgeLineMm, false});
+        drawing.lines.push_back(Line{{titleRight, titleTop}, {titleRight, titleBottom}, Layer::TitleBlock, EdgeLineMm, false});
+        drawing.lines.push_back(Line{{titleRight, titleBottom}, {left, titleBottom}, Layer::TitleBlock, EdgeLineMm, false});
+        drawing.lines.push_back(Line{{left, titleBottom}, {left, titleTop}, Layer::TitleBlock, EdgeLineMm, false});
+        const double x = left + 3.0;
+        AddText(drawing, {x, titleTop + 7.0}, BoardTemplateTitle(board, options.decimalSeparator), 4.0, Anchor::Left, 0,
+                Layer::TitleBlock);
+        AddText(drawing, {x, titleTop + 13.0},
+                std::to_string(design.strings) + (design.strings == 1 ? " corde, " : " cordes, ")
+                    + std::to_string(design.frets) + (design.frets == 1 ? " frette, " : " frettes, ")
+                    + PerpendicularText(design),
+                2.8, Anchor::Left, 0, Layer::TitleBlock);
+        AddText(drawing, {x, titleTop + 19.0},
+                options.labels && design.strings > 1
+                    ? "Distances depuis le sillet, en " + unit + " : corde 1 en haut, corde "
+                          + std::to_string(design.strings) + " en bas."
+                    : "Distances depuis le sillet, en " + unit + ".",
+                2.8, Anchor::Left, 0, Layer::TitleBlock);
+        AddText(drawing, {x, titleTop + 26.0}, "Corvane " CORVANE_VERSION "    " + options.date, 2.5, Anchor::Left, 0,
+                Layer::TitleBlock);
+        right = std::max(right, titleRight);
+        height = titleBottom;
+    }
+    drawing.widthMm = right + SideMarginMm;
+    drawing.heightMm = height + (options.titleBlock ? BottomMarginMm : SideMarginMm);
+    return drawing;
+}
+
+} // namespace corvane::drawing
