@@ -52,7 +52,9 @@ void PrintHelp()
                  "                    with a calibration ruler), .svg or .dxf (true size)\n"
                  "  --unit UNIT       mm (default), cm or in: the unit the length is in\n"
                  "  --paper PAPER     a4 (default), letter, a3 or legal, for a PDF\n"
-                 "  --board-width N   width of the fretboard, in the unit (default 60 mm)\n";
+                 "  --board-width N   width of the fretboard, in the unit (default 60 mm)\n\n"
+                 "Any temperament, fanned boards and design files: see\n"
+                 "  corvane-frets --edo 12 --help    and    corvane-frets --design FILE\n";
 }
 
 } // namespace
