@@ -11,16 +11,18 @@
 
 namespace fret {
 
-FretCalculator::FretCalculator(ControlSurface& window, std::string decimalSeparator)
-    : window_(window), decimalSeparator_(std::move(decimalSeparator))
+FretCalculator::FretCalculator(ControlSurface& window, std::string decimalSeparator,
+                               DecimalInput lengthInput)
+    : window_(window), decimalSeparator_(std::move(decimalSeparator)), lengthInput_(lengthInput)
 {
 }
 
 void FretCalculator::Longvib_Change()
 {
     const std::string text = ReadText("Longvib");
+    lengthText_ = text;
     try {
-        variables_.VibratingLength = ToCurrency(ReadNumber(text));
+        variables_.VibratingLength = ToCurrency(ReadNumber(text, lengthInput_));
         variables_.VibratingLengthValid = true;
     } catch (const RuntimeError&) {
         // Keep no stale length usable: until the text is mended, a scale
@@ -48,6 +50,7 @@ void FretCalculator::Combo1_Click()
         variables_.ScaleKind = choice->kind;
         for (const auto& [slot, text] : positions)
             WriteText(PositionBox(slot), text);
+        positionsLengthText_ = lengthText_;
     }
 
     ShowDiatonicSlots();
@@ -63,6 +66,7 @@ void FretCalculator::Combo1_Click()
 void FretCalculator::Command1_Click()
 {
     WriteText("Longvib", "");
+    lengthText_.clear();
     // A window raises the change event for the emptied box; a surface that
     // raises none (or a box that was already empty) must end up the same.
     variables_.VibratingLength = Currency{};

@@ -19,6 +19,7 @@
 
 #include "control_surface.h"
 #include "currency.h"
+#include "read_number.h"
 
 #include <cstdint>
 #include <string>
@@ -41,7 +42,9 @@ class FretCalculator {
 public:
     // decimalSeparator is what positions are written with: the user's
     // regional separator in the window, a chosen one on the command line.
-    FretCalculator(ControlSurface& window, std::string decimalSeparator);
+    // lengthInput says whether the length box also takes a decimal comma.
+    FretCalculator(ControlSurface& window, std::string decimalSeparator,
+                   DecimalInput lengthInput = DecimalInput::PeriodOnly);
 
     // Every change of the length box's text. Throws RuntimeError 6 when the
     // text holds a length out of range; the length is then marked invalid
@@ -63,6 +66,10 @@ public:
     void Command1_Click();
 
     const BaseVariables& variables() const noexcept { return variables_; }
+    // The length box's text at the last scale choice that computed the
+    // positions now in the boxes; empty before the first. A sheet pairs the
+    // positions with this text, not with whatever the box holds since.
+    const std::string& positionsLengthText() const noexcept { return positionsLengthText_; }
     const std::string& decimalSeparator() const noexcept { return decimalSeparator_; }
 
 private:
@@ -79,7 +86,10 @@ private:
 
     ControlSurface& window_;
     std::string decimalSeparator_;
+    DecimalInput lengthInput_;
     BaseVariables variables_;
+    std::string lengthText_; // as the last change of the length box left it
+    std::string positionsLengthText_;
 };
 
 } // namespace fret

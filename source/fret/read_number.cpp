@@ -63,8 +63,13 @@ struct DecimalForm {
     std::string_view exponentDigits;
 };
 
+bool IsDecimalSeparator(char c, DecimalInput input) noexcept
+{
+    return c == '.' || (c == ',' && input == DecimalInput::PeriodOrComma);
+}
+
 // Finds the longest leading decimal form; false when there is none.
-bool ScanDecimal(std::string_view text, DecimalForm& form)
+bool ScanDecimal(std::string_view text, DecimalInput input, DecimalForm& form)
 {
     std::size_t at = 0;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
@@ -75,7 +80,7 @@ bool ScanDecimal(std::string_view text, DecimalForm& form)
     while (at < text.size() && IsDigit(text[at]))
         ++at;
     form.wholeDigits = text.substr(wholeStart, at - wholeStart);
-    if (at < text.size() && text[at] == '.') {
+    if (at < text.size() && IsDecimalSeparator(text[at], input)) {
         const std::size_t fractionStart = ++at;
         while (at < text.size() && IsDigit(text[at]))
             ++at;
@@ -173,24 +178,48 @@ double ConvertDecimal(const DecimalForm& form)
     return form.negative ? -value : value;
 }
 
+// The radix of an &H or &O form, or 0 when the text is not one.
+int RadixPrefix(std::string_view text) noexcept
+{
+    if (text.size() < 2 || text[0] != '&')
+        return 0;
+    if (text[1] == 'H' || text[1] == 'h')
+        return 16;
+    if (text[1] == 'O' || text[1] == 'o')
+        return 8;
+    return 0;
+}
+
 } // namespace
 
-double ReadNumber(std::string_view text)
+DecimalInput DecimalInputFor(std::string_view regionalSeparator) noexcept
+{
+    return regionalSeparator == "," ? DecimalInput::PeriodOrComma : DecimalInput::PeriodOnly;
+}
+
+double ReadNumber(std::string_view text, DecimalInput input)
 {
     const std::string kept = WithoutBlanks(text);
     const std::string_view view = kept;
 
-    if (view.size() >= 2 && view[0] == '&') {
-        if (view[1] == 'H' || view[1] == 'h')
-            return ReadRadixWhole(view.substr(2), 16);
-        if (view[1] == 'O' || view[1] == 'o')
-            return ReadRadixWhole(view.substr(2), 8);
-    }
+    if (const int radix = RadixPrefix(view))
+        return ReadRadixWhole(view.substr(2), radix);
 
     DecimalForm form;
-    if (!ScanDecimal(view, form))
+    if (!ScanDecimal(view, input, form))
         return 0.0;
     return ConvertDecimal(form);
+}
+
+bool StartsWithNumber(std::string_view text, DecimalInput input)
+{
+    const std::string kept = WithoutBlanks(text);
+    const std::string_view view = kept;
+
+    if (const int radix = RadixPrefix(view))
+        return view.size() > 2 && DigitValue(view[2]) < radix;
+    DecimalForm form;
+    return ScanDecimal(view, input, form);
 }
 
 } // namespace fret

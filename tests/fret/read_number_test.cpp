@@ -124,4 +124,41 @@ TEST_P(ReadNumberForms, ReadsTheLeadingNumber)
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberForms, testing::ValuesIn(ReadCases()));
 
+// Where the regional separator is the comma, it may stand for the period;
+// elsewhere it still ends the number. Blanks go first: "1 234,5" is 1234.5.
+TEST(ReadNumber, TakesTheDecimalCommaOnlyWhereItIsRegional)
+{
+    using fret::DecimalInput;
+    const struct {
+        const char* text;
+        double periodOnly;
+        double periodOrComma;
+        bool isNumber;
+    } cases[] = {
+        { "650,5", 650, 650.5, true },
+        { "650.5", 650.5, 650.5, true },
+        { "650,5.3", 650, 650.5, true }, // a second separator ends the number
+        { "650.5,3", 650.5, 650.5, true },
+        { "1 234,5 mm", 1234, 1234.5, true },
+        { ",5", 0, 0.5, true }, // a number only where the comma is one
+        { "-1,5e2", -1, -150, true },
+        { "&H1A,5", 26, 26, true },
+        { "&Hz", 0, 0, false },
+        { "", 0, 0, false },
+        { "mm", 0, 0, false },
+        { "-", 0, 0, false },
+        { ".", 0, 0, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ReadNumber(c.text), c.periodOnly);
+        EXPECT_EQ(ReadNumber(c.text, DecimalInput::PeriodOrComma), c.periodOrComma);
+        EXPECT_EQ(fret::StartsWithNumber(c.text, DecimalInput::PeriodOrComma), c.isNumber);
+        EXPECT_EQ(fret::StartsWithNumber(c.text), c.isNumber && c.text[0] != ',');
+    }
+    EXPECT_EQ(fret::DecimalInputFor(","), DecimalInput::PeriodOrComma);
+    EXPECT_EQ(fret::DecimalInputFor("."), DecimalInput::PeriodOnly);
+    EXPECT_EQ(fret::DecimalInputFor("\u066B"), DecimalInput::PeriodOnly);
+}
+
 } // namespace
