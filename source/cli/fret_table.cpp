@@ -9,10 +9,10 @@
 namespace corvane::cli {
 
 FretTable ComputeFretTable(const std::string& lengthText, const std::string& scaleText, Mode mode,
-                           const std::string& decimalSeparator)
+                           const std::string& decimalSeparator, fret::DecimalInput lengthInput)
 {
     fret::ControlTable window;
-    fret::FretCalculator calculator(window, decimalSeparator);
+    fret::FretCalculator calculator(window, decimalSeparator, lengthInput);
 
     window.SetText("Longvib", lengthText);
     calculator.Longvib_Change();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "currency.h"
+#include "read_number.h"
 
 #include <cstdint>
 #include <string>
@@ -27,9 +28,11 @@ struct FretTable {
 
 // Runs the same steps as the window on an in-memory window: the length
 // text into the length box, the mode into the mode list, the scale into
-// the scale list. Throws fret::RuntimeError on a length out of range or a
+// the scale list. lengthInput says whether the length may have a decimal
+// comma. Throws fret::RuntimeError on a length out of range or a
 // computation that overflows.
 FretTable ComputeFretTable(const std::string& lengthText, const std::string& scaleText, Mode mode,
-                           const std::string& decimalSeparator);
+                           const std::string& decimalSeparator,
+                           fret::DecimalInput lengthInput = fret::DecimalInput::PeriodOnly);
 
 } // namespace corvane::cli

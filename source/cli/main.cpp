@@ -5,48 +5,39 @@
 #include "board_options.h"
 #include "board_template.h"
 #include "options.h"
+#include "read_number.h"
+#include "regional_numbers.h"
 #include "runtime_error.h"
 #include "table_output.h"
 #include "template_command.h"
 
-#include <clocale>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int ExitRunTimeError = 1;
+constexpr int ExitFailure = 1; // a run-time error, or the table could not be written
 constexpr int ExitUsage = 2;
-
-// The decimal separator of the user's regional settings, from the locale
-// environment (LC_ALL, LC_NUMERIC, LANG); "." when it names no locale
-// installed on this system.
-std::string RegionalSeparator()
-{
-    if (std::setlocale(LC_NUMERIC, "") == nullptr)
-        return ".";
-    const std::lconv* conventions = std::localeconv();
-    std::string separator =
-        conventions != nullptr && conventions->decimal_point != nullptr ? conventions->decimal_point : "";
-    std::setlocale(LC_NUMERIC, "C");
-    return separator.empty() ? "." : separator;
-}
 
 void PrintHelp()
 {
     std::cout << corvane::cli::UsageLine << "\n\n"
               << "Prints where the frets go on a string of the given vibrating length.\n\n"
                  "  --length TEXT     the vibrating length, read as the length box reads it\n"
-                 "                    (\"650 mm\" is 650, \"650,5\" is 650)\n"
+                 "                    (\"650 mm\" is 650; \"650,5\" is 650.5 where the regional\n"
+                 "                    decimal separator is the comma, 650 elsewhere)\n"
                  "  --scale SCALE     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
                  "                    natural-chromatic, pythagorean-diatonic,\n"
                  "                    pythagorean-chromatic, or a scale list item\n"
                  "  --mode MODE       sol, do (default) or none (no note names)\n"
                  "  --format FORMAT   text (default), csv or json\n"
                  "  --separator CHAR  decimal separator written (default: the regional one\n"
-                 "                    for text, \".\" for csv and json)\n\n"
+                 "                    for text, \".\" for csv and json); \",\" also lets the\n"
+                 "                    length be read with a decimal comma\n\n"
                  "A full-size template instead of the table:\n"
                  "  --template FILE   write the template to FILE: .pdf (tiled on the paper,\n"
                  "                    with a calibration ruler), .svg or .dxf (true size)\n"
@@ -55,6 +46,30 @@ void PrintHelp()
                  "  --board-width N   width of the fretboard, in the unit (default 60 mm)\n\n"
                  "Any temperament, fanned boards and design files: see\n"
                  "  corvane-frets --edo 12 --help    and    corvane-frets --design FILE\n";
+}
+
+// The text with its control characters shown as '?', so that a message
+// naming it stays on one line.
+std::string OneLine(std::string text)
+{
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text;
+}
+
+// Writes the whole table to standard output; false, with errno set, when
+// any of it could not be written (a full disk, a closed output).
+bool WriteAll(const std::string& output)
+{
+    errno = 0;
+    const std::size_t written = std::fwrite(output.data(), 1, output.size(), stdout);
+    const bool flushed = std::fflush(stdout) == 0;
+    if (written == output.size() && flushed && std::ferror(stdout) == 0)
+        return true;
+    if (errno == 0)
+        errno = EIO;
+    return false;
 }
 
 } // namespace
@@ -77,17 +92,31 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    const std::string regionalSeparator = corvane::regional::DecimalSeparator();
     const std::string separator = options.separator.value_or(
-        options.format == Format::Text ? RegionalSeparator() : std::string("."));
+        options.format == Format::Text ? regionalSeparator : std::string("."));
+    // The length is read as the user writes numbers: with a decimal comma
+    // where that is the regional separator, or where they asked for one.
+    const bool decimalComma = regionalSeparator == "," || options.separator == ",";
+    const fret::DecimalInput lengthInput =
+        decimalComma ? fret::DecimalInput::PeriodOrComma : fret::DecimalInput::PeriodOnly;
+
+    // The window reads such a text as 0; a script gets an all-zero table it
+    // did not ask for, so it is told instead.
+    if (!fret::StartsWithNumber(options.lengthText, lengthInput)) {
+        std::cerr << "corvane-frets: no number can be read from the length '"
+                  << OneLine(options.lengthText) << "'\n";
+        return ExitUsage;
+    }
 
     std::string output;
     try {
-        const FretTable table =
-            ComputeFretTable(options.lengthText, options.scaleText, options.mode, separator);
+        const FretTable table = ComputeFretTable(options.lengthText, options.scaleText,
+                                                 options.mode, separator, lengthInput);
         if (options.templatePath) {
             if (const auto error = WriteClassicTemplate(options, table, separator)) {
                 std::cerr << "corvane-frets: " << *error << '\n';
-                return ExitRunTimeError;
+                return ExitFailure;
             }
             return 0;
         }
@@ -104,8 +133,11 @@ int main(int argc, char** argv)
         }
     } catch (const fret::RuntimeError& error) {
         std::cerr << "corvane-frets: " << error.message() << '\n';
-        return ExitRunTimeError;
+        return ExitFailure;
     }
-    std::cout << output << std::flush;
-    return std::cout ? 0 : ExitRunTimeError;
+    if (!WriteAll(output)) {
+        std::cerr << "corvane-frets: cannot write the table: " << std::strerror(errno) << '\n';
+        return ExitFailure;
+    }
+    return 0;
 }

@@ -2,6 +2,11 @@
 
 #include "scale_catalogue.h"
 
+#include <QChar>
+#include <QString>
+#include <QList>
+#include <QStringDecoder>
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -24,14 +29,26 @@ constexpr std::array<ScaleName, 6> ScaleNames{{
     {"pythagorean-chromatic", "Pythagore Chromatique"},
 }};
 
-// Number of UTF-8 code points; a separator is one character.
-std::size_t CodePoints(std::string_view text)
+// Why a text cannot be the decimal separator, or nothing when it can. It
+// must be one visible character that no reader takes for part of a number
+// or for a gap between two: not a digit, a sign, an exponent letter (E and
+// D), a blank, a control or an invisible formatting character.
+std::optional<std::string> SeparatorProblem(const std::string& text)
 {
-    std::size_t count = 0;
-    for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U)
-            ++count;
-    return count;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (decoder.hasError())
+        return "the separator is not valid UTF-8";
+    const auto codePoints = decoded.toUcs4();
+    if (codePoints.size() != 1)
+        return "the separator must be one character";
+    const char32_t c = static_cast<char32_t>(codePoints.front());
+    static constexpr std::u32string_view InNumbers = U"+-\u2212eEdD";
+    if (!QChar::isPrint(c) || QChar::isSpace(c))
+        return std::string("the separator must be a visible character, not a blank or a control");
+    if (QChar::isNumber(c) || InNumbers.find(c) != std::u32string_view::npos)
+        return "the separator '" + text + "' could be misread in a number";
+    return std::nullopt;
 }
 
 UsageError Error(std::string message) { return UsageError{std::move(message)}; }
@@ -119,8 +136,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
         } else if (name == "--board-width") {
             options.boardWidthText = *value;
         } else {
-            if (CodePoints(*value) != 1)
-                return {std::nullopt, Error("the separator must be one character")};
+            if (const auto problem = SeparatorProblem(*value))
+                return {std::nullopt, Error(*problem)};
             options.separator = *value;
         }
     }

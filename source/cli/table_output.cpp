@@ -70,6 +70,15 @@ std::string PadLeft(std::string_view text, std::size_t width)
     return std::string(width > columns ? width - columns : 0, ' ') + std::string(text);
 }
 
+// The window writes note names after a blank (" Ré") to set them off in
+// their box; a table has columns for that.
+std::string_view NoteName(std::string_view note)
+{
+    if (!note.empty() && note.front() == ' ')
+        note.remove_prefix(1);
+    return note;
+}
+
 } // namespace
 
 std::string FormatCsv(const FretTable& table)
@@ -80,7 +89,7 @@ std::string FormatCsv(const FretTable& table)
         out += ',';
         out += CsvField(row.position);
         out += ',';
-        out += CsvField(row.note);
+        out += CsvField(NoteName(row.note));
         out += ',';
         out += std::to_string(row.fret);
         out += '\n';
@@ -100,7 +109,7 @@ std::string FormatJson(const FretTable& table)
         first = false;
         out += "{\"slot\": " + std::to_string(row.slot) + ", \"fret\": " + std::to_string(row.fret) +
                ", \"position\": " + JsonString(row.position) +
-               ", \"note\": " + JsonString(row.note) + "}";
+               ", \"note\": " + JsonString(NoteName(row.note)) + "}";
     }
     out += "]}\n";
     return out;
@@ -130,7 +139,7 @@ std::string FormatText(const FretTable& table)
         out += PadLeft(std::to_string(row.fret), Columns(FretHeading)) + "  " +
                PadLeft(row.position, positionWidth);
         if (withNotes)
-            out += "  " + row.note.substr(row.note.empty() ? 0 : 1);
+            out += "  " + std::string(NoteName(row.note));
         out += '\n';
     }
     return out;

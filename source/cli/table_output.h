@@ -6,6 +6,8 @@
 
 namespace corvane::cli {
 
+// Note names are written without the window's leading blank ("Ré").
+//
 // "slot,position,note,fret" then one line a slot (fret: the number a player
 // counts); a field holding a comma, a
 // quote or a line break is quoted, inner quotes doubled (RFC 4180).

@@ -31,8 +31,10 @@ std::string ShellQuoted(const std::string& text)
 }
 
 // Runs the command under the given locale, whatever this test's own is, and
-// with no display, as over SSH or in CI.
-Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& locale = "C")
+// with no display, as over SSH or in CI; its standard output goes to the
+// test, or where outputTo says (">/dev/full").
+Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& locale = "C",
+    const std::string& outputTo = "")
 {
     const std::string errPath
         = testing::TempDir() + "corvane-frets-" + std::to_string(getpid()) + ".err";
@@ -41,7 +43,7 @@ Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& l
         + ShellQuoted(CORVANE_FRETS_PATH);
     for (const std::string& argument : arguments)
         command += " " + ShellQuoted(argument);
-    command += " 2>" + ShellQuoted(errPath) + " </dev/null";
+    command += " 2>" + ShellQuoted(errPath) + " </dev/null " + outputTo;
 
     Outcome outcome;
     FILE* pipe = popen(command.c_str(), "r");
@@ -62,12 +64,14 @@ Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& l
 
 std::string ExpectedCsv(std::size_t scale, int modeCode)
 {
-    // The player counts frets from the nut: the n-th row is fret n.
+    // The player counts frets from the nut: the n-th row is fret n. Note
+    // names lose the window's leading blank.
     std::string csv = "slot,position,note,fret\n";
     int fret = 0;
     for (const worked::Row& row : worked::Rows650(scale, modeCode))
         csv += std::to_string(row.slot) + "," + std::string(row.position) + ","
-            + std::string(row.note) + "," + std::to_string(++fret) + "\n";
+            + std::string(row.note).substr(row.note.empty() ? 0 : 1) + ","
+            + std::to_string(++fret) + "\n";
     return csv;
 }
 
@@ -121,6 +125,49 @@ TEST(CorvaneFrets, ExitStatusTellsRunTimeErrorsFromUsageErrors)
             EXPECT_EQ(run.err, message);
         else
             EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
+}
+
+// Usage errors and failed writes take one line on standard error.
+TEST(CorvaneFrets, ReportsAnUnreadableLengthAndAFailedWriteOnOneLine)
+{
+    const std::tuple<std::string, std::string, int, const char*> cases[] = {
+        { "abc", "", 2, "corvane-frets: no number can be read from the length 'abc'\n" },
+        { "", "", 2, "corvane-frets: no number can be read from the length ''\n" },
+        { "mm", "", 2, "corvane-frets: no number can be read from the length 'mm'\n" },
+        { "650", ">/dev/full", 1, "corvane-frets: cannot write the table: No space left on device\n" },
+        { "650", ">&-", 1, "corvane-frets: cannot write the table: Bad file descriptor\n" },
+    };
+    for (const auto& [length, outputTo, status, message] : cases) {
+        SCOPED_TRACE(length + " " + outputTo);
+        const Outcome run
+            = RunFrets({ "--length", length, "--scale", "tempered-chromatic" }, "C", outputTo);
+        EXPECT_EQ(run.status, status);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, message);
+    }
+}
+
+// The length takes a decimal comma where the regional separator is one:
+// Qt's locale data decides, so an uninstalled de_DE.UTF-8 counts too.
+TEST(CorvaneFrets, ReadsTheDecimalCommaWhereItIsRegionalOrChosen)
+{
+    const std::tuple<std::string, std::string, const char*> cases[] = {
+        // 650.5 / 2 and 650 / 2 at the twelfth fret.
+        { "fr_FR.UTF-8", "", "12,325.25,Do,12\n" },
+        { "de_DE.UTF-8", "", "12,325.25,Do,12\n" },
+        { "C.UTF-8", "", "12,325,Do,12\n" },
+        { "C.UTF-8", ",", "12,\"325,25\",Do,12\n" },
+    };
+    for (const auto& [locale, separator, row] : cases) {
+        SCOPED_TRACE(locale + " " + separator);
+        std::vector<std::string> arguments { "--length", "650,5", "--scale", "tempered-chromatic",
+            "--format", "csv" };
+        if (!separator.empty())
+            arguments.insert(arguments.end(), { "--separator", separator });
+        const Outcome run = RunFrets(arguments, locale);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(row), std::string::npos) << run.out;
     }
 }
 

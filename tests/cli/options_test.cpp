@@ -75,8 +75,20 @@ TEST(ParseOptions, RejectsWhatItCannotUse)
         { { "--length", "650", "--scale", "Tempérée diatonique" }, "unknown scale" },
         { with({ "--mode", "Sol" }), "unknown mode" },
         { with({ "--format", "xml" }), "unknown format" },
-        { with({ "--separator", ".." }), "separator" },
-        { with({ "--separator=" }), "separator" },
+        { with({ "--separator", ".." }), "one character" },
+        { with({ "--separator=" }), "one character" },
+        // What a reader would take for part of a number, or for a gap.
+        { with({ "--separator", "5" }), "misread" },
+        { with({ "--separator", "\u0665" }), "misread" }, // Arabic-Indic five
+        { with({ "--separator", "-" }), "misread" },
+        { with({ "--separator", "\u2212" }), "misread" }, // minus sign
+        { with({ "--separator", "E" }), "misread" },
+        { with({ "--separator", " " }), "visible" },
+        { with({ "--separator", "\u202F" }), "visible" }, // narrow no-break space
+        { with({ "--separator", "\t" }), "visible" },
+        { with({ "--separator", "\u200B" }), "visible" }, // zero-width space
+        { with({ "--separator", "\xFF" }), "UTF-8" },
+        { with({ "--separator", "\xC3" }), "UTF-8" }, // a character cut short
         { with({ "--units", "mm" }), "unknown option '--units'" },
         { with({ "--unit", "inch", "--template", "t.pdf" }), "unknown unit 'inch'" },
         { with({ "--paper", "a5", "--template", "t.pdf" }), "unknown paper 'a5'" },

@@ -37,9 +37,9 @@ TEST(FormatCsv, QuotesFieldsHoldingTheCommaSeparator)
     const std::vector<std::string> lines = Lines(corvane::cli::FormatCsv(table));
     ASSERT_EQ(lines.size(), 25U);
     EXPECT_EQ(lines[0], "slot,position,note,fret");
-    EXPECT_EQ(lines[1], "1,\"36,1111\", Do#,1");
-    EXPECT_EQ(lines[12], "12,325, Do,12");
-    EXPECT_EQ(lines[13], "13,\"343,05555\", Do#,13");
+    EXPECT_EQ(lines[1], "1,\"36,1111\",Do#,1");
+    EXPECT_EQ(lines[12], "12,325,Do,12");
+    EXPECT_EQ(lines[13], "13,\"343,05555\",Do#,13");
 }
 
 TEST(FormatCsv, DoublesQuotesInsideQuotedFields)
@@ -47,7 +47,7 @@ TEST(FormatCsv, DoublesQuotesInsideQuotedFields)
     const FretTable table { "1", "x", Mode::Sol,
         { FretRow { 1, "3\"5", " Sol", 1 }, FretRow { 2, "a\nb", "", 2 }, FretRow { 3, "7", ",", 3 } } };
     EXPECT_EQ(corvane::cli::FormatCsv(table),
-        "slot,position,note,fret\n1,\"3\"\"5\", Sol,1\n2,\"a\nb\",,2\n3,7,\",\",3\n");
+        "slot,position,note,fret\n1,\"3\"\"5\",Sol,1\n2,\"a\nb\",,2\n3,7,\",\",3\n");
 }
 
 TEST(FormatJson, EscapesQuotesBackslashesAndControlCharacters)
@@ -57,7 +57,7 @@ TEST(FormatJson, EscapesQuotesBackslashesAndControlCharacters)
     EXPECT_EQ(corvane::cli::FormatJson(table),
         "{\"length\": \"650\", \"scale\": \"Tempérée \\\"Diatonique\\\"\", \"mode\": "
         "\"none\", \"slots\": [{\"slot\": 1, \"fret\": 1, \"position\": \"70\\\\9158\", \"note\": "
-        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"fret\": 2, \"position\": \"134.0947\", \"note\": \" Ré\"}]}\n");
+        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"fret\": 2, \"position\": \"134.0947\", \"note\": \"Ré\"}]}\n");
 }
 
 TEST(FormatText, NamesScaleAndLengthAndAlignsThePositions)
