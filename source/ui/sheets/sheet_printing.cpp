@@ -2,6 +2,7 @@
 
 #include "sheets.h"
 #include "twips.h"
+#include "whole_file_printing.h"
 
 #include <QPageSize>
 #include <QMessageBox>
@@ -21,6 +22,19 @@ constexpr double PixelsPerInch = TwipsPerInch / TwipsPerPixel;
 QString DocumentName(const QWidget& sheet)
 {
     return sheet.windowTitle().trimmed();
+}
+
+// Prints the sheet; a printer that cannot be opened or a file that could
+// not be written whole is said, not passed over: the user would otherwise
+// wait for a page, or trust a truncated file. The sheet opens afterwards
+// either way.
+void PrintReportingFailure(QPrinter& printer, QWidget& sheet, QWidget* messageParent)
+{
+    const auto failure
+        = PrintWhole(printer, [&sheet](QPrinter& device) { return PrintSheetOn(device, sheet); });
+    if (failure)
+        QMessageBox::warning(messageParent, DocumentName(sheet),
+            QStringLiteral("L'impression a échoué : %1").arg(*failure));
 }
 
 class DialogPrinting : public SheetPrinting {
@@ -44,14 +58,8 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return;
         // The user chose the paper; the sheet goes at its true size in its
-        // top-left corner. A printer or file that cannot be opened is said,
-        // not passed over: the user would otherwise wait for a page.
-        if (!PrintSheetOn(printer, sheet))
-            QMessageBox::warning(dialogParent_, DocumentName(sheet),
-                                 QStringLiteral("L'impression a échoué : %1")
-                                     .arg(printer.outputFileName().isEmpty()
-                                             ? printer.printerName()
-                                             : printer.outputFileName()));
+        // top-left corner.
+        PrintReportingFailure(printer, sheet, dialogParent_);
     }
 
 private:
@@ -79,8 +87,7 @@ public:
             QPageSize(inches, QPageSize::Inch, DocumentName(sheet), QPageSize::ExactMatch));
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         printer.setFullPage(true);
-        if (!PrintSheetOn(printer, sheet))
-            qWarning("Cannot write the sheet to %s", qUtf8Printable(path_));
+        PrintReportingFailure(printer, sheet, nullptr);
     }
 
 private:

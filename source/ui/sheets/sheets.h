@@ -13,8 +13,9 @@ class SheetSource {
 public:
     virtual ~SheetSource() = default;
 
-    // The current text of a main-window control: "Longvib", "Combo1",
-    // "Text1" to "Text48".
+    // The text a sheet copies for a main-window control: the current text
+    // of "Combo1" and "Text1" to "Text48"; for "Longvib", the length the
+    // positions in those boxes were computed from.
     virtual QString sourceText(const QString& control) const = 0;
 };
 
@@ -29,7 +30,8 @@ public:
 
 // The standard print dialog, default printer preselected, PDF file offered.
 std::unique_ptr<SheetPrinting> MakeDialogPrinting(QWidget* dialogParent);
-// Prints straight to a PDF file, no dialog.
+// Prints straight to a PDF file, no dialog; a file that cannot be written
+// whole is reported in a message box, as the dialog's printing does.
 std::unique_ptr<SheetPrinting> MakePdfFilePrinting(const QString& path);
 
 // The "?" button: the about window, created afresh and shown modal.

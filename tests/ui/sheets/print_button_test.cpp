@@ -10,13 +10,19 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace corvane;
 using corvane::test::BaseDriver;
@@ -52,6 +58,34 @@ QMap<QString, QString> MainWindowState(BaseDriver& base)
         state.insert(list->objectName(), list->currentText());
     return state;
 }
+
+// Limits the size of any file the test writes while it lives, with the
+// signal that would otherwise end the process ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        if (bytes == 0)
+            return;
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = static_cast<rlim_t>(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        if (previousHandler_ != SIG_ERR)
+            std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_ {};
+    void (*previousHandler_)(int) = SIG_ERR;
+};
 
 } // namespace
 
@@ -149,8 +183,9 @@ private slots:
         compareWithMainWindow(kind);
     }
 
-    // After "0": the sheet of the last scale still opens, with an empty
-    // length and the positions and names the reset hid but did not clear.
+    // After "0": the sheet of the last scale still opens, with the positions
+    // and names the reset hid but did not clear, and the length they were
+    // computed from.
     void afterReset_data()
     {
         QTest::addColumn<QString>("scale");
@@ -171,22 +206,41 @@ private slots:
         base_->click(base_->button("Command1"));
         QVERIFY(!base_->box("Text1").isVisible());
         QCOMPARE(clickPrint(), QStringList { SheetName(kind) });
-        QCOMPARE(sheetTexts_.value(kind == Diatonic ? "Text2" : "Text49"), QString());
+        QCOMPARE(sheetTexts_.value(kind == Diatonic ? "Text2" : "Text49"), QStringLiteral("650"));
         QCOMPARE(sheetTexts_.value(kind == Diatonic ? "Text3" : "Text1"), slot1);
         QCOMPARE(sheetTexts_.value(kind == Diatonic ? "Text12" : "Text25"), slot1Note);
         compareWithMainWindow(kind);
     }
 
-    // The length as it is now, the positions as they were computed.
+    // A length typed after the scale is not yet computed: the sheet, and
+    // the paper, keep the length beside the positions computed from it.
+    void lengthEditedAfterTheScale_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("lengthBox");
+        QTest::addColumn<QString>("positionBox");
+        // The octave's fret, halfway: 325 at 650, 350 at 700.
+        QTest::newRow("diatonic") << "Tempérée Diatonique" << "Text2" << "Text19";
+        QTest::newRow("chromatic") << "Tempérée Chromatique" << "Text49" << "Text12";
+    }
+
     void lengthEditedAfterTheScale()
     {
+        QFETCH(QString, scale);
+        QFETCH(QString, lengthBox);
+        QFETCH(QString, positionBox);
         base_->typeLength("650");
-        base_->chooseWithKeys(base_->list("Combo1"), "Tempérée Chromatique");
-        const QString slot12 = base_->box("Text12").text();
-        base_->typeLength("1300 mm");
-        QCOMPARE(clickPrint(), QStringList { "Capture" });
-        QCOMPARE(sheetTexts_.value("Text49"), QStringLiteral("1300 mm"));
-        QCOMPARE(sheetTexts_.value("Text12"), slot12);
+        base_->chooseWithKeys(base_->list("Combo1"), scale);
+        base_->typeLength("700");
+        const int kind = scale.endsWith("Diatonique") ? Diatonic : Chromatic;
+        QCOMPARE(clickPrint(), QStringList { SheetName(kind) });
+        QCOMPARE(sheetTexts_.value(lengthBox), QStringLiteral("650"));
+        QCOMPARE(sheetTexts_.value(positionBox), QStringLiteral("325"));
+        // Chosen again, the scale computes 700 and the sheet follows.
+        base_->chooseWithMouse(base_->list("Combo1"), scale);
+        clickPrint();
+        QCOMPARE(sheetTexts_.value(lengthBox), QStringLiteral("700"));
+        QCOMPARE(sheetTexts_.value(positionBox), QStringLiteral("350"));
     }
 
     // Text the user typed into result boxes of the main window is copied.
@@ -287,6 +341,56 @@ private slots:
         QVERIFY(words.contains(QStringLiteral("Ré")));
     }
 
+    // A file that could not be written whole is reported, the sheet opens
+    // all the same, and an earlier file of that name is left as it was.
+    void failedPrintToFile_data()
+    {
+        QTest::addColumn<bool>("onDevice");
+        QTest::addColumn<qint64>("sizeLimit"); // bytes a file may grow to, 0 for no limit
+        QTest::newRow("a device that refuses every write") << true << qint64(0);
+        QTest::newRow("a disk that fills up mid-write") << false << qint64(3000);
+    }
+
+    void failedPrintToFile()
+    {
+        QFETCH(bool, onDevice);
+        QFETCH(qint64, sizeLimit);
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QString path = onDevice ? QStringLiteral("/dev/full") : directory.filePath("sheet.pdf");
+        const QByteArray earlier = "%PDF-1.4 the sheet printed yesterday";
+        if (!onDevice) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        }
+        base_->window().setSheetPrinting(ui::MakePdfFilePrinting(path));
+        base_->typeLength("650");
+        base_->chooseWithKeys(base_->list("Combo1"), "Tempérée Chromatique");
+
+        QString message;
+        QStringList seen;
+        {
+            // Past the limit a write fails with EFBIG, as on a full disk.
+            const FileSizeLimit limit(sizeLimit);
+            ModalWatcher watcher([&](QWidget& window) {
+                if (auto* box = qobject_cast<QMessageBox*>(&window))
+                    message = box->text();
+            });
+            base_->click(base_->button("Command4"));
+            seen = watcher.seen();
+        }
+        base_->returnToWindow();
+        QCOMPARE(seen, (QStringList { "QMessageBox", "Capture" }));
+        QVERIFY2(message.startsWith(QStringLiteral("L'impression a échoué : ") + path + " : "),
+            qPrintable(message));
+        if (!onDevice) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), earlier);
+            QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList { "sheet.pdf" });
+        }
+    }
+
 private:
     // Clicks the printer button; records the texts of the sheet that opens.
     QStringList clickPrint(const std::function<void(QWidget&)>& alsoDo = {})
@@ -321,7 +425,9 @@ private:
     {
         for (const auto& [sheetControl, sourceControl] : test::LoadOf(kind)) {
             QString expected;
-            if (sourceControl == "Combo1")
+            if (sourceControl == "Longvib")
+                expected = QStringLiteral("650"); // the length every test computes
+            else if (sourceControl == "Combo1")
                 expected = base_->list("Combo1").currentText();
             else
                 expected = base_->box(sourceControl).text();
