@@ -4,13 +4,13 @@
 #include "control_factory.h"
 #include "look.h"
 #include "pictures.h"
+#include "regional_numbers.h"
 #include "runtime_error_report.h"
 #include "twips.h"
 
 #include <QComboBox>
 #include <QIcon>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 
@@ -25,13 +25,6 @@ static void RegisterMainWindowPictures()
 namespace corvane::ui {
 
 namespace {
-
-// Positions are written with the decimal separator of the user's regional
-// settings, read once when the window opens.
-std::string RegionalDecimalSeparator()
-{
-    return QLocale::system().decimalPoint().toStdString();
-}
 
 // A fixed frame with minimise and close buttons; it offers no maximising.
 constexpr Qt::WindowFlags BaseFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -50,7 +43,11 @@ template <typename Control> Control& Find(const QWidget& window, const char* nam
 Base::Base(QWidget* parent)
     : QWidget(parent, BaseFrame)
     , surface_(*this)
-    , calculator_(surface_, RegionalDecimalSeparator())
+    // Positions are written with the decimal separator of the user's
+    // regional settings, read once when the window opens; where it is the
+    // comma, the length box takes it too.
+    , calculator_(surface_, regional::DecimalSeparator(),
+          fret::DecimalInputFor(regional::DecimalSeparator()))
     , printing_(MakeDialogPrinting(this))
 {
     RegisterMainWindowPictures();
@@ -78,6 +75,11 @@ Base::~Base() = default;
 
 QString Base::sourceText(const QString& control) const
 {
+    // The length the positions were computed from: the box may have been
+    // edited since, and a sheet must never pair one length with another's
+    // frets.
+    if (control == QLatin1String("Longvib"))
+        return QString::fromStdString(calculator_.positionsLengthText());
     return surface_.text(control);
 }
 

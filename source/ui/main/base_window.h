@@ -22,8 +22,9 @@ public:
     explicit Base(QWidget* parent = nullptr);
     ~Base() override;
 
-    // What the sheets copy: the current text of "Longvib", "Combo1",
-    // "Combo2" or "Text1" to "Text48".
+    // What the sheets copy: the current text of "Combo1", "Combo2" or
+    // "Text1" to "Text48"; for "Longvib", the length box's text at the last
+    // scale choice that computed the positions in the boxes.
     QString sourceText(const QString& control) const override;
 
     // How the print button prints a sheet; the print dialog by default.

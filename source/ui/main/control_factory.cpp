@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,24 @@ namespace corvane::ui {
 namespace {
 
 constexpr QSize ButtonPictureSize(16, 16);
+
+// Qt's lists take the focus from the wheel and change their item with it,
+// so rolling the wheel to scroll past a list would choose a scale and
+// recompute. The classic lists change by the wheel only once they have the
+// focus; elsewhere the wheel passes to the window.
+class WheelOnlyWhenFocused : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 QWidget* CreateTextBox(const ControlDesign& design, QWidget& window)
 {
@@ -64,6 +83,8 @@ QWidget* CreateDropDownCombo(const ControlDesign& design, QWidget& window)
     auto* combo = new QComboBox(&window);
     // Created after the list, so the window deletes it after the list.
     combo->setStyle(new ClassicComboStyle(&window));
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(new WheelOnlyWhenFocused(combo));
     combo->setEditable(true);
     // Enter would otherwise add the typed text to the list.
     combo->setInsertPolicy(QComboBox::NoInsert);

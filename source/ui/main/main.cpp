@@ -1,5 +1,6 @@
 #include "base_design.h"
 #include "base_window.h"
+#include "display_guard.h"
 #include "look.h"
 
 #include <QApplication>
@@ -7,10 +8,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
     std::future<void> fontConfiguration = corvane::ui::ReadFontConfigurationAhead();
+    std::optional<corvane::ui::DisplayGuard> displayGuard(std::in_place);
     QApplication application(argc, argv);
+    displayGuard.reset();
 
     // The print dialog and the standard buttons come from Qt; in the user's
     // language when Qt's translations are installed, as the rest is French.

@@ -38,9 +38,13 @@ void WidgetSurface::SetText(std::string_view control, std::string_view text)
     QWidget& widget = this->control(name);
     // A text box reports the change (textChanged) even when the program
     // makes it; the window's handlers rely on that.
-    if (auto* box = qobject_cast<QLineEdit*>(&widget))
+    if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
         box->setText(FromUtf8(text));
-    else if (auto* list = qobject_cast<QComboBox*>(&widget))
+        // setText leaves the cursor at the end, and a text longer than its
+        // box then shows its end: "61728394,5617" would read "1728394,5617".
+        // A number is read from its first digit.
+        box->setCursorPosition(0);
+    } else if (auto* list = qobject_cast<QComboBox*>(&widget))
         list->setEditText(FromUtf8(text));
     else
         NoTextControl(name);

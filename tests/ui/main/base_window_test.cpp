@@ -13,7 +13,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -150,6 +152,12 @@ private slots:
     void overflowIsReportedAtSixteenthDigit();
     void overflowedLengthIsNotUsed();
     void resetMendsOverflowedLength();
+
+    void longPositionShowsItsFirstDigit();
+    void wheelChangesOnlyAFocusedList_data();
+    void wheelChangesOnlyAFocusedList();
+    void startsWithoutADisplay_data();
+    void startsWithoutADisplay();
 
 private:
     QWidget& control(const QString& name);
@@ -505,8 +513,10 @@ void BaseWindowTest::scaleChoice_data()
     QTest::newRow("natural chromatic, mode Sol, keys")
         << "650" << ModeSol << NaturalChromatic << By::Keys << NaturalChromatic650
         << ChromaticNamesModeSol << AllBoxes;
+    // Under the period's regional settings the comma groups thousands:
+    // it ends the number rather than be guessed at.
     QTest::newRow("length with a unit and a comma: read up to the comma")
-        << "650,9 mm" << QString() << TemperedChromatic << By::Mouse << TemperedChromatic650
+        << "650,5 mm" << QString() << TemperedChromatic << By::Mouse << TemperedChromatic650
         << NoNames << AllBoxes;
 }
 
@@ -757,7 +767,8 @@ void BaseWindowTest::sheetSourceReadsCurrentTexts()
     base_->typeLength("651");
 
     const corvane::ui::SheetSource& source = base_->window();
-    QCOMPARE(source.sourceText("Longvib"), QStringLiteral("651"));
+    // The length beside the positions is the one they were computed from.
+    QCOMPARE(source.sourceText("Longvib"), QStringLiteral("650"));
     QCOMPARE(source.sourceText("Combo1"), TemperedDiatonic);
     QCOMPARE(source.sourceText("Text1"), QStringLiteral("70.9158"));
     // A hidden box still gives what it holds.
@@ -913,6 +924,91 @@ void BaseWindowTest::resetMendsOverflowedLength()
     QCOMPARE(base_->box("Text1").text(), QStringLiteral("0"));
 }
 
+// A position longer than its box shows from its first digit: the end cut
+// off is read as less precision, the start cut off as another number.
+void BaseWindowTest::longPositionShowsItsFirstDigit()
+{
+    base_->typeLength("123456789.1234");
+    base_->chooseWithMouse(base_->list("Combo1"), PythagoreanChromatic);
+    QLineEdit& box = base_->box("Text12");
+    QCOMPARE(box.text(), QStringLiteral("61728394.5617"));
+    QVERIFY(box.fontMetrics().horizontalAdvance(box.text()) > box.width());
+    QCOMPARE(box.cursorPosition(), 0);
+    // The box is scrolled so that its cursor shows: at the left edge.
+    QVERIFY(box.inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < box.width() / 4);
+}
+
+void BaseWindowTest::wheelChangesOnlyAFocusedList_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("scale list, focus elsewhere") << "Combo1" << false;
+    QTest::newRow("mode list, focus elsewhere") << "Combo2" << false;
+    QTest::newRow("scale list with the focus") << "Combo1" << true;
+}
+
+// Rolled over a closed list without the focus, the wheel chooses nothing
+// and computes nothing; with the focus it moves the choice, as keys do.
+void BaseWindowTest::wheelChangesOnlyAFocusedList()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, focused);
+    base_->typeLength("650");
+    base_->chooseWithMouse(base_->list("Combo1"), TemperedDiatonic);
+    base_->chooseWithMouse(base_->list("Combo2"), ModeSol); // the wheel moves it to " Do"
+    base_->box("Longvib").setFocus();
+    QComboBox& combo = base_->list(list);
+    if (focused)
+        combo.setFocus();
+    const QString before = combo.currentText();
+    const QString slot1 = base_->box("Text1").text();
+
+    // To the list itself: what its text field ignores reaches it there.
+    const QPoint at(combo.width() / 2, combo.height() / 2);
+    QWheelEvent wheel(QPointF(at), QPointF(combo.mapToGlobal(at)), QPoint(), QPoint(0, -120),
+        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&combo, &wheel);
+
+    QCOMPARE(combo.currentText() != before, focused);
+    if (list == "Combo1")
+        QCOMPARE(base_->box("Text1").text() != slot1, focused);
+    QCOMPARE(combo.hasFocus(), focused);
+}
+
+void BaseWindowTest::startsWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("unset");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no display named") << QStringList { "DISPLAY", "WAYLAND_DISPLAY" } << QString()
+                                      << "corvane : aucun affichage graphique disponible (DISPLAY)\n";
+    QTest::newRow("a display that does not answer")
+        << QStringList { "WAYLAND_DISPLAY" } << ":1999"
+        << "corvane : aucun affichage graphique disponible (DISPLAY=:1999 ne répond pas)\n";
+}
+
+// One clear line and status 1, not Qt's abort (status 134 and a core file).
+void BaseWindowTest::startsWithoutADisplay()
+{
+    QFETCH(QStringList, unset);
+    QFETCH(QString, display);
+    QFETCH(QString, line);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    for (const QString& name : unset)
+        environment.remove(name);
+    if (!display.isEmpty())
+        environment.insert("DISPLAY", display);
+    QProcess corvane;
+    corvane.setProcessEnvironment(environment);
+    corvane.start(CORVANE_PROGRAM, QStringList {});
+    QVERIFY(corvane.waitForFinished(20000));
+    QCOMPARE(corvane.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(corvane.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(corvane.readAllStandardError()), line);
+    QCOMPARE(corvane.readAllStandardOutput(), QByteArray());
+}
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -924,3 +1020,4 @@ int main(int argc, char* argv[])
 }
 
 #include "base_window_test.moc"
+

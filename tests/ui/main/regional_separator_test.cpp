@@ -1,6 +1,6 @@
 // Positions follow the user's regional settings: ctest runs this with
 // LC_ALL=fr_FR.UTF-8, where the decimal separator is a comma. The length
-// itself is still read with a period.
+// box then takes the comma as well as the period.
 
 #include "base_driver.h"
 #include "look.h"
@@ -50,10 +50,19 @@ private slots:
                                                     << "Naturelle   Diatonique"
                                                     << "Text2"
                                                     << "126,7";
-        QTest::newRow("a comma in the length ends the number") << "650,9"
-                                                               << "Tempérée Chromatique"
-                                                               << "Text7"
-                                                               << "216,177";
+        // 650.5 - 650.5 / 2^(7/12), not 650's 216,177.
+        QTest::newRow("length typed with a comma") << "650,5"
+                                                   << "Tempérée Chromatique"
+                                                   << "Text7"
+                                                   << "216,3433";
+        QTest::newRow("a second separator ends the number") << "650,5.9"
+                                                            << "Tempérée Chromatique"
+                                                            << "Text12"
+                                                            << "325,25";
+        QTest::newRow("a position copied back from a box") << "216,3433"
+                                                           << "Tempérée Chromatique"
+                                                           << "Text12"
+                                                           << "108,1716";
     }
 
     void positionsUseTheRegionalComma()
