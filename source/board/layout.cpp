@@ -129,7 +129,13 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
             FretOnString& row = board.rows[static_cast<std::size_t>((fret - 1) * stringCount + i)];
             row.fret = fret;
             row.string = i + 1;
-            if (classicFret && FromMillimetres(string.lengthMm, temperament.classicUnit) == temperament.classicLength)
+            // The classic window holds lengths to four decimals: a string of
+            // that length gets the window's positions themselves.
+            row.classicDigits =
+                classicFret
+                && std::nearbyint(FromMillimetres(string.lengthMm, temperament.classicUnit) * 1e4)
+                       == std::nearbyint(temperament.classicLength * 1e4);
+            if (row.classicDigits)
                 row.fromNutMm = ToMillimetres(temperament.classicPositions[static_cast<std::size_t>(fret - 1)],
                                               temperament.classicUnit);
             else

@@ -52,6 +52,9 @@ struct FretOnString {
     double compensatedFromNutMm = 0;
     double compensatedToSaddleMm = 0;
     Point at; // where the fret crosses the string
+    // fromNutMm is the classic window's own position for this fret (at most
+    // five decimals in the design's unit), to be shown digit for digit.
+    bool classicDigits = false;
 };
 
 struct StringLine {

@@ -5,7 +5,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <sstream>
 
 namespace corvane::board {
 
@@ -91,12 +90,11 @@ std::string Period::Text() const
 {
     if (kind == Kind::Ratio)
         return std::to_string(numerator) + "/" + std::to_string(denominator);
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out.precision(17);
-    out << cents;
-    std::string text = out.str();
-    if (text.find_first_of(".e") == std::string::npos)
+    // The shortest text that reads back as the same double.
+    char digits[64];
+    const auto result = std::to_chars(digits, digits + sizeof digits, cents, std::chars_format::fixed);
+    std::string text(digits, result.ptr);
+    if (text.find('.') == std::string::npos)
         text += ".0";
     return text;
 }
@@ -287,7 +285,10 @@ Temperament MakeEqualDivisions(const EqualDivisions& source)
     Temperament temperament;
     const int divisions = std::max(1, source.divisions);
     const double period = source.period.Ratio();
-    temperament.name = std::to_string(divisions) + (source.period == Period{} ? "-EDO" : "-ED" + source.period.Text());
+    temperament.name = std::to_string(divisions)
+                       + (source.period == Period{} ? std::string("-EDO")
+                                                    : "-ED" + source.period.Text()
+                                                          + (source.period.kind == Period::Kind::Cents ? " cents" : ""));
     temperament.ratios.resize(static_cast<std::size_t>(divisions));
     for (int step = 1; step < divisions; ++step)
         temperament.ratios[static_cast<std::size_t>(step - 1)] =

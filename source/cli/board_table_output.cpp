@@ -35,6 +35,30 @@ std::string Fixed(double value, int decimals, std::string_view separator = ".")
     return text;
 }
 
+// The distance from the nut; a classic scale's own position keeps the
+// window's digits, a fifth decimal included.
+std::string FromNutText(const BoardLayout& board, const FretOnString& row, std::string_view separator)
+{
+    const Unit unit = board.design.unit;
+    if (!row.classicDigits || board.temperament.classicUnit != unit)
+        return Fixed(board::FromMillimetres(row.fromNutMm, unit), LengthDecimals, separator);
+    const double position = board.temperament.classicPositions[static_cast<std::size_t>(row.fret - 1)];
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), position,
+                                            std::chars_format::fixed);
+    std::string text(buffer.data(), error == std::errc() ? end : buffer.data());
+    std::size_t point = text.find('.');
+    if (point == std::string::npos) {
+        point = text.size();
+        text += '.';
+    }
+    while (text.size() - point - 1 < static_cast<std::size_t>(LengthDecimals))
+        text += '0';
+    if (separator != ".")
+        text.replace(point, 1, separator);
+    return text;
+}
+
 bool Compensated(const BoardLayout& board)
 {
     const board::Design& d = board.design;
@@ -75,7 +99,7 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
     const auto length = [&](double mm) { return Fixed(board::FromMillimetres(mm, unit), LengthDecimals, separator); };
     std::vector<std::string> fields = {
         std::to_string(row.fret),          std::to_string(row.string),
-        length(row.fromNutMm),             length(row.fretToFretMm),
+        FromNutText(board, row, separator), length(row.fretToFretMm),
         length(row.toSaddleMm),            Fixed(row.ratio, RatioDecimals, separator),
         Fixed(row.cents, CentsDecimals, separator), row.note,
     };
@@ -242,7 +266,7 @@ std::string FormatBoardJson(const BoardLayout& board)
         out += first ? "\n  " : ",\n  ";
         first = false;
         out += "{\"fret\": " + std::to_string(row.fret) + ", \"string\": " + std::to_string(row.string)
-               + ", \"from_nut\": " + length(row.fromNutMm) + ", \"fret_to_fret\": " + length(row.fretToFretMm)
+               + ", \"from_nut\": " + FromNutText(board, row, ".") + ", \"fret_to_fret\": " + length(row.fretToFretMm)
                + ", \"to_saddle\": " + length(row.toSaddleMm) + ", \"ratio\": " + Fixed(row.ratio, RatioDecimals)
                + ", \"cents\": " + Fixed(row.cents, CentsDecimals) + ", \"note\": " + JsonString(row.note)
                + ", \"compensated_from_nut\": " + length(row.compensatedFromNutMm)
