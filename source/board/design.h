@@ -3,9 +3,9 @@
 // Everything a user sets to describe a fretboard. Lengths are in
 // millimetres whatever the unit; the unit says how they are typed and shown.
 //
-// Across the board every width is measured square to the centre line. The
-// strings are spread evenly along the nut and along the saddle; the bass
-// string is string 1.
+// Scale lengths are measured along the centre line, every width square to
+// it. The strings are spread evenly along the nut and along the saddle; the
+// bass string is string 1.
 
 #include "temperament.h"
 #include "units.h"

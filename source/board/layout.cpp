@@ -74,38 +74,37 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
     const bool several = stringCount > 1;
     const double nutSpread = several ? design.nutWidthMm - 2.0 * design.nutOverhangMm : 0.0;
     const double bridgeSpread = several ? design.bridgeSpacingMm : 0.0;
-    const double rise = (bridgeSpread - nutSpread) / 2.0; // how far an outer string leans out
 
     // The outer strings, placed so that the perpendicular fret's points on
-    // both lie at x = 0.
+    // both lie at x = 0. A scale length is measured along the centre line.
     const double perpendicular = PerpendicularFraction(design, temperament);
-    const double bassRun = std::sqrt(design.bassLengthMm * design.bassLengthMm - rise * rise);
-    const double trebleRun = std::sqrt(design.trebleLengthMm * design.trebleLengthMm - rise * rise);
-    const Point bassNut{-perpendicular * bassRun, -nutSpread / 2.0};
-    const Point bassSaddle{bassNut.x + bassRun, -bridgeSpread / 2.0};
-    const Point trebleNut{-perpendicular * trebleRun, nutSpread / 2.0};
-    const Point trebleSaddle{trebleNut.x + trebleRun, bridgeSpread / 2.0};
+    const Point bassNut{-perpendicular * design.bassLengthMm, -nutSpread / 2.0};
+    const Point bassSaddle{bassNut.x + design.bassLengthMm, -bridgeSpread / 2.0};
+    const Point trebleNut{-perpendicular * design.trebleLengthMm, nutSpread / 2.0};
+    const Point trebleSaddle{trebleNut.x + design.trebleLengthMm, bridgeSpread / 2.0};
 
     board.strings.resize(static_cast<std::size_t>(stringCount));
     for (int i = 0; i < stringCount; ++i) {
         const double t = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
         StringLine& string = board.strings[static_cast<std::size_t>(i)];
         string.line = {Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t)};
-        if (i == 0)
-            string.lengthMm = design.bassLengthMm;
-        else if (i == stringCount - 1)
+        // The ends are spread evenly, so the length along the centre line is
+        // the linear interpolation itself; the outer ones are kept exact.
+        if (i == stringCount - 1)
             string.lengthMm = design.trebleLengthMm;
+        else if (i == 0)
+            string.lengthMm = design.bassLengthMm;
         else
-            string.lengthMm = std::hypot(string.line.to.x - string.line.from.x, string.line.to.y - string.line.from.y);
+            string.lengthMm = design.bassLengthMm + (design.trebleLengthMm - design.bassLengthMm) * t;
         string.nutSetbackMm = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
         string.saddleSetbackMm =
             design.saddleSetbackBassMm + (design.saddleSetbackTrebleMm - design.saddleSetbackBassMm) * t;
-        const double ux = (string.line.to.x - string.line.from.x) / string.lengthMm;
-        const double uy = (string.line.to.y - string.line.from.y) / string.lengthMm;
-        string.compensatedNut = {string.line.from.x + ux * string.nutSetbackMm,
-                                 string.line.from.y + uy * string.nutSetbackMm};
-        string.compensatedSaddle = {string.line.to.x + ux * string.saddleSetbackMm,
-                                    string.line.to.y + uy * string.saddleSetbackMm};
+        // Setbacks move along the string, measured along the centre line like every length.
+        const double slope = (string.line.to.y - string.line.from.y) / string.lengthMm;
+        string.compensatedNut = {string.line.from.x + string.nutSetbackMm,
+                                 string.line.from.y + slope * string.nutSetbackMm};
+        string.compensatedSaddle = {string.line.to.x + string.saddleSetbackMm,
+                                    string.line.to.y + slope * string.saddleSetbackMm};
     }
 
     // Fret points and figures, string by string.
@@ -227,6 +226,7 @@ LayoutResult ComputeLayout(const Design& design)
 {
     if (auto error = ValidateDesign(design))
         return {std::nullopt, std::move(error)};
+    // Strings leaning out by more than half their length are no instrument.
     const double rise = design.strings > 1
                             ? std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
                             : 0.0;

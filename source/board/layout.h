@@ -8,11 +8,17 @@
 // (0, 0) is the top-left corner of the board's bounding box (outline and
 // strings), so a drawing can use them directly.
 //
-// The outer strings run from their nut point to their saddle point; inner
-// strings are spread evenly along the nut and saddle lines. Fret n lies at
-// the same fraction 1 - 1/r(n) of every string, so the points where fret n
-// crosses the strings are on one straight line; that line, extended to the
-// board's edges, is the fret.
+// Every length is measured along the centre line, as a scale length is on a
+// straight board: a string's scale length is the distance from its nut
+// point to its saddle point in x, and a fret at fraction 1 - 1/r(n) of it.
+// (Along a string that leans out by s over a length L, the distance is
+// longer by the factor sqrt(1 + (s/L)^2): 1.00008 for a guitar whose strings
+// spread from 36 to 52 mm.)
+//
+// The strings' ends are spread evenly along the nut and the saddle, so inner
+// strings' lengths are the linear interpolation of the outer ones, and the
+// points where fret n crosses the strings lie on one straight line; that
+// line, extended to the board's edges, is the fret.
 
 #include "design.h"
 #include "temperament.h"
@@ -35,9 +41,9 @@ struct Segment {
     friend bool operator==(const Segment&, const Segment&) = default;
 };
 
-// The figures of one fret on one string. Distances are along the string, in
-// millimetres, from the design nut and saddle; the compensated ones from the
-// compensated nut and saddle.
+// The figures of one fret on one string. Distances are in millimetres along
+// the centre line, from the design nut and saddle; the compensated ones from
+// the compensated nut and saddle.
 struct FretOnString {
     int fret = 0;   // 1 = first fret
     int string = 0; // 1 = bass string
@@ -58,7 +64,7 @@ struct FretOnString {
 };
 
 struct StringLine {
-    double lengthMm = 0;      // nut point to saddle point
+    double lengthMm = 0;      // scale length: nut point to saddle point, along the centre line
     Segment line;             // nut point to saddle point
     double nutSetbackMm = 0;
     double saddleSetbackMm = 0;
