@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QtCore/qapplicationstatic.h>
 
 #ifndef CORVANE_VERSION
 #error "CORVANE_VERSION must be defined by the build"
@@ -42,6 +43,27 @@ const InfoLabel Labels[] = {
     { "Label4", 840, 720, 495, 375, 8.25, QStringLiteral("2004") },
 };
 
+// The window's pictures, read at its first opening and shared by every
+// later one. A QIcon made afresh at each opening leaves its renderings in
+// Qt's pixmap cache under a new key every time (about 4 MB per 600
+// openings); one icon is rendered once. Released with the application.
+struct InfoPictures {
+    InfoPictures()
+    {
+        RegisterPictures();
+        background = QPixmap(QString::fromLatin1(BackgroundPicture));
+        windowIcon = QIcon(QString::fromLatin1(WindowIcon));
+        figure = QPixmap(QString::fromLatin1(FigurePicture));
+    }
+
+    QPixmap background;
+    QIcon windowIcon;
+    QPixmap figure;
+    QPixmap figureInBox; // the figure cut to the box, made at first use
+};
+
+Q_APPLICATION_STATIC(InfoPictures, SharedPictures)
+
 QLabel* MakeLabel(const InfoLabel& design, QWidget* window)
 {
     auto* label = new QLabel(design.text, window);
@@ -72,9 +94,12 @@ QLabel* MakePicture1(QWidget* window)
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The box keeps its size; the icon is cut where the border begins rather
     // than painted over it.
-    const QPixmap figure(QString::fromLatin1(FigurePicture));
-    const QRect inside(QPoint(0, 0), picture->contentsRect().size());
-    picture->setPixmap(figure.copy(inside & figure.rect()));
+    InfoPictures& pictures = *SharedPictures;
+    if (pictures.figureInBox.isNull()) {
+        const QRect inside(QPoint(0, 0), picture->contentsRect().size());
+        pictures.figureInBox = pictures.figure.copy(inside & pictures.figure.rect());
+    }
+    picture->setPixmap(pictures.figureInBox);
     return picture;
 }
 
@@ -83,9 +108,8 @@ QLabel* MakePicture1(QWidget* window)
 InfoWindow::InfoWindow()
     : ModalWindow(Qt::Dialog, QStringLiteral("info"), QStringLiteral("A propos ..."), 2100, 990)
 {
-    RegisterPictures();
-    background_ = QPixmap(QString::fromLatin1(BackgroundPicture));
-    setWindowIcon(QIcon(QString::fromLatin1(WindowIcon)));
+    background_ = SharedPictures->background;
+    setWindowIcon(SharedPictures->windowIcon);
     for (const InfoLabel& label : Labels)
         MakeLabel(label, this);
     MakePicture1(this);

@@ -192,6 +192,20 @@ private slots:
         QVERIFY(!first.isNull());
         QCOMPARE(second, first);
     }
+
+    // The pictures are read once: a new icon at every opening would leave
+    // its renderings in Qt's cache under new keys, opening after opening.
+    void picturesAreMadeOnce()
+    {
+        QList<qint64> keys[2];
+        for (QList<qint64>& opening : keys)
+            OpenInfo([&](QWidget& info) {
+                opening << info.windowIcon().cacheKey()
+                        << info.findChild<QLabel*>("Picture1")->pixmap().cacheKey();
+            });
+        QCOMPARE(keys[0].size(), 2);
+        QCOMPARE(keys[1], keys[0]);
+    }
 };
 
 int main(int argc, char* argv[])
