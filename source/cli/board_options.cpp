@@ -1,5 +1,7 @@
 #include "board_options.h"
 
+#include "options.h"
+
 #include "temperament.h"
 #include "units.h"
 #include "design_file.h"
@@ -35,13 +37,6 @@ bool Known(std::string_view name)
 {
     return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name) != BoardOnlyOptions.end()
            || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
-}
-
-std::size_t CodePoints(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
 }
 
 std::optional<int> ReadInteger(std::string_view text)
@@ -177,8 +172,8 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             return usage("unknown format '" + *format + "'");
     }
     if (const std::string* separator = find("--separator")) {
-        if (CodePoints(*separator) != 1)
-            return usage("the separator must be one character");
+        if (const auto problem = SeparatorProblem(*separator))
+            return usage(*problem);
         options.separator = *separator;
     }
     if (const std::string* path = find("--template"))

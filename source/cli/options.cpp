@@ -29,10 +29,10 @@ constexpr std::array<ScaleName, 6> ScaleNames{{
     {"pythagorean-chromatic", "Pythagore Chromatique"},
 }};
 
-// Why a text cannot be the decimal separator, or nothing when it can. It
-// must be one visible character that no reader takes for part of a number
-// or for a gap between two: not a digit, a sign, an exponent letter (E and
-// D), a blank, a control or an invisible formatting character.
+UsageError Error(std::string message) { return UsageError{std::move(message)}; }
+
+} // namespace
+
 std::optional<std::string> SeparatorProblem(const std::string& text)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -50,10 +50,6 @@ std::optional<std::string> SeparatorProblem(const std::string& text)
         return "the separator '" + text + "' could be misread in a number";
     return std::nullopt;
 }
-
-UsageError Error(std::string message) { return UsageError{std::move(message)}; }
-
-} // namespace
 
 std::string ScaleTextFor(const std::string& name)
 {

@@ -43,6 +43,12 @@ struct ParseResult {
 };
 ParseResult ParseOptions(const std::vector<std::string>& arguments);
 
+// Why a text cannot be the decimal separator, or nothing when it can. It
+// must be one visible character, valid UTF-8, that no reader takes for part
+// of a number or for a gap between two: not a digit, a sign, an exponent
+// letter (E and D), a blank, a control or an invisible formatting character.
+std::optional<std::string> SeparatorProblem(const std::string& text);
+
 // The scale list item for a command-line scale name ("tempered-chromatic")
 // or for the list item itself; empty when it is neither.
 std::string ScaleTextFor(const std::string& name);

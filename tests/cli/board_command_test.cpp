@@ -167,6 +167,8 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "unknown option '--colour'"},
         {{"--edo", "12", "--scl", "x.scl", "--length", "650"}, 2, "choose one of"},
         {{"--edo", "12", "--length", "650", "--unit", "ft"}, 2, "unknown unit 'ft'"},
+        // The same separator rule as the classic table's.
+        {{"--edo", "12", "--length", "650", "--separator", "5"}, 2, "could be misread"},
         {{"--edo", "1001", "--length", "650"}, 1, "--edo 1001 : le nombre de divisions"},
         {{"--edo", "12", "--period", "1/2", "--length", "650"}, 1, "--period : période « 1/2 »"},
         {{"--edo", "12", "--length", "-650"}, 1, "--length : la longueur « -650 »"},
