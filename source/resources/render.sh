@@ -64,12 +64,15 @@ svg 32 32 info-figure
 python3 "$here/make_ico.py" --bpp 8 "$here/info-figure.ico" "$tmp/info-figure.png"
 
 # --- application icon for the desktop (freedesktop hicolor theme) -----------
-scalable="$here/icons/hicolor/scalable/apps/corvane.svg"
-for size in 48 64 128 256; do
-    dir="$here/icons/hicolor/${size}x${size}/apps"
-    mkdir -p "$dir"
-    rsvg-convert --width "$size" --height "$size" --format png \
-        --output "$dir/corvane.png" "$scalable"
+# corvane: the classic window; corvane-atelier: the board designer.
+for icon in corvane corvane-atelier; do
+    scalable="$here/icons/hicolor/scalable/apps/$icon.svg"
+    for size in 48 64 128 256; do
+        dir="$here/icons/hicolor/${size}x${size}/apps"
+        mkdir -p "$dir"
+        rsvg-convert --width "$size" --height "$size" --format png \
+            --output "$dir/$icon.png" "$scalable"
+    done
 done
 
 echo "render.sh: pictures written to $here"

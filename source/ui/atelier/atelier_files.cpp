@@ -1,0 +1,223 @@
+// The window's files: designs opened and saved, the template exported or
+// printed, the table written as CSV.
+
+#include "atelier_window.h"
+
+#include "design_file.h"
+#include "design_form.h"
+#include "recent_files.h"
+#include "template_export.h"
+#include "workshop_table.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStatusBar>
+
+namespace corvane::atelier {
+namespace {
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+drawing::Unit DrawingUnit(board::Unit unit)
+{
+    switch (unit) {
+    case board::Unit::Centimetre:
+        return drawing::Unit::Centimetre;
+    case board::Unit::Inch:
+        return drawing::Unit::Inch;
+    case board::Unit::Millimetre:
+        break;
+    }
+    return drawing::Unit::Millimetre;
+}
+
+// Letter paper where the regional settings measure in inches, A4 elsewhere.
+drawing::Paper RegionalPaper()
+{
+    const bool imperial = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return drawing::PaperFromName(imperial ? "letter" : "a4").value_or(drawing::Paper{});
+}
+
+QString WithExtension(QString path, const QString& extension)
+{
+    if (QFileInfo(path).suffix().isEmpty())
+        path += extension;
+    return path;
+}
+
+} // namespace
+
+void AtelierWindow::newDesign()
+{
+    if (!maybeSave())
+        return;
+    board::Design fresh;
+    if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
+        fresh.unit = *unit;
+    form_->setDesign(fresh);
+    showDesign(form_->design());
+    setCurrentFile(QString());
+}
+
+void AtelierWindow::open()
+{
+    if (!maybeSave())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Ouvrir un dessin"), currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).path(),
+        tr("Dessins Corvane (*.corvane);;Tous les fichiers (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void AtelierWindow::openRecent()
+{
+    const auto* action = qobject_cast<const QAction*>(sender());
+    if (!action || !maybeSave())
+        return;
+    const QString path = action->data().toString();
+    if (!openFile(path) && !QFileInfo::exists(path)) {
+        ForgetRecentFile(path);
+        updateRecentFiles();
+    }
+}
+
+bool AtelierWindow::openFile(const QString& path)
+{
+    const board::DesignReadResult read = board::LoadDesign(FileSystemPath(path));
+    if (!read.design) {
+        const QString reason = QString::fromStdString(read.error ? read.error->message : std::string());
+        QMessageBox::warning(this, tr("Corvane Atelier"),
+                             tr("Impossible d'ouvrir « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
+        return false;
+    }
+    form_->setDesign(*read.design);
+    showDesign(form_->design());
+    setCurrentFile(QFileInfo(path).absoluteFilePath());
+    RememberRecentFile(path);
+    updateRecentFiles();
+    statusBar()->showMessage(tr("Dessin ouvert : %1").arg(QFileInfo(path).fileName()), 3000);
+    return true;
+}
+
+bool AtelierWindow::refuseInvalidDesign()
+{
+    if (form_->problem().isEmpty())
+        return false;
+    QMessageBox::warning(this, tr("Corvane Atelier"),
+                         tr("Le dessin ne peut pas être enregistré tant qu'un champ est invalide :\n%1")
+                             .arg(form_->problem()));
+    return true;
+}
+
+bool AtelierWindow::save()
+{
+    return currentFile_.isEmpty() ? saveAs() : saveFile(currentFile_);
+}
+
+bool AtelierWindow::saveAs()
+{
+    if (refuseInvalidDesign())
+        return false;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer le dessin"),
+                                                      suggestedPath(QStringLiteral(".corvane")),
+                                                      tr("Dessins Corvane (*.corvane)"));
+    if (path.isEmpty())
+        return false;
+    return saveFile(WithExtension(path, QStringLiteral(".corvane")));
+}
+
+bool AtelierWindow::saveFile(const QString& path)
+{
+    if (refuseInvalidDesign())
+        return false;
+    if (const auto error = board::SaveDesign(form_->design(), FileSystemPath(path))) {
+        QMessageBox::warning(this, tr("Corvane Atelier"),
+                             tr("Impossible d'enregistrer « %1 » :\n%2")
+                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(*error)));
+        return false;
+    }
+    setCurrentFile(QFileInfo(path).absoluteFilePath());
+    RememberRecentFile(path);
+    updateRecentFiles();
+    statusBar()->showMessage(tr("Dessin enregistré : %1").arg(QFileInfo(path).fileName()), 3000);
+    return true;
+}
+
+QString AtelierWindow::suggestedPath(const QString& extension) const
+{
+    if (currentFile_.isEmpty())
+        return QDir::home().filePath(tr("touche") + extension);
+    const QFileInfo file(currentFile_);
+    return file.dir().filePath(file.completeBaseName() + extension);
+}
+
+void AtelierWindow::exportTemplate()
+{
+    const QString pdf = tr("PDF calibré, par pages (*.pdf)");
+    const QString svg = tr("SVG en millimètres (*.svg)");
+    const QString dxf = tr("DXF (*.dxf)");
+    QString filter = pdf;
+    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le gabarit"), suggestedPath(QStringLiteral(".pdf")),
+                                                QStringList{pdf, svg, dxf}.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty())
+        return;
+    path = WithExtension(path, filter == svg ? QStringLiteral(".svg")
+                                             : filter == dxf ? QStringLiteral(".dxf") : QStringLiteral(".pdf"));
+    drawing::ExportOptions options;
+    options.paper = RegionalPaper();
+    options.unit = DrawingUnit(layout_->design.unit);
+    options.title = currentFile_.isEmpty() ? tr("Gabarit de touche") : QFileInfo(currentFile_).completeBaseName();
+    if (const auto error = drawing::ExportTemplate(drawing_, path, options)) {
+        QMessageBox::warning(this, tr("Corvane Atelier"),
+                             tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
+        return;
+    }
+    statusBar()->showMessage(tr("Gabarit exporté : %1").arg(QFileInfo(path).fileName()), 3000);
+}
+
+void AtelierWindow::exportTable()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le tableau"), suggestedPath(QStringLiteral(".csv")),
+                                                tr("Tableau CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    path = WithExtension(path, QStringLiteral(".csv"));
+    QSaveFile file(path);
+    // The byte order mark tells spreadsheets the text is UTF-8 (note names
+    // such as "Ré").
+    const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + table_->toCsv().toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        QMessageBox::warning(this, tr("Corvane Atelier"),
+                             tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), file.errorString()));
+        return;
+    }
+    statusBar()->showMessage(tr("Tableau exporté : %1").arg(QFileInfo(path).fileName()), 3000);
+}
+
+void AtelierWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(currentFile_.isEmpty() ? tr("Gabarit de touche") : QFileInfo(currentFile_).completeBaseName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Imprimer le gabarit"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const auto error = drawing::PrintTemplate(drawing_, printer)) {
+        QMessageBox::warning(this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
+        return;
+    }
+    statusBar()->showMessage(tr("Gabarit envoyé à l'impression"), 3000);
+}
+
+} // namespace corvane::atelier

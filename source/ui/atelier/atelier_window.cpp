@@ -1,0 +1,337 @@
+#include "atelier_window.h"
+
+#include "board_drawing.h"
+#include "board_view.h"
+#include "design_form.h"
+#include "recent_files.h"
+#include "workshop_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+
+namespace corvane::atelier {
+namespace {
+
+QSettings WindowSettings()
+{
+    return QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"));
+}
+
+// The engine writes its messages as the end of a sentence; the status bar
+// shows them as a sentence of their own.
+QString Sentence(QString message)
+{
+    if (!message.isEmpty())
+        message[0] = message[0].toUpper();
+    return message;
+}
+
+} // namespace
+
+AtelierWindow::AtelierWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , form_(new DesignForm)
+    , view_(new BoardView)
+    , tableView_(new QTableView)
+    , table_(new WorkshopTable(this))
+{
+    setObjectName(QStringLiteral("AtelierWindow"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane-atelier"),
+                                   QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
+
+    auto* formArea = new QScrollArea;
+    formArea->setWidget(form_);
+    formArea->setWidgetResizable(true);
+    formArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    formArea->setMinimumWidth(form_->sizeHint().width() + 24);
+    formArea->setFrameShape(QFrame::NoFrame);
+
+    tableView_->setModel(table_);
+    tableView_->setAccessibleName(tr("Tableau d'atelier"));
+    tableView_->setAccessibleDescription(tr("Position de chaque frette : note, rapport, cents et distances"));
+    tableView_->setAlternatingRowColors(true);
+    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableView_->setTabKeyNavigation(false); // Tab leaves the table, as in a form
+    tableView_->verticalHeader()->hide();
+    tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tableView_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* rightSide = new QSplitter(Qt::Vertical);
+    rightSide->setObjectName(QStringLiteral("drawingAndTable"));
+    rightSide->addWidget(view_);
+    rightSide->addWidget(tableView_);
+    rightSide->setStretchFactor(0, 3);
+    rightSide->setStretchFactor(1, 2);
+    rightSide->setChildrenCollapsible(false);
+
+    auto* sides = new QSplitter(Qt::Horizontal);
+    sides->setObjectName(QStringLiteral("formAndBoard"));
+    sides->addWidget(formArea);
+    sides->addWidget(rightSide);
+    sides->setStretchFactor(1, 1);
+    sides->setChildrenCollapsible(false);
+    setCentralWidget(sides);
+
+    summary_ = new QLabel;
+    statusBar()->addPermanentWidget(summary_);
+
+    createActions();
+    createMenus();
+    createToolBar();
+
+    // The form, then the drawing, then the table: the order the eye and
+    // the Tab key follow.
+    setTabOrder(form_, view_);
+    setTabOrder(view_, tableView_);
+
+    connect(form_, &DesignForm::designChanged, this, [this](const board::Design& design) {
+        showDesign(design);
+        documentEdited();
+    });
+    connect(form_, &DesignForm::designInvalid, this, [this](const QString& message) {
+        showProblem(message);
+        documentEdited();
+    });
+    connect(form_, &DesignForm::unitChosen, this, [](const QString& symbol) { RememberUnitSymbol(symbol); });
+
+    QSettings settings = WindowSettings();
+    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
+        resize(1280, 800);
+    sides->restoreState(settings.value(QStringLiteral("formAndBoard")).toByteArray());
+    if (!rightSide->restoreState(settings.value(QStringLiteral("drawingAndTable")).toByteArray()))
+        rightSide->setSizes({400, 300});
+
+    board::Design fresh;
+    if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
+        fresh.unit = *unit;
+    form_->setDesign(fresh);
+    showDesign(form_->design());
+    setCurrentFile(QString());
+}
+
+const board::Design& AtelierWindow::design() const
+{
+    return form_->design();
+}
+
+void AtelierWindow::createActions()
+{
+    const auto make = [this](const QString& text, const QString& icon, const QKeySequence& shortcut,
+                             const QString& tip, auto slot) {
+        auto* action = new QAction(QIcon::fromTheme(icon), text, this);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    newAction_ = make(tr("&Nouveau"), QStringLiteral("document-new"), QKeySequence::New,
+                      tr("Commencer un nouveau dessin de touche"), &AtelierWindow::newDesign);
+    openAction_ = make(tr("&Ouvrir…"), QStringLiteral("document-open"), QKeySequence::Open,
+                       tr("Ouvrir un dessin enregistré"), &AtelierWindow::open);
+    saveAction_ = make(tr("&Enregistrer"), QStringLiteral("document-save"), QKeySequence::Save,
+                       tr("Enregistrer le dessin"), &AtelierWindow::save);
+    saveAsAction_ = make(tr("Enregistrer &sous…"), QStringLiteral("document-save-as"), QKeySequence::SaveAs,
+                         tr("Enregistrer le dessin dans un autre fichier"), &AtelierWindow::saveAs);
+    exportTemplateAction_ = make(tr("E&xporter le gabarit…"), QStringLiteral("document-export"),
+                                 QKeySequence(tr("Ctrl+E")),
+                                 tr("Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF"),
+                                 &AtelierWindow::exportTemplate);
+    exportTableAction_ = make(tr("Exporter le &tableau CSV…"), QString(), QKeySequence(),
+                              tr("Écrire le tableau d'atelier dans un fichier CSV"), &AtelierWindow::exportTable);
+    printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"), QKeySequence::Print,
+                        tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
+                        &AtelierWindow::print);
+    quitAction_ = make(tr("&Quitter"), QStringLiteral("application-exit"), QKeySequence::Quit,
+                       tr("Fermer l'Atelier"), &QWidget::close);
+    copyTableAction_ = make(tr("&Copier le tableau"), QStringLiteral("edit-copy"), QKeySequence::Copy,
+                            tr("Copier le tableau d'atelier, colonnes séparées par des tabulations"),
+                            &AtelierWindow::copyTable);
+    zoomInAction_ = make(tr("Zoom &avant"), QStringLiteral("zoom-in"), QKeySequence::ZoomIn,
+                         tr("Agrandir le dessin"), [this] { view_->zoomIn(); });
+    zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+="))});
+    zoomOutAction_ = make(tr("Zoom a&rrière"), QStringLiteral("zoom-out"), QKeySequence::ZoomOut,
+                          tr("Réduire le dessin"), [this] { view_->zoomOut(); });
+    zoomFitAction_ = make(tr("&Ajuster à la fenêtre"), QStringLiteral("zoom-fit-best"), QKeySequence(tr("Ctrl+0")),
+                          tr("Montrer toute la touche"), [this] { view_->zoomToFit(); });
+    zoomTrueSizeAction_ = make(tr("&Taille réelle"), QStringLiteral("zoom-original"), QKeySequence(tr("Ctrl+1")),
+                               tr("Un millimètre de la touche pour un millimètre de l'écran"),
+                               [this] { view_->zoomToTrueSize(); });
+    aboutAction_ = make(tr("À &propos de Corvane Atelier"), QStringLiteral("help-about"), QKeySequence(),
+                        tr("Version et licence"), &AtelierWindow::about);
+    clearRecentAction_ = make(tr("&Effacer la liste"), QString(), QKeySequence(), tr("Oublier les fichiers récents"),
+                              [this] {
+                                  ClearRecentFiles();
+                                  updateRecentFiles();
+                              });
+}
+
+void AtelierWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&Fichier"));
+    file->addAction(newAction_);
+    file->addAction(openAction_);
+    recentMenu_ = file->addMenu(tr("Ouvrir &récent"));
+    file->addAction(saveAction_);
+    file->addAction(saveAsAction_);
+    file->addSeparator();
+    file->addAction(exportTemplateAction_);
+    file->addAction(exportTableAction_);
+    file->addAction(printAction_);
+    file->addSeparator();
+    file->addAction(quitAction_);
+    updateRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(tr("É&dition"));
+    edit->addAction(copyTableAction_);
+
+    QMenu* display = menuBar()->addMenu(tr("&Affichage"));
+    display->addAction(zoomInAction_);
+    display->addAction(zoomOutAction_);
+    display->addAction(zoomFitAction_);
+    display->addAction(zoomTrueSizeAction_);
+
+    QMenu* help = menuBar()->addMenu(tr("Ai&de"));
+    help->addAction(aboutAction_);
+}
+
+void AtelierWindow::createToolBar()
+{
+    QToolBar* tools = addToolBar(tr("Outils"));
+    tools->setObjectName(QStringLiteral("tools"));
+    tools->addAction(newAction_);
+    tools->addAction(openAction_);
+    tools->addAction(saveAction_);
+    tools->addSeparator();
+    tools->addAction(exportTemplateAction_);
+    tools->addAction(printAction_);
+    tools->addSeparator();
+    tools->addAction(zoomInAction_);
+    tools->addAction(zoomOutAction_);
+    tools->addAction(zoomFitAction_);
+}
+
+void AtelierWindow::updateRecentFiles()
+{
+    recentMenu_->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        // "&1 name": the digit chooses it from the keyboard.
+        const QString name = QFileInfo(files[i]).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(i + 1).arg(name), this, &AtelierWindow::openRecent);
+        action->setData(files[i]);
+        action->setStatusTip(files[i]);
+    }
+    if (!files.isEmpty())
+        recentMenu_->addSeparator();
+    recentMenu_->addAction(clearRecentAction_);
+    clearRecentAction_->setEnabled(!files.isEmpty());
+    recentMenu_->setEnabled(true);
+}
+
+void AtelierWindow::showDesign(const board::Design& design)
+{
+    board::LayoutResult result = board::ComputeLayout(design);
+    if (!result.layout) {
+        showProblem(QString::fromStdString(result.error ? result.error->message : std::string()));
+        return;
+    }
+    layout_ = std::move(*result.layout);
+    drawing_ = drawing::BoardDrawing(*layout_);
+    view_->setDrawing(drawing_);
+    table_->setLayout(*layout_);
+    statusBar()->clearMessage();
+
+    const board::Design& shown = layout_->design;
+    const QString unit = QString::fromUtf8(board::UnitSymbol(shown.unit).data());
+    const auto length = [&](double mm) {
+        return QLocale().toString(board::FromMillimetres(mm, shown.unit), 'f', shown.unit == board::Unit::Millimetre ? 1 : 3);
+    };
+    const QString lengths = shown.IsFanned()
+        ? tr("%1 à %2 %3").arg(length(shown.bassLengthMm), length(shown.trebleLengthMm), unit)
+        : tr("%1 %2").arg(length(shown.bassLengthMm), unit);
+    summary_->setText(tr("%1 · %2 frettes · %3 cordes · %4")
+                          .arg(QString::fromStdString(layout_->temperament.name))
+                          .arg(shown.frets)
+                          .arg(shown.strings)
+                          .arg(lengths));
+}
+
+void AtelierWindow::showProblem(const QString& message)
+{
+    // The drawing and the table keep the last valid design.
+    statusBar()->showMessage(Sentence(message));
+}
+
+void AtelierWindow::documentEdited()
+{
+    setWindowModified(true);
+}
+
+void AtelierWindow::copyTable()
+{
+    QApplication::clipboard()->setText(table_->toText(QLatin1Char('\t')));
+    statusBar()->showMessage(tr("Tableau copié : %n ligne(s)", nullptr, table_->rowCount()), 3000);
+}
+
+void AtelierWindow::about()
+{
+    QMessageBox::about(
+        this, tr("À propos de Corvane Atelier"),
+        tr("<h3>Corvane Atelier %1</h3>"
+           "<p>Conception de touches droites ou en éventail dans tout tempérament, "
+           "et gabarits en grandeur réelle.</p>"
+           "<p>Logiciel libre sous licence GPL version 3 ou ultérieure.</p>")
+            .arg(QCoreApplication::applicationVersion()));
+}
+
+void AtelierWindow::setCurrentFile(const QString& path)
+{
+    currentFile_ = path;
+    setWindowModified(false);
+    const QString shown = path.isEmpty() ? tr("Sans titre") : QFileInfo(path).fileName();
+    setWindowTitle(tr("%1[*] — Corvane Atelier").arg(shown));
+    setWindowFilePath(path);
+}
+
+bool AtelierWindow::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    const auto answer = QMessageBox::warning(
+        this, tr("Corvane Atelier"), tr("Le dessin a été modifié.\nEnregistrer les modifications ?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer == QMessageBox::Discard;
+}
+
+void AtelierWindow::closeEvent(QCloseEvent* event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    QSettings settings = WindowSettings();
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    for (const QSplitter* splitter : findChildren<QSplitter*>())
+        settings.setValue(splitter->objectName(), splitter->saveState());
+    event->accept();
+}
+
+} // namespace corvane::atelier

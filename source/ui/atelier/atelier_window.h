@@ -1,0 +1,109 @@
+#pragma once
+
+#include "design.h"
+#include "drawing.h"
+#include "layout.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTableView;
+
+namespace corvane::atelier {
+
+class BoardView;
+class DesignForm;
+class WorkshopTable;
+
+// The Atelier's main window. The document is a board::Design: the form
+// edits it, the window computes its layout with the engine and shows it as
+// the template's drawing and the workshop table. The window holds no
+// geometry; it opens, saves, exports and prints.
+class AtelierWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit AtelierWindow(QWidget* parent = nullptr);
+
+    // Opens a design file; on failure says why in a message box and
+    // changes nothing. Returns whether it opened.
+    bool openFile(const QString& path);
+    // Saves the design to the file (whole or not at all) and makes it the
+    // document's file. Returns whether it was written.
+    bool saveFile(const QString& path);
+
+    const board::Design& design() const;
+    const QString& currentFile() const { return currentFile_; }
+
+    DesignForm* form() const { return form_; }
+    BoardView* boardView() const { return view_; }
+    QTableView* tableView() const { return tableView_; }
+    WorkshopTable* table() const { return table_; }
+    // The layout behind the drawing and the table (the last valid design's).
+    const board::BoardLayout& layout() const { return *layout_; }
+    // The board's drawing at true size, as exported and printed.
+    const drawing::Drawing& boardDrawing() const { return drawing_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void newDesign();
+    void open();
+    void openRecent();
+    bool save();
+    bool saveAs();
+    void exportTemplate();
+    void exportTable();
+    void print();
+    void copyTable();
+    void about();
+    void showDesign(const corvane::board::Design& design);
+    void showProblem(const QString& message);
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void updateRecentFiles();
+    bool maybeSave();
+    // The form's fields hold something that cannot be saved: says so.
+    bool refuseInvalidDesign();
+    void setCurrentFile(const QString& path);
+    void documentEdited();
+    QString suggestedPath(const QString& extension) const;
+
+    DesignForm* form_ = nullptr;
+    BoardView* view_ = nullptr;
+    QTableView* tableView_ = nullptr;
+    WorkshopTable* table_ = nullptr;
+    QLabel* summary_ = nullptr;
+
+    QString currentFile_;
+    std::optional<board::BoardLayout> layout_;
+    drawing::Drawing drawing_;
+
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* exportTemplateAction_ = nullptr;
+    QAction* exportTableAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* copyTableAction_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
+    QAction* zoomFitAction_ = nullptr;
+    QAction* zoomTrueSizeAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* clearRecentAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+};
+
+} // namespace corvane::atelier

@@ -1,0 +1,206 @@
+#include "board_view.h"
+
+#include "painter_renderer.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvane::atelier {
+namespace {
+
+// A margin around the board, in pixels, so that edge lines and labels are
+// not cut by the view's frame.
+constexpr int MarginPx = 16;
+// Texts are never drawn smaller than this on screen (about 9 points), nor
+// made larger than the drawing asked for by more than the view needs.
+constexpr double MinimumTextPx = 12.0;
+
+} // namespace
+
+// The widget the view scrolls: exactly the board's size at the chosen
+// scale, plus the margin.
+class BoardCanvas : public QWidget {
+public:
+    explicit BoardCanvas(QWidget* parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setBackgroundRole(QPalette::Base);
+    }
+
+    drawing::Drawing board;
+    double pixelsPerMm = 1.0;
+
+    void resizeToBoard()
+    {
+        resize(static_cast<int>(std::ceil(board.widthMm * pixelsPerMm)) + 2 * MarginPx,
+               static_cast<int>(std::ceil(board.heightMm * pixelsPerMm)) + 2 * MarginPx);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), palette().color(QPalette::Base));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.translate(MarginPx, MarginPx);
+        drawing::RenderDrawing(ReadableTexts(), painter, pixelsPerMm);
+    }
+
+private:
+    // The board's labels at a size the eye can read at this scale: a
+    // smaller text is drawn at the minimum size, at its own place; a label
+    // that would then cover one already kept is left out until the user
+    // zooms in.
+    drawing::Drawing ReadableTexts() const
+    {
+        const double minimumMm = MinimumTextPx / pixelsPerMm;
+        bool needed = false;
+        for (const drawing::Text& text : board.texts)
+            needed = needed || text.heightMm < minimumMm;
+        if (!needed)
+            return board;
+        drawing::Drawing readable = board;
+        readable.texts.clear();
+        std::vector<QRectF> kept;
+        for (drawing::Text text : board.texts) {
+            text.heightMm = std::max(text.heightMm, minimumMm);
+            const QRectF box = ApproximateBox(text);
+            const bool covers = std::any_of(kept.begin(), kept.end(), [&](const QRectF& k) { return k.intersects(box); });
+            if (covers && text.layer == drawing::Layer::Labels)
+                continue;
+            kept.push_back(box);
+            readable.texts.push_back(std::move(text));
+        }
+        return readable;
+    }
+
+    // Roughly where a text's letters go: average glyphs are about 0.6 of the
+    // cap height wide, plus a small gap.
+    static QRectF ApproximateBox(const drawing::Text& text)
+    {
+        const double glyphs = static_cast<double>(QString::fromStdString(text.utf8).size());
+        double width = 0.6 * text.heightMm * glyphs + 0.3 * text.heightMm;
+        double height = 1.3 * text.heightMm;
+        double left = text.at.x;
+        if (text.anchor == drawing::Anchor::Centre)
+            left -= width / 2;
+        else if (text.anchor == drawing::Anchor::Right)
+            left -= width;
+        QRectF box(left, text.at.y - text.heightMm, width, height);
+        const double turn = std::fmod(std::fabs(text.rotationDeg), 180.0);
+        if (turn > 45.0 && turn < 135.0) // upright text: its box turned a quarter
+            box = QRectF(text.at.x - height, text.at.y - width, height, width);
+        return box;
+    }
+};
+
+BoardView::BoardView(QWidget* parent)
+    : QScrollArea(parent)
+    , canvas_(new BoardCanvas(this))
+{
+    setWidget(canvas_);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignCenter);
+    setBackgroundRole(QPalette::Base);
+    setAccessibleName(tr("Dessin de la touche"));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::setDrawing(drawing::Drawing drawing)
+{
+    canvas_->board = std::move(drawing);
+    if (fit_)
+        canvas_->pixelsPerMm = fitScale();
+    canvas_->resizeToBoard();
+}
+
+const drawing::Drawing& BoardView::shownDrawing() const
+{
+    return canvas_->board;
+}
+
+double BoardView::scale() const
+{
+    return canvas_->pixelsPerMm;
+}
+
+double BoardView::fitScale() const
+{
+    const drawing::Drawing& board = canvas_->board;
+    if (board.widthMm <= 0 || board.heightMm <= 0)
+        return 1.0;
+    const QSize room = maximumViewportSize() - QSize(2 * MarginPx + 2, 2 * MarginPx + 2);
+    const double scale = std::min(room.width() / board.widthMm, room.height() / board.heightMm);
+    return std::clamp(scale, MinimumPixelsPerMm, MaximumPixelsPerMm);
+}
+
+void BoardView::setScale(double pixelsPerMm, bool fit)
+{
+    pixelsPerMm = std::clamp(pixelsPerMm, MinimumPixelsPerMm, MaximumPixelsPerMm);
+    // The board point at the centre of the view stays there.
+    const QPointF centre(horizontalScrollBar()->value() + viewport()->width() / 2.0 - MarginPx,
+                         verticalScrollBar()->value() + viewport()->height() / 2.0 - MarginPx);
+    const double factor = pixelsPerMm / canvas_->pixelsPerMm;
+    fit_ = fit;
+    canvas_->pixelsPerMm = pixelsPerMm;
+    canvas_->resizeToBoard();
+    horizontalScrollBar()->setValue(static_cast<int>(centre.x() * factor + MarginPx - viewport()->width() / 2.0));
+    verticalScrollBar()->setValue(static_cast<int>(centre.y() * factor + MarginPx - viewport()->height() / 2.0));
+    emit scaleChanged(pixelsPerMm);
+}
+
+void BoardView::zoomIn()
+{
+    setScale(scale() * ZoomStep, false);
+}
+
+void BoardView::zoomOut()
+{
+    setScale(scale() / ZoomStep, false);
+}
+
+void BoardView::zoomToFit()
+{
+    setScale(fitScale(), true);
+}
+
+void BoardView::zoomToTrueSize()
+{
+    const QScreen* shown = screen();
+    const double dotsPerInch = shown ? shown->physicalDotsPerInchX() / shown->devicePixelRatio() : 96.0;
+    setScale(dotsPerInch / 25.4, false);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    if (fit_) {
+        canvas_->pixelsPerMm = fitScale();
+        canvas_->resizeToBoard();
+        emit scaleChanged(canvas_->pixelsPerMm);
+    }
+}
+
+void BoardView::wheelEvent(QWheelEvent* event)
+{
+    // Ctrl + wheel zooms, as in drawing programs; the wheel alone scrolls.
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            setScale(scale() * std::pow(ZoomStep, steps), false);
+        event->accept();
+        return;
+    }
+    QScrollArea::wheelEvent(event);
+}
+
+} // namespace corvane::atelier

@@ -1,0 +1,566 @@
+#include "design_form.h"
+
+#include "length_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <type_traits>
+
+namespace corvane::atelier {
+namespace {
+
+// The temperament list: what each entry builds.
+enum class Choice {
+    Classic,
+    EqualDivisions,
+    Builtin,
+    Scala,
+};
+
+struct TemperamentEntry {
+    Choice choice;
+    int value; // the classic scale or built-in table
+};
+
+constexpr TemperamentEntry Entries[] = {
+    {Choice::Classic, static_cast<int>(board::ClassicScale::TemperedDiatonic)},
+    {Choice::Classic, static_cast<int>(board::ClassicScale::TemperedChromatic)},
+    {Choice::Classic, static_cast<int>(board::ClassicScale::NaturalDiatonic)},
+    {Choice::Classic, static_cast<int>(board::ClassicScale::NaturalChromatic)},
+    {Choice::Classic, static_cast<int>(board::ClassicScale::PythagoreanDiatonic)},
+    {Choice::Classic, static_cast<int>(board::ClassicScale::PythagoreanChromatic)},
+    {Choice::EqualDivisions, 0},
+    {Choice::Builtin, static_cast<int>(board::BuiltinTable::Just12)},
+    {Choice::Builtin, static_cast<int>(board::BuiltinTable::Pythagorean12)},
+    {Choice::Builtin, static_cast<int>(board::BuiltinTable::QuarterCommaMeantone12)},
+    {Choice::Scala, 0},
+};
+
+int EntryIndex(const board::TemperamentSource& source)
+{
+    const auto find = [](Choice choice, int value) {
+        for (int i = 0; i < static_cast<int>(std::size(Entries)); ++i)
+            if (Entries[i].choice == choice && Entries[i].value == value)
+                return i;
+        return 0;
+    };
+    return std::visit(
+        [&](const auto& s) {
+            using T = std::decay_t<decltype(s)>;
+            if constexpr (std::is_same_v<T, board::ClassicSource>)
+                return find(Choice::Classic, static_cast<int>(s.scale));
+            else if constexpr (std::is_same_v<T, board::EqualDivisions>)
+                return find(Choice::EqualDivisions, 0);
+            else if constexpr (std::is_same_v<T, board::BuiltinSource>)
+                return find(Choice::Builtin, static_cast<int>(s.table));
+            else
+                return find(Choice::Scala, 0);
+        },
+        source);
+}
+
+bool IsDiatonic(board::ClassicScale scale)
+{
+    return scale == board::ClassicScale::TemperedDiatonic || scale == board::ClassicScale::NaturalDiatonic
+        || scale == board::ClassicScale::PythagoreanDiatonic;
+}
+
+// The usual difference between the bass and treble lengths of a fanned
+// board, offered when the box is first ticked.
+constexpr double FirstFanMm = 25.4;
+
+const QColor BadFieldBase(255, 214, 214);
+
+} // namespace
+
+DesignForm::DesignForm(QWidget* parent)
+    : QWidget(parent)
+{
+    buildFields();
+    setDesign(board::Design{});
+}
+
+QLineEdit* DesignForm::addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
+                                 double board::Design::*member, const char* engineField)
+{
+    auto* edit = new QLineEdit;
+    edit->setAccessibleName(accessibleName);
+    edit->setMaxLength(40);
+    form->addRow(label, edit);
+    lengths_.push_back({edit, member, engineField, {}, 0});
+    connect(edit, &QLineEdit::textEdited, this, &DesignForm::readFields);
+    return edit;
+}
+
+void DesignForm::buildFields()
+{
+    auto* column = new QVBoxLayout(this);
+
+    // Unit and lengths.
+    auto* lengthsBox = new QGroupBox(tr("Diapason"));
+    lengthForm_ = new QFormLayout(lengthsBox);
+    unit_ = new QComboBox;
+    unit_->addItem(tr("millimètres (mm)"), QStringLiteral("mm"));
+    unit_->addItem(tr("centimètres (cm)"), QStringLiteral("cm"));
+    unit_->addItem(tr("pouces (in)"), QStringLiteral("in"));
+    unit_->setAccessibleName(tr("Unité"));
+    lengthForm_->addRow(tr("&Unité :"), unit_);
+    fanned_ = new QCheckBox(tr("Touche en &éventail (multi-diapason)"));
+    fanned_->setAccessibleName(tr("Touche en éventail"));
+    lengthForm_->addRow(fanned_);
+    bassLength_ = addLength(lengthForm_, tr("&Diapason :"), tr("Diapason"), &board::Design::bassLengthMm,
+                            "bass_length");
+    bassLengthLabel_ = qobject_cast<QLabel*>(lengthForm_->labelForField(bassLength_));
+    trebleLength_ = addLength(lengthForm_, tr("Diapason &aigu :"), tr("Diapason aigu"),
+                              &board::Design::trebleLengthMm, "treble_length");
+    perpendicular_ = new QComboBox;
+    perpendicular_->setAccessibleName(tr("Frette perpendiculaire"));
+    lengthForm_->addRow(tr("Frette &perpendiculaire :"), perpendicular_);
+    column->addWidget(lengthsBox);
+
+    // Temperament.
+    auto* temperamentBox = new QGroupBox(tr("Tempérament"));
+    temperamentForm_ = new QFormLayout(temperamentBox);
+    temperament_ = new QComboBox;
+    temperament_->setAccessibleName(tr("Tempérament"));
+    fillTemperamentChoices();
+    temperamentForm_->addRow(tr("&Tempérament :"), temperament_);
+    mode_ = new QComboBox;
+    mode_->addItem(tr("Sol"), static_cast<int>(board::ClassicMode::Sol));
+    mode_->addItem(tr("Do"), static_cast<int>(board::ClassicMode::Do));
+    mode_->setAccessibleName(tr("Mode"));
+    temperamentForm_->addRow(tr("&Mode :"), mode_);
+    divisions_ = new QSpinBox;
+    divisions_->setRange(board::MinDivisions, board::MaxDivisions);
+    divisions_->setAccessibleName(tr("Divisions de la période"));
+    temperamentForm_->addRow(tr("&Divisions :"), divisions_);
+    period_ = new QLineEdit;
+    period_->setAccessibleName(tr("Période"));
+    period_->setToolTip(tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)"));
+    temperamentForm_->addRow(tr("P&ériode :"), period_);
+    auto* scalaRow = new QWidget;
+    auto* scalaLayout = new QHBoxLayout(scalaRow);
+    scalaLayout->setContentsMargins(0, 0, 0, 0);
+    scalaButton_ = new QPushButton(tr("&Choisir…"));
+    scalaButton_->setAccessibleName(tr("Choisir un fichier Scala"));
+    scalaName_ = new QLabel;
+    scalaName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    scalaLayout->addWidget(scalaButton_);
+    scalaLayout->addWidget(scalaName_, 1);
+    temperamentForm_->addRow(tr("Fichier Scala :"), scalaRow);
+    openNote_ = new QComboBox;
+    for (int note = 0; note < 12; ++note)
+        openNote_->addItem(QString::fromUtf8(board::NoteName(note).data(),
+                                             static_cast<qsizetype>(board::NoteName(note).size())),
+                           note);
+    openNote_->setAccessibleName(tr("Note de la corde grave à vide"));
+    temperamentForm_->addRow(tr("&Note à vide :"), openNote_);
+    column->addWidget(temperamentBox);
+
+    // The board.
+    auto* boardBox = new QGroupBox(tr("Touche"));
+    auto* boardForm = new QFormLayout(boardBox);
+    frets_ = new QSpinBox;
+    frets_->setRange(board::MinFrets, board::MaxFrets);
+    frets_->setAccessibleName(tr("Nombre de frettes"));
+    boardForm->addRow(tr("&Frettes :"), frets_);
+    strings_ = new QSpinBox;
+    strings_->setRange(board::MinStrings, board::MaxStrings);
+    strings_->setAccessibleName(tr("Nombre de cordes"));
+    boardForm->addRow(tr("C&ordes :"), strings_);
+    addLength(boardForm, tr("&Largeur au sillet :"), tr("Largeur au sillet"), &board::Design::nutWidthMm,
+              "nut_width");
+    addLength(boardForm, tr("É&cartement au chevalet :"), tr("Écartement des cordes au chevalet"),
+              &board::Design::bridgeSpacingMm, "bridge_spacing");
+    addLength(boardForm, tr("Débord au s&illet :"), tr("Débord au sillet"), &board::Design::nutOverhangMm,
+              "nut_overhang");
+    addLength(boardForm, tr("Débord à la de&rnière frette :"), tr("Débord à la dernière frette"),
+              &board::Design::lastFretOverhangMm, "last_fret_overhang");
+    column->addWidget(boardBox);
+
+    // Compensation.
+    auto* compensationBox = new QGroupBox(tr("Compensation"));
+    auto* compensationForm = new QFormLayout(compensationBox);
+    addLength(compensationForm, tr("Sillet, corde &grave :"), tr("Recul du sillet, corde grave"),
+              &board::Design::nutSetbackBassMm, "nut_setback_bass");
+    addLength(compensationForm, tr("Sillet, corde aig&uë :"), tr("Recul du sillet, corde aiguë"),
+              &board::Design::nutSetbackTrebleMm, "nut_setback_treble");
+    addLength(compensationForm, tr("Chevalet, corde gra&ve :"), tr("Recul du chevalet, corde grave"),
+              &board::Design::saddleSetbackBassMm, "saddle_setback_bass");
+    addLength(compensationForm, tr("Chevalet, corde aiguë :"), tr("Recul du chevalet, corde aiguë"),
+              &board::Design::saddleSetbackTrebleMm, "saddle_setback_treble");
+    column->addWidget(compensationBox);
+    column->addStretch(1);
+
+    connect(unit_, &QComboBox::currentIndexChanged, this, &DesignForm::onUnitChanged);
+    connect(fanned_, &QCheckBox::toggled, this, [this](bool fanned) {
+        if (filling_)
+            return;
+        if (fanned && trebleLength_->text() == bassLength_->text()) {
+            // Offer a usual fan rather than two equal lengths.
+            const double treble = design_.bassLengthMm - FirstFanMm;
+            if (treble > 0) {
+                const QString text = LengthText(treble, shownUnit());
+                trebleLength_->setText(text);
+                for (LengthField& field : lengths_)
+                    if (field.edit == trebleLength_) {
+                        field.shownText = text;
+                        field.shownMm = treble;
+                    }
+            }
+        }
+        updateVisibility();
+        readFields();
+    });
+    connect(perpendicular_, &QComboBox::activated, this, &DesignForm::readFields);
+    connect(temperament_, &QComboBox::activated, this, [this](int index) {
+        if (Entries[index].choice == Choice::Scala && scala_.content.empty()) {
+            chooseScalaFile();
+            return;
+        }
+        updateVisibility();
+        readFields();
+    });
+    connect(mode_, &QComboBox::activated, this, &DesignForm::readFields);
+    connect(divisions_, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_)
+            readFields();
+    });
+    connect(period_, &QLineEdit::textEdited, this, &DesignForm::readFields);
+    connect(scalaButton_, &QPushButton::clicked, this, &DesignForm::chooseScalaFile);
+    connect(openNote_, &QComboBox::activated, this, &DesignForm::readFields);
+    connect(frets_, &QSpinBox::valueChanged, this, [this] {
+        if (filling_)
+            return;
+        updatePerpendicularChoices();
+        readFields();
+    });
+    connect(strings_, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_)
+            readFields();
+    });
+}
+
+void DesignForm::fillTemperamentChoices()
+{
+    const QString names[] = {
+        tr("Tempérée Diatonique"),
+        tr("Tempérée Chromatique"),
+        tr("Naturelle Diatonique"),
+        tr("Naturelle Chromatique"),
+        tr("Pythagore Diatonique"),
+        tr("Pythagore Chromatique"),
+        tr("Divisions égales de la période"),
+        tr("Juste, 5-limite (12 notes)"),
+        tr("Pythagore, quintes justes (12 notes)"),
+        tr("Mésotonique au quart de comma (12 notes)"),
+        tr("Fichier Scala…"),
+    };
+    static_assert(std::size(names) == std::size(Entries));
+    for (const QString& name : names)
+        temperament_->addItem(name);
+    temperament_->insertSeparator(6);
+    temperament_->insertSeparator(8);
+    temperament_->insertSeparator(12);
+}
+
+void DesignForm::setDesign(const board::Design& design)
+{
+    filling_ = true;
+    design_ = design;
+    if (const auto* scala = std::get_if<board::ScalaSource>(&design.temperament))
+        scala_ = *scala;
+    unit_->setCurrentIndex(static_cast<int>(design.unit));
+    lengthsUnit_ = design.unit;
+    fanned_->setChecked(design.IsFanned());
+    frets_->setValue(design.frets);
+    strings_->setValue(design.strings);
+    openNote_->setCurrentIndex(((design.openNote % 12) + 12) % 12);
+    updatePerpendicularChoices();
+    perpendicular_->setCurrentIndex(perpendicular_->findData(design.perpendicularFret));
+    showLengths();
+    showTemperament();
+    updateVisibility();
+    for (QWidget* field : marked_)
+        mark(field, false);
+    marked_.clear();
+    problem_.clear();
+    filling_ = false;
+}
+
+void DesignForm::showLengths()
+{
+    for (LengthField& field : lengths_) {
+        field.shownMm = design_.*field.member;
+        field.shownText = LengthText(field.shownMm, lengthsUnit_);
+        field.edit->setText(field.shownText);
+    }
+}
+
+// The temperament list holds separators: list rows and entries differ.
+namespace {
+int RowOfEntry(int entry)
+{
+    return entry + (entry >= 6) + (entry >= 7) + (entry >= 10);
+}
+int EntryOfRow(int row)
+{
+    return row - (row > 6) - (row > 8) - (row > 12);
+}
+} // namespace
+
+void DesignForm::showTemperament()
+{
+    temperament_->setCurrentIndex(RowOfEntry(EntryIndex(design_.temperament)));
+    const auto* classic = std::get_if<board::ClassicSource>(&design_.temperament);
+    mode_->setCurrentIndex(mode_->findData(static_cast<int>(classic ? classic->mode : board::ClassicMode::Do)));
+    const auto* divisions = std::get_if<board::EqualDivisions>(&design_.temperament);
+    const board::EqualDivisions shown = divisions ? *divisions : board::EqualDivisions{};
+    divisions_->setValue(shown.divisions);
+    period_->setText(QString::fromStdString(shown.period.Text()));
+    scalaName_->setText(scala_.content.empty() ? tr("aucun")
+                                               : QFileInfo(QString::fromStdString(scala_.fileName)).fileName());
+}
+
+void DesignForm::updateVisibility()
+{
+    const bool fanned = fanned_->isChecked();
+    lengthForm_->setRowVisible(trebleLength_, fanned);
+    lengthForm_->setRowVisible(perpendicular_, fanned);
+    if (bassLengthLabel_)
+        bassLengthLabel_->setText(fanned ? tr("&Diapason grave :") : tr("&Diapason :"));
+
+    const TemperamentEntry entry = Entries[EntryOfRow(temperament_->currentIndex())];
+    temperamentForm_->setRowVisible(mode_, entry.choice == Choice::Classic
+                                               && IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
+    temperamentForm_->setRowVisible(divisions_, entry.choice == Choice::EqualDivisions);
+    temperamentForm_->setRowVisible(period_, entry.choice == Choice::EqualDivisions);
+    temperamentForm_->setRowVisible(scalaButton_->parentWidget(), entry.choice == Choice::Scala);
+}
+
+void DesignForm::updatePerpendicularChoices()
+{
+    const QVariant chosen = perpendicular_->currentData();
+    const int frets = frets_->value();
+    perpendicular_->clear();
+    perpendicular_->addItem(tr("sillet"), 0);
+    for (int fret = 1; fret <= frets; ++fret)
+        perpendicular_->addItem(tr("frette %1").arg(fret), fret);
+    perpendicular_->addItem(tr("chevalet"), board::PerpendicularAtBridge);
+    int index = chosen.isValid() ? perpendicular_->findData(chosen) : 0;
+    if (index < 0) // a fret beyond the new last one: the last fret
+        index = frets;
+    perpendicular_->setCurrentIndex(index);
+}
+
+board::Unit DesignForm::shownUnit() const
+{
+    return static_cast<board::Unit>(unit_->currentIndex());
+}
+
+void DesignForm::onUnitChanged()
+{
+    if (filling_)
+        return;
+    // Re-express every length that can be read in the new unit; one the
+    // user has not retyped keeps its exact value.
+    const board::Unit newUnit = shownUnit();
+    for (LengthField& field : lengths_) {
+        double mm = field.shownMm;
+        if (field.edit->text() != field.shownText) {
+            const auto read = ReadLength(field.edit->text(), lengthsUnit_, KindOf(field.member));
+            if (!read.value)
+                continue;
+            mm = *read.value;
+        }
+        field.shownMm = mm;
+        field.shownText = LengthText(mm, newUnit);
+        field.edit->setText(field.shownText);
+    }
+    lengthsUnit_ = newUnit;
+    emit unitChosen(unit_->currentData().toString());
+    readFields();
+}
+
+void DesignForm::chooseScalaFile()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Choisir un fichier Scala"), QString(),
+                                                          tr("Gammes Scala (*.scl);;Tous les fichiers (*)"));
+    if (fileName.isEmpty()) {
+        showTemperament(); // back to the temperament in use
+        updateVisibility();
+        return;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem_ = tr("Fichier Scala : impossible de lire %1 (%2)").arg(QFileInfo(fileName).fileName(),
+                                                                       file.errorString());
+        mark(scalaButton_, true);
+        emit designInvalid(problem_);
+        return;
+    }
+    useScalaFile(fileName, file.readAll());
+}
+
+void DesignForm::useScalaFile(const QString& fileName, const QByteArray& content)
+{
+    scala_ = board::ScalaSource{fileName.toStdString(), content.toStdString()};
+    temperament_->setCurrentIndex(RowOfEntry(static_cast<int>(std::size(Entries)) - 1));
+    scalaName_->setText(QFileInfo(fileName).fileName());
+    updateVisibility();
+    readFields();
+}
+
+void DesignForm::readFields()
+{
+    if (filling_)
+        return;
+    struct Problem {
+        QWidget* field;
+        QString message;
+        bool named = false; // the message already names the field
+    };
+    std::vector<Problem> problems;
+    board::Design next = design_;
+    next.unit = shownUnit();
+
+    for (const LengthField& field : lengths_) {
+        if (field.edit == trebleLength_ && !fanned_->isChecked())
+            continue;
+        if (field.edit->text() == field.shownText) {
+            next.*field.member = field.shownMm;
+            continue;
+        }
+        const auto read = ReadLength(field.edit->text(), next.unit, KindOf(field.member));
+        if (read.value)
+            next.*field.member = *read.value;
+        else
+            problems.push_back({field.edit, QString::fromStdString(read.error)});
+    }
+    if (!fanned_->isChecked())
+        next.trebleLengthMm = next.bassLengthMm;
+    next.perpendicularFret = perpendicular_->currentData().toInt();
+    next.frets = frets_->value();
+    next.strings = strings_->value();
+    next.openNote = openNote_->currentData().toInt();
+
+    const TemperamentEntry entry = Entries[EntryOfRow(temperament_->currentIndex())];
+    switch (entry.choice) {
+    case Choice::Classic:
+        next.temperament = board::ClassicSource{static_cast<board::ClassicScale>(entry.value),
+                                                static_cast<board::ClassicMode>(mode_->currentData().toInt())};
+        break;
+    case Choice::Builtin:
+        next.temperament = board::BuiltinSource{static_cast<board::BuiltinTable>(entry.value)};
+        break;
+    case Choice::EqualDivisions: {
+        board::EqualDivisions divisions;
+        divisions.divisions = divisions_->value();
+        const auto period = board::ParsePeriod(period_->text().toStdString());
+        if (period.value)
+            divisions.period = *period.value;
+        else
+            problems.push_back({period_, QString::fromStdString(period.error)});
+        next.temperament = divisions;
+        break;
+    }
+    case Choice::Scala:
+        next.temperament = scala_;
+        break;
+    }
+
+    if (problems.empty())
+        if (const auto error = board::ValidateDesign(next))
+            problems.push_back({fieldForEngineName(error->field), QString::fromStdString(error->message), true});
+
+    for (QWidget* field : marked_)
+        mark(field, false);
+    marked_.clear();
+    if (!problems.empty()) {
+        for (const Problem& problem : problems) {
+            mark(problem.field, true);
+            problem.field->setToolTip(problem.message);
+            problem.field->setAccessibleDescription(problem.message);
+            marked_.push_back(problem.field);
+        }
+        // The engine's messages name their field; a reading error is
+        // about the text, so the field's label goes before it.
+        const Problem& first = problems.front();
+        problem_ = first.named ? first.message : tr("%1 : %2").arg(fieldName(first.field), first.message);
+        emit designInvalid(problem_);
+        return;
+    }
+    problem_.clear();
+    design_ = next;
+    emit designChanged(design_);
+}
+
+void DesignForm::mark(QWidget* field, bool bad)
+{
+    if (!field)
+        return;
+    if (bad) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, BadFieldBase);
+        palette.setColor(QPalette::Button, BadFieldBase);
+        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        field->setPalette(palette);
+        field->setAutoFillBackground(qobject_cast<QPushButton*>(field) != nullptr);
+    } else {
+        field->setPalette(QPalette());
+        field->setToolTip(field == period_ ? tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)")
+                                           : QString());
+        field->setAccessibleDescription(QString());
+    }
+}
+
+QString DesignForm::fieldName(const QWidget* field) const
+{
+    if (field == scalaButton_)
+        return tr("Fichier Scala");
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == field) {
+            QString name = label->text().remove(QLatin1Char('&'));
+            name.remove(QRegularExpression(QStringLiteral("\\s*:$")));
+            return name;
+        }
+    return field->accessibleName();
+}
+
+QWidget* DesignForm::fieldForEngineName(const std::string& name) const
+{
+    for (const LengthField& field : lengths_)
+        if (name == field.engineField)
+            return field.edit;
+    if (name == "frets")
+        return frets_;
+    if (name == "strings")
+        return strings_;
+    if (name == "perpendicular_fret")
+        return perpendicular_;
+    if (name == "open_note")
+        return openNote_;
+    if (name == "divisions")
+        return divisions_;
+    if (name == "period")
+        return period_;
+    if (name.rfind("scala", 0) == 0)
+        return scalaButton_;
+    return temperament_;
+}
+
+} // namespace corvane::atelier

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "design.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace corvane::atelier {
+
+// The design form: every field a user sets, read into a board::Design after
+// each change. A field that cannot be read, or a value the engine refuses,
+// turns its field red and is reported by designInvalid; the last valid
+// design stays what the rest of the window shows. No dialog opens while
+// typing.
+//
+// Lengths are shown in the design's unit and kept in millimetres: a field
+// the user has not retyped keeps its exact value through unit changes.
+class DesignForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DesignForm(QWidget* parent = nullptr);
+
+    // Shows a whole design (a file opened, a new design) and clears every
+    // mark; emits nothing.
+    void setDesign(const board::Design& design);
+    // The last design read without error.
+    const board::Design& design() const { return design_; }
+    // The first problem of the fields as they are now, or an empty text.
+    QString problem() const { return problem_; }
+
+    // Reads a Scala file's text into the design (the form's own button uses
+    // it after its file dialog); a bad scale is marked like a typed error.
+    void useScalaFile(const QString& fileName, const QByteArray& content);
+
+    // For tests and the window: the fields, by their accessible name's role.
+    QLineEdit* lengthField() const { return bassLength_; }
+    QLineEdit* trebleLengthField() const { return trebleLength_; }
+    QComboBox* temperamentField() const { return temperament_; }
+    QSpinBox* divisionsField() const { return divisions_; }
+    QLineEdit* periodField() const { return period_; }
+    QComboBox* unitField() const { return unit_; }
+    QCheckBox* fannedField() const { return fanned_; }
+    QSpinBox* fretsField() const { return frets_; }
+    QSpinBox* stringsField() const { return strings_; }
+
+signals:
+    // A change gave a usable design.
+    void designChanged(const corvane::board::Design& design);
+    // A change left a field that cannot be used: the message names it.
+    void designInvalid(const QString& message);
+    // The unit changed (to remember it for new designs).
+    void unitChosen(const QString& symbol);
+
+private:
+    struct LengthField {
+        QLineEdit* edit = nullptr;
+        double board::Design::*member = nullptr;
+        const char* engineField = ""; // the name the engine's errors give
+        QString shownText;            // what setDesign or a unit change wrote
+        double shownMm = 0;           // the exact value behind shownText
+    };
+
+    void buildFields();
+    QLineEdit* addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
+                         double board::Design::*member, const char* engineField);
+    void fillTemperamentChoices();
+    void showLengths();
+    void showTemperament();
+    void updateVisibility();
+    void updatePerpendicularChoices();
+    void chooseScalaFile();
+    void onUnitChanged();
+    void readFields();
+    void mark(QWidget* field, bool bad);
+    QWidget* fieldForEngineName(const std::string& name) const;
+    QString fieldName(const QWidget* field) const; // its label, without mnemonic and colon
+    board::Unit shownUnit() const;
+
+    board::Design design_;
+    QString problem_;
+    bool filling_ = false; // setDesign is writing the fields: no reading
+    board::Unit lengthsUnit_ = board::Unit::Millimetre; // unit of the texts in the length fields
+
+    QComboBox* unit_ = nullptr;
+    QCheckBox* fanned_ = nullptr;
+    QLineEdit* bassLength_ = nullptr;
+    QLabel* bassLengthLabel_ = nullptr;
+    QLineEdit* trebleLength_ = nullptr;
+    QComboBox* perpendicular_ = nullptr;
+    QComboBox* temperament_ = nullptr;
+    QComboBox* mode_ = nullptr;
+    QSpinBox* divisions_ = nullptr;
+    QLineEdit* period_ = nullptr;
+    QPushButton* scalaButton_ = nullptr;
+    QLabel* scalaName_ = nullptr;
+    QSpinBox* frets_ = nullptr;
+    QSpinBox* strings_ = nullptr;
+    QComboBox* openNote_ = nullptr;
+    QFormLayout* lengthForm_ = nullptr;
+    QFormLayout* temperamentForm_ = nullptr;
+    std::vector<LengthField> lengths_;
+    std::vector<QWidget*> marked_;
+    board::ScalaSource scala_; // the Scala scale chosen last, kept when another source is tried
+};
+
+} // namespace corvane::atelier

@@ -1,0 +1,65 @@
+#include "atelier_window.h"
+#include "interface_language.h"
+#include "startup_guard.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* ProgramName = "corvane-atelier";
+
+// --help and --version answer without a display.
+bool AnswerInformationOption(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage : %s [FICHIER.corvane]\n"
+                        "Conception de touches droites ou en éventail, et gabarits en grandeur réelle.\n"
+                        "\n"
+                        "  FICHIER.corvane  ouvre ce dessin\n"
+                        "  --help           affiche cette aide\n"
+                        "  --version        affiche la version\n",
+                        ProgramName);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", ProgramName, CORVANE_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (AnswerInformationOption(argc, argv))
+        return 0;
+    if (corvane::atelier::NoDisplayConfigured()) {
+        corvane::atelier::ReportNoDisplay(ProgramName);
+        return 1;
+    }
+
+    corvane::atelier::StartupGuard guard(ProgramName);
+    QApplication application(argc, argv);
+    guard.connected();
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationName(QStringLiteral("Atelier"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane.Atelier"));
+    corvane::atelier::InstallInterfaceLanguage(application);
+
+    corvane::atelier::AtelierWindow window;
+    window.show();
+    // Qt has taken its own options out of the arguments: what is left after
+    // the program's name is the design to open.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (!arguments.isEmpty())
+        window.openFile(arguments.constFirst());
+    return application.exec();
+}
