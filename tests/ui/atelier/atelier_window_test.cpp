@@ -1,0 +1,335 @@
+// The Atelier's window driven as a user drives it: typing into the form,
+// choosing from its lists, opening and saving files.
+
+#include "atelier_window.h"
+#include "board_view.h"
+#include "design_file.h"
+#include "design_form.h"
+#include "interface_language.h"
+#include "workshop_table.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include <functional>
+
+using namespace corvane;
+using atelier::AtelierWindow;
+
+namespace {
+
+// Runs the action, which must open a message box; reads its text and
+// closes it with the given button. Fails if no box appeared.
+QString AnswerMessageBox(const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok)
+{
+    QString text;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        text = box->text();
+        QAbstractButton* button = box->button(answer);
+        button ? button->click() : box->reject();
+    });
+    action();
+    if (!seen)
+        QTest::qFail("no message box appeared", __FILE__, __LINE__);
+    return text;
+}
+
+void Retype(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+// Chooses a list entry by its text, with the keyboard, as a user would.
+void Choose(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    while (list->currentIndex() != index)
+        QTest::keyClick(list, Qt::Key_Down);
+}
+
+// The table cell of a fret (first string) under a column header.
+QString Cell(const AtelierWindow& window, int fret, const QString& header)
+{
+    const atelier::WorkshopTable& table = *window.table();
+    for (int column = 0; column < table.columnCount(); ++column)
+        if (table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().startsWith(header))
+            for (int row = 0; row < table.rowCount(); ++row)
+                if (table.index(row, 0).data().toInt() == fret)
+                    return table.index(row, column).data().toString();
+    return QStringLiteral("(none)");
+}
+
+bool LooksInvalid(const QWidget* field)
+{
+    return field->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base);
+}
+
+} // namespace
+
+class AtelierWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<AtelierWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup()
+    {
+        window->setWindowModified(false);
+        window.reset();
+    }
+
+    // Typed lengths, in every unit, reach the engine: the twelfth fret of
+    // 12-EDO is at half the scale, whatever the unit.
+    void typedLengthsReachTheTable_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("twelfth");
+        QTest::newRow("mm") << "mm" << "648" << "324.0000";
+        QTest::newRow("cm") << "cm" << "64.8" << "32.4000";
+        QTest::newRow("inch fraction") << "in" << "25 1/2" << "12.7500";
+        QTest::newRow("unit written") << "mm" << "25.5 in" << "323.8500";
+    }
+    void typedLengthsReachTheTable()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, typed);
+        QFETCH(QString, twelfth);
+        atelier::DesignForm& form = *window->form();
+        Choose(form.unitField(), form.unitField()->itemText(form.unitField()->findData(unit)));
+        Retype(form.lengthField(), typed);
+        QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), twelfth);
+        QVERIFY(window->isWindowModified());
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Sans titre")));
+    }
+
+    // A unit change re-expresses the lengths without rounding them.
+    void unitChangesKeepExactLengths()
+    {
+        atelier::DesignForm& form = *window->form();
+        Retype(form.lengthField(), QStringLiteral("650"));
+        Choose(form.unitField(), QStringLiteral("pouces (in)"));
+        QCOMPARE(form.lengthField()->text(), QStringLiteral("25.5906"));
+        Choose(form.unitField(), QStringLiteral("millimètres (mm)"));
+        QCOMPARE(form.design().bassLengthMm, 650.0);
+        QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("325.0000"));
+    }
+
+    // A bad entry is shown where it is typed and in the status bar; the
+    // drawing and the table keep the last valid design; no dialog opens.
+    void invalidEntriesKeepTheLastDesign_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("not a number") << "abc";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-5";
+    }
+    void invalidEntriesKeepTheLastDesign()
+    {
+        QFETCH(QString, typed);
+        atelier::DesignForm& form = *window->form();
+        Retype(form.lengthField(), QStringLiteral("640"));
+        const drawing::Drawing before = window->boardDrawing();
+        Retype(form.lengthField(), typed);
+        QVERIFY(LooksInvalid(form.lengthField()));
+        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(form.design().bassLengthMm, 640.0);
+        QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("320.0000"));
+        QCOMPARE(window->boardView()->shownDrawing().lines.size(), before.lines.size());
+        Retype(form.lengthField(), QStringLiteral("650"));
+        QVERIFY(!LooksInvalid(form.lengthField()));
+        QVERIFY(window->statusBar()->currentMessage().isEmpty());
+    }
+
+    // Each kind of temperament, chosen from the list: figures published
+    // elsewhere (a 19-EDO fret is 1200/19 cents; the classic tempered scale
+    // puts fret 12 of 650 at 325; the just table's major third is 5/4).
+    void temperamentChoices_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("divisions");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents" << "63.16";
+        QTest::newRow("Bohlen-Pierce period") << "Divisions égales de la période" << 13 << 13 << "Rapport" << "3.000000";
+        QTest::newRow("classic chromatic") << "Tempérée Chromatique" << 0 << 12 << "Depuis le sillet" << "325.0000";
+        QTest::newRow("just 12") << "Juste, 5-limite (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
+        QTest::newRow("meantone") << "Mésotonique au quart de comma (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
+    }
+    void temperamentChoices()
+    {
+        QFETCH(QString, choice);
+        QFETCH(int, divisions);
+        QFETCH(int, fret);
+        QFETCH(QString, column);
+        QFETCH(QString, expected);
+        atelier::DesignForm& form = *window->form();
+        Retype(form.lengthField(), QStringLiteral("650"));
+        Choose(form.temperamentField(), choice);
+        if (divisions) {
+            if (divisions == 13)
+                Retype(form.periodField(), QStringLiteral("3/1"));
+            form.divisionsField()->setFocus();
+            form.divisionsField()->selectAll();
+            QTest::keyClicks(form.divisionsField(), QString::number(divisions));
+        }
+        QCOMPARE(Cell(*window, fret, column), expected);
+    }
+
+    // A fanned board lists every string; the bass string's twelfth fret
+    // lies at half the bass length, the treble's at half the treble's.
+    void fannedBoardListsEveryString()
+    {
+        atelier::DesignForm& form = *window->form();
+        QTest::mouseClick(form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
+        QVERIFY(form.fannedField()->isChecked());
+        Retype(form.lengthField(), QStringLiteral("686"));
+        Retype(form.trebleLengthField(), QStringLiteral("648"));
+        const atelier::WorkshopTable& table = *window->table();
+        QCOMPARE(table.rowCount(), 24 * 6);
+        QCOMPARE(table.index(11 * 6, 5).data().toString(), QStringLiteral("343.0000"));
+        QCOMPARE(table.index(11 * 6 + 5, 5).data().toString(), QStringLiteral("324.0000"));
+    }
+
+    void copiesTheTableAsTabSeparatedText()
+    {
+        window->tableView()->setFocus();
+        QTest::keySequence(window.get(), QKeySequence::Copy);
+        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 24);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Frette\tNote\tRapport\tCents\tDepuis le sillet (mm)")));
+        QVERIFY(lines[12].startsWith(QStringLiteral("12\tMi\t2.000000\t1200.00\t325.0000\t")));
+    }
+
+    void savesAndReopens()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("seven.corvane"));
+        atelier::DesignForm& form = *window->form();
+        Choose(form.temperamentField(), QStringLiteral("Divisions égales de la période"));
+        form.divisionsField()->setValue(31);
+        form.stringsField()->setValue(7);
+        Retype(form.lengthField(), QStringLiteral("25 1/2 in"));
+        const board::Design saved = form.design();
+        QVERIFY(window->saveFile(path));
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(window->windowTitle(), QStringLiteral("seven.corvane[*] — Corvane Atelier"));
+
+        AtelierWindow reopened;
+        QVERIFY(reopened.openFile(path));
+        QVERIFY(reopened.design() == saved);
+        QCOMPARE(reopened.form()->stringsField()->value(), 7);
+        QCOMPARE(reopened.form()->divisionsField()->value(), 31);
+    }
+
+    // A file that is not a design: a clear message, and the design, the
+    // file name and the modified mark as they were.
+    void badFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("not JSON") << QByteArray("{ frets: 24") << "bad.corvane";
+        QTest::newRow("negative length")
+            << QByteArray(R"({"format": "corvane-board", "version": 1, "bass_length": -650})") << "bad.corvane";
+        QTest::newRow("missing") << QByteArray() << "missing.corvane";
+    }
+    void badFileChangesNothing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, named);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(named);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Retype(window->form()->lengthField(), QStringLiteral("640"));
+        const board::Design before = window->design();
+        const QString title = window->windowTitle();
+        bool opened = true;
+        const QString message = AnswerMessageBox([&] { opened = window->openFile(path); });
+        QVERIFY(!opened);
+        QVERIFY2(message.contains(named) && message.count(QLatin1Char('\n')) >= 1, qPrintable(message));
+        QVERIFY(window->design() == before);
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY(window->isWindowModified());
+    }
+
+    // Closing with unsaved changes asks; Cancel keeps the window open.
+    void closingUnsavedAsks()
+    {
+        Retype(window->form()->lengthField(), QStringLiteral("640"));
+        const QString question = AnswerMessageBox([&] { window->close(); }, QMessageBox::Cancel);
+        QVERIFY(question.contains(QStringLiteral("modifié")));
+        QVERIFY(window->isVisible());
+    }
+
+    void interfaceLanguageFollowsTheLocale_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("French") << QStringList{"fr-FR", "fr"} << "fr";
+        QTest::newRow("C locale") << QStringList{"C"} << "fr";
+        QTest::newRow("English") << QStringList{"en-GB", "en"} << "en";
+        QTest::newRow("French first, then English") << QStringList{"fr-CA", "en-US"} << "fr";
+        QTest::newRow("no translation: English") << QStringList{"de-DE", "de"} << "en";
+    }
+    void interfaceLanguageFollowsTheLocale()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, language);
+        QCOMPARE(atelier::InterfaceLanguage(preferred), language);
+    }
+
+    // The English translation is built and compiled in: the menus read in
+    // English under an English locale.
+    void englishMenus()
+    {
+        atelier::InstallInterfaceLanguage(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedKingdom));
+        AtelierWindow english;
+        QStringList menus;
+        for (const QAction* menu : english.menuBar()->actions())
+            menus << menu->text();
+        const auto translators = QCoreApplication::instance()->findChildren<QTranslator*>();
+        for (QTranslator* translator : translators)
+            QCoreApplication::removeTranslator(translator);
+        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    }
+
+private:
+    std::unique_ptr<AtelierWindow> window;
+};
+
+QTEST_MAIN(AtelierWindowTest)
+#include "atelier_window_test.moc"
