@@ -44,16 +44,23 @@ extra=$(comm -13 <(echo "$expected_data") <(echo "$actual_data"))
 [[ -z "$missing" ]] && pass "every data file installed" || fail "missing: $missing"
 [[ -z "$extra" ]] && pass "no unexpected data file" || fail "unexpected: $extra"
 
-for size in "${icon_sizes[@]}"; do
-    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/corvane.png
-    [[ -f "$icon" ]] || continue
-    actual=$(png_size "$icon") || { fail "${icon#"$root"} is not a PNG image"; continue; }
-    [[ "$actual" == "$size $size" ]] && pass "${size}x${size} icon is ${actual/ /x}" \
-        || fail "${size}x${size} icon is ${actual/ /x} pixels"
+for name in "${icon_of[@]}"; do
+    for size in "${icon_sizes[@]}"; do
+        icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$name.png
+        [[ -f "$icon" ]] || continue
+        actual=$(png_size "$icon") || { fail "${icon#"$root"} is not a PNG image"; continue; }
+        [[ "$actual" == "$size $size" ]] && pass "${size}x${size} $name icon is ${actual/ /x}" \
+            || fail "${size}x${size} $name icon is ${actual/ /x} pixels"
+    done
+    svg=$root/usr/share/icons/hicolor/scalable/apps/$name.svg
+    if [[ -f "$svg" ]]; then
+        grep -q '<svg' "$svg" && pass "scalable $name icon is SVG" || fail "scalable $name icon has no <svg> element"
+    fi
 done
-svg=$root/usr/share/icons/hicolor/scalable/apps/corvane.svg
-if [[ -f "$svg" ]]; then
-    grep -q '<svg' "$svg" && pass "scalable icon is SVG" || fail "scalable icon has no <svg> element"
+if [[ "$with_gui" == ON ]]; then
+    mime=$root/usr/share/mime/packages/corvane-atelier.xml
+    grep -q '<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">' "$mime" \
+        && pass "the design file type is a shared-mime-info package" || fail "$mime is not a shared-mime-info package"
 fi
 
 # Compressed files: valid gzip, with neither a file name nor a time stamp

@@ -11,6 +11,10 @@ with_gui=${3:?ON or OFF}
 
 app_id=org.corvane.Corvane
 icon_sizes=(48 64 128 256)
+# Each window program: its menu entry and metadata id, and its icon name.
+gui_app_ids=(org.corvane.Corvane org.corvane.Corvane.Atelier)
+declare -A icon_of=([org.corvane.Corvane]=corvane [org.corvane.Corvane.Atelier]=corvane-atelier)
+declare -A program_of=([org.corvane.Corvane]=corvane [org.corvane.Corvane.Atelier]=corvane-atelier)
 
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-packaging.XXXXXX")
@@ -53,7 +57,7 @@ need_gui() {
 # The programs the install tree must hold.
 programs() {
     echo corvane-frets
-    [[ "$with_gui" == ON ]] && echo corvane
+    [[ "$with_gui" == ON ]] && echo corvane corvane-atelier | tr ' ' '\n'
     return 0
 }
 
@@ -89,11 +93,14 @@ data_files() {
         echo "usr/share/man/man1/$program.1.gz"
     done
     [[ "$with_gui" == ON ]] || return 0
-    echo "usr/share/applications/$app_id.desktop"
-    echo "usr/share/metainfo/$app_id.metainfo.xml"
-    echo usr/share/icons/hicolor/scalable/apps/corvane.svg
-    local size
-    for size in "${icon_sizes[@]}"; do
-        echo "usr/share/icons/hicolor/${size}x${size}/apps/corvane.png"
+    echo usr/share/mime/packages/corvane-atelier.xml
+    local id size
+    for id in "${gui_app_ids[@]}"; do
+        echo "usr/share/applications/$id.desktop"
+        echo "usr/share/metainfo/$id.metainfo.xml"
+        echo "usr/share/icons/hicolor/scalable/apps/${icon_of[$id]}.svg"
+        for size in "${icon_sizes[@]}"; do
+            echo "usr/share/icons/hicolor/${size}x${size}/apps/${icon_of[$id]}.png"
+        done
     done
 }

@@ -72,6 +72,16 @@ int EntryIndex(const board::TemperamentSource& source)
         source);
 }
 
+// The temperament list holds separators: list rows and entries differ.
+int RowOfEntry(int entry)
+{
+    return entry + (entry >= 6) + (entry >= 7) + (entry >= 10);
+}
+int EntryOfRow(int row)
+{
+    return row - (row > 6) - (row > 8) - (row > 12);
+}
+
 bool IsDiatonic(board::ClassicScale scale)
 {
     return scale == board::ClassicScale::TemperedDiatonic || scale == board::ClassicScale::NaturalDiatonic
@@ -226,8 +236,8 @@ void DesignForm::buildFields()
         readFields();
     });
     connect(perpendicular_, &QComboBox::activated, this, &DesignForm::readFields);
-    connect(temperament_, &QComboBox::activated, this, [this](int index) {
-        if (Entries[index].choice == Choice::Scala && scala_.content.empty()) {
+    connect(temperament_, &QComboBox::activated, this, [this](int row) {
+        if (Entries[EntryOfRow(row)].choice == Choice::Scala && scala_.content.empty()) {
             chooseScalaFile();
             return;
         }
@@ -309,18 +319,6 @@ void DesignForm::showLengths()
         field.edit->setText(field.shownText);
     }
 }
-
-// The temperament list holds separators: list rows and entries differ.
-namespace {
-int RowOfEntry(int entry)
-{
-    return entry + (entry >= 6) + (entry >= 7) + (entry >= 10);
-}
-int EntryOfRow(int row)
-{
-    return row - (row > 6) - (row > 8) - (row > 12);
-}
-} // namespace
 
 void DesignForm::showTemperament()
 {
