@@ -17,9 +17,9 @@ namespace {
 // A margin around the board, in pixels, so that edge lines and labels are
 // not cut by the view's frame.
 constexpr int MarginPx = 16;
-// Texts are never drawn smaller than this on screen (about 9 points), nor
-// made larger than the drawing asked for by more than the view needs.
-constexpr double MinimumTextPx = 12.0;
+// Texts are never drawn with a cap height under this on screen (a font of
+// about 13 pixels).
+constexpr double MinimumTextPx = 9.0;
 
 } // namespace
 
@@ -83,12 +83,12 @@ private:
         return readable;
     }
 
-    // Roughly where a text's letters go: average glyphs are about 0.6 of the
-    // cap height wide, plus a small gap.
+    // Roughly where a text's letters go: a digit of the renderer's font is
+    // about 0.85 of its cap height wide; half a cap height keeps labels apart.
     static QRectF ApproximateBox(const drawing::Text& text)
     {
         const double glyphs = static_cast<double>(QString::fromStdString(text.utf8).size());
-        double width = 0.6 * text.heightMm * glyphs + 0.3 * text.heightMm;
+        double width = 0.85 * text.heightMm * glyphs + 0.5 * text.heightMm;
         double height = 1.3 * text.heightMm;
         double left = text.at.x;
         if (text.anchor == drawing::Anchor::Centre)
