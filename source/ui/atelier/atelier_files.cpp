@@ -3,6 +3,7 @@
 
 #include "atelier_window.h"
 
+#include "board_drawing.h"
 #include "design_file.h"
 #include "design_form.h"
 #include "recent_files.h"
@@ -26,19 +27,6 @@ namespace {
 std::filesystem::path FileSystemPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-drawing::Unit DrawingUnit(board::Unit unit)
-{
-    switch (unit) {
-    case board::Unit::Centimetre:
-        return drawing::Unit::Centimetre;
-    case board::Unit::Inch:
-        return drawing::Unit::Inch;
-    case board::Unit::Millimetre:
-        break;
-    }
-    return drawing::Unit::Millimetre;
 }
 
 // Letter paper where the regional settings measure in inches, A4 elsewhere.
@@ -176,9 +164,10 @@ void AtelierWindow::exportTemplate()
                                              : filter == dxf ? QStringLiteral(".dxf") : QStringLiteral(".pdf"));
     drawing::ExportOptions options;
     options.paper = RegionalPaper();
-    options.unit = DrawingUnit(layout_->design.unit);
-    options.title = currentFile_.isEmpty() ? tr("Gabarit de touche") : QFileInfo(currentFile_).completeBaseName();
-    if (const auto error = drawing::ExportTemplate(drawing_, path, options)) {
+    options.unit = drawing::DrawingUnitOf(layout_->design.unit);
+    options.title = QString::fromStdString(
+        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString()));
+    if (const auto error = drawing::ExportTemplate(templateDrawing(), path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
         return;
@@ -213,7 +202,7 @@ void AtelierWindow::print()
     dialog.setWindowTitle(tr("Imprimer le gabarit"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const auto error = drawing::PrintTemplate(drawing_, printer)) {
+    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer)) {
         QMessageBox::warning(this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
         return;
     }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
@@ -252,7 +253,10 @@ void AtelierWindow::showDesign(const board::Design& design)
         return;
     }
     layout_ = std::move(*result.layout);
-    drawing_ = drawing::BoardDrawing(*layout_);
+    drawing::BoardDrawingOptions options;
+    options.titleBlock = false;
+    options.decimalSeparator = QLocale().decimalPoint().toStdString();
+    drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);
     statusBar()->clearMessage();
@@ -270,6 +274,14 @@ void AtelierWindow::showDesign(const board::Design& design)
                           .arg(shown.frets)
                           .arg(shown.strings)
                           .arg(lengths));
+}
+
+drawing::Drawing AtelierWindow::templateDrawing() const
+{
+    drawing::BoardDrawingOptions options;
+    options.decimalSeparator = QLocale().decimalPoint().toStdString();
+    options.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return drawing::BoardDrawing(*layout_, options);
 }
 
 void AtelierWindow::showProblem(const QString& message)

@@ -46,8 +46,11 @@ public:
     WorkshopTable* table() const { return table_; }
     // The layout behind the drawing and the table (the last valid design's).
     const board::BoardLayout& layout() const { return *layout_; }
-    // The board's drawing at true size, as exported and printed.
+    // The board's drawing at true size as the view shows it: labels, no
+    // title block.
     const drawing::Drawing& boardDrawing() const { return drawing_; }
+    // The template as exported and printed: the same with its title block.
+    drawing::Drawing templateDrawing() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTransform>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -21,10 +22,72 @@ constexpr int MarginPx = 16;
 // about 13 pixels).
 constexpr double MinimumTextPx = 9.0;
 
+// Roughly where a text's letters go: a digit of the renderer's font is
+// about 0.85 of its cap height wide; half a cap height keeps labels apart.
+QRectF ApproximateBox(const drawing::Text& text)
+{
+    const double glyphs = static_cast<double>(QString::fromStdString(text.utf8).size());
+    const double width = 0.85 * text.heightMm * glyphs + 0.5 * text.heightMm;
+    double left = 0;
+    if (text.anchor == drawing::Anchor::Centre)
+        left = -width / 2;
+    else if (text.anchor == drawing::Anchor::Right)
+        left = -width;
+    // Turned about its anchor, counter-clockwise on the page (y down).
+    QTransform turn;
+    turn.translate(text.at.x, text.at.y);
+    turn.rotate(-text.rotationDeg);
+    return turn.mapRect(QRectF(left, -1.15 * text.heightMm, width, 1.3 * text.heightMm));
+}
+
+// The board's labels at a size the eye can read at this scale: a
+// smaller text is drawn at the minimum size, at its own place; a label
+// that would then cover one already kept is left out until the user
+// zooms in.
+drawing::Drawing ReadableTexts(const drawing::Drawing& board, double pixelsPerMm)
+{
+    const double minimumMm = MinimumTextPx / pixelsPerMm;
+    bool needed = false;
+    for (const drawing::Text& text : board.texts)
+        needed = needed || text.heightMm < minimumMm;
+    if (!needed)
+        return board;
+    drawing::Drawing readable = board;
+    readable.texts.clear();
+    // Level texts (fret numbers, names) first: they win over the upright
+    // distances where the two would meet.
+    std::vector<drawing::Text> texts = board.texts;
+    std::stable_partition(texts.begin(), texts.end(), [](const drawing::Text& text) { return text.rotationDeg == 0; });
+    std::vector<QRectF> kept;
+    for (drawing::Text text : texts) {
+        text.heightMm = std::max(text.heightMm, minimumMm);
+        const QRectF box = ApproximateBox(text);
+        const bool covers = std::any_of(kept.begin(), kept.end(), [&](const QRectF& k) { return k.intersects(box); });
+        if (covers && text.layer == drawing::Layer::Labels)
+            continue;
+        kept.push_back(box);
+        readable.texts.push_back(std::move(text));
+    }
+    return readable;
+}
+
+struct Readable {
+    drawing::Drawing shown;
+    QRectF reach; // mm: labels made readable may stand out of the board
+};
+
+Readable ReadableAt(const drawing::Drawing& board, double pixelsPerMm)
+{
+    Readable readable{ReadableTexts(board, pixelsPerMm), QRectF(0, 0, board.widthMm, board.heightMm)};
+    for (const drawing::Text& text : readable.shown.texts)
+        readable.reach = readable.reach.united(ApproximateBox(text));
+    return readable;
+}
+
 } // namespace
 
-// The widget the view scrolls: exactly the board's size at the chosen
-// scale, plus the margin.
+// The widget the view scrolls: the board at the chosen scale, with its
+// labels at a readable size, plus the margin.
 class BoardCanvas : public QWidget {
 public:
     explicit BoardCanvas(QWidget* parent)
@@ -37,10 +100,23 @@ public:
     drawing::Drawing board;
     double pixelsPerMm = 1.0;
 
+    // What is painted at this scale, and where it reaches (mm): labels
+    // made readable may stand out of the board's own rectangle.
+    drawing::Drawing shown;
+    QRectF reach;
+
+    void prepare()
+    {
+        Readable readable = ReadableAt(board, pixelsPerMm);
+        shown = std::move(readable.shown);
+        reach = readable.reach;
+    }
+
     void resizeToBoard()
     {
-        resize(static_cast<int>(std::ceil(board.widthMm * pixelsPerMm)) + 2 * MarginPx,
-               static_cast<int>(std::ceil(board.heightMm * pixelsPerMm)) + 2 * MarginPx);
+        prepare();
+        resize(static_cast<int>(std::ceil(reach.width() * pixelsPerMm)) + 2 * MarginPx,
+               static_cast<int>(std::ceil(reach.height() * pixelsPerMm)) + 2 * MarginPx);
         update();
     }
 
@@ -51,56 +127,10 @@ protected:
         painter.fillRect(event->rect(), palette().color(QPalette::Base));
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.translate(MarginPx, MarginPx);
-        drawing::RenderDrawing(ReadableTexts(), painter, pixelsPerMm);
+        painter.translate(MarginPx - reach.left() * pixelsPerMm, MarginPx - reach.top() * pixelsPerMm);
+        drawing::RenderDrawing(shown, painter, pixelsPerMm);
     }
 
-private:
-    // The board's labels at a size the eye can read at this scale: a
-    // smaller text is drawn at the minimum size, at its own place; a label
-    // that would then cover one already kept is left out until the user
-    // zooms in.
-    drawing::Drawing ReadableTexts() const
-    {
-        const double minimumMm = MinimumTextPx / pixelsPerMm;
-        bool needed = false;
-        for (const drawing::Text& text : board.texts)
-            needed = needed || text.heightMm < minimumMm;
-        if (!needed)
-            return board;
-        drawing::Drawing readable = board;
-        readable.texts.clear();
-        std::vector<QRectF> kept;
-        for (drawing::Text text : board.texts) {
-            text.heightMm = std::max(text.heightMm, minimumMm);
-            const QRectF box = ApproximateBox(text);
-            const bool covers = std::any_of(kept.begin(), kept.end(), [&](const QRectF& k) { return k.intersects(box); });
-            if (covers && text.layer == drawing::Layer::Labels)
-                continue;
-            kept.push_back(box);
-            readable.texts.push_back(std::move(text));
-        }
-        return readable;
-    }
-
-    // Roughly where a text's letters go: a digit of the renderer's font is
-    // about 0.85 of its cap height wide; half a cap height keeps labels apart.
-    static QRectF ApproximateBox(const drawing::Text& text)
-    {
-        const double glyphs = static_cast<double>(QString::fromStdString(text.utf8).size());
-        double width = 0.85 * text.heightMm * glyphs + 0.5 * text.heightMm;
-        double height = 1.3 * text.heightMm;
-        double left = text.at.x;
-        if (text.anchor == drawing::Anchor::Centre)
-            left -= width / 2;
-        else if (text.anchor == drawing::Anchor::Right)
-            left -= width;
-        QRectF box(left, text.at.y - text.heightMm, width, height);
-        const double turn = std::fmod(std::fabs(text.rotationDeg), 180.0);
-        if (turn > 45.0 && turn < 135.0) // upright text: its box turned a quarter
-            box = QRectF(text.at.x - height, text.at.y - width, height, width);
-        return box;
-    }
 };
 
 BoardView::BoardView(QWidget* parent)
@@ -139,8 +169,18 @@ double BoardView::fitScale() const
     if (board.widthMm <= 0 || board.heightMm <= 0)
         return 1.0;
     const QSize room = maximumViewportSize() - QSize(2 * MarginPx + 2, 2 * MarginPx + 2);
-    const double scale = std::min(room.width() / board.widthMm, room.height() / board.heightMm);
-    return std::clamp(scale, MinimumPixelsPerMm, MaximumPixelsPerMm);
+    const auto fit = [&](double widthMm, double heightMm) {
+        return std::clamp(std::min(room.width() / widthMm, room.height() / heightMm), MinimumPixelsPerMm,
+                          MaximumPixelsPerMm);
+    };
+    // The labels' reach grows as the scale shrinks: fit the board, then
+    // what the labels reach at that scale, a few times over.
+    double scale = fit(board.widthMm, board.heightMm);
+    for (int round = 0; round < 3; ++round) {
+        const QRectF reach = ReadableAt(board, scale).reach;
+        scale = fit(reach.width(), reach.height());
+    }
+    return scale;
 }
 
 void BoardView::setScale(double pixelsPerMm, bool fit)
