@@ -300,6 +300,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a leading minus sign negates the number", Shown(bare));
     }
 
+    // Where the comma is the regional decimal separator, a text without a
+    // period reads as if each comma were one; a number is found exactly
+    // where ReadNumber finds one.
+    if (text.find('.') == std::string_view::npos) {
+        std::string periods(text);
+        for (char& c : periods)
+            if (c == ',')
+                c = '.';
+        double withComma = 0.0;
+        bool commaOverflow = false;
+        try {
+            withComma = fret::ReadNumber(text, fret::DecimalInput::PeriodOrComma);
+        } catch (const fret::RuntimeError&) {
+            commaOverflow = true;
+        }
+        const Reading asPeriods = ReadWithEngine(periods);
+        Require(commaOverflow == asPeriods.overflow
+                && (commaOverflow || SameDouble(withComma, asPeriods.value)),
+            "a decimal comma reads as a period", Shown(text));
+        Require(fret::StartsWithNumber(periods) == fret::StartsWithNumber(text,
+                    fret::DecimalInput::PeriodOrComma),
+            "StartsWithNumber agrees with the comma reading", Shown(text));
+    }
+    Require(fret::StartsWithNumber(text) || engine.value == 0.0,
+        "a text without a number reads 0", Shown(text));
+
     const std::optional<std::int64_t> count = CountWithEngine(engine.value);
     const std::optional<std::int64_t> expectedCount = CountReference(engine.value);
     Require(count == expectedCount,
