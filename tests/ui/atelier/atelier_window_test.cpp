@@ -12,9 +12,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -49,6 +53,32 @@ QString AnswerMessageBox(const std::function<void()>& action, QMessageBox::Stand
     if (!seen)
         QTest::qFail("no message box appeared", __FILE__, __LINE__);
     return text;
+}
+
+// Runs the action, which must open a file dialog, and answers it with the
+// path. Fails if no file dialog appeared.
+void AnswerFileDialog(const std::function<void()>& action, const QString& path)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = true;
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the dialog is what the user closes
+    });
+    action();
+    if (!seen)
+        QTest::qFail("no file dialog appeared", __FILE__, __LINE__);
+}
+
+QAction* MenuAction(const QMainWindow& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
 }
 
 void Retype(QLineEdit* field, const QString& text)
@@ -293,6 +323,108 @@ private slots:
         const QString question = AnswerMessageBox([&] { window->close(); }, QMessageBox::Cancel);
         QVERIFY(question.contains(QStringLiteral("modifié")));
         QVERIFY(window->isVisible());
+    }
+
+    // The template goes out through the template outputs in the design's
+    // unit: a DXF of an inch design declares inches ($INSUNITS 1), of a
+    // millimetre one millimetres (4); the PDF of a fanned board is tiled
+    // over several A4 pages; the SVG is in millimetres.
+    void exportsTheTemplate_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("DXF in inches") << "in" << "board.dxf" << QByteArray("$INSUNITS\n 70\n1\n");
+        QTest::newRow("DXF in mm") << "mm" << "board.dxf" << QByteArray("$INSUNITS\n 70\n4\n");
+        QTest::newRow("SVG") << "in" << "board.svg" << QByteArray("mm\" viewBox=");
+        QTest::newRow("PDF") << "mm" << "board.pdf" << QByteArray("/Type /Pages");
+    }
+    void exportsTheTemplate()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, expected);
+        atelier::DesignForm& form = *window->form();
+        Choose(form.unitField(), form.unitField()->itemText(form.unitField()->findData(unit)));
+        QTest::mouseClick(form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(file);
+        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QByteArray content = written.readAll();
+        content.replace("\r\n", "\n");
+        QVERIFY2(content.contains(expected), content.left(400).constData());
+        if (file.endsWith(QStringLiteral(".pdf"))) {
+            // 686 mm of board need more than one A4 sheet.
+            const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(content));
+            QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
+        }
+    }
+
+    // The table as CSV: UTF-8 with its mark, a header and one line a fret,
+    // lines ended as RFC 4180 says.
+    void exportsTheTableAsCsv()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("frets.csv"));
+        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); }, path);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray content = written.readAll();
+        QVERIFY(content.startsWith("\xEF\xBB\xBF" "Frette,Note,Rapport,Cents,Depuis le sillet (mm),"));
+        QCOMPARE(content.count("\r\n"), 1 + 24);
+        QVERIFY(content.contains("\r\n12,Mi,2.000000,1200.00,325.0000,"));
+    }
+
+    // A Scala file read through the form: a bad one is marked and named in
+    // the status bar with its line; a good one fills the table.
+    void scalaFiles()
+    {
+        atelier::DesignForm& form = *window->form();
+        form.useScalaFile(QStringLiteral("bad.scl"), "! bad.scl\nBad\n2\n3/2\nnonsense\n");
+        QVERIFY(!form.problem().isEmpty());
+        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("325.0000"));
+        form.useScalaFile(QStringLiteral("fifths.scl"), "! fifths.scl\nFifth and octave\n2\n3/2\n2/1\n");
+        QVERIFY(form.problem().isEmpty());
+        QCOMPARE(Cell(*window, 1, QStringLiteral("Rapport")), QStringLiteral("1.500000"));
+        QCOMPARE(Cell(*window, 2, QStringLiteral("Rapport")), QStringLiteral("2.000000"));
+    }
+
+    // Every field has a label that is its buddy and an accessible name, and
+    // Tab walks the fields from top to bottom.
+    void accessibleForm()
+    {
+        atelier::DesignForm& form = *window->form();
+        QList<QWidget*> fields;
+        for (QFormLayout* layout : form.findChildren<QFormLayout*>())
+            for (int row = 0; row < layout->rowCount(); ++row)
+                if (QLayoutItem* item = layout->itemAt(row, QFormLayout::FieldRole); item && item->widget())
+                    fields << item->widget();
+        QVERIFY(fields.size() >= 18);
+        for (QWidget* field : fields) {
+            if (field->inherits("QLineEdit") || field->inherits("QComboBox") || field->inherits("QSpinBox")) {
+                QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
+                bool buddied = false;
+                for (const QLabel* candidate : form.findChildren<QLabel*>())
+                    buddied = buddied || candidate->buddy() == field;
+                QVERIFY2(buddied, qPrintable(field->accessibleName()));
+            }
+        }
+        // Tab order: each visible field's screen position comes after the
+        // previous one's.
+        QWidget* current = form.unitField();
+        current->setFocus();
+        int lastY = current->mapTo(&form, QPoint()).y();
+        for (int step = 0; step < 12; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            QVERIFY(form.isAncestorOf(next));
+            const int y = next->mapTo(&form, QPoint()).y();
+            QVERIFY2(y >= lastY, qPrintable(next->accessibleName()));
+            lastY = y;
+        }
     }
 
     void interfaceLanguageFollowsTheLocale_data()
