@@ -1,671 +1,671 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
-    <context>
-        <name>corvane::atelier::AtelierWindow</name>
-        <message>
-            <source>Ouvrir un dessin</source>
-            <translation>Open a Design</translation>
-        </message>
-        <message>
-            <source>Dessins Corvane (*.corvane);;Tous les fichiers (*)</source>
-            <translation>Corvane designs (*.corvane);;All files (*)</translation>
-        </message>
-        <message>
-            <source>Corvane Atelier</source>
-            <translation>Corvane Atelier</translation>
-        </message>
-        <message>
-            <source>Impossible d'ouvrir « %1 » :
+<context>
+    <name>corvane::atelier::AtelierWindow</name>
+    <message>
+        <source>Ouvrir un dessin</source>
+        <translation>Open a Design</translation>
+    </message>
+    <message>
+        <source>Dessins Corvane (*.corvane);;Tous les fichiers (*)</source>
+        <translation>Corvane designs (*.corvane);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Corvane Atelier</source>
+        <translation>Corvane Atelier</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir « %1 » :
 %2</source>
-            <translation>Cannot open “%1”:
+        <translation>Cannot open “%1”:
 %2</translation>
-        </message>
-        <message>
-            <source>Dessin ouvert : %1</source>
-            <translation>Design opened: %1</translation>
-        </message>
-        <message>
-            <source>Le dessin ne peut pas être enregistré tant qu'un champ est invalide :
+    </message>
+    <message>
+        <source>Dessin ouvert : %1</source>
+        <translation>Design opened: %1</translation>
+    </message>
+    <message>
+        <source>Le dessin ne peut pas être enregistré tant qu&apos;un champ est invalide :
 %1</source>
-            <translation>The design cannot be saved while a field is invalid:
+        <translation>The design cannot be saved while a field is invalid:
 %1</translation>
-        </message>
-        <message>
-            <source>Enregistrer le dessin</source>
-            <translation>Save the Design</translation>
-        </message>
-        <message>
-            <source>Dessins Corvane (*.corvane)</source>
-            <translation>Corvane designs (*.corvane)</translation>
-        </message>
-        <message>
-            <source>Impossible d'enregistrer « %1 » :
+    </message>
+    <message>
+        <source>Enregistrer le dessin</source>
+        <translation>Save the Design</translation>
+    </message>
+    <message>
+        <source>Dessins Corvane (*.corvane)</source>
+        <translation>Corvane designs (*.corvane)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer « %1 » :
 %2</source>
-            <translation>Cannot save “%1”:
+        <translation>Cannot save “%1”:
 %2</translation>
-        </message>
-        <message>
-            <source>Dessin enregistré : %1</source>
-            <translation>Design saved: %1</translation>
-        </message>
-        <message>
-            <source>touche</source>
-            <translation>fretboard</translation>
-        </message>
-        <message>
-            <source>PDF calibré, par pages (*.pdf)</source>
-            <translation>Calibrated PDF, tiled (*.pdf)</translation>
-        </message>
-        <message>
-            <source>SVG en millimètres (*.svg)</source>
-            <translation>SVG in millimetres (*.svg)</translation>
-        </message>
-        <message>
-            <source>DXF (*.dxf)</source>
-            <translation>DXF (*.dxf)</translation>
-        </message>
-        <message>
-            <source>Exporter le gabarit</source>
-            <translation>Export the Template</translation>
-        </message>
-        <message>
-            <source>Gabarit de touche</source>
-            <translation>Fretboard template</translation>
-        </message>
-        <message>
-            <source>Impossible d'exporter « %1 » :
+    </message>
+    <message>
+        <source>Dessin enregistré : %1</source>
+        <translation>Design saved: %1</translation>
+    </message>
+    <message>
+        <source>touche</source>
+        <translation>fretboard</translation>
+    </message>
+    <message>
+        <source>PDF calibré, par pages (*.pdf)</source>
+        <translation>Calibrated PDF, tiled (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG en millimètres (*.svg)</source>
+        <translation>SVG in millimetres (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF (*.dxf)</source>
+        <translation>DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Exporter le gabarit</source>
+        <translation>Export the Template</translation>
+    </message>
+    <message>
+        <source>Gabarit de touche</source>
+        <translation>Fretboard template</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;exporter « %1 » :
 %2</source>
-            <translation>Cannot export “%1”:
+        <translation>Cannot export “%1”:
 %2</translation>
-        </message>
-        <message>
-            <source>Gabarit exporté : %1</source>
-            <translation>Template exported: %1</translation>
-        </message>
-        <message>
-            <source>Exporter le tableau</source>
-            <translation>Export the Table</translation>
-        </message>
-        <message>
-            <source>Tableau CSV (*.csv)</source>
-            <translation>CSV table (*.csv)</translation>
-        </message>
-        <message>
-            <source>Tableau exporté : %1</source>
-            <translation>Table exported: %1</translation>
-        </message>
-        <message>
-            <source>Imprimer le gabarit</source>
-            <translation>Print the Template</translation>
-        </message>
-        <message>
-            <source>L'impression a échoué :
+    </message>
+    <message>
+        <source>Gabarit exporté : %1</source>
+        <translation>Template exported: %1</translation>
+    </message>
+    <message>
+        <source>Exporter le tableau</source>
+        <translation>Export the Table</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tableau exporté : %1</source>
+        <translation>Table exported: %1</translation>
+    </message>
+    <message>
+        <source>Imprimer le gabarit</source>
+        <translation>Print the Template</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a échoué :
 %1</source>
-            <translation>Printing failed:
+        <translation>Printing failed:
 %1</translation>
-        </message>
-        <message>
-            <source>Gabarit envoyé à l'impression</source>
-            <translation>Template sent to the printer</translation>
-        </message>
-        <message>
-            <source>Tableau d'atelier</source>
-            <translation>Workshop table</translation>
-        </message>
-        <message>
-            <source>Position de chaque frette : note, rapport, cents et distances</source>
-            <translation>Position of every fret: note, ratio, cents and distances</translation>
-        </message>
-        <message>
-            <source>&amp;Nouveau</source>
-            <translation>&amp;New</translation>
-        </message>
-        <message>
-            <source>Commencer un nouveau dessin de touche</source>
-            <translation>Start a new fretboard design</translation>
-        </message>
-        <message>
-            <source>&amp;Ouvrir…</source>
-            <translation>&amp;Open…</translation>
-        </message>
-        <message>
-            <source>Ouvrir un dessin enregistré</source>
-            <translation>Open a saved design</translation>
-        </message>
-        <message>
-            <source>&amp;Enregistrer</source>
-            <translation>&amp;Save</translation>
-        </message>
-        <message>
-            <source>Enregistrer &amp;sous…</source>
-            <translation>Save &amp;As…</translation>
-        </message>
-        <message>
-            <source>Enregistrer le dessin dans un autre fichier</source>
-            <translation>Save the design to another file</translation>
-        </message>
-        <message>
-            <source>E&amp;xporter le gabarit…</source>
-            <translation>E&amp;xport Template…</translation>
-        </message>
-        <message>
-            <source>Ctrl+E</source>
-            <translation>Ctrl+E</translation>
-        </message>
-        <message>
-            <source>Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF</source>
-            <translation>Write the full-size template: tiled PDF, SVG or DXF</translation>
-        </message>
-        <message>
-            <source>Exporter le &amp;tableau CSV…</source>
-            <translation>Export &amp;Table as CSV…</translation>
-        </message>
-        <message>
-            <source>Écrire le tableau d'atelier dans un fichier CSV</source>
-            <translation>Write the workshop table to a CSV file</translation>
-        </message>
-        <message>
-            <source>&amp;Imprimer…</source>
-            <translation>&amp;Print…</translation>
-        </message>
-        <message>
-            <source>Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut</source>
-            <translation>Print the full-size template on as many pages as it needs</translation>
-        </message>
-        <message>
-            <source>&amp;Quitter</source>
-            <translation>&amp;Quit</translation>
-        </message>
-        <message>
-            <source>Fermer l'Atelier</source>
-            <translation>Close the Atelier</translation>
-        </message>
-        <message>
-            <source>&amp;Copier le tableau</source>
-            <translation>&amp;Copy Table</translation>
-        </message>
-        <message>
-            <source>Copier le tableau d'atelier, colonnes séparées par des tabulations</source>
-            <translation>Copy the workshop table, columns separated by tabs</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;avant</source>
-            <translation>Zoom &amp;In</translation>
-        </message>
-        <message>
-            <source>Agrandir le dessin</source>
-            <translation>Enlarge the drawing</translation>
-        </message>
-        <message>
-            <source>Ctrl+=</source>
-            <translation>Ctrl+=</translation>
-        </message>
-        <message>
-            <source>Zoom a&amp;rrière</source>
-            <translation>Zoom &amp;Out</translation>
-        </message>
-        <message>
-            <source>Réduire le dessin</source>
-            <translation>Shrink the drawing</translation>
-        </message>
-        <message>
-            <source>&amp;Ajuster à la fenêtre</source>
-            <translation>&amp;Fit to Window</translation>
-        </message>
-        <message>
-            <source>Ctrl+0</source>
-            <translation>Ctrl+0</translation>
-        </message>
-        <message>
-            <source>Montrer toute la touche</source>
-            <translation>Show the whole fretboard</translation>
-        </message>
-        <message>
-            <source>&amp;Taille réelle</source>
-            <translation>&amp;Actual Size</translation>
-        </message>
-        <message>
-            <source>Ctrl+1</source>
-            <translation>Ctrl+1</translation>
-        </message>
-        <message>
-            <source>Un millimètre de la touche pour un millimètre de l'écran</source>
-            <translation>One millimetre of the board for one millimetre of the screen</translation>
-        </message>
-        <message>
-            <source>À &amp;propos de Corvane Atelier</source>
-            <translation>&amp;About Corvane Atelier</translation>
-        </message>
-        <message>
-            <source>Version et licence</source>
-            <translation>Version and licence</translation>
-        </message>
-        <message>
-            <source>&amp;Effacer la liste</source>
-            <translation>&amp;Clear List</translation>
-        </message>
-        <message>
-            <source>Oublier les fichiers récents</source>
-            <translation>Forget the recent files</translation>
-        </message>
-        <message>
-            <source>&amp;Fichier</source>
-            <translation>&amp;File</translation>
-        </message>
-        <message>
-            <source>Ouvrir &amp;récent</source>
-            <translation>Open &amp;Recent</translation>
-        </message>
-        <message>
-            <source>É&amp;dition</source>
-            <translation>&amp;Edit</translation>
-        </message>
-        <message>
-            <source>&amp;Affichage</source>
-            <translation>&amp;View</translation>
-        </message>
-        <message>
-            <source>Ai&amp;de</source>
-            <translation>&amp;Help</translation>
-        </message>
-        <message>
-            <source>Outils</source>
-            <translation>Tools</translation>
-        </message>
-        <message>
-            <source>&amp;%1 %2</source>
-            <translation>&amp;%1 %2</translation>
-        </message>
-        <message>
-            <source>%1 à %2 %3</source>
-            <translation>%1 to %2 %3</translation>
-        </message>
-        <message>
-            <source>%1 %2</source>
-            <translation>%1 %2</translation>
-        </message>
-        <message>
-            <source>%1 · %2 frettes · %3 cordes · %4</source>
-            <translation>%1 · %2 frets · %3 strings · %4</translation>
-        </message>
-        <message numerus="yes">
-            <source>Tableau copié : %n ligne(s)</source>
-            <translation>
-                <numerusform>Table copied: %n row</numerusform>
-                <numerusform>Table copied: %n rows</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>À propos de Corvane Atelier</source>
-            <translation>About Corvane Atelier</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Corvane Atelier %1&lt;/h3&gt;&lt;p&gt;Conception de touches droites ou en éventail dans tout tempérament, et gabarits en grandeur réelle.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence GPL version 3 ou ultérieure.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Corvane Atelier %1&lt;/h3&gt;&lt;p&gt;Straight or fanned fretboards in any temperament, and full-size templates.&lt;/p&gt;&lt;p&gt;Free software under the GPL, version 3 or later.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Sans titre</source>
-            <translation>Untitled</translation>
-        </message>
-        <message>
-            <source>%1[*] — Corvane Atelier</source>
-            <translation>%1[*] — Corvane Atelier</translation>
-        </message>
-        <message>
-            <source>Le dessin a été modifié.
+    </message>
+    <message>
+        <source>Gabarit envoyé à l&apos;impression</source>
+        <translation>Template sent to the printer</translation>
+    </message>
+    <message>
+        <source>Tableau d&apos;atelier</source>
+        <translation>Workshop table</translation>
+    </message>
+    <message>
+        <source>Position de chaque frette : note, rapport, cents et distances</source>
+        <translation>Position of every fret: note, ratio, cents and distances</translation>
+    </message>
+    <message>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Commencer un nouveau dessin de touche</source>
+        <translation>Start a new fretboard design</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>Ouvrir un dessin enregistré</source>
+        <translation>Open a saved design</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;sous…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>Enregistrer le dessin dans un autre fichier</source>
+        <translation>Save the design to another file</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter le gabarit…</source>
+        <translation>E&amp;xport Template…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF</source>
+        <translation>Write the full-size template: tiled PDF, SVG or DXF</translation>
+    </message>
+    <message>
+        <source>Exporter le &amp;tableau CSV…</source>
+        <translation>Export &amp;Table as CSV…</translation>
+    </message>
+    <message>
+        <source>Écrire le tableau d&apos;atelier dans un fichier CSV</source>
+        <translation>Write the workshop table to a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Imprimer le gabarit en grandeur réelle, sur autant de pages qu&apos;il faut</source>
+        <translation>Print the full-size template on as many pages as it needs</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Fermer l&apos;Atelier</source>
+        <translation>Close the Atelier</translation>
+    </message>
+    <message>
+        <source>&amp;Copier le tableau</source>
+        <translation>&amp;Copy Table</translation>
+    </message>
+    <message>
+        <source>Copier le tableau d&apos;atelier, colonnes séparées par des tabulations</source>
+        <translation>Copy the workshop table, columns separated by tabs</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;avant</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Agrandir le dessin</source>
+        <translation>Enlarge the drawing</translation>
+    </message>
+    <message>
+        <source>Ctrl+=</source>
+        <translation>Ctrl+=</translation>
+    </message>
+    <message>
+        <source>Zoom a&amp;rrière</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>Réduire le dessin</source>
+        <translation>Shrink the drawing</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuster à la fenêtre</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Montrer toute la touche</source>
+        <translation>Show the whole fretboard</translation>
+    </message>
+    <message>
+        <source>&amp;Taille réelle</source>
+        <translation>&amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <source>Un millimètre de la touche pour un millimètre de l&apos;écran</source>
+        <translation>One millimetre of the board for one millimetre of the screen</translation>
+    </message>
+    <message>
+        <source>À &amp;propos de Corvane Atelier</source>
+        <translation>&amp;About Corvane Atelier</translation>
+    </message>
+    <message>
+        <source>Version et licence</source>
+        <translation>Version and licence</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer la liste</source>
+        <translation>&amp;Clear List</translation>
+    </message>
+    <message>
+        <source>Oublier les fichiers récents</source>
+        <translation>Forget the recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Ouvrir &amp;récent</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Affichage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Ai&amp;de</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Outils</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 à %2 %3</source>
+        <translation>%1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2 frettes · %3 cordes · %4</source>
+        <translation>%1 · %2 frets · %3 strings · %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tableau copié : %n ligne(s)</source>
+        <translation>
+            <numerusform>Table copied: %n row</numerusform>
+            <numerusform>Table copied: %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>À propos de Corvane Atelier</source>
+        <translation>About Corvane Atelier</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Corvane Atelier %1&lt;/h3&gt;&lt;p&gt;Conception de touches droites ou en éventail dans tout tempérament, et gabarits en grandeur réelle.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence GPL version 3 ou ultérieure.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Corvane Atelier %1&lt;/h3&gt;&lt;p&gt;Straight or fanned fretboards in any temperament, and full-size templates.&lt;/p&gt;&lt;p&gt;Free software under the GPL, version 3 or later.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Sans titre</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] — Corvane Atelier</source>
+        <translation>%1[*] — Corvane Atelier</translation>
+    </message>
+    <message>
+        <source>Le dessin a été modifié.
 Enregistrer les modifications ?</source>
-            <translation>The design has been modified.
+        <translation>The design has been modified.
 Save the changes?</translation>
-        </message>
-    </context>
-    <context>
-        <name>corvane::atelier::BoardView</name>
-        <message>
-            <source>Dessin de la touche</source>
-            <translation>Fretboard drawing</translation>
-        </message>
-    </context>
-    <context>
-        <name>corvane::atelier::DesignForm</name>
-        <message>
-            <source>Diapason</source>
-            <translation>Scale length</translation>
-        </message>
-        <message>
-            <source>millimètres (mm)</source>
-            <translation>millimetres (mm)</translation>
-        </message>
-        <message>
-            <source>centimètres (cm)</source>
-            <translation>centimetres (cm)</translation>
-        </message>
-        <message>
-            <source>pouces (in)</source>
-            <translation>inches (in)</translation>
-        </message>
-        <message>
-            <source>Unité</source>
-            <translation>Unit</translation>
-        </message>
-        <message>
-            <source>&amp;Unité :</source>
-            <translation>&amp;Unit:</translation>
-        </message>
-        <message>
-            <source>Touche en &amp;éventail (multi-diapason)</source>
-            <translation>&amp;Fanned frets (multiscale)</translation>
-        </message>
-        <message>
-            <source>Touche en éventail</source>
-            <translation>Fanned frets</translation>
-        </message>
-        <message>
-            <source>&amp;Diapason :</source>
-            <translation>&amp;Scale length:</translation>
-        </message>
-        <message>
-            <source>Diapason &amp;aigu :</source>
-            <translation>T&amp;reble scale length:</translation>
-        </message>
-        <message>
-            <source>Diapason aigu</source>
-            <translation>Treble scale length</translation>
-        </message>
-        <message>
-            <source>Frette perpendiculaire</source>
-            <translation>Perpendicular fret</translation>
-        </message>
-        <message>
-            <source>Frette &amp;perpendiculaire :</source>
-            <translation>&amp;Perpendicular fret:</translation>
-        </message>
-        <message>
-            <source>Tempérament</source>
-            <translation>Temperament</translation>
-        </message>
-        <message>
-            <source>&amp;Tempérament :</source>
-            <translation>T&amp;emperament:</translation>
-        </message>
-        <message>
-            <source>Sol</source>
-            <translation>G (Sol)</translation>
-        </message>
-        <message>
-            <source>Do</source>
-            <translation>C (Do)</translation>
-        </message>
-        <message>
-            <source>Mode</source>
-            <translation>Mode</translation>
-        </message>
-        <message>
-            <source>&amp;Mode :</source>
-            <translation>&amp;Mode:</translation>
-        </message>
-        <message>
-            <source>Divisions de la période</source>
-            <translation>Divisions of the period</translation>
-        </message>
-        <message>
-            <source>&amp;Divisions :</source>
-            <translation>&amp;Divisions:</translation>
-        </message>
-        <message>
-            <source>Période</source>
-            <translation>Period</translation>
-        </message>
-        <message>
-            <source>Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)</source>
-            <translation>A ratio (2/1 for the octave, 3/1 for the twelfth) or cents (1200.0)</translation>
-        </message>
-        <message>
-            <source>P&amp;ériode :</source>
-            <translation>Peri&amp;od:</translation>
-        </message>
-        <message>
-            <source>&amp;Choisir…</source>
-            <translation>&amp;Choose…</translation>
-        </message>
-        <message>
-            <source>Choisir un fichier Scala</source>
-            <translation>Choose a Scala File</translation>
-        </message>
-        <message>
-            <source>Fichier Scala :</source>
-            <translation>Scala file:</translation>
-        </message>
-        <message>
-            <source>Note de la corde grave à vide</source>
-            <translation>Note of the open bass string</translation>
-        </message>
-        <message>
-            <source>&amp;Note à vide :</source>
-            <translation>Open &amp;note:</translation>
-        </message>
-        <message>
-            <source>Touche</source>
-            <translation>Fretboard</translation>
-        </message>
-        <message>
-            <source>Nombre de frettes</source>
-            <translation>Number of frets</translation>
-        </message>
-        <message>
-            <source>&amp;Frettes :</source>
-            <translation>Fre&amp;ts:</translation>
-        </message>
-        <message>
-            <source>Nombre de cordes</source>
-            <translation>Number of strings</translation>
-        </message>
-        <message>
-            <source>C&amp;ordes :</source>
-            <translation>Str&amp;ings:</translation>
-        </message>
-        <message>
-            <source>&amp;Largeur au sillet :</source>
-            <translation>Nut &amp;width:</translation>
-        </message>
-        <message>
-            <source>Largeur au sillet</source>
-            <translation>Nut width</translation>
-        </message>
-        <message>
-            <source>É&amp;cartement au chevalet :</source>
-            <translation>&amp;Bridge spacing:</translation>
-        </message>
-        <message>
-            <source>Écartement des cordes au chevalet</source>
-            <translation>String spacing at the bridge</translation>
-        </message>
-        <message>
-            <source>Débord au s&amp;illet :</source>
-            <translation>Overhang at the n&amp;ut:</translation>
-        </message>
-        <message>
-            <source>Débord au sillet</source>
-            <translation>Overhang at the nut</translation>
-        </message>
-        <message>
-            <source>Débord à la de&amp;rnière frette :</source>
-            <translation>Overhang at the &amp;last fret:</translation>
-        </message>
-        <message>
-            <source>Débord à la dernière frette</source>
-            <translation>Overhang at the last fret</translation>
-        </message>
-        <message>
-            <source>Compensation</source>
-            <translation>Compensation</translation>
-        </message>
-        <message>
-            <source>Sillet, corde &amp;grave :</source>
-            <translation>Nut, bass stri&amp;ng:</translation>
-        </message>
-        <message>
-            <source>Recul du sillet, corde grave</source>
-            <translation>Nut setback, bass string</translation>
-        </message>
-        <message>
-            <source>Sillet, corde aig&amp;uë :</source>
-            <translation>Nut, treble strin&amp;g:</translation>
-        </message>
-        <message>
-            <source>Recul du sillet, corde aiguë</source>
-            <translation>Nut setback, treble string</translation>
-        </message>
-        <message>
-            <source>Chevalet, corde gra&amp;ve :</source>
-            <translation>Saddle, bass string:</translation>
-        </message>
-        <message>
-            <source>Recul du chevalet, corde grave</source>
-            <translation>Saddle setback, bass string</translation>
-        </message>
-        <message>
-            <source>Chevalet, corde aiguë :</source>
-            <translation>Saddle, treble string:</translation>
-        </message>
-        <message>
-            <source>Recul du chevalet, corde aiguë</source>
-            <translation>Saddle setback, treble string</translation>
-        </message>
-        <message>
-            <source>Tempérée Diatonique</source>
-            <translation>Equal-tempered, diatonic</translation>
-        </message>
-        <message>
-            <source>Tempérée Chromatique</source>
-            <translation>Equal-tempered, chromatic</translation>
-        </message>
-        <message>
-            <source>Naturelle Diatonique</source>
-            <translation>Natural (just), diatonic</translation>
-        </message>
-        <message>
-            <source>Naturelle Chromatique</source>
-            <translation>Natural (just), chromatic</translation>
-        </message>
-        <message>
-            <source>Pythagore Diatonique</source>
-            <translation>Pythagorean, diatonic</translation>
-        </message>
-        <message>
-            <source>Pythagore Chromatique</source>
-            <translation>Pythagorean, chromatic</translation>
-        </message>
-        <message>
-            <source>Divisions égales de la période</source>
-            <translation>Equal divisions of the period</translation>
-        </message>
-        <message>
-            <source>Juste, 5-limite (12 notes)</source>
-            <translation>Just, 5-limit (12 notes)</translation>
-        </message>
-        <message>
-            <source>Pythagore, quintes justes (12 notes)</source>
-            <translation>Pythagorean, pure fifths (12 notes)</translation>
-        </message>
-        <message>
-            <source>Mésotonique au quart de comma (12 notes)</source>
-            <translation>Quarter-comma meantone (12 notes)</translation>
-        </message>
-        <message>
-            <source>Fichier Scala…</source>
-            <translation>Scala file…</translation>
-        </message>
-        <message>
-            <source>aucun</source>
-            <translation>none</translation>
-        </message>
-        <message>
-            <source>&amp;Diapason grave :</source>
-            <translation>&amp;Bass scale length:</translation>
-        </message>
-        <message>
-            <source>sillet</source>
-            <translation>nut</translation>
-        </message>
-        <message>
-            <source>frette %1</source>
-            <translation>fret %1</translation>
-        </message>
-        <message>
-            <source>chevalet</source>
-            <translation>bridge</translation>
-        </message>
-        <message>
-            <source>Gammes Scala (*.scl);;Tous les fichiers (*)</source>
-            <translation>Scala scales (*.scl);;All files (*)</translation>
-        </message>
-        <message>
-            <source>Fichier Scala : impossible de lire %1 (%2)</source>
-            <translation>Scala file: cannot read %1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 : %2</source>
-            <translation>%1: %2</translation>
-        </message>
-        <message>
-            <source>Fichier Scala</source>
-            <translation>Scala file</translation>
-        </message>
-    </context>
-    <context>
-        <name>corvane::atelier::WorkshopTable</name>
-        <message>
-            <source>%1 : %2</source>
-            <translation>%1: %2</translation>
-        </message>
-        <message>
-            <source>Frette</source>
-            <translation>Fret</translation>
-        </message>
-        <message>
-            <source>Corde</source>
-            <translation>String</translation>
-        </message>
-        <message>
-            <source>Note</source>
-            <translation>Note</translation>
-        </message>
-        <message>
-            <source>Rapport</source>
-            <translation>Ratio</translation>
-        </message>
-        <message>
-            <source>Cents</source>
-            <translation>Cents</translation>
-        </message>
-        <message>
-            <source>Depuis le sillet (%1)</source>
-            <translation>From nut (%1)</translation>
-        </message>
-        <message>
-            <source>Au 1/64 in</source>
-            <translation>Nearest 1/64 in</translation>
-        </message>
-        <message>
-            <source>Écart du 1/64 (in)</source>
-            <translation>1/64 error (in)</translation>
-        </message>
-        <message>
-            <source>Frette à frette (%1)</source>
-            <translation>Fret to fret (%1)</translation>
-        </message>
-        <message>
-            <source>Jusqu'au chevalet (%1)</source>
-            <translation>To saddle (%1)</translation>
-        </message>
-        <message>
-            <source>Compensé, depuis le sillet (%1)</source>
-            <translation>Compensated, from nut (%1)</translation>
-        </message>
-        <message>
-            <source>Compensé, jusqu'au chevalet (%1)</source>
-            <translation>Compensated, to saddle (%1)</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>corvane::atelier::BoardView</name>
+    <message>
+        <source>Dessin de la touche</source>
+        <translation>Fretboard drawing</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::atelier::DesignForm</name>
+    <message>
+        <source>Diapason</source>
+        <translation>Scale length</translation>
+    </message>
+    <message>
+        <source>millimètres (mm)</source>
+        <translation>millimetres (mm)</translation>
+    </message>
+    <message>
+        <source>centimètres (cm)</source>
+        <translation>centimetres (cm)</translation>
+    </message>
+    <message>
+        <source>pouces (in)</source>
+        <translation>inches (in)</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>&amp;Unité :</source>
+        <translation>&amp;Unit:</translation>
+    </message>
+    <message>
+        <source>Touche en &amp;éventail (multi-diapason)</source>
+        <translation>&amp;Fanned frets (multiscale)</translation>
+    </message>
+    <message>
+        <source>Touche en éventail</source>
+        <translation>Fanned frets</translation>
+    </message>
+    <message>
+        <source>&amp;Diapason :</source>
+        <translation>&amp;Scale length:</translation>
+    </message>
+    <message>
+        <source>Diapason &amp;aigu :</source>
+        <translation>T&amp;reble scale length:</translation>
+    </message>
+    <message>
+        <source>Diapason aigu</source>
+        <translation>Treble scale length</translation>
+    </message>
+    <message>
+        <source>Frette perpendiculaire</source>
+        <translation>Perpendicular fret</translation>
+    </message>
+    <message>
+        <source>Frette &amp;perpendiculaire :</source>
+        <translation>&amp;Perpendicular fret:</translation>
+    </message>
+    <message>
+        <source>Tempérament</source>
+        <translation>Temperament</translation>
+    </message>
+    <message>
+        <source>&amp;Tempérament :</source>
+        <translation>T&amp;emperament:</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G (Sol)</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>C (Do)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Mode :</source>
+        <translation>&amp;Mode:</translation>
+    </message>
+    <message>
+        <source>Divisions de la période</source>
+        <translation>Divisions of the period</translation>
+    </message>
+    <message>
+        <source>&amp;Divisions :</source>
+        <translation>&amp;Divisions:</translation>
+    </message>
+    <message>
+        <source>Période</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Un rapport (2/1 pour l&apos;octave, 3/1 pour la douzième) ou des cents (1200.0)</source>
+        <translation>A ratio (2/1 for the octave, 3/1 for the twelfth) or cents (1200.0)</translation>
+    </message>
+    <message>
+        <source>P&amp;ériode :</source>
+        <translation>Peri&amp;od:</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir…</source>
+        <translation>&amp;Choose…</translation>
+    </message>
+    <message>
+        <source>Choisir un fichier Scala</source>
+        <translation>Choose a Scala File</translation>
+    </message>
+    <message>
+        <source>Fichier Scala :</source>
+        <translation>Scala file:</translation>
+    </message>
+    <message>
+        <source>Note de la corde grave à vide</source>
+        <translation>Note of the open bass string</translation>
+    </message>
+    <message>
+        <source>&amp;Note à vide :</source>
+        <translation>Open &amp;note:</translation>
+    </message>
+    <message>
+        <source>Touche</source>
+        <translation>Fretboard</translation>
+    </message>
+    <message>
+        <source>Nombre de frettes</source>
+        <translation>Number of frets</translation>
+    </message>
+    <message>
+        <source>&amp;Frettes :</source>
+        <translation>Fre&amp;ts:</translation>
+    </message>
+    <message>
+        <source>Nombre de cordes</source>
+        <translation>Number of strings</translation>
+    </message>
+    <message>
+        <source>C&amp;ordes :</source>
+        <translation>Str&amp;ings:</translation>
+    </message>
+    <message>
+        <source>&amp;Largeur au sillet :</source>
+        <translation>Nut &amp;width:</translation>
+    </message>
+    <message>
+        <source>Largeur au sillet</source>
+        <translation>Nut width</translation>
+    </message>
+    <message>
+        <source>É&amp;cartement au chevalet :</source>
+        <translation>&amp;Bridge spacing:</translation>
+    </message>
+    <message>
+        <source>Écartement des cordes au chevalet</source>
+        <translation>String spacing at the bridge</translation>
+    </message>
+    <message>
+        <source>Débord au s&amp;illet :</source>
+        <translation>Overhang at the n&amp;ut:</translation>
+    </message>
+    <message>
+        <source>Débord au sillet</source>
+        <translation>Overhang at the nut</translation>
+    </message>
+    <message>
+        <source>Débord à la de&amp;rnière frette :</source>
+        <translation>Overhang at the &amp;last fret:</translation>
+    </message>
+    <message>
+        <source>Débord à la dernière frette</source>
+        <translation>Overhang at the last fret</translation>
+    </message>
+    <message>
+        <source>Compensation</source>
+        <translation>Compensation</translation>
+    </message>
+    <message>
+        <source>Sillet, corde &amp;grave :</source>
+        <translation>Nut, bass stri&amp;ng:</translation>
+    </message>
+    <message>
+        <source>Recul du sillet, corde grave</source>
+        <translation>Nut setback, bass string</translation>
+    </message>
+    <message>
+        <source>Sillet, corde aig&amp;uë :</source>
+        <translation>Nut, treble strin&amp;g:</translation>
+    </message>
+    <message>
+        <source>Recul du sillet, corde aiguë</source>
+        <translation>Nut setback, treble string</translation>
+    </message>
+    <message>
+        <source>Chevalet, corde gra&amp;ve :</source>
+        <translation>Saddle, bass string:</translation>
+    </message>
+    <message>
+        <source>Recul du chevalet, corde grave</source>
+        <translation>Saddle setback, bass string</translation>
+    </message>
+    <message>
+        <source>Chevalet, corde aiguë :</source>
+        <translation>Saddle, treble string:</translation>
+    </message>
+    <message>
+        <source>Recul du chevalet, corde aiguë</source>
+        <translation>Saddle setback, treble string</translation>
+    </message>
+    <message>
+        <source>Tempérée Diatonique</source>
+        <translation>Equal-tempered, diatonic</translation>
+    </message>
+    <message>
+        <source>Tempérée Chromatique</source>
+        <translation>Equal-tempered, chromatic</translation>
+    </message>
+    <message>
+        <source>Naturelle Diatonique</source>
+        <translation>Natural (just), diatonic</translation>
+    </message>
+    <message>
+        <source>Naturelle Chromatique</source>
+        <translation>Natural (just), chromatic</translation>
+    </message>
+    <message>
+        <source>Pythagore Diatonique</source>
+        <translation>Pythagorean, diatonic</translation>
+    </message>
+    <message>
+        <source>Pythagore Chromatique</source>
+        <translation>Pythagorean, chromatic</translation>
+    </message>
+    <message>
+        <source>Divisions égales de la période</source>
+        <translation>Equal divisions of the period</translation>
+    </message>
+    <message>
+        <source>Juste, 5-limite (12 notes)</source>
+        <translation>Just, 5-limit (12 notes)</translation>
+    </message>
+    <message>
+        <source>Pythagore, quintes justes (12 notes)</source>
+        <translation>Pythagorean, pure fifths (12 notes)</translation>
+    </message>
+    <message>
+        <source>Mésotonique au quart de comma (12 notes)</source>
+        <translation>Quarter-comma meantone (12 notes)</translation>
+    </message>
+    <message>
+        <source>Fichier Scala…</source>
+        <translation>Scala file…</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>&amp;Diapason grave :</source>
+        <translation>&amp;Bass scale length:</translation>
+    </message>
+    <message>
+        <source>sillet</source>
+        <translation>nut</translation>
+    </message>
+    <message>
+        <source>frette %1</source>
+        <translation>fret %1</translation>
+    </message>
+    <message>
+        <source>chevalet</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>Gammes Scala (*.scl);;Tous les fichiers (*)</source>
+        <translation>Scala scales (*.scl);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Fichier Scala : impossible de lire %1 (%2)</source>
+        <translation>Scala file: cannot read %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Fichier Scala</source>
+        <translation>Scala file</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::atelier::WorkshopTable</name>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Frette</source>
+        <translation>Fret</translation>
+    </message>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Depuis le sillet (%1)</source>
+        <translation>From nut (%1)</translation>
+    </message>
+    <message>
+        <source>Au 1/64 in</source>
+        <translation>Nearest 1/64 in</translation>
+    </message>
+    <message>
+        <source>Écart du 1/64 (in)</source>
+        <translation>1/64 error (in)</translation>
+    </message>
+    <message>
+        <source>Frette à frette (%1)</source>
+        <translation>Fret to fret (%1)</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;au chevalet (%1)</source>
+        <translation>To saddle (%1)</translation>
+    </message>
+    <message>
+        <source>Compensé, depuis le sillet (%1)</source>
+        <translation>Compensated, from nut (%1)</translation>
+    </message>
+    <message>
+        <source>Compensé, jusqu&apos;au chevalet (%1)</source>
+        <translation>Compensated, to saddle (%1)</translation>
+    </message>
+</context>
 </TS>
