@@ -41,7 +41,13 @@ or chromatic) and Corvane shows the distance of every fret from the nut,
 with the French name of its note. A printable sheet lists the same table.
 
 The window's interface is in French. The corvane-frets command prints the
-same table in a terminal, as text, CSV or JSON.]=])
+same table in a terminal, as text, CSV or JSON.
+
+Corvane Atelier (corvane-atelier) designs a whole fretboard, straight or
+fanned, in any temperament (equal divisions, just, Pythagorean, meantone
+or Scala files), draws it as it is typed with a workshop table of every
+fret, saves designs to files, and exports the full-size template as a
+tiled, calibrated PDF, SVG or DXF. Its interface is in French or English.]=])
 
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/build-[^/]*/")

@@ -69,8 +69,16 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableView_->setTabKeyNavigation(false); // Tab leaves the table, as in a form
     tableView_->verticalHeader()->hide();
-    tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are fitted to their contents when they change, not at every
+    // keystroke: measuring every cell's text would cost more than the rest
+    // of an update.
     tableView_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_, &QAbstractItemModel::modelReset, this, [this] {
+        if (table_->columns() != shownColumns_) {
+            shownColumns_ = table_->columns();
+            tableView_->resizeColumnsToContents();
+        }
+    });
 
     auto* rightSide = new QSplitter(Qt::Vertical);
     rightSide->setObjectName(QStringLiteral("drawingAndTable"));

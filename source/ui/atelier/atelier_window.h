@@ -3,10 +3,12 @@
 #include "design.h"
 #include "drawing.h"
 #include "layout.h"
+#include "workshop_table.h"
 
 #include <QMainWindow>
 
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -18,7 +20,6 @@ namespace corvane::atelier {
 
 class BoardView;
 class DesignForm;
-class WorkshopTable;
 
 // The Atelier's main window. The document is a board::Design: the form
 // edits it, the window computes its layout with the engine and shows it as
@@ -86,6 +87,7 @@ private:
     QTableView* tableView_ = nullptr;
     WorkshopTable* table_ = nullptr;
     QLabel* summary_ = nullptr;
+    std::vector<WorkshopTable::Column> shownColumns_; // the table's columns when last fitted
 
     QString currentFile_;
     std::optional<board::BoardLayout> layout_;
