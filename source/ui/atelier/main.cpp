@@ -1,11 +1,12 @@
 #include "atelier_window.h"
+#include "display_guard.h"
 #include "interface_language.h"
-#include "startup_guard.h"
 
 #include <QApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 #include <cstring>
 
 namespace {
@@ -40,14 +41,10 @@ int main(int argc, char* argv[])
 {
     if (AnswerInformationOption(argc, argv))
         return 0;
-    if (corvane::atelier::NoDisplayConfigured()) {
-        corvane::atelier::ReportNoDisplay(ProgramName);
-        return 1;
-    }
 
-    corvane::atelier::StartupGuard guard(ProgramName);
+    std::optional<corvane::ui::DisplayGuard> displayGuard(std::in_place, ProgramName);
     QApplication application(argc, argv);
-    guard.connected();
+    displayGuard.reset();
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Atelier"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));

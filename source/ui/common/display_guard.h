@@ -6,11 +6,12 @@ namespace corvane::ui {
 // opened, Qt ends the program with abort() after several lines about its
 // platform plugins (exit status 134, a core file). Under this guard it
 // prints one clear line instead, "corvane : aucun affichage graphique
-// disponible (DISPLAY)", and exits with status 1. Qt's other messages meanwhile
-// are held back and passed on when the guard ends, the display open.
+// disponible (DISPLAY)" (with the program's own name), and exits with
+// status 1. Qt's other messages meanwhile are held back and passed on when
+// the guard ends, the display open.
 class DisplayGuard {
 public:
-    DisplayGuard();
+    explicit DisplayGuard(const char* programName = "corvane");
     ~DisplayGuard();
 
     DisplayGuard(const DisplayGuard&) = delete;

@@ -18,6 +18,7 @@ struct HeldMessage {
     QString text;
 };
 
+const char* guardedProgram = "corvane";
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage>* heldMessages = nullptr;
 
@@ -40,7 +41,7 @@ QByteArray WhatIsMissing()
 void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "corvane : aucun affichage graphique disponible (%s)\n",
+        std::fprintf(stderr, "%s : aucun affichage graphique disponible (%s)\n", guardedProgram,
             WhatIsMissing().constData());
         std::fflush(stderr);
         // Nothing is open yet but the half-made application, which Qt has
@@ -52,8 +53,9 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
 
 } // namespace
 
-DisplayGuard::DisplayGuard()
+DisplayGuard::DisplayGuard(const char* programName)
 {
+    guardedProgram = programName;
     heldMessages = new QList<HeldMessage>;
     previousHandler = qInstallMessageHandler(HoldOrExit);
 }
