@@ -96,6 +96,14 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     sides->setChildrenCollapsible(false);
     setCentralWidget(sides);
 
+    // The form's problem stays in the status bar while it lasts: a widget
+    // of the bar, which menu tips cover for a moment but do not erase.
+    problem_ = new QLabel;
+    problem_->setAccessibleName(tr("Problème de saisie"));
+    QPalette warning = problem_->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    problem_->setPalette(warning);
+    statusBar()->addWidget(problem_, 1);
     summary_ = new QLabel;
     statusBar()->addPermanentWidget(summary_);
 
@@ -267,7 +275,8 @@ void AtelierWindow::showDesign(const board::Design& design)
     drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);
-    statusBar()->clearMessage();
+    form_->setNoteNamesAvailable(!layout_->temperament.semitones.empty());
+    problem_->clear();
 
     const board::Design& shown = layout_->design;
     const QString unit = QString::fromUtf8(board::UnitSymbol(shown.unit).data());
@@ -295,7 +304,12 @@ drawing::Drawing AtelierWindow::templateDrawing() const
 void AtelierWindow::showProblem(const QString& message)
 {
     // The drawing and the table keep the last valid design.
-    statusBar()->showMessage(Sentence(message));
+    problem_->setText(Sentence(message));
+}
+
+QString AtelierWindow::shownProblem() const
+{
+    return problem_->text();
 }
 
 void AtelierWindow::documentEdited()

@@ -40,6 +40,8 @@ public:
 
     const board::Design& design() const;
     const QString& currentFile() const { return currentFile_; }
+    // The problem the status bar shows for the form, or an empty text.
+    QString shownProblem() const;
 
     DesignForm* form() const { return form_; }
     BoardView* boardView() const { return view_; }
@@ -87,6 +89,7 @@ private:
     QTableView* tableView_ = nullptr;
     WorkshopTable* table_ = nullptr;
     QLabel* summary_ = nullptr;
+    QLabel* problem_ = nullptr;
     std::vector<WorkshopTable::Column> shownColumns_; // the table's columns when last fitted
 
     QString currentFile_;

@@ -287,6 +287,12 @@ void DesignForm::fillTemperamentChoices()
     temperament_->insertSeparator(12);
 }
 
+void DesignForm::setNoteNamesAvailable(bool available)
+{
+    openNote_->setEnabled(available);
+    openNote_->setToolTip(available ? QString() : tr("Ce tempérament numérote ses degrés au lieu de nommer des notes"));
+}
+
 void DesignForm::setDesign(const board::Design& design)
 {
     filling_ = true;

@@ -43,6 +43,10 @@ public:
     // it after its file dialog); a bad scale is marked like a typed error.
     void useScalaFile(const QString& fileName, const QByteArray& content);
 
+    // Whether the current temperament names its degrees as notes; when it
+    // does not, the open-string note has no use and is disabled.
+    void setNoteNamesAvailable(bool available);
+
     // For tests and the window: the fields, by their accessible name's role.
     QLineEdit* lengthField() const { return bassLength_; }
     QLineEdit* trebleLengthField() const { return trebleLength_; }

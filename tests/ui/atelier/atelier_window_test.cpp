@@ -190,14 +190,14 @@ private slots:
         const drawing::Drawing before = window->boardDrawing();
         Retype(form.lengthField(), typed);
         QVERIFY(LooksInvalid(form.lengthField()));
-        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!window->shownProblem().isEmpty());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(form.design().bassLengthMm, 640.0);
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("320.0000"));
         QCOMPARE(window->boardView()->shownDrawing().lines.size(), before.lines.size());
         Retype(form.lengthField(), QStringLiteral("650"));
         QVERIFY(!LooksInvalid(form.lengthField()));
-        QVERIFY(window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(window->shownProblem().isEmpty());
     }
 
     // Each kind of temperament, chosen from the list: figures published
@@ -249,6 +249,23 @@ private slots:
         QCOMPARE(table.rowCount(), 24 * 6);
         QCOMPARE(table.index(11 * 6, 5).data().toString(), QStringLiteral("343.0000"));
         QCOMPARE(table.index(11 * 6 + 5, 5).data().toString(), QStringLiteral("324.0000"));
+    }
+
+    // Ctrl++ and Ctrl+- zoom by a fixed step; Ctrl+0 fits the board again.
+    void zoomShortcuts()
+    {
+        atelier::BoardView& view = *window->boardView();
+        const double fitted = view.scale();
+        window->tableView()->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(view.scale(), fitted * atelier::ZoomStep * atelier::ZoomStep);
+        QVERIFY(!view.fitsView());
+        QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(view.scale(), fitted * atelier::ZoomStep);
+        QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(view.scale(), fitted);
+        QVERIFY(view.fitsView());
     }
 
     void copiesTheTableAsTabSeparatedText()
@@ -384,7 +401,7 @@ private slots:
         atelier::DesignForm& form = *window->form();
         form.useScalaFile(QStringLiteral("bad.scl"), "! bad.scl\nBad\n2\n3/2\nnonsense\n");
         QVERIFY(!form.problem().isEmpty());
-        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!window->shownProblem().isEmpty());
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("325.0000"));
         form.useScalaFile(QStringLiteral("fifths.scl"), "! fifths.scl\nFifth and octave\n2\n3/2\n2/1\n");
         QVERIFY(form.problem().isEmpty());

@@ -318,6 +318,10 @@ Enregistrer les modifications ?</source>
         <translation>The design has been modified.
 Save the changes?</translation>
     </message>
+    <message>
+        <source>Problème de saisie</source>
+        <translation>Entry problem</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -611,6 +615,10 @@ Save the changes?</translation>
     <message>
         <source>Fichier Scala</source>
         <translation>Scala file</translation>
+    </message>
+    <message>
+        <source>Ce tempérament numérote ses degrés au lieu de nommer des notes</source>
+        <translation>This temperament numbers its degrees instead of naming notes</translation>
     </message>
 </context>
 <context>
