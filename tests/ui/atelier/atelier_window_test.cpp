@@ -6,6 +6,7 @@
 #include "design_file.h"
 #include "design_form.h"
 #include "interface_language.h"
+#include "recent_files.h"
 #include "workshop_table.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -171,6 +174,10 @@ private slots:
         Choose(form.unitField(), QStringLiteral("millimètres (mm)"));
         QCOMPARE(form.design().bassLengthMm, 650.0);
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("325.0000"));
+        // The unit chosen last is the one a new design starts in.
+        Choose(form.unitField(), QStringLiteral("pouces (in)"));
+        QCOMPARE(AtelierWindow().design().unit, board::Unit::Inch);
+        Choose(form.unitField(), QStringLiteral("millimètres (mm)"));
     }
 
     // A bad entry is shown where it is typed and in the status bar; the
@@ -292,6 +299,8 @@ private slots:
         QVERIFY(!window->isWindowModified());
         QCOMPARE(window->windowTitle(), QStringLiteral("seven.corvane[*] — Corvane Atelier"));
 
+        QCOMPARE(atelier::RecentFiles().value(0), path);
+
         AtelierWindow reopened;
         QVERIFY(reopened.openFile(path));
         QVERIFY(reopened.design() == saved);
@@ -377,6 +386,34 @@ private slots:
             const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(content));
             QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
         }
+    }
+
+    // Printing goes through the print dialog to the tiled template: printed
+    // to a PDF file, a fanned board fills more than one page.
+    void printsThroughTheDialog()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+        QTest::mouseClick(window->form()->fannedField(), Qt::LeftButton, {},
+                          QPoint(5, window->form()->fannedField()->height() / 2));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = true;
+            // Qt's own dialog, on a machine without printers: its file field.
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                file->setText(path);
+            dialog->printer()->setOutputFileName(path);
+            dialog->accept();
+        });
+        MenuAction(*window, QStringLiteral("&Imprimer…"))->trigger();
+        QVERIFY2(seen, "no print dialog appeared");
+        QFile printed(path);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(printed.readAll()));
+        QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
     }
 
     // The table as CSV: UTF-8 with its mark, a header and one line a fret,
