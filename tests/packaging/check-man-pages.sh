@@ -56,4 +56,21 @@ if [[ -x "$frets" && -f "$page" ]]; then
     done
 fi
 
+# corvane-atelier answers --help without a display; each option it lists
+# heads an item of its page's OPTIONS section.
+atelier=$root/usr/bin/corvane-atelier
+page=$mandir/man1/corvane-atelier.1.gz
+if [[ -x "$atelier" && -f "$page" ]]; then
+    text=$(MANWIDTH=200 LC_ALL=C.UTF-8 man -E UTF-8 -l "$page" 2>/dev/null)
+    options_section=$(sed -n '/^OPTIONS$/,/^[A-Z]/p' <<<"$text")
+    help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$atelier" --help) || fail "corvane-atelier --help fails without a display"
+    for option in $(grep -oE -- '--[a-z]+' <<<"$help" | sort -u); do
+        grep -qE -- "^       $option( |,|$)" <<<"$options_section" \
+            && pass "corvane-atelier(1) documents $option" \
+            || fail "corvane-atelier(1) has no OPTIONS item for $option"
+    done
+    [[ $("$atelier" --version) == "corvane-atelier $version" ]] && pass "corvane-atelier --version names $version" \
+        || fail "corvane-atelier --version says '$("$atelier" --version)'"
+fi
+
 finish

@@ -413,6 +413,8 @@ void DesignForm::chooseScalaFile()
         problem_ = tr("Fichier Scala : impossible de lire %1 (%2)").arg(QFileInfo(fileName).fileName(),
                                                                        file.errorString());
         mark(scalaButton_, true);
+        scalaButton_->setToolTip(problem_);
+        marked_.push_back(scalaButton_);
         emit designInvalid(problem_);
         return;
     }
@@ -514,9 +516,12 @@ void DesignForm::readFields()
 
 void DesignForm::mark(QWidget* field, bool bad)
 {
-    if (!field)
+    if (!field || field->property("marked").toBool() == bad)
         return;
+    // A marked field's tip is its problem; its own tip comes back after.
+    field->setProperty("marked", bad);
     if (bad) {
+        field->setProperty("ownToolTip", field->toolTip());
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, BadFieldBase);
         palette.setColor(QPalette::Button, BadFieldBase);
@@ -526,8 +531,7 @@ void DesignForm::mark(QWidget* field, bool bad)
         field->setAutoFillBackground(qobject_cast<QPushButton*>(field) != nullptr);
     } else {
         field->setPalette(QPalette());
-        field->setToolTip(field == period_ ? tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)")
-                                           : QString());
+        field->setToolTip(field->property("ownToolTip").toString());
         field->setAccessibleDescription(QString());
     }
 }
