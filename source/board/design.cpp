@@ -1,5 +1,6 @@
 #include "design.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -42,6 +43,13 @@ std::optional<DesignError> CheckSetback(const char* field, const char* what, dou
 
 std::optional<DesignError> ValidateDesign(const Design& design)
 {
+    Temperament unused;
+    return ValidateDesign(design, unused);
+}
+
+std::optional<DesignError> ValidateDesign(const Design& design, Temperament& temperament)
+{
+    std::optional<Temperament> scalaScale;
     if (const auto* equal = std::get_if<EqualDivisions>(&design.temperament)) {
         if (equal->divisions < MinDivisions || equal->divisions > MaxDivisions)
             return DesignError{"divisions", "divisions de la période : " + std::to_string(equal->divisions)
@@ -51,15 +59,16 @@ std::optional<DesignError> ValidateDesign(const Design& design)
             if (period.numerator <= 0 || period.denominator <= 0 || !(period.Ratio() > 1.0)
                 || period.Ratio() > 1024.0)
                 return DesignError{"period", "période " + period.Text() + " : le rapport doit dépasser 1/1"};
-        } else if (!std::isfinite(period.cents) || period.cents <= 0 || period.cents > 12000.0) {
+        } else if (!(period.cents >= MinPeriodCents && period.cents <= MaxPeriodCents)) {
             return DesignError{"period", "période de " + Number(period.cents)
-                                             + " cents : doit être entre 0 et 12000 cents"};
+                                             + " cents : doit être entre 1 et 12000 cents"};
         }
     } else if (const auto* scala = std::get_if<ScalaSource>(&design.temperament)) {
-        const auto built = MakeScala(*scala);
+        auto built = MakeScala(*scala);
         if (!built)
             return DesignError{"scala", "gamme Scala" + (scala->fileName.empty() ? std::string() : " « " + scala->fileName + " »")
                                             + ", " + built.error};
+        scalaScale = std::move(built.value);
     }
 
     if (design.frets < MinFrets || design.frets > MaxFrets)
@@ -92,6 +101,12 @@ std::optional<DesignError> ValidateDesign(const Design& design)
         return DesignError{"nut_overhang", "marge au sillet : " + Number(design.nutOverhangMm)
                                                + " mm de chaque côté ne laisse aucune place aux cordes sur "
                                                + Number(design.nutWidthMm) + " mm"};
+    // Strings leaning out by more than half their length are no instrument.
+    if (design.strings > 1
+        && !(std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
+             < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
+        return DesignError{"bridge_spacing", "écartement au chevalet : " + Number(design.bridgeSpacingMm)
+                                                 + " mm, trop loin de celui du sillet pour des cordes aussi courtes"};
     if (auto error = CheckSetback("nut_setback_bass", "recul du sillet (graves)", design.nutSetbackBassMm))
         return error;
     if (auto error = CheckSetback("nut_setback_treble", "recul du sillet (aigus)", design.nutSetbackTrebleMm))
@@ -105,10 +120,29 @@ std::optional<DesignError> ValidateDesign(const Design& design)
                                             + ", doit être entre 0 (Do) et 11 (Si)"};
     if (design.unit != Unit::Millimetre && design.unit != Unit::Centimetre && design.unit != Unit::Inch)
         return DesignError{"unit", "unité inconnue"};
-    if (const auto* classic = std::get_if<ClassicSource>(&design.temperament)) {
-        const auto built = MakeClassic(*classic, FromMillimetres(design.bassLengthMm, design.unit), design.unit);
+    if (scalaScale) {
+        temperament = std::move(*scalaScale);
+    } else {
+        auto built = MakeTemperament(design.temperament, FromMillimetres(design.bassLengthMm, design.unit),
+                                     design.unit);
         if (!built)
-            return DesignError{"classic_scale", built.error};
+            return DesignError{"classic_scale", built.error}; // only a classic scale can fail here
+        temperament = std::move(*built.value);
+    }
+
+    // Every fret must stand clear of the previous one and of the saddle.
+    double previous = 0;
+    for (int fret = 1; fret <= design.frets; ++fret) {
+        const double ratio = temperament.FretRatio(fret);
+        if (!(ratio <= MaxFretRatio))
+            return DesignError{"frets", "nombre de frettes : la frette " + std::to_string(fret)
+                                            + " laisserait moins d'un millième de la corde ; au plus "
+                                            + std::to_string(fret - 1) + " frettes avec ce tempérament"};
+        const double fraction = 1.0 - 1.0 / ratio;
+        if (!(fraction > previous + 1e-9))
+            return DesignError{"frets", "les frettes " + std::to_string(fret - 1) + " et " + std::to_string(fret)
+                                            + " se confondent : le tempérament a deux hauteurs presque égales"};
+        previous = fraction;
     }
     return std::nullopt;
 }

@@ -22,6 +22,8 @@ inline constexpr int MaxStrings = 16;
 inline constexpr int MinDivisions = 1;
 inline constexpr int MaxDivisions = 1000;
 inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
+// The last fret leaves at least a thousandth of the string.
+inline constexpr double MaxFretRatio = 1000.0;
 
 // The perpendicular fret: 0 is the nut, 1..frets a fret, this value the
 // saddle (bridge).
@@ -66,7 +68,10 @@ struct DesignError {
 
 // Checks every field's range and the consistency between them (strings
 // spread wider than zero at the nut, perpendicular fret within the board,
-// a temperament source that builds). Nothing when the design is usable.
+// a temperament source that builds, frets that stand apart). Nothing when
+// the design is usable.
 std::optional<DesignError> ValidateDesign(const Design& design);
+// The same, handing back the temperament it had to build (when valid).
+std::optional<DesignError> ValidateDesign(const Design& design, Temperament& temperament);
 
 } // namespace corvane::board

@@ -346,6 +346,9 @@ DesignReadResult DesignFromJson(std::string_view text)
         json = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
         return {std::nullopt, DesignError{"", "fichier JSON mal formé (octet " + std::to_string(error.byte) + ")"}};
+    } catch (const Json::exception&) {
+        // A number too large for a double, for one.
+        return {std::nullopt, DesignError{"", "fichier JSON illisible : un nombre hors de toute mesure"}};
     }
     Design design;
     try {

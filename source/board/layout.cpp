@@ -224,20 +224,10 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
 
 LayoutResult ComputeLayout(const Design& design)
 {
-    if (auto error = ValidateDesign(design))
+    Temperament temperament;
+    if (auto error = ValidateDesign(design, temperament))
         return {std::nullopt, std::move(error)};
-    // Strings leaning out by more than half their length are no instrument.
-    const double rise = design.strings > 1
-                            ? std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
-                            : 0.0;
-    if (!(rise < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
-        return {std::nullopt, DesignError{"bridge_spacing", "les écartements au sillet et au chevalet diffèrent trop "
-                                                            "pour des cordes aussi courtes"}};
-    auto temperament = MakeTemperament(design.temperament, FromMillimetres(design.bassLengthMm, design.unit),
-                                       design.unit);
-    if (!temperament)
-        return {std::nullopt, DesignError{"temperament", temperament.error}};
-    return {ComputeLayout(design, *temperament.value), std::nullopt};
+    return {ComputeLayout(design, temperament), std::nullopt};
 }
 
 } // namespace corvane::board

@@ -116,8 +116,8 @@ Parsed<Period> ParsePeriod(std::string_view text)
         const auto value = ReadCents(word);
         if (!value)
             return {std::nullopt, "période « " + shown + " » illisible (un rapport 2/1 ou des cents 1200.0)"};
-        if (*value <= 0 || *value > 12000.0)
-            return {std::nullopt, "période « " + shown + " » hors de 0 à 12000 cents"};
+        if (!(*value >= MinPeriodCents && *value <= MaxPeriodCents))
+            return {std::nullopt, "période « " + shown + " » hors de 1 à 12000 cents"};
         period.kind = Period::Kind::Cents;
         period.cents = *value;
         return {period, {}};

@@ -35,6 +35,9 @@ enum class BuiltinTable {
     QuarterCommaMeantone12, // fifths of 5^(1/4), E-flat to G-sharp around C
 };
 
+inline constexpr double MinPeriodCents = 1.0;
+inline constexpr double MaxPeriodCents = 12000.0;
+
 // A period given as a ratio of two positive integers (2/1, 3/1) or in cents.
 struct Period {
     enum class Kind { Ratio, Cents };

@@ -35,8 +35,8 @@ protected:
 TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
 {
     Design design;
-    design.temperament = ScalaSource{"bp.scl", "! bp\nBohlen-Pierce \xE9t\xE9\r\n 2\n 1901.955 tritave\n 3/1\n"};
-    design.frets = 37;
+    design.temperament = ScalaSource{"bp.scl", "! bp\nBohlen-Pierce \xE9t\xE9\r\n 2\n 950.978 half a tritave\n 3/1\n"};
+    design.frets = 11; // 3^5.5: frets past that would leave almost no string
     design.strings = 7;
     design.unit = Unit::Inch;
     design.bassLengthMm = 686.0 + 1.0 / 3.0; // not a short decimal: the file must keep every bit
@@ -53,7 +53,7 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
     design.openNote = 11;
 
     const std::filesystem::path path = directory_ / "seven.corvane";
-    ASSERT_FALSE(SaveDesign(design, path));
+    ASSERT_EQ(SaveDesign(design, path), std::nullopt);
     const DesignReadResult opened = LoadDesign(path);
     ASSERT_TRUE(opened.design) << opened.error->message;
     EXPECT_EQ(*opened.design, design);
