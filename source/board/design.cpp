@@ -136,7 +136,7 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         const double ratio = temperament.FretRatio(fret);
         if (!(ratio <= MaxFretRatio))
             return DesignError{"frets", "nombre de frettes : la frette " + std::to_string(fret)
-                                            + " laisserait moins d'un millième de la corde ; au plus "
+                                            + " laisserait moins d'un millionième de la corde ; au plus "
                                             + std::to_string(fret - 1) + " frettes avec ce tempérament"};
         const double fraction = 1.0 - 1.0 / ratio;
         if (!(fraction > previous + 1e-9))

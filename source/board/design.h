@@ -22,8 +22,9 @@ inline constexpr int MaxStrings = 16;
 inline constexpr int MinDivisions = 1;
 inline constexpr int MaxDivisions = 1000;
 inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
-// The last fret leaves at least a thousandth of the string.
-inline constexpr double MaxFretRatio = 1000.0;
+// The last fret leaves at least a millionth of the string: beyond, frets
+// could no longer be told apart in double precision.
+inline constexpr double MaxFretRatio = 1e6;
 
 // The perpendicular fret: 0 is the nut, 1..frets a fret, this value the
 // saddle (bridge).

@@ -143,7 +143,7 @@ TEST(Layout, InvalidDesignsNameTheirField)
         {[](Design& d) { d.temperament = EqualDivisions{1001, {}}; }, "divisions"},
         {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n3/2\n4/3\n"}; }, "scala"},
         {[](Design& d) { d.bridgeSpacingMm = 2000; }, "bridge_spacing"},
-        {[](Design& d) { d.temperament = EqualDivisions{1, {}}; d.frets = 10; }, "frets"}, // 2^10 > 1000
+        {[](Design& d) { d.temperament = EqualDivisions{1, {}}; d.frets = 20; }, "frets"}, // 2^20 > 10^6
         {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n0.0000000001\n2/1\n"}; }, "frets"},
     };
     for (const Case& c : cases) {
