@@ -212,7 +212,7 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     }
 
     std::string out = Title(board, separator) + "\nDistances en " + std::string(board::UnitSymbol(board.design.unit))
-                      + " le long de chaque corde (corde 1 : la plus grave)\n\n";
+                      + " le long de l'axe du manche (corde 1 : la plus grave)\n\n";
     const auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
         for (std::size_t i = 0; i < cells.size(); ++i) {
