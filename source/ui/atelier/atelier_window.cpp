@@ -11,6 +11,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
@@ -51,6 +54,7 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     , table_(new WorkshopTable(this))
 {
     setObjectName(QStringLiteral("AtelierWindow"));
+    setAcceptDrops(true);
     setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane-atelier"),
                                    QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
 
@@ -291,6 +295,7 @@ void AtelierWindow::showDesign(const board::Design& design)
                           .arg(shown.frets)
                           .arg(shown.strings)
                           .arg(lengths));
+    view_->setAccessibleDescription(summary_->text());
 }
 
 drawing::Drawing AtelierWindow::templateDrawing() const
@@ -353,6 +358,33 @@ bool AtelierWindow::maybeSave()
     if (answer == QMessageBox::Save)
         return save();
     return answer == QMessageBox::Discard;
+}
+
+namespace {
+// The one local design file a drag carries, or an empty text.
+QString DroppedDesign(const QMimeData* data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    const QString path = data->urls().constFirst().toLocalFile();
+    return path.endsWith(QStringLiteral(".corvane"), Qt::CaseInsensitive) ? path : QString();
+}
+} // namespace
+
+void AtelierWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedDesign(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void AtelierWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedDesign(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (maybeSave())
+        openFile(path);
 }
 
 void AtelierWindow::closeEvent(QCloseEvent* event)

@@ -57,6 +57,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A design file dropped on the window opens, as Fichier › Ouvrir would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void newDesign();

@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -306,6 +308,17 @@ private slots:
         QVERIFY(reopened.design() == saved);
         QCOMPARE(reopened.form()->stringsField()->value(), 7);
         QCOMPARE(reopened.form()->divisionsField()->value(), 31);
+
+        // Dropped on a window, the file opens too.
+        AtelierWindow dropTarget;
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        // QApplication passes a drop on only during a real drag: straight
+        // to the window, as the drag would.
+        static_cast<QObject&>(dropTarget).event(&drop);
+        QCOMPARE(dropTarget.currentFile(), path);
+        QVERIFY(dropTarget.design() == saved);
     }
 
     // A file that is not a design: a clear message, and the design, the
