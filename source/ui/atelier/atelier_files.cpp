@@ -49,12 +49,7 @@ void AtelierWindow::newDesign()
 {
     if (!maybeSave())
         return;
-    board::Design fresh;
-    if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
-        fresh.unit = *unit;
-    form_->setDesign(fresh);
-    showDesign(form_->design());
-    setCurrentFile(QString());
+    startNewDesign();
 }
 
 void AtelierWindow::open()

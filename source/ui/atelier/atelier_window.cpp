@@ -137,6 +137,12 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     if (!rightSide->restoreState(settings.value(QStringLiteral("drawingAndTable")).toByteArray()))
         rightSide->setSizes({400, 300});
 
+    startNewDesign();
+}
+
+void AtelierWindow::startNewDesign()
+{
+    // The engine's default board, in the unit the user worked in last.
     board::Design fresh;
     if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
         fresh.unit = *unit;

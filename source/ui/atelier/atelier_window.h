@@ -76,6 +76,7 @@ private slots:
     void showProblem(const QString& message);
 
 private:
+    void startNewDesign();
     void createActions();
     void createMenus();
     void createToolBar();
