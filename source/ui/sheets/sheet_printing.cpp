@@ -1,6 +1,9 @@
 #include "sheet_printing.h"
 
+#include "sheet_window.h"
 #include "sheets.h"
+#include "template_export.h"
+#include "template_options.h"
 #include "twips.h"
 #include "whole_file_printing.h"
 
@@ -55,14 +58,56 @@ public:
         dialog.setOptions(
             QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
         dialog.setMinMax(1, 1);
+        auto* templateTab =
+            new TemplateOptionsWidget(TemplateOptionsWidget::Use::Printing, &dialog);
+        dialog.setOptionTabs({templateTab});
         if (dialog.exec() != QDialog::Accepted)
             return;
+        if (templateTab->printTemplate()) {
+            printWithTemplate(printer, sheet, templateTab->choice());
+            return;
+        }
         // The user chose the paper; the sheet goes at its true size in its
         // top-left corner.
         PrintReportingFailure(printer, sheet, dialogParent_);
     }
 
 private:
+    // The sheet's page, then the template's pages, in one job. A template
+    // that cannot be drawn is said before anything is printed.
+    void printWithTemplate(QPrinter& printer, QWidget& sheet, const TemplateChoice& choice)
+    {
+        const auto* sheetWindow = qobject_cast<const SheetWindow*>(&sheet);
+        const WindowTemplate made = sheetWindow != nullptr
+                                        ? BuildWindowTemplate(sheetWindow->templateTexts(), choice)
+                                        : WindowTemplate{{}, {}, QStringLiteral("Aucun gabarit pour cette feuille.")};
+        std::optional<QString> error = made.error;
+        if (!error) {
+            // Too many pages is known before the job starts: then nothing prints.
+            const drawing::Pagination pages = drawing::Paginate(*made.drawing, drawing::PaperOf(printer));
+            if (pages.error)
+                error = QString::fromStdString(*pages.error);
+        }
+        if (!error) {
+            QPainter painter;
+            if (!painter.begin(&printer)) {
+                error = QStringLiteral("L'impression a échoué : %1").arg(PrinterName(printer));
+            } else {
+                PaintSheetOn(painter, sheet);
+                error = drawing::AppendTemplatePages(*made.drawing, printer, painter);
+                if (!painter.end() && !error)
+                    error = QStringLiteral("L'impression a échoué : %1").arg(PrinterName(printer));
+            }
+        }
+        if (error)
+            QMessageBox::warning(dialogParent_, DocumentName(sheet), *error);
+    }
+
+    static QString PrinterName(const QPrinter& printer)
+    {
+        return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    }
+
     QPointer<QWidget> dialogParent_;
 };
 
@@ -96,27 +141,47 @@ private:
 
 } // namespace
 
-bool PrintSheetOn(QPrinter& printer, QWidget& sheet)
+namespace {
+
+// Rendered straight onto a printer, QWidget::render falls back to a bitmap
+// of the widgets. Recorded as a picture first, the widgets' own drawing
+// commands (text, lines, fills) reach the printer as they are.
+QPicture RecordSheet(QWidget& sheet)
 {
-    // Rendered straight onto a printer, QWidget::render falls back to a
-    // bitmap of the widgets. Recorded as a picture first, the widgets' own
-    // drawing commands (text, lines, fills) reach the printer as they are.
     QPicture drawing;
     QPainter recorder(&drawing);
     sheet.render(
         &recorder, QPoint(0, 0), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     recorder.end();
+    return drawing;
+}
+
+void PlaySheet(QPainter& painter, const QPicture& drawing)
+{
+    // Playing a picture already scales it from its own dots per inch to the
+    // printer's; what is left is to make a sheet pixel 1/96 inch.
+    painter.save();
+    painter.scale(drawing.logicalDpiX() / PixelsPerInch, drawing.logicalDpiY() / PixelsPerInch);
+    painter.drawPicture(0, 0, drawing);
+    painter.restore();
+}
+
+} // namespace
+
+bool PrintSheetOn(QPrinter& printer, QWidget& sheet)
+{
+    const QPicture drawing = RecordSheet(sheet);
 
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // Playing a picture already scales it from its own dots per inch to the
-    // printer's; what is left is to make a sheet pixel 1/96 inch.
-    const double pictureDpiX = drawing.logicalDpiX();
-    const double pictureDpiY = drawing.logicalDpiY();
-    painter.scale(pictureDpiX / PixelsPerInch, pictureDpiY / PixelsPerInch);
-    painter.drawPicture(0, 0, drawing);
+    PlaySheet(painter, drawing);
     return painter.end();
+}
+
+void PaintSheetOn(QPainter& painter, QWidget& sheet)
+{
+    PlaySheet(painter, RecordSheet(sheet));
 }
 
 std::unique_ptr<SheetPrinting> MakeDialogPrinting(QWidget* dialogParent)

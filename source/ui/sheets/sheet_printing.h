@@ -1,5 +1,6 @@
 #pragma once
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -13,5 +14,9 @@ namespace corvane::ui {
 // drawn at the printer's resolution, not copied from a screen image.
 // Returns false when the printer cannot be opened (nothing is printed).
 bool PrintSheetOn(QPrinter& printer, QWidget& sheet);
+
+// The same drawing on a painter already active on a printer, so that more
+// pages (the full-size template) can follow in the same job.
+void PaintSheetOn(QPainter& painter, QWidget& sheet);
 
 } // namespace corvane::ui

@@ -3,8 +3,10 @@
 #include "sheets.h"
 #include "twips.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 
 namespace corvane::ui {
@@ -102,6 +104,13 @@ SheetWindow::SheetWindow(const SheetDesign& design)
     QLineEdit* first = nullptr;
     for (const SheetBox& box : design.boxes) {
         QLineEdit* edit = MakeBox(box, this);
+        // A box keeps its own menu (copy, paste…), with the template added.
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit](QPoint at) {
+            std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+            menu->addSeparator();
+            showMenu(*menu, edit->mapToGlobal(at));
+        });
         if (box.name == design.diapasonBox)
             edit->setText(QString::fromLatin1(DiapasonText));
         if (first == nullptr)
@@ -115,6 +124,32 @@ void SheetWindow::load(const SheetSource& source)
 {
     for (const CopyStep& step : design_.load)
         setControlText(step.sheetControl, source.sourceText(step.sourceControl));
+    source_ = &source;
+}
+
+WindowTemplateTexts SheetWindow::templateTexts() const
+{
+    if (source_ == nullptr) {
+        WindowTemplateTexts none;
+        none.error = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+        return none;
+    }
+    return SnapshotTemplateTexts(*source_);
+}
+
+void SheetWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    showMenu(menu, event->globalPos());
+}
+
+void SheetWindow::showMenu(QMenu& menu, QPoint globalPosition)
+{
+    QAction* save = menu.addAction(QStringLiteral("Enregistrer le gabarit…"));
+    save->setObjectName(QStringLiteral("SaveTemplate"));
+    // Saved once the menu has closed, not from inside its event loop.
+    if (menu.exec(globalPosition) == save)
+        SaveTemplateInteractively(this, templateTexts());
 }
 
 void SheetWindow::setControlText(const QString& control, const QString& text)

@@ -2,6 +2,9 @@
 
 #include "modal_window.h"
 #include "sheet_design.h"
+#include "window_template.h"
+
+class QMenu;
 
 namespace corvane::ui {
 
@@ -20,10 +23,21 @@ public:
     // of the sheet. Reads the source only; never writes to it.
     void load(const SheetSource& source);
 
+    // What the full-size template of this sheet is drawn from: the main
+    // window it was loaded from, read when a template is asked for. The
+    // sheet is modal, so the main window cannot have changed since.
+    WindowTemplateTexts templateTexts() const;
+
+protected:
+    // Right-click: "Enregistrer le gabarit…".
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void setControlText(const QString& control, const QString& text);
+    void showMenu(QMenu& menu, QPoint globalPosition);
 
     const SheetDesign& design_;
+    const SheetSource* source_ = nullptr;
 };
 
 } // namespace corvane::ui
