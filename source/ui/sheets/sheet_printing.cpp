@@ -89,23 +89,23 @@ private:
                 error = QString::fromStdString(*pages.error);
         }
         if (!error) {
-            QPainter painter;
-            if (!painter.begin(&printer)) {
-                error = QStringLiteral("L'impression a échoué : %1").arg(PrinterName(printer));
-            } else {
+            // Whole or not at all, like the sheet alone.
+            std::optional<QString> pagesError;
+            const auto failure = PrintWhole(printer, [&](QPrinter& device) {
+                QPainter painter;
+                if (!painter.begin(&device))
+                    return false;
                 PaintSheetOn(painter, sheet);
-                error = drawing::AppendTemplatePages(*made.drawing, printer, painter);
-                if (!painter.end() && !error)
-                    error = QStringLiteral("L'impression a échoué : %1").arg(PrinterName(printer));
-            }
+                pagesError = drawing::AppendTemplatePages(*made.drawing, device, painter);
+                return painter.end() && !pagesError;
+            });
+            if (pagesError)
+                error = pagesError;
+            else if (failure)
+                error = QStringLiteral("L'impression a échoué : %1").arg(*failure);
         }
         if (error)
             QMessageBox::warning(dialogParent_, DocumentName(sheet), *error);
-    }
-
-    static QString PrinterName(const QPrinter& printer)
-    {
-        return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     }
 
     QPointer<QWidget> dialogParent_;

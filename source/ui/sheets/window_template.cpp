@@ -8,6 +8,8 @@
 #include "fret_calculator.h"
 #include "fret_slots.h"
 #include "number_text.h"
+#include "read_number.h"
+#include "regional_numbers.h"
 #include "runtime_error.h"
 #include "scale_catalogue.h"
 
@@ -17,7 +19,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QLocale>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
@@ -46,7 +47,7 @@ std::optional<std::string> EngineLengthText(const std::string& lengthText,
                                             const std::string& separator, QString& error)
 {
     fret::ControlTable window;
-    fret::FretCalculator calculator(window, separator);
+    fret::FretCalculator calculator(window, separator, fret::DecimalInputFor(separator));
     window.SetText("Longvib", lengthText);
     try {
         calculator.Longvib_Change();
@@ -58,10 +59,10 @@ std::optional<std::string> EngineLengthText(const std::string& lengthText,
     return fret::CurrencyText(calculator.variables().VibratingLength, separator);
 }
 
+// The separator the main window writes its positions with, and reads.
 std::string DecimalSeparator()
 {
-    // The separator the main window writes its positions with.
-    return QLocale::system().decimalPoint().toStdString();
+    return regional::DecimalSeparator();
 }
 
 } // namespace
