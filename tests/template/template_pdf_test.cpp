@@ -3,11 +3,13 @@
 // registration crosses, and the ruler and the frets are measured in pixels.
 
 #include "classic_board.h"
+#include "painter_renderer.h"
 #include "template_export.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -246,6 +248,46 @@ private slots:
     }
 
     // 650 typed with the inch chosen: refused, and the file already there stays.
+    // The box a view keeps labels apart by holds every pixel the renderer
+    // inks for the text, whatever its anchor and turn.
+    void textBoundsHoldTheInk_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<double>("rotation");
+        QTest::newRow("fret number, centred") << QStringLiteral("24") << int(Anchor::Centre) << 0.0;
+        QTest::newRow("note with accent") << QStringLiteral("Ré#") << int(Anchor::Centre) << 0.0;
+        QTest::newRow("distance read upwards") << QStringLiteral("335,6070") << int(Anchor::Left) << 90.0;
+        QTest::newRow("distance ending at the board") << QStringLiteral("346,7981") << int(Anchor::Right) << 90.0;
+        QTest::newRow("descender") << QStringLiteral("Sillet, jg") << int(Anchor::Left) << 0.0;
+    }
+    void textBoundsHoldTheInk()
+    {
+        QFETCH(QString, content);
+        QFETCH(int, anchor);
+        QFETCH(double, rotation);
+        constexpr double PxPerMm = 20;
+        Drawing drawing{60, 60, {}, {}, {}};
+        drawing.texts.push_back(Text{{30, 30}, content.toStdString(), 4.0, Layer::Labels, Anchor(anchor), rotation, {}});
+        QImage image(1200, 1200, QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        RenderDrawing(drawing, painter, PxPerMm);
+        painter.end();
+        const Box box = TextBounds(drawing.texts).front();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160) {
+                    ++inked;
+                    const bool inside = x + 1 >= box.left * PxPerMm && x <= box.right * PxPerMm
+                        && y + 1 >= box.top * PxPerMm && y <= box.bottom * PxPerMm;
+                    if (!inside)
+                        QFAIL(qPrintable(QStringLiteral("ink at %1, %2 outside the box").arg(x).arg(y)));
+                }
+        QVERIFY(inked > 0);
+    }
+
     void refusesAnAbsurdTemplateAndKeepsTheOldFile()
     {
         QTemporaryDir directory;

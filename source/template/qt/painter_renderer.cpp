@@ -4,6 +4,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
+
+#include <algorithm>
 
 namespace corvane::drawing {
 
@@ -21,6 +24,22 @@ QFont TemplateFont()
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(true);
     return font;
+}
+
+double CapHeight(const QFontMetricsF& metrics)
+{
+    return metrics.capHeight() > 0 ? metrics.capHeight() : metrics.ascent() * 0.72;
+}
+
+QString Content(const Text& text)
+{
+    return QString::fromUtf8(text.utf8.data(), qsizetype(text.utf8.size()));
+}
+
+// Where the text starts on its baseline, in font units, for its anchor.
+double AnchorOffset(const Text& text, double advance)
+{
+    return text.anchor == Anchor::Left ? 0 : text.anchor == Anchor::Centre ? -advance / 2 : -advance;
 }
 
 } // namespace
@@ -47,7 +66,7 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
 
     const QFont font = TemplateFont();
     const QFontMetricsF metrics(font);
-    const double capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : metrics.ascent() * 0.72;
+    const double capHeight = CapHeight(metrics);
     painter.setFont(font);
     painter.setPen(Qt::black);
     for (const Text& text : drawing.texts) {
@@ -60,13 +79,37 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
         painter.rotate(-text.rotationDeg); // Qt turns clockwise on a y-down page
         const double scale = text.heightMm / capHeight;
         painter.scale(scale, scale);
-        const QString content = QString::fromUtf8(text.utf8.data(), qsizetype(text.utf8.size()));
-        const double width = metrics.horizontalAdvance(content);
-        const double x = text.anchor == Anchor::Left ? 0 : text.anchor == Anchor::Centre ? -width / 2 : -width;
-        painter.drawText(QPointF(x, 0), content);
+        const QString content = Content(text);
+        painter.drawText(QPointF(AnchorOffset(text, metrics.horizontalAdvance(content)), 0), content);
         painter.restore();
     }
     painter.restore();
+}
+
+std::vector<Box> TextBounds(const std::vector<Text>& texts)
+{
+    const QFontMetricsF metrics(TemplateFont());
+    const double capHeight = CapHeight(metrics);
+    std::vector<Box> bounds;
+    bounds.reserve(texts.size());
+    for (const Text& text : texts) {
+        const QString content = Content(text);
+        const double advance = metrics.horizontalAdvance(content);
+        const QRectF ink = metrics.tightBoundingRect(content);
+        const double start = AnchorOffset(text, advance);
+        // The ink, widened to the advance so that a label's side bearings
+        // count, and at least from the baseline to the cap height.
+        const QRectF letters(QPointF(start + std::min(0.0, ink.left()), std::min(ink.top(), -capHeight)),
+                             QPointF(start + std::max(advance, ink.right()), std::max(ink.bottom(), 0.0)));
+        const double scale = text.heightMm / capHeight;
+        QTransform placed;
+        placed.translate(text.at.x, text.at.y);
+        placed.rotate(-text.rotationDeg);
+        placed.scale(scale, scale);
+        const QRectF box = placed.mapRect(letters);
+        bounds.push_back(Box{box.left(), box.top(), box.right(), box.bottom()});
+    }
+    return bounds;
 }
 
 } // namespace corvane::drawing

@@ -6,6 +6,8 @@
 
 #include "drawing.h"
 
+#include <vector>
+
 class QPainter;
 
 namespace corvane::drawing {
@@ -15,5 +17,11 @@ namespace corvane::drawing {
 // flat ends, so a line's drawn length is its length. The painter's state is
 // restored afterwards.
 void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnitsPerMm);
+
+// Where RenderDrawing puts each text's letters, in the drawing's
+// millimetres: the page-aligned rectangle around their ink and advance,
+// turned as the text is. Measured with the renderer's own font, for a view
+// that must keep labels apart.
+std::vector<Box> TextBounds(const std::vector<Text>& texts);
 
 } // namespace corvane::drawing

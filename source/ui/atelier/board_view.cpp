@@ -1,12 +1,12 @@
 #include "board_view.h"
 
 #include "painter_renderer.h"
+#include "readable_labels.h"
 
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTransform>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -18,71 +18,6 @@ namespace {
 // A margin around the board, in pixels, so that edge lines and labels are
 // not cut by the view's frame.
 constexpr int MarginPx = 16;
-// Texts are never drawn with a cap height under this on screen (a font of
-// about 13 pixels).
-constexpr double MinimumTextPx = 9.0;
-
-// Roughly where a text's letters go: a digit of the renderer's font is
-// about 0.85 of its cap height wide; half a cap height keeps labels apart.
-QRectF ApproximateBox(const drawing::Text& text)
-{
-    const double glyphs = static_cast<double>(QString::fromStdString(text.utf8).size());
-    const double width = 0.85 * text.heightMm * glyphs + 0.5 * text.heightMm;
-    double left = 0;
-    if (text.anchor == drawing::Anchor::Centre)
-        left = -width / 2;
-    else if (text.anchor == drawing::Anchor::Right)
-        left = -width;
-    // Turned about its anchor, counter-clockwise on the page (y down).
-    QTransform turn;
-    turn.translate(text.at.x, text.at.y);
-    turn.rotate(-text.rotationDeg);
-    return turn.mapRect(QRectF(left, -1.15 * text.heightMm, width, 1.3 * text.heightMm));
-}
-
-// The board's labels at a size the eye can read at this scale: a
-// smaller text is drawn at the minimum size, at its own place; a label
-// that would then cover one already kept is left out until the user
-// zooms in.
-drawing::Drawing ReadableTexts(const drawing::Drawing& board, double pixelsPerMm)
-{
-    const double minimumMm = MinimumTextPx / pixelsPerMm;
-    bool needed = false;
-    for (const drawing::Text& text : board.texts)
-        needed = needed || text.heightMm < minimumMm;
-    if (!needed)
-        return board;
-    drawing::Drawing readable = board;
-    readable.texts.clear();
-    // Level texts (fret numbers, names) first: they win over the upright
-    // distances where the two would meet.
-    std::vector<drawing::Text> texts = board.texts;
-    std::stable_partition(texts.begin(), texts.end(), [](const drawing::Text& text) { return text.rotationDeg == 0; });
-    std::vector<QRectF> kept;
-    for (drawing::Text text : texts) {
-        text.heightMm = std::max(text.heightMm, minimumMm);
-        const QRectF box = ApproximateBox(text);
-        const bool covers = std::any_of(kept.begin(), kept.end(), [&](const QRectF& k) { return k.intersects(box); });
-        if (covers && text.layer == drawing::Layer::Labels)
-            continue;
-        kept.push_back(box);
-        readable.texts.push_back(std::move(text));
-    }
-    return readable;
-}
-
-struct Readable {
-    drawing::Drawing shown;
-    QRectF reach; // mm: labels made readable may stand out of the board
-};
-
-Readable ReadableAt(const drawing::Drawing& board, double pixelsPerMm)
-{
-    Readable readable{ReadableTexts(board, pixelsPerMm), QRectF(0, 0, board.widthMm, board.heightMm)};
-    for (const drawing::Text& text : readable.shown.texts)
-        readable.reach = readable.reach.united(ApproximateBox(text));
-    return readable;
-}
 
 } // namespace
 
@@ -107,7 +42,7 @@ public:
 
     void prepare()
     {
-        Readable readable = ReadableAt(board, pixelsPerMm);
+        ReadableDrawing readable = ReadableAt(board, pixelsPerMm);
         shown = std::move(readable.shown);
         reach = readable.reach;
     }

@@ -2,10 +2,13 @@
 // choosing from its lists, opening and saving files.
 
 #include "atelier_window.h"
+#include "board_drawing.h"
 #include "board_view.h"
 #include "design_file.h"
 #include "design_form.h"
 #include "interface_language.h"
+#include "painter_renderer.h"
+#include "readable_labels.h"
 #include "recent_files.h"
 #include "workshop_table.h"
 
@@ -258,6 +261,53 @@ private slots:
         QCOMPARE(table.rowCount(), 24 * 6);
         QCOMPARE(table.index(11 * 6, 5).data().toString(), QStringLiteral("343.0000"));
         QCOMPARE(table.index(11 * 6 + 5, 5).data().toString(), QStringLiteral("324.0000"));
+    }
+
+    // The live drawing's labels at low zoom: fret numbers before any other
+    // label (the nut's name used to take fret 1's place), names kept on a
+    // row of their own, and no two kept labels closer than the gap.
+    void labelsStayReadableAndApart_data()
+    {
+        QTest::addColumn<double>("lengthMm");
+        QTest::addColumn<int>("frets");
+        QTest::addColumn<int>("strings");
+        QTest::addColumn<double>("pixelsPerMm");
+        QTest::addColumn<int>("numbered"); // frets 1 to this keep their number
+        QTest::newRow("650 mm zoomed in") << 650.0 << 24 << 6 << 2.5 << 24;
+        QTest::newRow("650 mm, nut's name against fret 1") << 650.0 << 24 << 6 << 0.5 << 6;
+        QTest::newRow("25.5 in, 22 frets, fitted") << 647.7 << 22 << 6 << 1.0 << 10;
+        QTest::newRow("bass, 4 strings") << 864.0 << 20 << 4 << 0.6 << 8;
+    }
+    void labelsStayReadableAndApart()
+    {
+        QFETCH(double, lengthMm);
+        QFETCH(int, frets);
+        QFETCH(int, strings);
+        QFETCH(double, pixelsPerMm);
+        QFETCH(int, numbered);
+        board::Design design;
+        design.bassLengthMm = design.trebleLengthMm = lengthMm;
+        design.frets = frets;
+        design.strings = strings;
+        drawing::BoardDrawingOptions options;
+        options.titleBlock = false;
+        const drawing::Drawing shown =
+            atelier::ReadableAt(drawing::BoardDrawing(*board::ComputeLayout(design).layout, options), pixelsPerMm).shown;
+        const auto kept = [&](const std::string& label) {
+            return std::any_of(shown.texts.begin(), shown.texts.end(),
+                               [&](const drawing::Text& text) { return text.utf8 == label; });
+        };
+        for (int fret = 1; fret <= numbered; ++fret)
+            QVERIFY2(kept(std::to_string(fret)), qPrintable(QStringLiteral("fret %1").arg(fret)));
+        QVERIFY(kept("Fa")); // fret 1's note, above its number
+        const std::vector<drawing::Box> boxes = drawing::TextBounds(shown.texts);
+        const double gapMm = 0.99 * atelier::LabelGapPx / pixelsPerMm;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                const bool apart = boxes[i].right + gapMm <= boxes[j].left || boxes[j].right + gapMm <= boxes[i].left
+                    || boxes[i].bottom + gapMm <= boxes[j].top || boxes[j].bottom + gapMm <= boxes[i].top;
+                QVERIFY2(apart, (shown.texts[i].utf8 + " touches " + shown.texts[j].utf8).c_str());
+            }
     }
 
     // Ctrl++ and Ctrl+- zoom by a fixed step; Ctrl+0 fits the board again.
