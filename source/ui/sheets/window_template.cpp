@@ -168,6 +168,10 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
     QObject::connect(&fileDialog, &QFileDialog::filterSelected, &fileDialog, [&](const QString& filter) {
         const QString suffix = filter == svg ? QStringLiteral("svg") : filter == dxf ? QStringLiteral("dxf") : QStringLiteral("pdf");
         fileDialog.setDefaultSuffix(suffix);
+        // The proposed name follows the chosen format.
+        const QFileInfo proposed(fileDialog.selectedFiles().value(0));
+        if (!proposed.completeBaseName().isEmpty())
+            fileDialog.selectFile(proposed.completeBaseName() + QLatin1Char('.') + suffix);
     });
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return;
