@@ -39,11 +39,15 @@ std::string Trimmed(const std::string& text)
 // A number as the engine wrote it, with its decimal separator.
 std::optional<double> ReadEngineNumber(const std::string& text, const std::string& separator)
 {
-    std::string plain = Trimmed(text);
-    if (!separator.empty() && separator != ".") {
-        for (std::size_t at = plain.find(separator); at != std::string::npos;
-             at = plain.find(separator, at + 1))
-            plain.replace(at, separator.size(), ".");
+    const std::string trimmed = Trimmed(text);
+    std::string plain;
+    for (std::size_t at = 0; at < trimmed.size();) {
+        if (!separator.empty() && trimmed.compare(at, separator.size(), separator) == 0) {
+            plain += '.';
+            at += separator.size();
+        } else {
+            plain += trimmed[at++];
+        }
     }
     double value = 0;
     const char* end = plain.data() + plain.size();
