@@ -6,6 +6,7 @@
 #include "board_drawing.h"
 #include "design_file.h"
 #include "design_form.h"
+#include "pdf_paper_dialog.h"
 #include "recent_files.h"
 #include "template_export.h"
 #include "workshop_table.h"
@@ -27,13 +28,6 @@ namespace {
 std::filesystem::path FileSystemPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// Letter paper where the regional settings measure in inches, A4 elsewhere.
-drawing::Paper RegionalPaper()
-{
-    const bool imperial = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return drawing::PaperFromName(imperial ? "letter" : "a4").value_or(drawing::Paper{});
 }
 
 QString WithExtension(QString path, const QString& extension)
@@ -157,12 +151,18 @@ void AtelierWindow::exportTemplate()
         return;
     path = WithExtension(path, filter == svg ? QStringLiteral(".svg")
                                              : filter == dxf ? QStringLiteral(".dxf") : QStringLiteral(".pdf"));
+    const drawing::Drawing board = templateDrawing();
     drawing::ExportOptions options;
-    options.paper = RegionalPaper();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
+        PdfPaperDialog paperDialog(board, this);
+        if (paperDialog.exec() != QDialog::Accepted)
+            return;
+        options.paper = paperDialog.paper();
+    }
     options.unit = drawing::DrawingUnitOf(layout_->design.unit);
     options.title = QString::fromStdString(
         drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString()));
-    if (const auto error = drawing::ExportTemplate(templateDrawing(), path, options)) {
+    if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
         return;

@@ -8,6 +8,7 @@ namespace {
 
 const QString RecentFilesKey = QStringLiteral("recentFiles");
 const QString LastUnitKey = QStringLiteral("lastUnit");
+const QString LastPaperKey = QStringLiteral("pdfPaper");
 
 QSettings Settings()
 {
@@ -60,6 +61,16 @@ QString LastUnitSymbol()
 void RememberUnitSymbol(const QString& symbol)
 {
     Settings().setValue(LastUnitKey, symbol);
+}
+
+QString LastPaperName()
+{
+    return Settings().value(LastPaperKey).toString();
+}
+
+void RememberPaperName(const QString& name)
+{
+    Settings().setValue(LastPaperKey, name);
 }
 
 } // namespace corvane::atelier

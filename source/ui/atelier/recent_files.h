@@ -5,7 +5,8 @@
 
 // What the Atelier remembers between sessions, in the user's settings
 // (QSettings, organisation "Corvane", application "Atelier"): the designs
-// opened or saved last, most recent first, and the unit last worked in.
+// opened or saved last, most recent first, the unit last worked in and the
+// paper of the last PDF.
 namespace corvane::atelier {
 
 inline constexpr int MaximumRecentFiles = 8;
@@ -20,5 +21,10 @@ void ClearRecentFiles();
 // "mm", "cm" or "in"; "mm" when nothing was remembered.
 QString LastUnitSymbol();
 void RememberUnitSymbol(const QString& symbol);
+
+// "a4", "letter", "a3" or "legal"; an empty text when nothing was
+// remembered.
+QString LastPaperName();
+void RememberPaperName(const QString& name);
 
 } // namespace corvane::atelier

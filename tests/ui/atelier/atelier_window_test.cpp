@@ -8,6 +8,7 @@
 #include "design_form.h"
 #include "interface_language.h"
 #include "painter_renderer.h"
+#include "pdf_paper_dialog.h"
 #include "readable_labels.h"
 #include "recent_files.h"
 #include "workshop_table.h"
@@ -27,6 +28,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -36,6 +38,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <memory>
 
 using namespace corvane;
 using atelier::AtelierWindow;
@@ -106,6 +109,30 @@ void Choose(QComboBox* list, const QString& text)
     QTest::keyClick(list, Qt::Key_Home);
     while (list->currentIndex() != index)
         QTest::keyClick(list, Qt::Key_Down);
+}
+
+// Answers the paper dialog that follows the choice of a PDF file: picks the
+// paper (empty: keeps the one offered) and exports. Returns the paper that
+// was offered, or an empty text when no such dialog appeared within a
+// second.
+std::shared_ptr<QString> AnswerPaperDialog(QObject* owner, const QString& label)
+{
+    auto offered = std::make_shared<QString>();
+    auto* poll = new QTimer(owner);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, offered, label] {
+        auto* dialog = qobject_cast<atelier::PdfPaperDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        *offered = dialog->paperField()->currentText();
+        if (!label.isEmpty())
+            Choose(dialog->paperField(), label);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    poll->start();
+    QTimer::singleShot(1000, poll, &QTimer::stop);
+    return offered;
 }
 
 // The table cell of a fret (first string) under a column header.
@@ -438,6 +465,8 @@ private slots:
         QTest::mouseClick(form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
         QTemporaryDir folder;
         const QString path = folder.filePath(file);
+        if (file.endsWith(QStringLiteral(".pdf")))
+            AnswerPaperDialog(window.get(), QString());
         AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -449,6 +478,45 @@ private slots:
             const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(content));
             QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
         }
+    }
+
+    // The paper chosen after the PDF's file is the PDF's page size, and is
+    // offered again next time; A4 at first under a metric locale.
+    void paperReachesThePdf_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<double>("shortSidePt");
+        QTest::addColumn<double>("longSidePt");
+        QTest::newRow("A4, the metric default") << QString() << 595.28 << 841.89;
+        QTest::newRow("Letter") << "Letter (8 ½ × 11 in)" << 612.0 << 792.0;
+        QTest::newRow("A3") << "A3 (297 × 420 mm)" << 841.89 << 1190.55;
+        QTest::newRow("Legal") << "Legal (8 ½ × 14 in)" << 612.0 << 1008.0;
+    }
+    void paperReachesThePdf()
+    {
+        QFETCH(QString, paper);
+        QFETCH(double, shortSidePt);
+        QFETCH(double, longSidePt);
+        if (paper.isEmpty())
+            QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).remove(QStringLiteral("pdfPaper"));
+        QTemporaryDir folder;
+        const auto exportTo = [&](const QString& path, const QString& choice) {
+            const auto offered = AnswerPaperDialog(window.get(), choice);
+            AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
+            return *offered;
+        };
+        QVERIFY(!exportTo(folder.filePath(QStringLiteral("board.pdf")), paper).isEmpty());
+        QFile written(folder.filePath(QStringLiteral("board.pdf")));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                                                .match(QString::fromLatin1(written.readAll()));
+        QVERIFY(box.hasMatch());
+        const double width = box.captured(1).toDouble();
+        const double height = box.captured(2).toDouble();
+        QVERIFY2(std::abs(std::min(width, height) - shortSidePt) < 1 && std::abs(std::max(width, height) - longSidePt) < 1,
+                 qPrintable(box.captured(0)));
+        const QString remembered = exportTo(folder.filePath(QStringLiteral("again.pdf")), QString());
+        QCOMPARE(remembered, paper.isEmpty() ? QStringLiteral("A4 (210 × 297 mm)") : paper);
     }
 
     // Printing goes through the print dialog to the tiled template: printed

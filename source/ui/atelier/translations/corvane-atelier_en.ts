@@ -622,6 +622,49 @@ Save the changes?</translation>
     </message>
 </context>
 <context>
+    <name>corvane::atelier::PdfPaperDialog</name>
+    <message>
+        <source>A4 (210 × 297 mm)</source>
+        <translation>A4 (210 × 297 mm)</translation>
+    </message>
+    <message>
+        <source>Letter (8 ½ × 11 in)</source>
+        <translation>Letter (8 ½ × 11 in)</translation>
+    </message>
+    <message>
+        <source>A3 (297 × 420 mm)</source>
+        <translation>A3 (297 × 420 mm)</translation>
+    </message>
+    <message>
+        <source>Legal (8 ½ × 14 in)</source>
+        <translation>Legal (8 ½ × 14 in)</translation>
+    </message>
+    <message>
+        <source>Exporter en PDF</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>&amp;Papier :</source>
+        <translation>&amp;Paper:</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Le gabarit tient sur une page.</source>
+        <translation>The template fits on one page.</translation>
+    </message>
+    <message>
+        <source>Le gabarit tient sur %1 pages.</source>
+        <translation>The template takes %1 pages.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::atelier::WorkshopTable</name>
     <message>
         <source>%1 : %2</source>
