@@ -40,7 +40,7 @@ public:
     drawing::Drawing shown;
     QRectF reach;
 
-    void prepare()
+    void placeLabels()
     {
         ReadableDrawing readable = ReadableAt(board, pixelsPerMm);
         shown = std::move(readable.shown);
@@ -49,7 +49,7 @@ public:
 
     void resizeToBoard()
     {
-        prepare();
+        placeLabels();
         resize(static_cast<int>(std::ceil(reach.width() * pixelsPerMm)) + 2 * MarginPx,
                static_cast<int>(std::ceil(reach.height() * pixelsPerMm)) + 2 * MarginPx);
         update();

@@ -1,6 +1,7 @@
 #include "design_form.h"
 
 #include "length_text.h"
+#include "temperament_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,76 +18,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <type_traits>
-
 namespace corvane::atelier {
 namespace {
-
-// The temperament list: what each entry builds.
-enum class Choice {
-    Classic,
-    EqualDivisions,
-    Builtin,
-    Scala,
-};
-
-struct TemperamentEntry {
-    Choice choice;
-    int value; // the classic scale or built-in table
-};
-
-constexpr TemperamentEntry Entries[] = {
-    {Choice::Classic, static_cast<int>(board::ClassicScale::TemperedDiatonic)},
-    {Choice::Classic, static_cast<int>(board::ClassicScale::TemperedChromatic)},
-    {Choice::Classic, static_cast<int>(board::ClassicScale::NaturalDiatonic)},
-    {Choice::Classic, static_cast<int>(board::ClassicScale::NaturalChromatic)},
-    {Choice::Classic, static_cast<int>(board::ClassicScale::PythagoreanDiatonic)},
-    {Choice::Classic, static_cast<int>(board::ClassicScale::PythagoreanChromatic)},
-    {Choice::EqualDivisions, 0},
-    {Choice::Builtin, static_cast<int>(board::BuiltinTable::Just12)},
-    {Choice::Builtin, static_cast<int>(board::BuiltinTable::Pythagorean12)},
-    {Choice::Builtin, static_cast<int>(board::BuiltinTable::QuarterCommaMeantone12)},
-    {Choice::Scala, 0},
-};
-
-int EntryIndex(const board::TemperamentSource& source)
-{
-    const auto find = [](Choice choice, int value) {
-        for (int i = 0; i < static_cast<int>(std::size(Entries)); ++i)
-            if (Entries[i].choice == choice && Entries[i].value == value)
-                return i;
-        return 0;
-    };
-    return std::visit(
-        [&](const auto& s) {
-            using T = std::decay_t<decltype(s)>;
-            if constexpr (std::is_same_v<T, board::ClassicSource>)
-                return find(Choice::Classic, static_cast<int>(s.scale));
-            else if constexpr (std::is_same_v<T, board::EqualDivisions>)
-                return find(Choice::EqualDivisions, 0);
-            else if constexpr (std::is_same_v<T, board::BuiltinSource>)
-                return find(Choice::Builtin, static_cast<int>(s.table));
-            else
-                return find(Choice::Scala, 0);
-        },
-        source);
-}
-
-// The temperament list holds separators: list rows and entries differ.
-int RowOfEntry(int entry)
-{
-    return entry + (entry >= 6) + (entry >= 7) + (entry >= 10);
-}
-int EntryOfRow(int row)
-{
-    return row - (row > 6) - (row > 8) - (row > 12);
-}
-
-bool IsDiatonic(board::ClassicScale scale)
-{
-    return scale == board::ClassicScale::TemperedDiatonic || scale == board::ClassicScale::NaturalDiatonic
-        || scale == board::ClassicScale::PythagoreanDiatonic;
-}
 
 // The usual difference between the bass and treble lengths of a fanned
 // board, offered when the box is first ticked.
@@ -146,7 +79,7 @@ void DesignForm::buildFields()
     temperamentForm_ = new QFormLayout(temperamentBox);
     temperament_ = new QComboBox;
     temperament_->setAccessibleName(tr("Tempérament"));
-    fillTemperamentChoices();
+    FillTemperamentList(*temperament_);
     temperamentForm_->addRow(tr("&Tempérament :"), temperament_);
     mode_ = new QComboBox;
     mode_->addItem(tr("Sol"), static_cast<int>(board::ClassicMode::Sol));
@@ -237,7 +170,7 @@ void DesignForm::buildFields()
     });
     connect(perpendicular_, &QComboBox::activated, this, &DesignForm::readFields);
     connect(temperament_, &QComboBox::activated, this, [this](int row) {
-        if (Entries[EntryOfRow(row)].choice == Choice::Scala && scala_.content.empty()) {
+        if (EntryAt(*temperament_, row).kind == TemperamentKind::Scala && scala_.content.empty()) {
             chooseScalaFile();
             return;
         }
@@ -262,29 +195,6 @@ void DesignForm::buildFields()
         if (!filling_)
             readFields();
     });
-}
-
-void DesignForm::fillTemperamentChoices()
-{
-    const QString names[] = {
-        tr("Tempérée Diatonique"),
-        tr("Tempérée Chromatique"),
-        tr("Naturelle Diatonique"),
-        tr("Naturelle Chromatique"),
-        tr("Pythagore Diatonique"),
-        tr("Pythagore Chromatique"),
-        tr("Divisions égales de la période"),
-        tr("Juste, 5-limite (12 notes)"),
-        tr("Pythagore, quintes justes (12 notes)"),
-        tr("Mésotonique au quart de comma (12 notes)"),
-        tr("Fichier Scala…"),
-    };
-    static_assert(std::size(names) == std::size(Entries));
-    for (const QString& name : names)
-        temperament_->addItem(name);
-    temperament_->insertSeparator(6);
-    temperament_->insertSeparator(8);
-    temperament_->insertSeparator(12);
 }
 
 void DesignForm::setNoteNamesAvailable(bool available)
@@ -328,7 +238,7 @@ void DesignForm::showLengths()
 
 void DesignForm::showTemperament()
 {
-    temperament_->setCurrentIndex(RowOfEntry(EntryIndex(design_.temperament)));
+    temperament_->setCurrentIndex(RowOf(*temperament_, design_.temperament));
     const auto* classic = std::get_if<board::ClassicSource>(&design_.temperament);
     mode_->setCurrentIndex(mode_->findData(static_cast<int>(classic ? classic->mode : board::ClassicMode::Do)));
     const auto* divisions = std::get_if<board::EqualDivisions>(&design_.temperament);
@@ -347,12 +257,12 @@ void DesignForm::updateVisibility()
     if (bassLengthLabel_)
         bassLengthLabel_->setText(fanned ? tr("&Diapason grave :") : tr("&Diapason :"));
 
-    const TemperamentEntry entry = Entries[EntryOfRow(temperament_->currentIndex())];
-    temperamentForm_->setRowVisible(mode_, entry.choice == Choice::Classic
+    const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
+    temperamentForm_->setRowVisible(mode_, entry.kind == TemperamentKind::Classic
                                                && IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
-    temperamentForm_->setRowVisible(divisions_, entry.choice == Choice::EqualDivisions);
-    temperamentForm_->setRowVisible(period_, entry.choice == Choice::EqualDivisions);
-    temperamentForm_->setRowVisible(scalaButton_->parentWidget(), entry.choice == Choice::Scala);
+    temperamentForm_->setRowVisible(divisions_, entry.kind == TemperamentKind::EqualDivisions);
+    temperamentForm_->setRowVisible(period_, entry.kind == TemperamentKind::EqualDivisions);
+    temperamentForm_->setRowVisible(scalaButton_->parentWidget(), entry.kind == TemperamentKind::Scala);
 }
 
 void DesignForm::updatePerpendicularChoices()
@@ -424,7 +334,7 @@ void DesignForm::chooseScalaFile()
 void DesignForm::useScalaFile(const QString& fileName, const QByteArray& content)
 {
     scala_ = board::ScalaSource{fileName.toStdString(), content.toStdString()};
-    temperament_->setCurrentIndex(RowOfEntry(static_cast<int>(std::size(Entries)) - 1));
+    temperament_->setCurrentIndex(RowOf(*temperament_, scala_));
     scalaName_->setText(QFileInfo(fileName).fileName());
     updateVisibility();
     readFields();
@@ -463,16 +373,16 @@ void DesignForm::readFields()
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
 
-    const TemperamentEntry entry = Entries[EntryOfRow(temperament_->currentIndex())];
-    switch (entry.choice) {
-    case Choice::Classic:
+    const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
+    switch (entry.kind) {
+    case TemperamentKind::Classic:
         next.temperament = board::ClassicSource{static_cast<board::ClassicScale>(entry.value),
                                                 static_cast<board::ClassicMode>(mode_->currentData().toInt())};
         break;
-    case Choice::Builtin:
+    case TemperamentKind::Builtin:
         next.temperament = board::BuiltinSource{static_cast<board::BuiltinTable>(entry.value)};
         break;
-    case Choice::EqualDivisions: {
+    case TemperamentKind::EqualDivisions: {
         board::EqualDivisions divisions;
         divisions.divisions = divisions_->value();
         const auto period = board::ParsePeriod(period_->text().toStdString());
@@ -483,7 +393,7 @@ void DesignForm::readFields()
         next.temperament = divisions;
         break;
     }
-    case Choice::Scala:
+    case TemperamentKind::Scala:
         next.temperament = scala_;
         break;
     }

@@ -78,7 +78,6 @@ private:
     void buildFields();
     QLineEdit* addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
                          double board::Design::*member, const char* engineField);
-    void fillTemperamentChoices();
     void showLengths();
     void showTemperament();
     void updateVisibility();
