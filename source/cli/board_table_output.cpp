@@ -1,8 +1,8 @@
 #include "board_table_output.h"
 
+#include "figure_text.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -15,49 +15,13 @@ using board::BoardLayout;
 using board::FretOnString;
 using board::Unit;
 
-constexpr int LengthDecimals = 4;
+using board::LengthDecimals;
 constexpr int RatioDecimals = 6;
 constexpr int CentsDecimals = 3;
 constexpr int InchErrorDecimals = 5;
 
-std::string Fixed(double value, int decimals, std::string_view separator = ".")
-{
-    std::array<char, 64> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-    std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
-    // A value that rounds to zero is written without a sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    if (separator != ".")
-        if (const std::size_t point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, separator);
-    return text;
-}
-
-// The distance from the nut; a classic scale's own position keeps the
-// window's digits, a fifth decimal included.
-std::string FromNutText(const BoardLayout& board, const FretOnString& row, std::string_view separator)
-{
-    const Unit unit = board.design.unit;
-    if (!row.classicDigits || board.temperament.classicUnit != unit)
-        return Fixed(board::FromMillimetres(row.fromNutMm, unit), LengthDecimals, separator);
-    const double position = board.temperament.classicPositions[static_cast<std::size_t>(row.fret - 1)];
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), position,
-                                            std::chars_format::fixed);
-    std::string text(buffer.data(), error == std::errc() ? end : buffer.data());
-    std::size_t point = text.find('.');
-    if (point == std::string::npos) {
-        point = text.size();
-        text += '.';
-    }
-    while (text.size() - point - 1 < static_cast<std::size_t>(LengthDecimals))
-        text += '0';
-    if (separator != ".")
-        text.replace(point, 1, separator);
-    return text;
-}
+using board::FixedText;
+using board::FromNutText;
 
 bool Compensated(const BoardLayout& board)
 {
@@ -96,12 +60,12 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
                                 std::string_view separator)
 {
     const Unit unit = board.design.unit;
-    const auto length = [&](double mm) { return Fixed(board::FromMillimetres(mm, unit), LengthDecimals, separator); };
+    const auto length = [&](double mm) { return FixedText(board::FromMillimetres(mm, unit), LengthDecimals, separator); };
     std::vector<std::string> fields = {
         std::to_string(row.fret),          std::to_string(row.string),
         FromNutText(board, row, separator), length(row.fretToFretMm),
-        length(row.toSaddleMm),            Fixed(row.ratio, RatioDecimals, separator),
-        Fixed(row.cents, CentsDecimals, separator), row.note,
+        length(row.toSaddleMm),            FixedText(row.ratio, RatioDecimals, separator),
+        FixedText(row.cents, CentsDecimals, separator), row.note,
     };
     if (allCompensation || Compensated(board)) {
         fields.push_back(length(row.compensatedFromNutMm));
@@ -110,7 +74,7 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
     if (unit == Unit::Inch) {
         const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
         fields.push_back(fraction.Text());
-        fields.push_back((fraction.errorInches > 0 ? "+" : "") + Fixed(fraction.errorInches, InchErrorDecimals, separator));
+        fields.push_back((fraction.errorInches > 0 ? "+" : "") + FixedText(fraction.errorInches, InchErrorDecimals, separator));
     }
     return fields;
 }
@@ -164,7 +128,7 @@ std::string Pad(std::string_view text, std::size_t width, bool right)
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
 {
     const Unit unit = board.design.unit;
-    std::string text = Fixed(board::FromMillimetres(mm, unit), LengthDecimals, separator);
+    std::string text = FixedText(board::FromMillimetres(mm, unit), LengthDecimals, separator);
     // Trailing zeros say nothing in a title.
     if (text.find_first_of(".,") != std::string::npos || separator != ".") {
         while (!text.empty() && text.back() == '0')
@@ -254,7 +218,7 @@ std::string FormatBoardJson(const BoardLayout& board)
 {
     const board::Design& d = board.design;
     const Unit unit = d.unit;
-    const auto length = [&](double mm) { return Fixed(board::FromMillimetres(mm, unit), LengthDecimals); };
+    const auto length = [&](double mm) { return FixedText(board::FromMillimetres(mm, unit), LengthDecimals); };
     std::string out = "{\"temperament\": " + JsonString(board.temperament.name) + ", \"unit\": "
                       + JsonString(board::UnitSymbol(unit)) + ", \"frets\": " + std::to_string(d.frets)
                       + ", \"strings\": " + std::to_string(d.strings) + ", \"string_lengths\": [";
@@ -267,14 +231,14 @@ std::string FormatBoardJson(const BoardLayout& board)
         first = false;
         out += "{\"fret\": " + std::to_string(row.fret) + ", \"string\": " + std::to_string(row.string)
                + ", \"from_nut\": " + FromNutText(board, row, ".") + ", \"fret_to_fret\": " + length(row.fretToFretMm)
-               + ", \"to_saddle\": " + length(row.toSaddleMm) + ", \"ratio\": " + Fixed(row.ratio, RatioDecimals)
-               + ", \"cents\": " + Fixed(row.cents, CentsDecimals) + ", \"note\": " + JsonString(row.note)
+               + ", \"to_saddle\": " + length(row.toSaddleMm) + ", \"ratio\": " + FixedText(row.ratio, RatioDecimals)
+               + ", \"cents\": " + FixedText(row.cents, CentsDecimals) + ", \"note\": " + JsonString(row.note)
                + ", \"compensated_from_nut\": " + length(row.compensatedFromNutMm)
                + ", \"compensated_to_saddle\": " + length(row.compensatedToSaddleMm);
         if (unit == Unit::Inch) {
             const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
             out += ", \"from_nut_64th\": " + JsonString(fraction.Text())
-                   + ", \"from_nut_64th_error\": " + Fixed(fraction.errorInches, InchErrorDecimals);
+                   + ", \"from_nut_64th_error\": " + FixedText(fraction.errorInches, InchErrorDecimals);
         }
         out += "}";
     }

@@ -1,7 +1,8 @@
 #include "board_drawing.h"
 
+#include "figure_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #ifndef CORVANE_VERSION
@@ -28,31 +29,7 @@ constexpr double FretNumberHeightMm = 3.0;
 constexpr double NoteHeightMm = 2.5;
 constexpr double DistanceHeightMm = 2.2;
 
-std::string Fixed(double value, int decimals, const std::string& separator)
-{
-    char digits[64];
-    const auto result =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-    std::string text(digits, result.ptr);
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
-        text.replace(dot, 1, separator);
-    return text;
-}
-
-// A length for a title: no trailing zeros.
-std::string Short(double value, const std::string& separator)
-{
-    std::string text = Fixed(value, 4, ".");
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
-        text.replace(dot, 1, separator);
-    return text;
-}
+bool TwoDistanceRows(const board::Design& design) noexcept { return design.strings > 1 && design.IsFanned(); }
 
 Point Moved(board::Point p, Point offset) noexcept { return {p.x + offset.x, p.y + offset.y}; }
 
@@ -98,9 +75,9 @@ std::string BoardTemplateTitle(const board::BoardLayout& board, const std::strin
 {
     const board::Design& design = board.design;
     const std::string unit(board::UnitSymbol(design.unit));
-    std::string lengths = Short(board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
+    std::string lengths = board::ShortText(board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
     if (design.IsFanned())
-        lengths += " à " + Short(board::FromMillimetres(design.trebleLengthMm, design.unit), decimalSeparator);
+        lengths += " à " + board::ShortText(board::FromMillimetres(design.trebleLengthMm, design.unit), decimalSeparator);
     return "Gabarit " + board.temperament.name + " " + lengths + " " + unit;
 }
 
@@ -139,7 +116,11 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     const std::string unit(board::UnitSymbol(design.unit));
     if (options.labels) {
         const std::string& separator = options.decimalSeparator;
-        const auto distance = [&](double mm) { return Fixed(board::FromMillimetres(mm, design.unit), 4, separator); };
+        // The strings of a straight board share their distances: one row
+        // of them is enough. Degree numbers would read as fret numbers:
+        // only real note names are drawn.
+        const bool perString = TwoDistanceRows(design);
+        const bool named = !board.temperament.semitones.empty();
         const Point nutTop = Moved(board.nut.from, offset);
         const Point saddleTop = Moved(board.saddle.from, offset);
         AddText(drawing, {nutTop.x, nutTop.y - 2.0}, "Sillet", NoteHeightMm, Anchor::Centre);
@@ -150,14 +131,16 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
             const Point bass = Moved(line.from, offset);
             const Point treble = Moved(line.to, offset);
             AddText(drawing, {bass.x, bass.y - 2.0}, std::to_string(fret), FretNumberHeightMm, Anchor::Centre);
-            AddText(drawing, {bass.x, bass.y - 7.0}, board.At(fret, 1).note, NoteHeightMm, Anchor::Centre);
+            if (named)
+                AddText(drawing, {bass.x, bass.y - 7.0}, board.At(fret, 1).note, NoteHeightMm, Anchor::Centre);
             // Read upwards, centred on the fret: the bass string's distance
             // above the board, the treble string's below.
-            AddText(drawing, {bass.x + DistanceHeightMm / 2, bass.y - 11.5}, distance(board.At(fret, 1).fromNutMm),
+            AddText(drawing, {bass.x + DistanceHeightMm / 2, bass.y - 11.5}, board::FromNutText(board, board.At(fret, 1), separator),
                     DistanceHeightMm, Anchor::Left, 90);
-            if (design.strings > 1)
+            if (perString)
                 AddText(drawing, {treble.x + DistanceHeightMm / 2, treble.y + 2.0},
-                        distance(board.At(fret, design.strings).fromNutMm), DistanceHeightMm, Anchor::Right, 90);
+                        board::FromNutText(board, board.At(fret, design.strings), separator), DistanceHeightMm,
+                        Anchor::Right, 90);
         }
     }
 
@@ -181,7 +164,7 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
                     + PerpendicularText(design),
                 2.8, Anchor::Left, 0, Layer::TitleBlock);
         AddText(drawing, {x, titleTop + 19.0},
-                options.labels && design.strings > 1
+                options.labels && TwoDistanceRows(design)
                     ? "Distances depuis le sillet, en " + unit + " : corde 1 en haut, corde "
                           + std::to_string(design.strings) + " en bas."
                     : "Distances depuis le sillet, en " + unit + ".",

@@ -62,5 +62,44 @@ TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
     EXPECT_EQ(BoardTemplateTitle(*board::ComputeLayout(design).layout), "Gabarit 12-EDO 889 à 864 mm");
 }
 
+// The labels a luthier reads: one row of distances when every string shares
+// them, a classic scale's own digits (fifth decimal kept), note names only
+// where the temperament has them (a 19-EDO degree would read as a fret number).
+TEST(BoardDrawing, LabelsShowEachFigureOnceWithTheEnginesDigits)
+{
+    struct Case {
+        const char* name;
+        board::TemperamentSource source;
+        double trebleLengthMm;
+        std::size_t distances;
+        const char* fret6; // the bass string's distance label at fret 6
+        bool notes;
+    };
+    const Case cases[] = {
+        {"straight 12-EDO", board::EqualDivisions{}, 650.0, 12, "190.3806", true},
+        {"fanned 12-EDO", board::EqualDivisions{}, 630.0, 24, "190.3806", true},
+        {"natural chromatic", board::ClassicSource{board::ClassicScale::NaturalChromatic, board::ClassicMode::Sol}, 650.0,
+         12, "189.57725", true},
+        {"19-EDO", board::EqualDivisions{19, {}}, 650.0, 12, "127.7827", false},
+    };
+    for (const Case& c : cases) {
+        board::Design design;
+        design.temperament = c.source;
+        design.frets = 12;
+        design.trebleLengthMm = c.trebleLengthMm;
+        const Drawing drawing = BoardDrawing(*board::ComputeLayout(design).layout);
+        std::vector<std::string> distances;
+        bool notes = false;
+        for (const Text& text : drawing.texts) {
+            if (text.layer == Layer::Labels && text.rotationDeg == 90)
+                distances.push_back(text.utf8);
+            notes = notes || text.utf8 == "Mi" || text.utf8 == "Fa" || text.utf8 == "Do";
+        }
+        ASSERT_EQ(distances.size(), c.distances) << c.name;
+        EXPECT_EQ(distances[5 * (c.distances / 12)], c.fret6) << c.name; // bass first at each fret
+        EXPECT_EQ(notes, c.notes) << c.name;
+    }
+}
+
 } // namespace
 } // namespace corvane::drawing

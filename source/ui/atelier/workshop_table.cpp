@@ -1,5 +1,7 @@
 #include "workshop_table.h"
 
+#include "figure_text.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -93,7 +95,7 @@ QString WorkshopTable::cell(const board::FretOnString& row, Column column) const
     case Column::Cents:
         return locale.toString(row.cents, 'f', CentsDecimals);
     case Column::FromNut:
-        return length(row.fromNutMm);
+        return QString::fromStdString(board::FromNutText(layout_, row, locale.decimalPoint().toStdString()));
     case Column::NearestSixtyFourth:
         return QString::fromStdString(board::NearestSixtyFourth(row.fromNutMm / board::MillimetresPerInch).Text());
     case Column::SixtyFourthError: {

@@ -252,6 +252,7 @@ private slots:
         QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents" << "63.16";
         QTest::newRow("Bohlen-Pierce period") << "Divisions égales de la période" << 13 << 13 << "Rapport" << "3.000000";
         QTest::newRow("classic chromatic") << "Tempérée Chromatique" << 0 << 12 << "Depuis le sillet" << "325.0000";
+        QTest::newRow("classic digits kept") << "Naturelle Chromatique" << 0 << 6 << "Depuis le sillet" << "189.57725";
         QTest::newRow("just 12") << "Juste, 5-limite (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
         QTest::newRow("meantone") << "Mésotonique au quart de comma (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
     }

@@ -1,0 +1,29 @@
+#pragma once
+
+// The figures of a board as the user reads them: fixed decimals, a chosen
+// decimal separator, and a classic scale's own digits where it has them.
+// One place, so that the command's table, the template's labels and the
+// Atelier's table never disagree on a digit.
+
+#include "layout.h"
+
+#include <string>
+#include <string_view>
+
+namespace corvane::board {
+
+inline constexpr int LengthDecimals = 4;
+
+// value with exactly `decimals` decimals, rounded to nearest; a value that
+// rounds to zero has no sign.
+std::string FixedText(double value, int decimals, std::string_view separator = ".");
+
+// value to four decimals without trailing zeros ("650", "25.5"): for titles.
+std::string ShortText(double value, std::string_view separator = ".");
+
+// A row's distance from the nut in the design's unit, four decimals; a
+// classic scale's position keeps the classic window's digits, a fifth
+// decimal included.
+std::string FromNutText(const BoardLayout& board, const FretOnString& row, std::string_view separator = ".");
+
+} // namespace corvane::board
