@@ -1,6 +1,7 @@
 #include "board_table_output.h"
 
 #include "figure_text.h"
+#include "text_fields.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,52 +80,6 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
     return fields;
 }
 
-std::string CsvField(std::string_view field, std::string_view separator)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos && field.find(separator) == std::string_view::npos)
-        return std::string(field);
-    std::string quoted = "\"";
-    for (const char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string JsonString(std::string_view text)
-{
-    static constexpr char Hex[] = "0123456789abcdef";
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20) {
-            quoted += "\\u00";
-            quoted += Hex[byte >> 4];
-            quoted += Hex[byte & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-std::size_t Width(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
-}
-
-std::string Pad(std::string_view text, std::size_t width, bool right)
-{
-    const std::string padding(width > Width(text) ? width - Width(text) : 0, ' ');
-    return right ? padding + std::string(text) : std::string(text) + padding;
-}
-
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
 {
     const Unit unit = board.design.unit;
@@ -168,11 +123,11 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     table.reserve(board.rows.size());
     std::vector<std::size_t> widths;
     for (const Column& column : columns)
-        widths.push_back(Width(column.heading));
+        widths.push_back(TerminalColumns(column.heading));
     for (const FretOnString& row : board.rows) {
         table.push_back(Fields(board, row, false, separator));
         for (std::size_t i = 0; i < widths.size(); ++i)
-            widths[i] = std::max(widths[i], Width(table.back()[i]));
+            widths[i] = std::max(widths[i], TerminalColumns(table.back()[i]));
     }
 
     std::string out = Title(board, separator) + "\nDistances en " + std::string(board::UnitSymbol(board.design.unit))
@@ -183,7 +138,10 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
             if (i > 0)
                 text += "  ";
             const bool last = i + 1 == cells.size();
-            text += last && !columns[i].rightAligned ? cells[i] : Pad(cells[i], widths[i], columns[i].rightAligned);
+            if (columns[i].rightAligned)
+                text += PadLeft(cells[i], widths[i]);
+            else
+                text += last ? cells[i] : PadRight(cells[i], widths[i]);
         }
         while (!text.empty() && text.back() == ' ')
             text.pop_back();

@@ -1,5 +1,7 @@
 #include "table_output.h"
 
+#include "text_fields.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -18,56 +20,6 @@ std::string_view ModeName(Mode mode)
         break;
     }
     return "none";
-}
-
-std::string CsvField(std::string_view field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(field);
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
-
-std::string JsonString(std::string_view text)
-{
-    static constexpr char Hex[] = "0123456789abcdef";
-    std::string quoted = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20) {
-            quoted += "\\u00";
-            quoted += Hex[byte >> 4];
-            quoted += Hex[byte & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    quoted += '"';
-    return quoted;
-}
-
-// Width on a terminal, counting one column per UTF-8 code point.
-std::size_t Columns(std::string_view text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-        }));
-}
-
-std::string PadLeft(std::string_view text, std::size_t width)
-{
-    const std::size_t columns = Columns(text);
-    return std::string(width > columns ? width - columns : 0, ' ') + std::string(text);
 }
 
 // The window writes note names after a blank (" Ré") to set them off in
@@ -126,9 +78,9 @@ std::string FormatText(const FretTable& table)
         out += table.mode == Mode::Sol ? ", mode Sol" : ", mode Do";
     out += "\n\n";
 
-    std::size_t positionWidth = Columns(PositionHeading);
+    std::size_t positionWidth = TerminalColumns(PositionHeading);
     for (const FretRow& row : table.rows)
-        positionWidth = std::max(positionWidth, Columns(row.position));
+        positionWidth = std::max(positionWidth, TerminalColumns(row.position));
 
     const bool withNotes = table.mode != Mode::None;
     out += std::string(FretHeading) + "  " + PadLeft(PositionHeading, positionWidth);
@@ -136,7 +88,7 @@ std::string FormatText(const FretTable& table)
         out += "  " + std::string(NoteHeading);
     out += '\n';
     for (const FretRow& row : table.rows) {
-        out += PadLeft(std::to_string(row.fret), Columns(FretHeading)) + "  " +
+        out += PadLeft(std::to_string(row.fret), TerminalColumns(FretHeading)) + "  " +
                PadLeft(row.position, positionWidth);
         if (withNotes)
             out += "  " + std::string(NoteName(row.note));
