@@ -23,7 +23,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
-    exportOptions.unit = drawing::DrawingUnitOf(board.design.unit);
+    exportOptions.unit = board.design.unit;
     exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board));
     const auto failure = drawing::ExportTemplate(boardDrawing, QString::fromLocal8Bit(path.c_str()), exportOptions);
     if (failure)

@@ -11,23 +11,6 @@
 
 namespace corvane::cli {
 
-namespace {
-
-board::Unit BoardUnit(drawing::Unit unit)
-{
-    switch (unit) {
-    case drawing::Unit::Centimetre:
-        return board::Unit::Centimetre;
-    case drawing::Unit::Inch:
-        return board::Unit::Inch;
-    case drawing::Unit::Millimetre:
-        break;
-    }
-    return board::Unit::Millimetre;
-}
-
-} // namespace
-
 void EnsureGuiApplication()
 {
     if (QGuiApplication::instance() != nullptr)
@@ -51,7 +34,7 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
 {
     std::optional<double> boardWidth;
     if (options.boardWidthText) {
-        const auto widthMm = board::ParseLength(*options.boardWidthText, BoardUnit(options.unit));
+        const auto widthMm = board::ParseLength(*options.boardWidthText, options.unit);
         if (!widthMm)
             return "Largeur de la touche : " + widthMm.error;
         boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);

@@ -58,19 +58,6 @@ std::string PerpendicularText(const board::Design& design)
 
 } // namespace
 
-Unit DrawingUnitOf(board::Unit unit) noexcept
-{
-    switch (unit) {
-    case board::Unit::Centimetre:
-        return Unit::Centimetre;
-    case board::Unit::Inch:
-        return Unit::Inch;
-    case board::Unit::Millimetre:
-        break;
-    }
-    return Unit::Millimetre;
-}
-
 std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator)
 {
     const board::Design& design = board.design;

@@ -1,44 +1,23 @@
 #pragma once
 
-// The unit a template's numbers are in. The drawing itself is always in
+// The unit a template's numbers are in: the board engine's own, so that a
+// unit typed in the Atelier, on a sheet or on the command line is the same
+// value all the way to the file. The drawing itself is always in
 // millimetres; the unit only says how long one of the user's units is, and
 // which unit a CAD file declares.
+
+#include "units.h"
 
 #include <optional>
 #include <string_view>
 
 namespace corvane::drawing {
 
-enum class Unit { Millimetre, Centimetre, Inch };
+using board::MillimetresPer;
+using board::Unit;
+using board::UnitSymbol;
 
-// Exactly 1, 10 or 25.4: one unit of the user's numbers drawn on paper.
-constexpr double MillimetresPer(Unit unit) noexcept
-{
-    switch (unit) {
-    case Unit::Centimetre:
-        return 10.0;
-    case Unit::Inch:
-        return 25.4;
-    case Unit::Millimetre:
-        break;
-    }
-    return 1.0;
-}
-
-// "mm", "cm", "in": what a label or a command line says.
-constexpr std::string_view UnitSymbol(Unit unit) noexcept
-{
-    switch (unit) {
-    case Unit::Centimetre:
-        return "cm";
-    case Unit::Inch:
-        return "in";
-    case Unit::Millimetre:
-        break;
-    }
-    return "mm";
-}
-
+// Exactly "mm", "cm" or "in", as a command line option takes it.
 constexpr std::optional<Unit> UnitFromSymbol(std::string_view symbol) noexcept
 {
     if (symbol == "mm")
