@@ -83,16 +83,7 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
 {
     const Unit unit = board.design.unit;
-    std::string text = FixedText(board::FromMillimetres(mm, unit), LengthDecimals, separator);
-    // Trailing zeros say nothing in a title.
-    if (text.find_first_of(".,") != std::string::npos || separator != ".") {
-        while (!text.empty() && text.back() == '0')
-            text.pop_back();
-        if (!text.empty() && text.size() >= separator.size()
-            && text.compare(text.size() - separator.size(), separator.size(), separator) == 0)
-            text.resize(text.size() - separator.size());
-    }
-    return text + " " + std::string(board::UnitSymbol(unit));
+    return board::ShortText(board::FromMillimetres(mm, unit), separator) + " " + std::string(board::UnitSymbol(unit));
 }
 
 std::string Title(const BoardLayout& board, std::string_view separator)
