@@ -1,13 +1,10 @@
 #include "board_drawing.h"
 
 #include "figure_text.h"
+#include "title_block.h"
 
 #include <algorithm>
 #include <cmath>
-
-#ifndef CORVANE_VERSION
-#error "CORVANE_VERSION must be defined by the build"
-#endif
 
 namespace corvane::drawing {
 
@@ -17,8 +14,6 @@ namespace {
 constexpr double SideMarginMm = 12.0;
 constexpr double LabelBandMm = 30.0;    // above: fret numbers, notes, bass-string distances
 constexpr double DistanceBandMm = 16.0; // below: treble-string distances
-constexpr double TitleBlockWidthMm = 150.0;
-constexpr double TitleBlockHeightMm = 30.0;
 constexpr double BottomMarginMm = 6.0;
 
 constexpr double FretLineMm = 0.2;
@@ -136,28 +131,18 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     if (options.titleBlock) {
         const double left = offset.x;
         const double titleTop = height + 4.0;
+        AddTitleBlock(drawing, {left, titleTop},
+                      {BoardTemplateTitle(board, options.decimalSeparator),
+                       std::to_string(design.strings) + (design.strings == 1 ? " corde, " : " cordes, ")
+                           + std::to_string(design.frets) + (design.frets == 1 ? " frette, " : " frettes, ")
+                           + PerpendicularText(design),
+                       options.labels && TwoDistanceRows(design)
+                           ? "Distances depuis le sillet, en " + unit + " : corde 1 en haut, corde "
+                                 + std::to_string(design.strings) + " en bas."
+                           : "Distances depuis le sillet, en " + unit + ".",
+                       options.date});
         const double titleRight = left + TitleBlockWidthMm;
         const double titleBottom = titleTop + TitleBlockHeightMm;
-        drawing.lines.push_back(Line{{left, titleTop}, {titleRight, titleTop}, Layer::TitleBlock, EdgeLineMm, false});
-        drawing.lines.push_back(Line{{titleRight, titleTop}, {titleRight, titleBottom}, Layer::TitleBlock, EdgeLineMm, false});
-        drawing.lines.push_back(Line{{titleRight, titleBottom}, {left, titleBottom}, Layer::TitleBlock, EdgeLineMm, false});
-        drawing.lines.push_back(Line{{left, titleBottom}, {left, titleTop}, Layer::TitleBlock, EdgeLineMm, false});
-        const double x = left + 3.0;
-        AddText(drawing, {x, titleTop + 7.0}, BoardTemplateTitle(board, options.decimalSeparator), 4.0, Anchor::Left, 0,
-                Layer::TitleBlock);
-        AddText(drawing, {x, titleTop + 13.0},
-                std::to_string(design.strings) + (design.strings == 1 ? " corde, " : " cordes, ")
-                    + std::to_string(design.frets) + (design.frets == 1 ? " frette, " : " frettes, ")
-                    + PerpendicularText(design),
-                2.8, Anchor::Left, 0, Layer::TitleBlock);
-        AddText(drawing, {x, titleTop + 19.0},
-                options.labels && TwoDistanceRows(design)
-                    ? "Distances depuis le sillet, en " + unit + " : corde 1 en haut, corde "
-                          + std::to_string(design.strings) + " en bas."
-                    : "Distances depuis le sillet, en " + unit + ".",
-                2.8, Anchor::Left, 0, Layer::TitleBlock);
-        AddText(drawing, {x, titleTop + 26.0}, "Corvane " CORVANE_VERSION "    " + options.date, 2.5, Anchor::Left, 0,
-                Layer::TitleBlock);
         right = std::max(right, titleRight);
         height = titleBottom;
     }

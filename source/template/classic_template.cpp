@@ -1,13 +1,11 @@
 #include "classic_template.h"
 
+#include "figure_text.h"
+#include "title_block.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-
-#ifndef CORVANE_VERSION
-#error "CORVANE_VERSION must be defined by the build"
-#endif
 
 namespace corvane::drawing {
 
@@ -17,8 +15,6 @@ namespace {
 constexpr double SideMarginMm = 12.0;    // before the nut and after the saddle
 constexpr double LabelBandMm = 22.0;     // above the board: note names and fret numbers
 constexpr double DistanceBandMm = 24.0;  // below the board: distances from the nut
-constexpr double TitleBlockWidthMm = 150.0;
-constexpr double TitleBlockHeightMm = 30.0;
 constexpr double BottomMarginMm = 6.0;
 
 constexpr double FretLineMm = 0.2;
@@ -57,22 +53,6 @@ std::optional<double> ReadEngineNumber(const std::string& text, const std::strin
     return value;
 }
 
-// Four decimals at most, like the lengths: a width read in millimetres and
-// given in inches keeps no binary noise (2.2499999999999996).
-std::string WidthText(double width, const std::string& separator)
-{
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.4f", width);
-    std::string text(digits);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    if (const auto dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, separator.empty() ? "." : separator);
-    return text;
-}
-
 void AddLine(Drawing& drawing, Point from, Point to, Layer layer, double width, bool dashed = false)
 {
     drawing.lines.push_back(Line{from, to, layer, width, dashed});
@@ -87,27 +67,15 @@ void AddText(Drawing& drawing, Point at, std::string text, double height, Layer 
 void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, double left,
                    double top)
 {
-    const double right = left + TitleBlockWidthMm;
-    const double bottom = top + TitleBlockHeightMm;
-    AddLine(drawing, {left, top}, {right, top}, Layer::TitleBlock, EdgeLineMm);
-    AddLine(drawing, {right, top}, {right, bottom}, Layer::TitleBlock, EdgeLineMm);
-    AddLine(drawing, {right, bottom}, {left, bottom}, Layer::TitleBlock, EdgeLineMm);
-    AddLine(drawing, {left, bottom}, {left, top}, Layer::TitleBlock, EdgeLineMm);
-
     const std::string unit(UnitSymbol(request.unit));
-    const double x = left + 3.0;
-    AddText(drawing, {x, top + 7.0}, Trimmed(request.scaleText), 4.0, Layer::TitleBlock,
-            Anchor::Left);
-    AddText(drawing, {x, top + 13.0},
-            "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText) +
-                "    Longueur vibrante : " + request.lengthText + " " + unit,
-            2.8, Layer::TitleBlock, Anchor::Left);
-    AddText(drawing, {x, top + 19.0},
-            "Distances depuis le sillet, en " + unit + ". Largeur de la touche : " +
-                WidthText(request.boardWidth, request.decimalSeparator) + " " + unit + ".",
-            2.8, Layer::TitleBlock, Anchor::Left);
-    AddText(drawing, {x, top + 26.0}, "Corvane " CORVANE_VERSION "    " + request.date, 2.5,
-            Layer::TitleBlock, Anchor::Left);
+    const std::string separator = request.decimalSeparator.empty() ? "." : request.decimalSeparator;
+    AddTitleBlock(drawing, {left, top},
+                  {Trimmed(request.scaleText),
+                   "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText) +
+                       "    Longueur vibrante : " + request.lengthText + " " + unit,
+                   "Distances depuis le sillet, en " + unit + ". Largeur de la touche : " +
+                       board::ShortText(request.boardWidth, separator) + " " + unit + ".",
+                   request.date});
 }
 
 } // namespace
