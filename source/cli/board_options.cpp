@@ -5,6 +5,7 @@
 #include "temperament.h"
 #include "units.h"
 #include "design_file.h"
+#include "drawing_unit.h"
 #include "paginator.h"
 
 #include <algorithm>
@@ -155,21 +156,17 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
 
     // The unit lengths are typed and shown in.
     if (const std::string* unit = find("--unit")) {
-        if (*unit != "mm" && *unit != "cm" && *unit != "in")
+        options.unit = drawing::UnitFromSymbol(*unit);
+        if (!options.unit)
             return usage("unknown unit '" + *unit + "' (mm, cm or in)");
-        options.unit = board::ParseUnit(*unit);
         design.unit = *options.unit;
     }
 
     if (const std::string* format = find("--format")) {
-        if (*format == "text")
-            options.format = Format::Text;
-        else if (*format == "csv")
-            options.format = Format::Csv;
-        else if (*format == "json")
-            options.format = Format::Json;
-        else
+        const auto named = FormatFromName(*format);
+        if (!named)
             return usage("unknown format '" + *format + "'");
+        options.format = *named;
     }
     if (const std::string* separator = find("--separator")) {
         if (const auto problem = SeparatorProblem(*separator))

@@ -51,6 +51,17 @@ std::optional<std::string> SeparatorProblem(const std::string& text)
     return std::nullopt;
 }
 
+std::optional<Format> FormatFromName(std::string_view name) noexcept
+{
+    if (name == "text")
+        return Format::Text;
+    if (name == "csv")
+        return Format::Csv;
+    if (name == "json")
+        return Format::Json;
+    return std::nullopt;
+}
+
 std::string ScaleTextFor(const std::string& name)
 {
     for (const ScaleName& entry : ScaleNames)
@@ -107,14 +118,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
             else
                 return {std::nullopt, Error("unknown mode '" + *value + "'")};
         } else if (name == "--format") {
-            if (*value == "text")
-                options.format = Format::Text;
-            else if (*value == "csv")
-                options.format = Format::Csv;
-            else if (*value == "json")
-                options.format = Format::Json;
-            else
+            const auto format = FormatFromName(*value);
+            if (!format)
                 return {std::nullopt, Error("unknown format '" + *value + "'")};
+            options.format = *format;
         } else if (name == "--template") {
             if (value->empty())
                 return {std::nullopt, Error("--template needs a file name")};

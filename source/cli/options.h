@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::cli {
@@ -48,6 +49,9 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments);
 // of a number or for a gap between two: not a digit, a sign, an exponent
 // letter (E and D), a blank, a control or an invisible formatting character.
 std::optional<std::string> SeparatorProblem(const std::string& text);
+
+// The format named "text", "csv" or "json"; nothing for any other name.
+std::optional<Format> FormatFromName(std::string_view name) noexcept;
 
 // The scale list item for a command-line scale name ("tempered-chromatic")
 // or for the list item itself; empty when it is neither.
