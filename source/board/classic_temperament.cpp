@@ -27,7 +27,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
         const fret::Currency stored = fret::ToCurrency(length);
         const double storedLength = fret::ToDouble(stored);
         if (!(storedLength > 0))
-            return {std::nullopt, "longueur trop petite pour la gamme classique"};
+            return Parsed<Temperament>::Failure({ProblemKind::ClassicLengthTooSmall, {}, {}});
         const fret::SlotTexts texts = choice.compute(stored, modeCode, ".");
         // Slots in rising order are frets in rising order.
         std::vector<std::pair<int, double>> bySlot;
@@ -36,7 +36,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
             const auto [end, error] =
                 std::from_chars(entry.text.data(), entry.text.data() + entry.text.size(), position);
             if (error != std::errc() || end != entry.text.data() + entry.text.size())
-                return {std::nullopt, "position classique illisible : " + entry.text};
+                return Parsed<Temperament>::Failure({ProblemKind::ClassicPositionUnreadable, {entry.text}, {}});
             bySlot.emplace_back(entry.slot, position);
         }
         std::sort(bySlot.begin(), bySlot.end());
@@ -46,7 +46,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
         }
         temperament.classicLength = storedLength;
     } catch (const fret::RuntimeError& error) {
-        return {std::nullopt, "gamme classique : " + error.message()};
+        return Parsed<Temperament>::Failure({ProblemKind::ClassicScaleRefused, {error.message()}, {}});
     }
 
     if (choice.kind == fret::DiatonicScaleKind) {
@@ -59,7 +59,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
             temperament.semitones.push_back(semitone);
     }
     temperament.semitonesPerPeriod = 24;
-    return {std::move(temperament), {}};
+    return {std::move(temperament), {}, {}};
 }
 
 } // namespace corvane::board

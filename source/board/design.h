@@ -61,11 +61,15 @@ struct Design {
 };
 
 // A design value the engine cannot use: which field (its name in design
-// files: "strings", "bass_length", ...) and a sentence for the user.
+// files: "strings", "bass_length", ...), a sentence for the user (French)
+// and the same as data, its subject being the field.
 struct DesignError {
     std::string field;
     std::string message;
+    Problem problem;
 };
+// The error for a field, its message said with the field's French name.
+DesignError FieldError(std::string field, Problem problem);
 
 // Checks every field's range and the consistency between them (strings
 // spread wider than zero at the nut, perpendicular fret within the board,

@@ -22,12 +22,12 @@ constexpr std::array<std::string_view, 3> UnitNames = {"mm", "cm", "in"};
 // A problem with one field; thrown inside the reader only.
 struct FieldProblem {
     std::string field;
-    std::string problem;
+    Problem problem;
 };
 
-[[noreturn]] void Fail(const std::string& field, const std::string& problem)
+[[noreturn]] void Fail(const std::string& field, ProblemKind kind, std::vector<std::string> values = {})
 {
-    throw FieldProblem{field, problem};
+    throw FieldProblem{field, Problem{kind, std::move(values), {}}};
 }
 
 // --- Base64, for Scala files whose bytes are not UTF-8 ---------------------
@@ -127,31 +127,31 @@ const Json& Member(const Json& object, const std::string& key, const std::string
 {
     const auto found = object.find(key);
     if (found == object.end())
-        Fail(field, "champ absent");
+        Fail(field, ProblemKind::FieldMissing);
     return *found;
 }
 
 std::string String(const Json& value, const std::string& field)
 {
     if (!value.is_string())
-        Fail(field, "un texte est attendu");
+        Fail(field, ProblemKind::TextExpected);
     return value.get<std::string>();
 }
 
 int Integer(const Json& value, const std::string& field)
 {
     if (!value.is_number_integer())
-        Fail(field, "un nombre entier est attendu");
+        Fail(field, ProblemKind::IntegerExpected);
     const auto number = value.get<long long>();
     if (number < -1'000'000 || number > 1'000'000)
-        Fail(field, std::to_string(number) + " est hors de toute mesure");
+        Fail(field, ProblemKind::IntegerBeyondMeasure, {std::to_string(number)});
     return static_cast<int>(number);
 }
 
 double Number(const Json& value, const std::string& field)
 {
     if (!value.is_number())
-        Fail(field, "un nombre est attendu");
+        Fail(field, ProblemKind::NumberExpected);
     return value.get<double>();
 }
 
@@ -162,14 +162,14 @@ void CheckKeys(const Json& object, std::initializer_list<std::string_view> known
         for (const std::string_view key : known)
             found = found || key == item.key();
         if (!found)
-            Fail(prefix + item.key(), "champ inconnu");
+            Fail(prefix + item.key(), ProblemKind::UnknownField);
     }
 }
 
 TemperamentSource TemperamentFromJson(const Json& json)
 {
     if (!json.is_object())
-        Fail("temperament", "un objet est attendu");
+        Fail("temperament", ProblemKind::ObjectExpected);
     const std::string kind = String(Member(json, "kind", "temperament.kind"), "temperament.kind");
     if (kind == "equal") {
         CheckKeys(json, {"kind", "divisions", "period"}, "temperament.");
@@ -178,7 +178,7 @@ TemperamentSource TemperamentFromJson(const Json& json)
         if (json.contains("period")) {
             const auto period = ParsePeriod(String(json["period"], "temperament.period"));
             if (!period)
-                Fail("temperament.period", period.error);
+                throw FieldProblem{"temperament.period", period.problem};
             equal.period = *period.value;
         }
         return equal;
@@ -191,7 +191,7 @@ TemperamentSource TemperamentFromJson(const Json& json)
         if (json.contains("content_base64")) {
             auto bytes = DecodeBase64(String(json["content_base64"], "temperament.content_base64"));
             if (!bytes)
-                Fail("temperament.content_base64", "base64 illisible");
+                Fail("temperament.content_base64", ProblemKind::Base64Unreadable);
             scala.content = std::move(*bytes);
         } else {
             scala.content = String(Member(json, "content", "temperament.content"), "temperament.content");
@@ -204,12 +204,12 @@ TemperamentSource TemperamentFromJson(const Json& json)
         const std::string scale = String(Member(json, "scale", "temperament.scale"), "temperament.scale");
         const auto parsed = ParseClassicScaleName(scale);
         if (!parsed)
-            Fail("temperament.scale", "gamme classique inconnue « " + scale + " »");
+            Fail("temperament.scale", ProblemKind::UnknownClassicScale, {scale});
         classic.scale = *parsed;
         if (json.contains("mode")) {
             const std::string mode = String(json["mode"], "temperament.mode");
             if (mode != "sol" && mode != "do")
-                Fail("temperament.mode", "« " + mode + " » : sol ou do attendu");
+                Fail("temperament.mode", ProblemKind::ModeExpected, {mode});
             classic.mode = mode == "sol" ? ClassicMode::Sol : ClassicMode::Do;
         }
         return classic;
@@ -219,23 +219,22 @@ TemperamentSource TemperamentFromJson(const Json& json)
         const std::string table = String(Member(json, "table", "temperament.table"), "temperament.table");
         const auto parsed = ParseBuiltinTableName(table);
         if (!parsed)
-            Fail("temperament.table", "table inconnue « " + table + " » (just-12, pythagorean-12, meantone-12)");
+            Fail("temperament.table", ProblemKind::UnknownTable, {table});
         return BuiltinSource{*parsed};
     }
-    Fail("temperament.kind", "« " + kind + " » : equal, scala, classic ou builtin attendu");
+    Fail("temperament.kind", ProblemKind::UnknownTemperamentKind, {kind});
 }
 
 Design DesignFromObject(const Json& json)
 {
     if (!json.is_object())
-        Fail("", "le fichier ne contient pas un objet JSON");
+        Fail("", ProblemKind::NotAJsonObject);
     const std::string format = String(Member(json, "format", "format"), "format");
     if (format != DesignFileFormat)
-        Fail("format", "« " + format + " » n'est pas un dessin de manche Corvane (corvane-board attendu)");
+        Fail("format", ProblemKind::NotABoardDesign, {format});
     const int version = Integer(Member(json, "version", "version"), "version");
     if (version != DesignFileVersion)
-        Fail("version", "version " + std::to_string(version) + " inconnue (cette version de Corvane lit la version "
-                            + std::to_string(DesignFileVersion) + ")");
+        Fail("version", ProblemKind::UnknownVersion, {std::to_string(version), std::to_string(DesignFileVersion)});
     CheckKeys(json,
               {"format", "version", "unit", "temperament", "frets", "strings", "bass_length", "treble_length",
                "perpendicular_fret", "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang",
@@ -248,7 +247,7 @@ Design DesignFromObject(const Json& json)
         const std::string unit = String(json["unit"], "unit");
         const auto parsed = ParseUnit(unit);
         if (!parsed || (unit != "mm" && unit != "cm" && unit != "in"))
-            Fail("unit", "« " + unit + " » : mm, cm ou in attendu");
+            Fail("unit", ProblemKind::UnitExpected, {unit});
         design.unit = *parsed;
     }
     design.temperament = TemperamentFromJson(Member(json, "temperament", "temperament"));
@@ -266,11 +265,11 @@ Design DesignFromObject(const Json& json)
             else if (where == "bridge")
                 design.perpendicularFret = PerpendicularAtBridge;
             else
-                Fail("perpendicular_fret", "« " + where + " » : un numéro de frette, nut ou bridge attendu");
+                Fail("perpendicular_fret", ProblemKind::PerpendicularNameExpected, {where});
         } else {
             design.perpendicularFret = Integer(value, "perpendicular_fret");
             if (design.perpendicularFret < 0)
-                Fail("perpendicular_fret", "un numéro de frette, nut ou bridge attendu");
+                Fail("perpendicular_fret", ProblemKind::PerpendicularExpected);
         }
     }
     const auto optionalNumber = [&](const char* key, double& target) {
@@ -289,15 +288,24 @@ Design DesignFromObject(const Json& json)
         const std::string note = String(json["open_note"], "open_note");
         const auto parsed = ParseNoteName(note);
         if (!parsed)
-            Fail("open_note", "« " + note + " » n'est pas un nom de note (Do, Do#, Ré, ... Si)");
+            Fail("open_note", ProblemKind::NotANoteName, {note});
         design.openNote = *parsed;
     }
     return design;
 }
 
-std::string FieldMessage(const std::string& field, const std::string& problem)
+// A file's problem: its field, by its key in the file, goes before the
+// sentence.
+DesignError FileError(const std::string& field, const std::string& sentence, Problem problem)
 {
-    return field.empty() ? problem : "champ « " + field + " » : " + problem;
+    return {field, field.empty() ? sentence : "champ « " + field + " » : " + sentence, std::move(problem)};
+}
+
+DesignError FileError(ProblemKind kind, std::vector<std::string> values = {})
+{
+    Problem problem{kind, std::move(values), {}};
+    std::string sentence = ProblemSentence(problem);
+    return {{}, std::move(sentence), std::move(problem)};
 }
 
 // Field names in ValidateDesign are the file's, except that the
@@ -345,22 +353,21 @@ DesignReadResult DesignFromJson(std::string_view text)
     try {
         json = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
-        return {std::nullopt, DesignError{"", "fichier JSON mal formé (octet " + std::to_string(error.byte) + ")"}};
+        return {std::nullopt, FileError(ProblemKind::JsonMalformed, {std::to_string(error.byte)})};
     } catch (const Json::exception&) {
         // A number too large for a double, for one.
-        return {std::nullopt, DesignError{"", "fichier JSON illisible : un nombre hors de toute mesure"}};
+        return {std::nullopt, FileError(ProblemKind::JsonNumberBeyond)};
     }
     Design design;
     try {
         design = DesignFromObject(json);
     } catch (const FieldProblem& problem) {
-        return {std::nullopt, DesignError{problem.field, FieldMessage(problem.field, problem.problem)}};
+        return {std::nullopt, FileError(problem.field, ProblemSentence(problem.problem), problem.problem)};
     } catch (const Json::exception&) {
-        return {std::nullopt, DesignError{"", "fichier JSON inutilisable"}};
+        return {std::nullopt, FileError(ProblemKind::JsonUnusable)};
     }
     if (auto error = ValidateDesign(design)) {
-        const std::string field = FileField(error->field);
-        return {std::nullopt, DesignError{field, FieldMessage(field, error->message)}};
+        return {std::nullopt, FileError(FileField(error->field), error->message, std::move(error->problem))};
     }
     return {std::move(design), std::nullopt};
 }
@@ -371,13 +378,13 @@ DesignReadResult LoadDesign(const std::filesystem::path& path)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error)
-        return {std::nullopt, DesignError{"", "impossible de lire « " + path.string() + " » : " + error.message()}};
+        return {std::nullopt, FileError(ProblemKind::FileUnreadableBecause, {path.string(), error.message()})};
     if (size > LargestFile)
-        return {std::nullopt, DesignError{"", "« " + path.string() + " » est trop grand pour un dessin de manche"}};
+        return {std::nullopt, FileError(ProblemKind::FileTooLarge, {path.string()})};
     std::ifstream in(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in && !in.eof())
-        return {std::nullopt, DesignError{"", "impossible de lire « " + path.string() + " »"}};
+        return {std::nullopt, FileError(ProblemKind::FileUnreadable, {path.string()})};
     return DesignFromJson(text);
 }
 

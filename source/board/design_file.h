@@ -20,7 +20,9 @@ inline constexpr std::string_view DesignFileExtension = ".corvane";
 std::string DesignToJson(const Design& design);
 
 // Reads and validates a whole design; on any problem, the error names the
-// field and nothing is returned.
+// field and nothing is returned. The error's field is the file's key
+// ("temperament.period"); its message puts "champ « key » : " before the
+// problem's sentence when there is a field.
 struct DesignReadResult {
     std::optional<Design> design;
     std::optional<DesignError> error;

@@ -70,9 +70,11 @@ std::optional<double> ReadCents(std::string_view text)
     return value;
 }
 
-std::string LineError(int line, const std::string& problem)
+// A Scala problem at a line: the line number comes first among the values.
+Parsed<ScalaScale> LineError(ProblemKind kind, int line, std::vector<std::string> values = {})
 {
-    return "ligne " + std::to_string(line) + " : " + problem;
+    values.insert(values.begin(), std::to_string(line));
+    return Parsed<ScalaScale>::Failure({kind, std::move(values), {}});
 }
 
 } // namespace
@@ -115,12 +117,12 @@ Parsed<Period> ParsePeriod(std::string_view text)
     if (cents || word.find('.') != std::string_view::npos) {
         const auto value = ReadCents(word);
         if (!value)
-            return {std::nullopt, "période « " + shown + " » illisible (un rapport 2/1 ou des cents 1200.0)"};
+            return Parsed<Period>::Failure({ProblemKind::PeriodUnreadable, {shown}, {}});
         if (!(*value >= MinPeriodCents && *value <= MaxPeriodCents))
-            return {std::nullopt, "période « " + shown + " » hors de 1 à 12000 cents"};
+            return Parsed<Period>::Failure({ProblemKind::PeriodCentsOutOfRange, {shown}, {}});
         period.kind = Period::Kind::Cents;
         period.cents = *value;
-        return {period, {}};
+        return {period, {}, {}};
     }
     const std::size_t slash = word.find('/');
     const auto numerator = ReadPositiveInteger(word.substr(0, slash));
@@ -128,13 +130,13 @@ Parsed<Period> ParsePeriod(std::string_view text)
         slash == std::string_view::npos ? std::optional<std::uint64_t>(1) : ReadPositiveInteger(word.substr(slash + 1));
     constexpr std::uint64_t Largest = 1'000'000'000'000ULL;
     if (!numerator || !denominator || *numerator > Largest || *denominator > Largest)
-        return {std::nullopt, "période « " + shown + " » illisible (un rapport 2/1 ou des cents 1200.0)"};
+        return Parsed<Period>::Failure({ProblemKind::PeriodUnreadable, {shown}, {}});
     period.kind = Period::Kind::Ratio;
     period.numerator = static_cast<std::int64_t>(*numerator);
     period.denominator = static_cast<std::int64_t>(*denominator);
     if (!(period.Ratio() > 1.0) || period.Ratio() > 1024.0)
-        return {std::nullopt, "période « " + shown + " » : le rapport doit dépasser 1/1 (et pas 1024/1)"};
-    return {period, {}};
+        return Parsed<Period>::Failure({ProblemKind::PeriodRatioOutOfRange, {shown}, {}});
+    return {period, {}, {}};
 }
 
 // --- Temperament ---------------------------------------------------------
@@ -196,14 +198,13 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             std::string_view word = TrimBlanks(line);
             word = word.substr(0, std::min(word.size(), word.find_first_of(" \t")));
             if (word.empty())
-                return {std::nullopt, LineError(lineNumber, "le nombre de notes manque")};
+                return LineError(ProblemKind::ScalaCountMissing, lineNumber);
             std::uint64_t value = 0;
             const auto [wordEnd, error] = std::from_chars(word.data(), word.data() + word.size(), value);
             if (error != std::errc() || wordEnd != word.data() + word.size())
-                return {std::nullopt, LineError(lineNumber, "« " + std::string(word)
-                                                                + " » n'est pas un nombre de notes")};
+                return LineError(ProblemKind::ScalaCountNotANumber, lineNumber, {std::string(word)});
             if (value > 10000)
-                return {std::nullopt, LineError(lineNumber, "trop de notes (" + std::string(word) + ")")};
+                return LineError(ProblemKind::ScalaTooManyNotes, lineNumber, {std::string(word)});
             count = value;
             expect = Expect::Pitch;
             if (count == 0)
@@ -212,15 +213,13 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             std::string_view word = TrimBlanks(line);
             word = word.substr(0, std::min(word.size(), word.find_first_of(" \t")));
             if (word.empty())
-                return {std::nullopt, LineError(lineNumber, "hauteur manquante (note "
-                                                                + std::to_string(scale.ratios.size() + 1)
-                                                                + " sur " + std::to_string(count) + ")")};
+                return LineError(ProblemKind::ScalaPitchMissing, lineNumber,
+                                 {std::to_string(scale.ratios.size() + 1), std::to_string(count)});
             double ratio = 0;
             if (word.find('.') != std::string_view::npos) {
                 const auto cents = ReadCents(word);
                 if (!cents)
-                    return {std::nullopt, LineError(lineNumber, "« " + std::string(word)
-                                                                    + " » n'est pas une valeur en cents")};
+                    return LineError(ProblemKind::ScalaNotCents, lineNumber, {std::string(word)});
                 ratio = std::exp2(*cents / 1200.0);
             } else {
                 const std::size_t slash = word.find('/');
@@ -229,13 +228,11 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
                                              ? std::optional<std::uint64_t>(1)
                                              : ReadPositiveInteger(word.substr(slash + 1));
                 if (!numerator || !denominator)
-                    return {std::nullopt,
-                            LineError(lineNumber, "« " + std::string(word)
-                                                      + " » n'est ni un rapport n/d d'entiers positifs ni des cents")};
+                    return LineError(ProblemKind::ScalaNotRatio, lineNumber, {std::string(word)});
                 ratio = static_cast<double>(*numerator) / static_cast<double>(*denominator);
             }
             if (!std::isfinite(ratio) || ratio <= 0)
-                return {std::nullopt, LineError(lineNumber, "hauteur « " + std::string(word) + " » hors d'usage")};
+                return LineError(ProblemKind::ScalaPitchUnusable, lineNumber, {std::string(word)});
             scale.ratios.push_back(ratio);
             scale.lines.push_back(lineNumber);
             if (scale.ratios.size() == count)
@@ -245,37 +242,37 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             break;
     }
     if (expect == Expect::Description)
-        return {std::nullopt, LineError(lineNumber, "fichier vide : ni description ni nombre de notes")};
+        return LineError(ProblemKind::ScalaEmpty, lineNumber);
     if (expect == Expect::Count)
-        return {std::nullopt, LineError(lineNumber, "le nombre de notes manque")};
+        return LineError(ProblemKind::ScalaCountMissing, lineNumber);
     if (scale.ratios.size() < count)
-        return {std::nullopt, LineError(lineNumber, "le fichier s'arrête après "
-                                                        + std::to_string(scale.ratios.size()) + " hauteurs sur "
-                                                        + std::to_string(count))};
-    return {std::move(scale), {}};
+        return LineError(ProblemKind::ScalaTruncated, lineNumber,
+                         {std::to_string(scale.ratios.size()), std::to_string(count)});
+    return {std::move(scale), {}, {}};
 }
 
 Parsed<Temperament> MakeScala(const ScalaSource& source)
 {
     auto parsed = ParseScala(source.content);
     if (!parsed)
-        return {std::nullopt, parsed.error};
+        return Parsed<Temperament>::Failure(std::move(parsed.problem));
     const ScalaScale& scale = *parsed.value;
     if (scale.ratios.empty())
-        return {std::nullopt, "la gamme n'a aucune note hormis 1/1 : pas de frettes possibles"};
+        return Parsed<Temperament>::Failure({ProblemKind::ScalaNoPitches, {}, {}});
     double previous = 1.0;
     for (std::size_t i = 0; i < scale.ratios.size(); ++i) {
         if (!(scale.ratios[i] > previous))
-            return {std::nullopt, LineError(scale.lines[i], i == 0 ? "la première hauteur doit dépasser 1/1"
-                                                                 : "les hauteurs doivent monter, "
-                                                                   "celle-ci ne dépasse pas la précédente")};
+            return Parsed<Temperament>::Failure(
+                {i == 0 ? ProblemKind::ScalaFirstNotAboveUnison : ProblemKind::ScalaPitchesDoNotRise,
+                 {std::to_string(scale.lines[i])},
+                 {}});
         previous = scale.ratios[i];
     }
     Temperament temperament;
     temperament.name = TrimBlanks(scale.description).empty() ? source.fileName : std::string(TrimBlanks(scale.description));
     temperament.ratios = scale.ratios;
     NameTwelvePerOctave(temperament);
-    return {std::move(temperament), {}};
+    return {std::move(temperament), {}, {}};
 }
 
 // --- Equal divisions and built-in tables ----------------------------------
@@ -380,12 +377,12 @@ std::optional<int> ParseNoteName(std::string_view name) noexcept
 Parsed<Temperament> MakeTemperament(const TemperamentSource& source, double classicLength, Unit unit)
 {
     if (const auto* equal = std::get_if<EqualDivisions>(&source))
-        return {MakeEqualDivisions(*equal), {}};
+        return {MakeEqualDivisions(*equal), {}, {}};
     if (const auto* scala = std::get_if<ScalaSource>(&source))
         return MakeScala(*scala);
     if (const auto* classic = std::get_if<ClassicSource>(&source))
         return MakeClassic(*classic, classicLength, unit);
-    return {MakeBuiltin(std::get<BuiltinSource>(source).table), {}};
+    return {MakeBuiltin(std::get<BuiltinSource>(source).table), {}, {}};
 }
 
 } // namespace corvane::board

@@ -130,7 +130,7 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
 {
     std::string_view rest = Trim(text);
     if (rest.empty())
-        return {std::nullopt, "longueur vide"};
+        return Parsed<double>::Failure({ProblemKind::LengthEmpty, {}, {}});
 
     // A unit written after the number.
     Unit unit = defaultUnit;
@@ -145,8 +145,8 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
     if (numberEnd < rest.size()) {
         const auto suffix = ParseUnit(rest.substr(numberEnd));
         if (!suffix)
-            return {std::nullopt, "unité inconnue « " + std::string(Trim(rest.substr(numberEnd)))
-                                      + " » (mm, cm ou in)"};
+            return Parsed<double>::Failure(
+                {ProblemKind::UnknownUnit, {std::string(Trim(rest.substr(numberEnd)))}, {}});
         unit = *suffix;
         rest = Trim(rest.substr(0, numberEnd));
     }
@@ -168,13 +168,13 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
         }
     }
     if (!value)
-        return {std::nullopt, "« " + shown + " » n'est pas une longueur"};
+        return Parsed<double>::Failure({ProblemKind::NotALength, {shown}, {}});
     if (!std::isfinite(*value) || *value <= 0)
-        return {std::nullopt, "la longueur « " + shown + " » doit être plus grande que zéro"};
+        return Parsed<double>::Failure({ProblemKind::LengthNotPositive, {shown}, {}});
     const double millimetres = ToMillimetres(*value, unit);
     if (!std::isfinite(millimetres))
-        return {std::nullopt, "la longueur « " + shown + " » est trop grande"};
-    return {millimetres, {}};
+        return Parsed<double>::Failure({ProblemKind::LengthTooLarge, {shown}, {}});
+    return {millimetres, {}, {}};
 }
 
 std::string InchFraction::Text() const

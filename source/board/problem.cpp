@@ -1,0 +1,158 @@
+#include "problem.h"
+
+#include <array>
+#include <utility>
+
+namespace corvane::board {
+
+namespace {
+
+using K = ProblemKind;
+
+constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount> Patterns = {{
+    {K::LengthEmpty, "longueur vide"},
+    {K::UnknownUnit, "unité inconnue « %2 » (mm, cm ou in)"},
+    {K::NotALength, "« %2 » n'est pas une longueur"},
+    {K::LengthNotPositive, "la longueur « %2 » doit être plus grande que zéro"},
+    {K::LengthTooLarge, "la longueur « %2 » est trop grande"},
+    {K::PeriodUnreadable, "période « %2 » illisible (un rapport 2/1 ou des cents 1200.0)"},
+    {K::PeriodCentsOutOfRange, "période « %2 » hors de 1 à 12000 cents"},
+    {K::PeriodRatioOutOfRange, "période « %2 » : le rapport doit dépasser 1/1 (et pas 1024/1)"},
+    {K::ScalaCountMissing, "ligne %2 : le nombre de notes manque"},
+    {K::ScalaCountNotANumber, "ligne %2 : « %3 » n'est pas un nombre de notes"},
+    {K::ScalaTooManyNotes, "ligne %2 : trop de notes (%3)"},
+    {K::ScalaPitchMissing, "ligne %2 : hauteur manquante (note %3 sur %4)"},
+    {K::ScalaNotCents, "ligne %2 : « %3 » n'est pas une valeur en cents"},
+    {K::ScalaNotRatio, "ligne %2 : « %3 » n'est ni un rapport n/d d'entiers positifs ni des cents"},
+    {K::ScalaPitchUnusable, "ligne %2 : hauteur « %3 » hors d'usage"},
+    {K::ScalaEmpty, "ligne %2 : fichier vide : ni description ni nombre de notes"},
+    {K::ScalaTruncated, "ligne %2 : le fichier s'arrête après %3 hauteurs sur %4"},
+    {K::ScalaNoPitches, "la gamme n'a aucune note hormis 1/1 : pas de frettes possibles"},
+    {K::ScalaFirstNotAboveUnison, "ligne %2 : la première hauteur doit dépasser 1/1"},
+    {K::ScalaPitchesDoNotRise, "ligne %2 : les hauteurs doivent monter, celle-ci ne dépasse pas la précédente"},
+    {K::ClassicLengthTooSmall, "longueur trop petite pour la gamme classique"},
+    {K::ClassicPositionUnreadable, "position classique illisible : %2"},
+    {K::ClassicScaleRefused, "gamme classique : %2"},
+    {K::NotFinite, "%1 : valeur non finie"},
+    {K::LengthBelowMinimum, "%1 : %2 mm, doit être au moins %3 mm"},
+    {K::LengthNotAboveMinimum, "%1 : %2 mm, doit être plus grand que %3 mm"},
+    {K::LengthAboveMaximum, "%1 : %2 mm, au plus %3 mm"},
+    {K::SetbackOutOfRange, "%1 : %2 mm, doit rester entre -100 et 100 mm"},
+    {K::CountOutOfRange, "%1 : %2, doit être entre %3 et %4"},
+    {K::PeriodRatioNotAboveUnison, "%1 %2 : le rapport doit dépasser 1/1"},
+    {K::PeriodCentsNotInRange, "%1 de %2 cents : doit être entre 1 et 12000 cents"},
+    {K::ScalaScaleUnusable, "%1, %2"},
+    {K::ScalaFileUnusable, "%1 « %2 », %3"},
+    {K::OneStringTwoLengths, "une seule corde : les diapasons des graves et des aigus doivent être égaux"},
+    {K::PerpendicularOutOfRange, "%1 : %2, doit être 0 (sillet), une frette de 1 à %3 ou le chevalet"},
+    {K::NoRoomForStrings, "%1 : %2 mm de chaque côté ne laisse aucune place aux cordes sur %3 mm"},
+    {K::SpacingTooFar, "%1 : %2 mm, trop loin de celui du sillet pour des cordes aussi courtes"},
+    {K::OpenNoteOutOfRange, "%1 : %2, doit être entre 0 (Do) et 11 (Si)"},
+    {K::UnknownUnitValue, "unité inconnue"},
+    {K::TooManyFretsForTemperament,
+     "%1 : la frette %2 laisserait moins d'un millionième de la corde ; au plus %3 frettes avec ce tempérament"},
+    {K::FretsMerge, "les frettes %2 et %3 se confondent : le tempérament a deux hauteurs presque égales"},
+    {K::FieldMissing, "champ absent"},
+    {K::TextExpected, "un texte est attendu"},
+    {K::IntegerExpected, "un nombre entier est attendu"},
+    {K::IntegerBeyondMeasure, "%2 est hors de toute mesure"},
+    {K::NumberExpected, "un nombre est attendu"},
+    {K::UnknownField, "champ inconnu"},
+    {K::ObjectExpected, "un objet est attendu"},
+    {K::Base64Unreadable, "base64 illisible"},
+    {K::UnknownClassicScale, "gamme classique inconnue « %2 »"},
+    {K::ModeExpected, "« %2 » : sol ou do attendu"},
+    {K::UnknownTable, "table inconnue « %2 » (just-12, pythagorean-12, meantone-12)"},
+    {K::UnknownTemperamentKind, "« %2 » : equal, scala, classic ou builtin attendu"},
+    {K::NotAJsonObject, "le fichier ne contient pas un objet JSON"},
+    {K::NotABoardDesign, "« %2 » n'est pas un dessin de manche Corvane (corvane-board attendu)"},
+    {K::UnknownVersion, "version %2 inconnue (cette version de Corvane lit la version %3)"},
+    {K::UnitExpected, "« %2 » : mm, cm ou in attendu"},
+    {K::PerpendicularNameExpected, "« %2 » : un numéro de frette, nut ou bridge attendu"},
+    {K::PerpendicularExpected, "un numéro de frette, nut ou bridge attendu"},
+    {K::NotANoteName, "« %2 » n'est pas un nom de note (Do, Do#, Ré, ... Si)"},
+    {K::JsonMalformed, "fichier JSON mal formé (octet %2)"},
+    {K::JsonNumberBeyond, "fichier JSON illisible : un nombre hors de toute mesure"},
+    {K::JsonUnusable, "fichier JSON inutilisable"},
+    {K::FileUnreadableBecause, "impossible de lire « %2 » : %3"},
+    {K::FileTooLarge, "« %2 » est trop grand pour un dessin de manche"},
+    {K::FileUnreadable, "impossible de lire « %2 »"},
+}};
+
+constexpr bool InKindOrder()
+{
+    for (std::size_t i = 0; i < Patterns.size(); ++i)
+        if (static_cast<std::size_t>(Patterns[i].first) != i)
+            return false;
+    return true;
+}
+static_assert(InKindOrder(), "one pattern per kind, in the enum's order");
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 17> Subjects = {{
+    {"divisions", "divisions de la période"},
+    {"period", "période"},
+    {"scala", "gamme Scala"},
+    {"frets", "nombre de frettes"},
+    {"strings", "nombre de cordes"},
+    {"bass_length", "diapason des graves"},
+    {"treble_length", "diapason des aigus"},
+    {"perpendicular_fret", "frette perpendiculaire"},
+    {"nut_width", "largeur au sillet"},
+    {"bridge_spacing", "écartement au chevalet"},
+    {"nut_overhang", "marge au sillet"},
+    {"last_fret_overhang", "marge à la dernière frette"},
+    {"nut_setback_bass", "recul du sillet (graves)"},
+    {"nut_setback_treble", "recul du sillet (aigus)"},
+    {"saddle_setback_bass", "recul du chevalet (graves)"},
+    {"saddle_setback_treble", "recul du chevalet (aigus)"},
+    {"open_note", "note de la corde à vide"},
+}};
+
+} // namespace
+
+std::string_view ProblemPattern(ProblemKind kind) noexcept
+{
+    const auto index = static_cast<std::size_t>(kind);
+    return index < Patterns.size() ? Patterns[index].second : std::string_view();
+}
+
+std::string FillPattern(std::string_view pattern, std::string_view subject, const std::vector<std::string>& values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9') {
+            const auto number = static_cast<std::size_t>(next - '0');
+            if (number == 1) {
+                text += subject;
+                ++i;
+                continue;
+            }
+            if (number - 2 < values.size()) {
+                text += values[number - 2];
+                ++i;
+                continue;
+            }
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+std::string ProblemSentence(const Problem& problem, std::string_view subject)
+{
+    std::vector<std::string> values = problem.values;
+    for (const Problem& inner : problem.cause)
+        values.push_back(ProblemSentence(inner));
+    return FillPattern(ProblemPattern(problem.kind), subject, values);
+}
+
+std::string_view FieldSubject(std::string_view field) noexcept
+{
+    for (const auto& [key, subject] : Subjects)
+        if (key == field)
+            return subject;
+    return field;
+}
+
+} // namespace corvane::board
