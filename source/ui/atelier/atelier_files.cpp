@@ -73,7 +73,7 @@ bool AtelierWindow::openFile(const QString& path)
 {
     const board::DesignReadResult read = board::LoadDesign(FileSystemPath(path));
     if (!read.design) {
-        const QString reason = QString::fromStdString(read.error ? read.error->message : std::string());
+        const QString reason = read.error ? form_->fileProblemText(*read.error) : QString();
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'ouvrir « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
         return false;

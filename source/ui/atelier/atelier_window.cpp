@@ -275,7 +275,7 @@ void AtelierWindow::showDesign(const board::Design& design)
 {
     board::LayoutResult result = board::ComputeLayout(design);
     if (!result.layout) {
-        showProblem(QString::fromStdString(result.error ? result.error->message : std::string()));
+        showProblem(result.error ? form_->designProblemText(*result.error) : QString());
         return;
     }
     layout_ = std::move(*result.layout);

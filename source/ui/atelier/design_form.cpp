@@ -1,6 +1,7 @@
 #include "design_form.h"
 
 #include "length_text.h"
+#include "problem_text.h"
 #include "temperament_list.h"
 
 #include <QCheckBox>
@@ -364,7 +365,7 @@ void DesignForm::readFields()
         if (read.value)
             next.*field.member = *read.value;
         else
-            problems.push_back({field.edit, QString::fromStdString(read.error)});
+            problems.push_back({field.edit, ProblemText(read.problem)});
     }
     if (!fanned_->isChecked())
         next.trebleLengthMm = next.bassLengthMm;
@@ -389,7 +390,7 @@ void DesignForm::readFields()
         if (period.value)
             divisions.period = *period.value;
         else
-            problems.push_back({period_, QString::fromStdString(period.error)});
+            problems.push_back({period_, ProblemText(period.problem)});
         next.temperament = divisions;
         break;
     }
@@ -400,7 +401,7 @@ void DesignForm::readFields()
 
     if (problems.empty())
         if (const auto error = board::ValidateDesign(next))
-            problems.push_back({fieldForEngineName(error->field), QString::fromStdString(error->message), true});
+            problems.push_back({fieldForEngineName(error->field), designProblemText(*error), true});
 
     for (QWidget* field : marked_)
         mark(field, false);
@@ -457,6 +458,41 @@ QString DesignForm::fieldName(const QWidget* field) const
             return name;
         }
     return field->accessibleName();
+}
+
+QString DesignForm::designProblemText(const board::DesignError& error) const
+{
+    return ProblemText(error.problem, fieldName(fieldForEngineName(error.field)));
+}
+
+QString DesignForm::fileProblemText(const board::DesignError& error) const
+{
+    if (error.field.empty())
+        return ProblemText(error.problem);
+    const QWidget* field = error.problem.kind == board::ProblemKind::UnknownField ? nullptr
+                                                                                  : fieldForFileKey(error.field);
+    if (!field)
+        return tr("champ « %1 » : %2").arg(QString::fromStdString(error.field), ProblemText(error.problem));
+    if (NamesSubject(error.problem.kind))
+        return ProblemText(error.problem, fieldName(field));
+    return tr("%1 : %2").arg(fieldName(field), ProblemText(error.problem));
+}
+
+QWidget* DesignForm::fieldForFileKey(const std::string& key) const
+{
+    static const std::string temperament = "temperament";
+    if (key.rfind(temperament, 0) == 0) {
+        const std::string inner = key.size() > temperament.size() ? key.substr(temperament.size() + 1) : std::string();
+        if (inner == "content" || inner == "content_base64" || inner == "file_name")
+            return scalaButton_;
+        if (inner == "mode")
+            return mode_;
+        return fieldForEngineName(inner); // divisions, period; the rest is the temperament list's
+    }
+    if (key == "unit")
+        return unit_;
+    QWidget* field = fieldForEngineName(key);
+    return field == temperament_ ? nullptr : field;
 }
 
 QWidget* DesignForm::fieldForEngineName(const std::string& name) const

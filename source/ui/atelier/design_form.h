@@ -43,6 +43,12 @@ public:
     // it after its file dialog); a bad scale is marked like a typed error.
     void useScalaFile(const QString& fileName, const QByteArray& content);
 
+    // A problem of the engine's, in the interface's language, naming its
+    // field by the form's label: one ValidateDesign found, and one in a
+    // design file (whose field is the file's key).
+    QString designProblemText(const board::DesignError& error) const;
+    QString fileProblemText(const board::DesignError& error) const;
+
     // Whether the current temperament names its degrees as notes; when it
     // does not, the open-string note has no use and is disabled.
     void setNoteNamesAvailable(bool available);
@@ -87,6 +93,7 @@ private:
     void readFields();
     void mark(QWidget* field, bool bad);
     QWidget* fieldForEngineName(const std::string& name) const;
+    QWidget* fieldForFileKey(const std::string& key) const; // nothing for a key no field shows
     QString fieldName(const QWidget* field) const; // its label, without mnemonic and colon
     board::Unit shownUnit() const;
 

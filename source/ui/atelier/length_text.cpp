@@ -27,7 +27,7 @@ board::Parsed<double> ReadLength(const QString& text, board::Unit unit, LengthKi
         // Zero in any spelling: "", "0", "0.0", ",0", "0 mm".
         static const QRegularExpression zero(QStringLiteral("^-?(0+([.,]0*)?|[.,]0+)\\s*(mm|cm|in|\")?$"));
         if (trimmed.isEmpty() || zero.match(trimmed).hasMatch())
-            return {0.0, {}};
+            return {0.0, {}, {}};
     }
     if (kind == LengthKind::Signed && trimmed.startsWith(QLatin1Char('-'))) {
         auto read = board::ParseLength(trimmed.mid(1).toStdString(), unit);

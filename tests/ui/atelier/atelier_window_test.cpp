@@ -9,6 +9,7 @@
 #include "interface_language.h"
 #include "painter_renderer.h"
 #include "pdf_paper_dialog.h"
+#include "problem_text.h"
 #include "readable_labels.h"
 #include "recent_files.h"
 #include "workshop_table.h"
@@ -28,6 +29,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -643,6 +645,45 @@ private slots:
         for (QTranslator* translator : translators)
             QCoreApplication::removeTranslator(translator);
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    }
+
+    // The engine's problems read in English too: a typed field and a design
+    // file, each named by the form's own (translated) label. The French the
+    // window translates from is the engine's own.
+    void englishProblems()
+    {
+        for (int kind = 0; kind < board::ProblemKindCount; ++kind)
+            QCOMPARE(QString::fromUtf8(atelier::ProblemSourcePattern(static_cast<board::ProblemKind>(kind))),
+                     QString::fromUtf8(board::ProblemPattern(static_cast<board::ProblemKind>(kind)).data()));
+
+        atelier::InstallInterfaceLanguage(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const auto uninstall = qScopeGuard([] {
+            for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+                QCoreApplication::removeTranslator(translator);
+        });
+        AtelierWindow english;
+        const auto field = [&](const QString& name) {
+            for (QLineEdit* edit : english.findChildren<QLineEdit*>())
+                if (edit->accessibleName() == name)
+                    return edit;
+            return static_cast<QLineEdit*>(nullptr);
+        };
+        Retype(field("Scale length"), QStringLiteral("6..5"));
+        QCOMPARE(english.shownProblem(), QStringLiteral("Scale length: “6..5” is not a length"));
+        Retype(field("Scale length"), QStringLiteral("650"));
+        Retype(field("Overhang at the nut"), QStringLiteral("30"));
+        QCOMPARE(field("Overhang at the nut")->toolTip(),
+                 QStringLiteral("Overhang at the nut: 30 mm on each side leaves no room for the strings on 43 mm"));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("short.corvane"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(board::DesignToJson(board::Design{}))
+                       .replace("\"bass_length\": 650.0", "\"bass_length\": -650"));
+        file.close();
+        const QString message = AnswerMessageBox([&] { english.openFile(path); });
+        QVERIFY2(message.endsWith(QStringLiteral(":\nScale length: -650 mm, must be greater than 0 mm")), qPrintable(message));
     }
 
 private:
