@@ -26,11 +26,4 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
 // "Gabarit 12-EDO 650 mm", "Gabarit 12-EDO 889 à 864 mm".
 std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator = ".");
 
-// The template and the board share one unit type; this stays for callers
-// that still convert.
-constexpr Unit DrawingUnitOf(board::Unit unit) noexcept
-{
-    return unit;
-}
-
 } // namespace corvane::drawing

@@ -159,7 +159,7 @@ void AtelierWindow::exportTemplate()
             return;
         options.paper = paperDialog.paper();
     }
-    options.unit = drawing::DrawingUnitOf(layout_->design.unit);
+    options.unit = layout_->design.unit;
     options.title = QString::fromStdString(
         drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString()));
     if (const auto error = drawing::ExportTemplate(board, path, options)) {

@@ -193,7 +193,8 @@ QString WorkshopTable::toCsv() const
 {
     const QChar separator = TableLocale().decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
     const auto quoted = [separator](QString field) {
-        if (field.contains(separator) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))) {
+        if (field.contains(separator) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))
+            || field.contains(QLatin1Char('\r'))) {
             field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             return QStringLiteral("\"%1\"").arg(field);
         }
