@@ -75,7 +75,10 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
     if (unit == Unit::Inch) {
         const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
         fields.push_back(fraction.Text());
-        fields.push_back((fraction.errorInches > 0 ? "+" : "") + FixedText(fraction.errorInches, InchErrorDecimals, separator));
+        std::string error = FixedText(fraction.errorInches, InchErrorDecimals, separator);
+        if (fraction.errorInches > 0)
+            error.insert(0, 1, '+');
+        fields.push_back(std::move(error));
     }
     return fields;
 }
@@ -151,13 +154,19 @@ std::string FormatBoardCsv(const BoardLayout& board, const std::string& separato
 {
     const std::vector<Column> columns = Columns(board, true);
     std::string out;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        out += (i > 0 ? "," : "") + std::string(columns[i].csvName);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += columns[i].csvName;
+    }
     out += '\n';
     for (const FretOnString& row : board.rows) {
         const std::vector<std::string> fields = Fields(board, row, true, separator);
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out += (i > 0 ? "," : "") + CsvField(fields[i], separator == "." ? "," : separator);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            out += CsvField(fields[i], separator == "." ? "," : separator);
+        }
         out += '\n';
     }
     return out;
