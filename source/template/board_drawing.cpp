@@ -1,6 +1,7 @@
 #include "board_drawing.h"
 
 #include "figure_text.h"
+#include "line_weights.h"
 #include "title_block.h"
 
 #include <algorithm>
@@ -16,12 +17,7 @@ constexpr double LabelBandMm = 30.0;    // above: fret numbers, notes, bass-stri
 constexpr double DistanceBandMm = 16.0; // below: treble-string distances
 constexpr double BottomMarginMm = 6.0;
 
-constexpr double FretLineMm = 0.2;
-constexpr double NutLineMm = 0.5;
-constexpr double EdgeLineMm = 0.3;
 constexpr double StringLineMm = 0.15;
-constexpr double FretNumberHeightMm = 3.0;
-constexpr double NoteHeightMm = 2.5;
 constexpr double DistanceHeightMm = 2.2;
 
 bool TwoDistanceRows(const board::Design& design) noexcept { return design.strings > 1 && design.IsFanned(); }

@@ -1,6 +1,7 @@
 #include "classic_template.h"
 
 #include "figure_text.h"
+#include "line_weights.h"
 #include "title_block.h"
 
 #include <algorithm>
@@ -17,11 +18,6 @@ constexpr double LabelBandMm = 22.0;     // above the board: note names and fret
 constexpr double DistanceBandMm = 24.0;  // below the board: distances from the nut
 constexpr double BottomMarginMm = 6.0;
 
-constexpr double FretLineMm = 0.2;
-constexpr double NutLineMm = 0.5;
-constexpr double EdgeLineMm = 0.3;
-constexpr double FretNumberHeightMm = 3.0;
-constexpr double NoteHeightMm = 2.5;
 constexpr double DistanceHeightMm = 2.5;
 
 std::string Trimmed(const std::string& text)
