@@ -101,8 +101,8 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const bool named = !board.temperament.semitones.empty();
         const Point nutTop = Moved(board.nut.from, offset);
         const Point saddleTop = Moved(board.saddle.from, offset);
-        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, "Sillet", NoteHeightMm, Anchor::Centre);
-        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, "Chevalet", NoteHeightMm, Anchor::Centre);
+        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, options.nutName, NoteHeightMm, Anchor::Centre);
+        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, options.saddleName, NoteHeightMm, Anchor::Centre);
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];

@@ -17,6 +17,8 @@ struct BoardDrawingOptions {
     bool titleBlock = true;
     std::string decimalSeparator = ".";
     std::string date;        // as printed in the title block
+    std::string nutName = "Sillet";      // beside the nut and the saddle: a
+    std::string saddleName = "Chevalet"; // window may name them in its language
 };
 
 // The board at true size, nut on the left, bass string at the top. The

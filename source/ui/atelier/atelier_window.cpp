@@ -282,6 +282,8 @@ void AtelierWindow::showDesign(const board::Design& design)
     drawing::BoardDrawingOptions options;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
+    options.nutName = tr("Sillet").toStdString();
+    options.saddleName = tr("Chevalet").toStdString();
     drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);

@@ -641,10 +641,15 @@ private slots:
         QStringList menus;
         for (const QAction* menu : english.menuBar()->actions())
             menus << menu->text();
+        QStringList ends; // the drawing names the nut and the bridge in English too
+        for (const drawing::Text& text : english.boardDrawing().texts)
+            if (text.utf8 == "Nut" || text.utf8 == "Bridge" || text.utf8 == "Sillet")
+                ends << QString::fromStdString(text.utf8);
         const auto translators = QCoreApplication::instance()->findChildren<QTranslator*>();
         for (QTranslator* translator : translators)
             QCoreApplication::removeTranslator(translator);
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+        QCOMPARE(ends, (QStringList{"Nut", "Bridge"}));
     }
 
     // The engine's problems read in English too: a typed field and a design

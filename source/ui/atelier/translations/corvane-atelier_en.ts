@@ -589,6 +589,14 @@ Save the changes?</translation>
         <source>Problème de saisie</source>
         <translation>Entry problem</translation>
     </message>
+    <message>
+        <source>Sillet</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>Chevalet</source>
+        <translation>Bridge</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
