@@ -1,5 +1,5 @@
 """Reads a template's DXF file back with ezdxf, an independent reader, and
-prints what the tests compare: the header units and every fret line."""
+prints what the tests compare: the header units, every fret line and every text's angle."""
 import sys
 
 import ezdxf
@@ -11,4 +11,7 @@ print("MEASUREMENT", document.header.get("$MEASUREMENT", -1))
 for line in document.modelspace().query('LINE[layer=="FRETTES"]'):
     print("FRET %.12f %.12f %.12f %.12f"
           % (line.dxf.start.x, line.dxf.start.y, line.dxf.end.x, line.dxf.end.y))
-print("TEXTS", len(document.modelspace().query('TEXT[layer=="TEXTES"]')))
+texts = document.modelspace().query('TEXT[layer=="TEXTES"]')
+print("TEXTS", len(texts))
+for text in texts:
+    print("ROTATION %.9f" % text.dxf.rotation)

@@ -65,7 +65,7 @@ TEST(SvgFile, IsInMillimetresWithTheNutAtZero)
 }
 
 // Read back by an independent reader: the unit declared, and every fret at
-// the engine's own number, in that unit.
+// the engine's own number, in that unit, every text level or upright.
 TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
 {
     struct Case {
@@ -90,6 +90,7 @@ TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
         std::string word, version;
         int insUnits = -1, measurement = -1;
         std::vector<double> frets;
+        int upright = 0;
         while (lines >> word) {
             if (word == "VERSION")
                 lines >> version;
@@ -102,8 +103,15 @@ TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
                 lines >> x1 >> y1 >> x2 >> y2;
                 EXPECT_EQ(x1, x2) << "a fret is one straight line across";
                 frets.push_back(x1);
+            } else if (word == "ROTATION") {
+                // DXF angles are degrees: labels along a fret read upwards.
+                double degrees = -1;
+                lines >> degrees;
+                EXPECT_TRUE(degrees == 0 || degrees == 90) << c.length << " text at " << degrees;
+                upright += degrees == 90;
             }
         }
+        EXPECT_GT(upright, 0) << c.length;
         EXPECT_EQ(version, "AC1015");
         EXPECT_EQ(insUnits, c.insUnits) << c.length;
         EXPECT_EQ(measurement, c.measurement) << c.length;

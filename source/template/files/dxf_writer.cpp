@@ -56,6 +56,10 @@ std::string DxfTextEscaped(const std::string& utf8)
     return out;
 }
 
+// dxflib takes a text's angle in radians and writes it out in degrees, as
+// DXF wants.
+constexpr double DegreesToRadians = 3.14159265358979323846 / 180.0;
+
 int Justification(Anchor anchor) noexcept
 {
     return anchor == Anchor::Left ? 0 : anchor == Anchor::Centre ? 1 : 2;
@@ -133,7 +137,7 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
         dxf.writeText(dw,
                       DL_TextData(x, y, 0.0, x, y, 0.0, text.heightMm / unitMm, 1.0, 0,
                                   Justification(text.anchor), 0, DxfTextEscaped(text.utf8),
-                                  "Standard", text.rotationDeg),
+                                  "Standard", text.rotationDeg * DegreesToRadians),
                       DL_Attributes(DxfTextLayer, 256, -1, "BYLAYER", 1.0));
     }
     dw.sectionEnd();
