@@ -1,7 +1,10 @@
 #include "design_file.h"
 
+#include "text_encoding.h"
+
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <fstream>
@@ -235,12 +238,6 @@ Design DesignFromObject(const Json& json)
     const int version = Integer(Member(json, "version", "version"), "version");
     if (version != DesignFileVersion)
         Fail("version", ProblemKind::UnknownVersion, {std::to_string(version), std::to_string(DesignFileVersion)});
-    CheckKeys(json,
-              {"format", "version", "unit", "temperament", "frets", "strings", "bass_length", "treble_length",
-               "perpendicular_fret", "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang",
-               "nut_setback_bass", "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble",
-               "open_note"},
-              "");
 
     Design design;
     if (json.contains("unit")) {
@@ -347,11 +344,55 @@ std::string DesignToJson(const Design& design)
     return json.dump(2) + "\n";
 }
 
+namespace {
+
+constexpr std::array<std::string_view, 18> DesignKeys = {
+    "format", "version", "unit", "temperament", "frets", "strings", "bass_length", "treble_length",
+    "perpendicular_fret", "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang",
+    "nut_setback_bass", "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note"};
+constexpr std::array<std::string_view, 9> TemperamentKeys = {
+    "kind", "divisions", "period", "file_name", "content", "content_base64", "scale", "mode", "table"};
+
+template <std::size_t N>
+bool Known(const std::array<std::string_view, N>& keys, std::string_view key)
+{
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+// Stops the parse at the first key no design has, in the file's order: an
+// ordered object looks its keys up one by one, so a file of a million
+// unknown keys would otherwise take minutes to refuse.
+class KeyGuard {
+public:
+    bool operator()(int depth, Json::parse_event_t event, Json& parsed)
+    {
+        if (event != Json::parse_event_t::key)
+            return true;
+        const std::string key = parsed.get<std::string>();
+        if (depth == 1) {
+            if (!Known(DesignKeys, key))
+                Fail(key, ProblemKind::UnknownField);
+            topLevelKey_ = key;
+        } else if (depth != 2 || topLevelKey_ != "temperament" || !Known(TemperamentKeys, key)) {
+            Fail(topLevelKey_ + "." + key, ProblemKind::UnknownField);
+        }
+        return true;
+    }
+
+private:
+    std::string topLevelKey_;
+};
+
+} // namespace
+
 DesignReadResult DesignFromJson(std::string_view text)
 {
+    text = WithoutByteOrderMark(text);
     Json json;
     try {
-        json = Json::parse(text.begin(), text.end());
+        json = Json::parse(text.begin(), text.end(), KeyGuard());
+    } catch (const FieldProblem& problem) {
+        return {std::nullopt, FileError(problem.field, ProblemSentence(problem.problem), problem.problem)};
     } catch (const Json::parse_error& error) {
         return {std::nullopt, FileError(ProblemKind::JsonMalformed, {std::to_string(error.byte)})};
     } catch (const Json::exception&) {

@@ -1,5 +1,7 @@
 #include "temperament.h"
 
+#include "text_encoding.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -55,6 +57,22 @@ std::optional<std::uint64_t> ReadPositiveInteger(std::string_view text)
         return std::nullopt;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value == 0)
+        return std::nullopt;
+    return value;
+}
+
+// A Scala ratio's term: any count of digits, to the nearest double, so that
+// a 21-digit comma reads as well as 3/2. Nothing when it is not a positive
+// integer; infinity when it is beyond a double.
+std::optional<double> ReadPositiveDigits(std::string_view text)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return HUGE_VAL;
+    if (error != std::errc() || end != text.data() + text.size() || !(value > 0))
         return std::nullopt;
     return value;
 }
@@ -166,6 +184,7 @@ std::optional<int> Temperament::FretSemitones(int fret) const noexcept
 
 Parsed<ScalaScale> ParseScala(std::string_view text)
 {
+    text = WithoutByteOrderMark(text);
     ScalaScale scale;
     enum class Expect { Description, Count, Pitch } expect = Expect::Description;
     std::uint64_t count = 0;
@@ -192,7 +211,7 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
         }
 
         if (expect == Expect::Description) {
-            scale.description = std::string(line);
+            scale.description = Utf8OrLatin1(line);
             expect = Expect::Count;
         } else if (expect == Expect::Count) {
             std::string_view word = TrimBlanks(line);
@@ -223,13 +242,15 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
                 ratio = std::exp2(*cents / 1200.0);
             } else {
                 const std::size_t slash = word.find('/');
-                const auto numerator = ReadPositiveInteger(word.substr(0, slash));
+                const auto numerator = ReadPositiveDigits(word.substr(0, slash));
                 const auto denominator = slash == std::string_view::npos
-                                             ? std::optional<std::uint64_t>(1)
-                                             : ReadPositiveInteger(word.substr(slash + 1));
+                                             ? std::optional<double>(1.0)
+                                             : ReadPositiveDigits(word.substr(slash + 1));
                 if (!numerator || !denominator)
                     return LineError(ProblemKind::ScalaNotRatio, lineNumber, {std::string(word)});
-                ratio = static_cast<double>(*numerator) / static_cast<double>(*denominator);
+                if (std::isinf(*numerator) || std::isinf(*denominator))
+                    return LineError(ProblemKind::ScalaRatioTooLarge, lineNumber, {std::string(word)});
+                ratio = *numerator / *denominator;
             }
             if (!std::isfinite(ratio) || ratio <= 0)
                 return LineError(ProblemKind::ScalaPitchUnusable, lineNumber, {std::string(word)});
@@ -269,7 +290,8 @@ Parsed<Temperament> MakeScala(const ScalaSource& source)
         previous = scale.ratios[i];
     }
     Temperament temperament;
-    temperament.name = TrimBlanks(scale.description).empty() ? source.fileName : std::string(TrimBlanks(scale.description));
+    temperament.name = TrimBlanks(scale.description).empty() ? Utf8OrLatin1(source.fileName)
+                                                             : std::string(TrimBlanks(scale.description));
     temperament.ratios = scale.ratios;
     NameTwelvePerOctave(temperament);
     return {std::move(temperament), {}, {}};

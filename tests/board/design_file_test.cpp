@@ -120,6 +120,26 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         << falling.error->message;
 }
 
+// Files from elsewhere: saved on Windows with a byte order mark; or near the
+// size limit with a million unknown keys, refused at the first one (parsing
+// them all into an ordered object took minutes).
+TEST_F(DesignFile, ForeignFilesOpenOrAreRefusedAtOnce)
+{
+    const std::string valid = DesignToJson(Design{});
+    EXPECT_TRUE(DesignFromJson("\xEF\xBB\xBF" + valid).design);
+
+    std::string crowded = valid.substr(0, valid.rfind('}'));
+    for (int key = 0; key < 900'000; ++key)
+        crowded += ",\"k" + std::to_string(key) + "\":0";
+    crowded += "}";
+    const DesignReadResult result = DesignFromJson(crowded);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->field, "k0");
+    const DesignReadResult nested = DesignFromJson(R"({"format": {"a": 1}})");
+    ASSERT_TRUE(nested.error);
+    EXPECT_EQ(nested.error->field, "format.a");
+}
+
 TEST_F(DesignFile, AFailedSaveLeavesTheOldFile)
 {
     const std::filesystem::path path = directory_ / "keep.corvane";

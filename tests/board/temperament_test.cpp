@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <string>
 
@@ -46,6 +47,20 @@ TEST(Temperament, ClassicScaleOnAStraightBoardGivesTheWindowDigitsExactly)
         int fret = 0; // diatonic scales have no slot 8: frets count the slots written
         for (const auto& entry : bySlot)
             EXPECT_EQ(board.At(++fret, 1).fromNutMm, std::stod(entry.text)) << scale << " slot " << entry.slot;
+    }
+}
+
+// A window's own code leaves overflow and invalid flags raised; the classic
+// scales, which read those flags as their overflow check, must not see them,
+// and the caller gets its flags back.
+TEST(Temperament, ClassicScalesIgnoreFlagsRaisedBeforeThem)
+{
+    for (int scale = 0; scale < 6; ++scale) {
+        std::feraiseexcept(FE_OVERFLOW | FE_INVALID);
+        const auto made = MakeClassic({static_cast<ClassicScale>(scale), ClassicMode::Sol}, 600.0, Unit::Millimetre);
+        EXPECT_TRUE(made) << scale << " " << made.error;
+        EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW) && std::fetestexcept(FE_INVALID)) << scale;
+        std::feclearexcept(FE_ALL_EXCEPT);
     }
 }
 
@@ -129,6 +144,10 @@ TEST(Scala, FollowsThePublishedFormat)
         {"! c\nd\n! c\n2\n! c\n 3/2 G\n 2 octave\nrubbish after the last pitch\n", 2, 2.0},
         {"d\n2\n-5.0\n1200.\n", 2, 2.0},                             // negative cents and "1200."
         {"d\n0\n", 0, 0},
+        // Saved on Windows: a byte order mark before the first comment.
+        {"\xEF\xBB\xBF! x.scl\n!\n5-limit\n1\n2/1\n", 1, 2.0},
+        // atomschis.scl: a comma of 21 digits over 21 digits.
+        {"d\n1\n156348578434374084375/147573952589676412928\n", 1, 156348578434374084375.0 / 147573952589676412928.0},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseScala(c.text);
@@ -138,6 +157,9 @@ TEST(Scala, FollowsThePublishedFormat)
         EXPECT_EQ(parsed.value->ratios.size(), c.count) << c.text;
         EXPECT_DOUBLE_EQ(parsed.value->ratios.back(), c.last) << c.text;
     }
+    // Older files' descriptions are Latin-1: read as such, kept as UTF-8.
+    EXPECT_EQ(ParseScala("Gamme de P\xE9rotin\n1\n2/1\n").value->description, "Gamme de Pérotin");
+    EXPECT_EQ(ParseScala("Gamme de Pérotin\n1\n2/1\n").value->description, "Gamme de Pérotin");
 }
 
 TEST(Scala, ErrorsNameTheLineAndTheProblem)
@@ -155,6 +177,12 @@ TEST(Scala, ErrorsNameTheLineAndTheProblem)
         {"d\n2\n9/8\n0/1\n", "ligne 4 : « 0/1 »"},
         {"d\n3\n9/8\n5/4\n", "ligne 4 : le fichier s'arrête après 2 hauteurs sur 3"},
         {"d\n2\n1.2.3\n2/1\n", "ligne 3 : « 1.2.3 » n'est pas une valeur en cents"},
+        {"d\n1\n1e400/1\n", "ligne 3 : « 1e400/1 » n'est ni un rapport"},
+        {"d\n1\n1" "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "000000000/1\n",
+         "est trop grand pour être calculé"},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseScala(c.text);
@@ -183,6 +211,7 @@ TEST(Units, LengthsAndSixtyFourths)
         {"25.5 in", Unit::Centimetre, 647.7}, {"0", Unit::Millimetre, 0},
         {"-3", Unit::Millimetre, 0},       {"650 m", Unit::Millimetre, 0},
         {"25 3/2", Unit::Inch, 0},         {"1e3", Unit::Millimetre, 0},
+        {"abc", Unit::Millimetre, 0},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseLength(c.text, c.unit);
@@ -191,6 +220,7 @@ TEST(Units, LengthsAndSixtyFourths)
         else
             EXPECT_NEAR(parsed.value.value_or(0), c.millimetres, 1e-12) << c.text << parsed.error;
     }
+    EXPECT_EQ(ParseLength("abc", Unit::Millimetre).error, "« abc » ne contient aucun nombre");
     const InchFraction fraction = NearestSixtyFourth(25.5157);
     EXPECT_EQ(fraction.Text(), "25 33/64");
     EXPECT_NEAR(fraction.errorInches, 25.515625 - 25.5157, 1e-12);
