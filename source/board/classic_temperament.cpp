@@ -3,15 +3,40 @@
 
 #include "temperament.h"
 
+#include "arithmetic_check.h"
 #include "currency.h"
 #include "runtime_error.h"
 #include "scale_catalogue.h"
 #include "tempered.h"
 
 #include <algorithm>
+#include <cfenv>
 #include <charconv>
 
 namespace corvane::board {
+
+namespace {
+
+// The classic engine reads the thread's floating-point flags as its
+// overflow check, so whatever the caller raised before (a window's own
+// layout and painting do) must not count against it. The caller's flags
+// are given back afterwards.
+class ClassicArithmeticScope {
+public:
+    ClassicArithmeticScope() noexcept
+    {
+        std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
+        fret::ClearArithmeticFlags();
+    }
+    ~ClassicArithmeticScope() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ClassicArithmeticScope(const ClassicArithmeticScope&) = delete;
+    ClassicArithmeticScope& operator=(const ClassicArithmeticScope&) = delete;
+
+private:
+    std::fexcept_t saved_{};
+};
+
+} // namespace
 
 Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit unit)
 {
@@ -24,6 +49,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
     temperament.classicLength = length;
     temperament.classicUnit = unit;
     try {
+        const ClassicArithmeticScope arithmetic;
         const fret::Currency stored = fret::ToCurrency(length);
         const double storedLength = fret::ToDouble(stored);
         if (!(storedLength > 0))
