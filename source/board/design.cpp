@@ -151,6 +151,33 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
             return FieldError("frets", {ProblemKind::FretsMerge, {std::to_string(fret - 1), std::to_string(fret)}, {}});
         previous = fraction;
     }
+
+    // Compensation moves the nut and the saddle a little, never past a fret.
+    // Setbacks and frets both vary linearly across the strings, so the outer
+    // strings decide.
+    const double firstFraction = 1.0 - 1.0 / temperament.FretRatio(1);
+    const struct {
+        const char* nutField;
+        const char* saddleField;
+        double lengthMm, nutSetbackMm, saddleSetbackMm;
+    } outerStrings[] = {
+        {"nut_setback_bass", "saddle_setback_bass", design.bassLengthMm, design.nutSetbackBassMm,
+         design.saddleSetbackBassMm},
+        {"nut_setback_treble", "saddle_setback_treble", design.trebleLengthMm, design.nutSetbackTrebleMm,
+         design.saddleSetbackTrebleMm},
+    };
+    for (const auto& string : outerStrings) {
+        const double firstFretMm = string.lengthMm * firstFraction;
+        if (!(string.nutSetbackMm < firstFretMm))
+            return FieldError(string.nutField, {ProblemKind::NutSetbackPastFirstFret,
+                                                {Number(string.nutSetbackMm), Number(firstFretMm)},
+                                                {}});
+        const double lastFretToSaddleMm = string.lengthMm * (1.0 - previous);
+        if (!(string.saddleSetbackMm > -lastFretToSaddleMm))
+            return FieldError(string.saddleField, {ProblemKind::SaddleSetbackBeforeLastFret,
+                                                   {Number(string.saddleSetbackMm), Number(lastFretToSaddleMm)},
+                                                   {}});
+    }
     return std::nullopt;
 }
 

@@ -142,6 +142,8 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
             break;
         --numberEnd;
     }
+    if (numberEnd == 0) // "abc", "mm": letters only
+        return Parsed<double>::Failure({ProblemKind::LengthHasNoNumber, {std::string(rest)}, {}});
     if (numberEnd < rest.size()) {
         const auto suffix = ParseUnit(rest.substr(numberEnd));
         if (!suffix)

@@ -145,6 +145,11 @@ TEST(Layout, InvalidDesignsNameTheirField)
         {[](Design& d) { d.bridgeSpacingMm = 2000; }, "bridge_spacing"},
         {[](Design& d) { d.temperament = EqualDivisions{1, {}}; d.frets = 20; }, "frets"}, // 2^20 > 10^6
         {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n0.0000000001\n2/1\n"}; }, "frets"},
+        // 300 mm, 3 frets: fret 1 at 16.84 mm, fret 3 at 48.02 mm, 251.98 mm before the saddle.
+        {[](Design& d) { d.bassLengthMm = d.trebleLengthMm = 300; d.frets = 3; d.nutSetbackBassMm = 17; }, "nut_setback_bass"},
+        {[](Design& d) { d.bassLengthMm = 300; d.trebleLengthMm = 290; d.frets = 3; d.nutSetbackTrebleMm = 16.5; },
+         "nut_setback_treble"},
+        {[](Design& d) { d.frets = 60; d.saddleSetbackBassMm = -30; }, "saddle_setback_bass"}, // 20.3 mm left
     };
     for (const Case& c : cases) {
         Design design;

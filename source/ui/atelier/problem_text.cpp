@@ -13,6 +13,7 @@ constexpr std::array<const char*, board::ProblemKindCount> Patterns = {
     QT_TRANSLATE_NOOP("EngineProblem", "longueur vide"), // LengthEmpty
     QT_TRANSLATE_NOOP("EngineProblem", "unité inconnue « %2 » (mm, cm ou in)"), // UnknownUnit
     QT_TRANSLATE_NOOP("EngineProblem", "« %2 » n'est pas une longueur"), // NotALength
+    QT_TRANSLATE_NOOP("EngineProblem", "« %2 » ne contient aucun nombre"), // LengthHasNoNumber
     QT_TRANSLATE_NOOP("EngineProblem", "la longueur « %2 » doit être plus grande que zéro"), // LengthNotPositive
     QT_TRANSLATE_NOOP("EngineProblem", "la longueur « %2 » est trop grande"), // LengthTooLarge
     QT_TRANSLATE_NOOP("EngineProblem", "période « %2 » illisible (un rapport 2/1 ou des cents 1200.0)"), // PeriodUnreadable
@@ -24,6 +25,7 @@ constexpr std::array<const char*, board::ProblemKindCount> Patterns = {
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : hauteur manquante (note %3 sur %4)"), // ScalaPitchMissing
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : « %3 » n'est pas une valeur en cents"), // ScalaNotCents
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : « %3 » n'est ni un rapport n/d d'entiers positifs ni des cents"), // ScalaNotRatio
+    QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : le rapport « %3 » est trop grand pour être calculé"), // ScalaRatioTooLarge
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : hauteur « %3 » hors d'usage"), // ScalaPitchUnusable
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : fichier vide : ni description ni nombre de notes"), // ScalaEmpty
     QT_TRANSLATE_NOOP("EngineProblem", "ligne %2 : le fichier s'arrête après %3 hauteurs sur %4"), // ScalaTruncated
@@ -38,6 +40,8 @@ constexpr std::array<const char*, board::ProblemKindCount> Patterns = {
     QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2 mm, doit être plus grand que %3 mm"), // LengthNotAboveMinimum
     QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2 mm, au plus %3 mm"), // LengthAboveMaximum
     QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2 mm, doit rester entre -100 et 100 mm"), // SetbackOutOfRange
+    QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2 mm porte le sillet jusqu'à la première frette, à %3 mm"), // NutSetbackPastFirstFret
+    QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2 mm porte le chevalet jusqu'à la dernière frette, à %3 mm de lui"), // SaddleSetbackBeforeLastFret
     QT_TRANSLATE_NOOP("EngineProblem", "%1 : %2, doit être entre %3 et %4"), // CountOutOfRange
     QT_TRANSLATE_NOOP("EngineProblem", "%1 %2 : le rapport doit dépasser 1/1"), // PeriodRatioNotAboveUnison
     QT_TRANSLATE_NOOP("EngineProblem", "%1 de %2 cents : doit être entre 1 et 12000 cents"), // PeriodCentsNotInRange

@@ -267,6 +267,22 @@
         <source>impossible de lire « %2 »</source>
         <translation>cannot read “%2”</translation>
     </message>
+    <message>
+        <source>ligne %2 : le rapport « %3 » est trop grand pour être calculé</source>
+        <translation>line %2: the ratio “%3” is too large to compute</translation>
+    </message>
+    <message>
+        <source>« %2 » ne contient aucun nombre</source>
+        <translation>“%2” holds no number</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm porte le sillet jusqu&apos;à la première frette, à %3 mm</source>
+        <translation>%1: %2 mm brings the nut up to the first fret, at %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm porte le chevalet jusqu&apos;à la dernière frette, à %3 mm de lui</source>
+        <translation>%1: %2 mm brings the saddle up to the last fret, %3 mm from it</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::AtelierWindow</name>
