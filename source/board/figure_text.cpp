@@ -29,6 +29,14 @@ std::string FixedText(double value, int decimals, std::string_view separator)
     return text;
 }
 
+std::string InchErrorText(double errorInches, std::string_view separator)
+{
+    std::string text = FixedText(errorInches, InchErrorDecimals, separator);
+    if (text.front() != '-' && text.find_first_not_of("0.,") != std::string::npos)
+        text.insert(0, 1, '+');
+    return text;
+}
+
 std::string ShortText(double value, std::string_view separator)
 {
     std::string text = FixedText(value, LengthDecimals);

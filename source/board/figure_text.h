@@ -13,6 +13,9 @@
 namespace corvane::board {
 
 inline constexpr int LengthDecimals = 4;
+inline constexpr int RatioDecimals = 6;
+inline constexpr int CentsDecimals = 3;
+inline constexpr int InchErrorDecimals = 5;
 
 // value with exactly `decimals` decimals, rounded to nearest; a value that
 // rounds to zero has no sign.
@@ -20,6 +23,10 @@ std::string FixedText(double value, int decimals, std::string_view separator = "
 
 // value to four decimals without trailing zeros ("650", "25.5"): for titles.
 std::string ShortText(double value, std::string_view separator = ".");
+
+// How far the nearest 1/64 in lies from the exact distance, signed ("+0.00312",
+// "-0.00117", "0.00000").
+std::string InchErrorText(double errorInches, std::string_view separator = ".");
 
 // A row's distance from the nut in the design's unit, four decimals; a
 // classic scale's position keeps the classic window's digits, a fifth

@@ -16,10 +16,9 @@ using board::BoardLayout;
 using board::FretOnString;
 using board::Unit;
 
+using board::CentsDecimals;
 using board::LengthDecimals;
-constexpr int RatioDecimals = 6;
-constexpr int CentsDecimals = 3;
-constexpr int InchErrorDecimals = 5;
+using board::RatioDecimals;
 
 using board::FixedText;
 using board::FromNutText;
@@ -75,10 +74,7 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
     if (unit == Unit::Inch) {
         const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
         fields.push_back(fraction.Text());
-        std::string error = FixedText(fraction.errorInches, InchErrorDecimals, separator);
-        if (fraction.errorInches > 0)
-            error.insert(0, 1, '+');
-        fields.push_back(std::move(error));
+        fields.push_back(board::InchErrorText(fraction.errorInches, separator));
     }
     return fields;
 }
@@ -196,7 +192,7 @@ std::string FormatBoardJson(const BoardLayout& board)
         if (unit == Unit::Inch) {
             const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
             out += ", \"from_nut_64th\": " + JsonString(fraction.Text())
-                   + ", \"from_nut_64th_error\": " + FixedText(fraction.errorInches, InchErrorDecimals);
+                   + ", \"from_nut_64th_error\": " + FixedText(fraction.errorInches, board::InchErrorDecimals);
         }
         out += "}";
     }

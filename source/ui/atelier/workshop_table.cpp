@@ -9,12 +9,6 @@
 namespace corvane::atelier {
 namespace {
 
-// Digits after the decimal separator: four for lengths in every unit, as
-// the classic window writes positions.
-constexpr int LengthDecimals = 4;
-constexpr int RatioDecimals = 6;
-constexpr int CentsDecimals = 2;
-
 QLocale TableLocale()
 {
     QLocale locale;
@@ -75,14 +69,29 @@ int WorkshopTable::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+namespace {
+
+// The engine writes every figure, so that the table, its copy and the
+// command's table agree to the digit; the locale gives the separator only.
+std::string DecimalPoint()
+{
+    return TableLocale().decimalPoint().toStdString();
+}
+
+QString Figure(double value, int decimals)
+{
+    return QString::fromStdString(board::FixedText(value, decimals, DecimalPoint()));
+}
+
+} // namespace
+
 QString WorkshopTable::length(double millimetres) const
 {
-    return TableLocale().toString(board::FromMillimetres(millimetres, layout_.design.unit), 'f', LengthDecimals);
+    return Figure(board::FromMillimetres(millimetres, layout_.design.unit), board::LengthDecimals);
 }
 
 QString WorkshopTable::cell(const board::FretOnString& row, Column column) const
 {
-    const QLocale locale = TableLocale();
     switch (column) {
     case Column::Fret:
         return QString::number(row.fret);
@@ -91,16 +100,16 @@ QString WorkshopTable::cell(const board::FretOnString& row, Column column) const
     case Column::Note:
         return QString::fromStdString(row.note);
     case Column::Ratio:
-        return locale.toString(row.ratio, 'f', RatioDecimals);
+        return Figure(row.ratio, board::RatioDecimals);
     case Column::Cents:
-        return locale.toString(row.cents, 'f', CentsDecimals);
+        return Figure(row.cents, board::CentsDecimals);
     case Column::FromNut:
-        return QString::fromStdString(board::FromNutText(layout_, row, locale.decimalPoint().toStdString()));
+        return QString::fromStdString(board::FromNutText(layout_, row, DecimalPoint()));
     case Column::NearestSixtyFourth:
         return QString::fromStdString(board::NearestSixtyFourth(row.fromNutMm / board::MillimetresPerInch).Text());
     case Column::SixtyFourthError: {
         const double error = board::NearestSixtyFourth(row.fromNutMm / board::MillimetresPerInch).errorInches;
-        return locale.toString(error, 'f', LengthDecimals);
+        return QString::fromStdString(board::InchErrorText(error, DecimalPoint()));
     }
     case Column::FretToFret:
         return length(row.fretToFretMm);

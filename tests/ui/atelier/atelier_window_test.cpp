@@ -194,6 +194,8 @@ private slots:
         Choose(form.unitField(), form.unitField()->itemText(form.unitField()->findData(unit)));
         Retype(form.lengthField(), typed);
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), twelfth);
+        // At 25 1/2 in frets 6 and 18 lie a few 1/100000 in short of their 1/64: never a "-0.0000".
+        QVERIFY(!window->table()->toText(QLatin1Char('\t')).contains(QRegularExpression(QStringLiteral("(^|\\s)-0\\.0+(\\s|$)"))));
         QVERIFY(window->isWindowModified());
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Sans titre")));
     }
@@ -251,7 +253,7 @@ private slots:
         QTest::addColumn<int>("fret");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents" << "63.16";
+        QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents" << "63.158";
         QTest::newRow("Bohlen-Pierce period") << "Divisions égales de la période" << 13 << 13 << "Rapport" << "3.000000";
         QTest::newRow("classic chromatic") << "Tempérée Chromatique" << 0 << 12 << "Depuis le sillet" << "325.0000";
         QTest::newRow("classic digits kept") << "Naturelle Chromatique" << 0 << 6 << "Depuis le sillet" << "189.57725";
@@ -364,7 +366,7 @@ private slots:
         const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 24);
         QVERIFY(lines[0].startsWith(QStringLiteral("Frette\tNote\tRapport\tCents\tDepuis le sillet (mm)")));
-        QVERIFY(lines[12].startsWith(QStringLiteral("12\tMi\t2.000000\t1200.00\t325.0000\t")));
+        QVERIFY(lines[12].startsWith(QStringLiteral("12\tMi\t2.000000\t1200.000\t325.0000\t")));
     }
 
     void savesAndReopens()
@@ -562,7 +564,7 @@ private slots:
         const QByteArray content = written.readAll();
         QVERIFY(content.startsWith("\xEF\xBB\xBF" "Frette,Note,Rapport,Cents,Depuis le sillet (mm),"));
         QCOMPARE(content.count("\r\n"), 1 + 24);
-        QVERIFY(content.contains("\r\n12,Mi,2.000000,1200.00,325.0000,"));
+        QVERIFY(content.contains("\r\n12,Mi,2.000000,1200.000,325.0000,"));
     }
 
     // A Scala file read through the form: a bad one is marked and named in
