@@ -1,5 +1,6 @@
 #include "design_file.h"
 
+#include "read_file.h"
 #include "text_encoding.h"
 
 #include <nlohmann/json.hpp>
@@ -9,7 +10,6 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <set>
 #include <sstream>
 #include <system_error>
@@ -413,50 +413,48 @@ DesignReadResult DesignFromJson(std::string_view text)
     return {std::move(design), std::nullopt};
 }
 
-DesignReadResult LoadDesign(const std::filesystem::path& path)
+namespace {
+
+// A named file's bytes, or the problem of reading it.
+Parsed<std::string> ReadNamedFile(const std::filesystem::path& path, ProblemKind tooLarge)
 {
-    constexpr std::uintmax_t LargestFile = 16U * 1024U * 1024U;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error)
-        return {std::nullopt, FileError(ProblemKind::FileUnreadableBecause, {path.string(), error.message()})};
-    if (size > LargestFile)
-        return {std::nullopt, FileError(ProblemKind::FileTooLarge, {path.string()})};
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof())
-        return {std::nullopt, FileError(ProblemKind::FileUnreadable, {path.string()})};
-    return DesignFromJson(text);
+    auto read = files::ReadWholeFile(path.string(), LargestInputFileBytes);
+    if (auto* problem = std::get_if<files::ReadProblem>(&read)) {
+        if (problem->failure == files::ReadFailure::TooLarge)
+            return Parsed<std::string>::Failure({tooLarge, {Utf8OrLatin1(path.string())}, {}});
+        return Parsed<std::string>::Failure(
+            {ProblemKind::FileUnreadableBecause, {Utf8OrLatin1(path.string()), files::ReadProblemReason(*problem)}, {}});
+    }
+    return {std::move(std::get<std::string>(read)), {}, {}};
 }
 
-std::optional<std::string> SaveDesign(const Design& design, const std::filesystem::path& path)
-{
-    if (auto invalid = ValidateDesign(design))
-        return "dessin non enregistré : " + invalid->message;
-    const std::string text = DesignToJson(design);
+} // namespace
 
-    std::random_device random;
-    std::filesystem::path temporary = path;
-    temporary += ".tmp-" + std::to_string(random() % 1000000U);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return "impossible d'écrire « " + path.string() + " » : le dossier n'accepte pas de fichier";
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "impossible d'écrire « " + path.string() + " » : écriture interrompue (disque plein ?)";
-        }
+DesignReadResult LoadDesign(const std::filesystem::path& path)
+{
+    auto text = ReadNamedFile(path, ProblemKind::FileTooLarge);
+    if (!text)
+        return {std::nullopt, DesignError{{}, std::move(text.error), std::move(text.problem)}};
+    return DesignFromJson(*text.value);
+}
+
+Parsed<ScalaSource> LoadScalaFile(const std::filesystem::path& path)
+{
+    auto text = ReadNamedFile(path, ProblemKind::ScalaFileTooLarge);
+    if (!text)
+        return Parsed<ScalaSource>::Failure(std::move(text.problem));
+    return {ScalaSource{path.filename().string(), std::move(*text.value)}, {}, {}};
+}
+
+std::optional<SaveProblem> SaveDesign(const Design& design, const std::filesystem::path& path)
+{
+    if (auto invalid = ValidateDesign(design)) {
+        std::string message = "dessin non enregistré : " + invalid->message;
+        return SaveProblem{std::move(invalid), std::nullopt, std::move(message)};
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return "impossible d'écrire « " + path.string() + " » : " + error.message();
+    if (auto problem = files::WriteWholeFile(path.string(), DesignToJson(design))) {
+        std::string message = files::WriteProblemSentence(*problem);
+        return SaveProblem{std::nullopt, std::move(problem), std::move(message)};
     }
     return std::nullopt;
 }

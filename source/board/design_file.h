@@ -6,6 +6,7 @@
 // works in.
 
 #include "design.h"
+#include "whole_file.h"
 
 #include <filesystem>
 #include <string>
@@ -29,11 +30,27 @@ struct DesignReadResult {
 };
 DesignReadResult DesignFromJson(std::string_view text);
 
+// Files a user names are read only when they are regular files of at most
+// this size: a design is a few kilobytes, the largest Scala file a few
+// hundred.
+inline constexpr std::uintmax_t LargestInputFileBytes = 16U * 1024U * 1024U;
+
 DesignReadResult LoadDesign(const std::filesystem::path& path);
 
-// Writes the whole file beside the target, then renames it over the target:
-// the target is either the old file or the new one, never a part. Returns
-// an error message, or nothing on success.
-std::optional<std::string> SaveDesign(const Design& design, const std::filesystem::path& path);
+// A Scala file read for a design: its bytes and its name (the last part of
+// the path), or why it cannot be read (FileUnreadableBecause, FileTooLarge).
+Parsed<ScalaSource> LoadScalaFile(const std::filesystem::path& path);
+
+// Why a design was not saved: it is not valid, or its file could not be
+// written; `message` says it in French.
+struct SaveProblem {
+    std::optional<DesignError> invalid;
+    std::optional<files::WriteProblem> write;
+    std::string message;
+};
+
+// Written whole or not at all, through the file library: the target is
+// either the old file or the new one, never a part. Nothing on success.
+std::optional<SaveProblem> SaveDesign(const Design& design, const std::filesystem::path& path);
 
 } // namespace corvane::board

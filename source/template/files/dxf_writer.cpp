@@ -1,6 +1,5 @@
 #include "dxf_writer.h"
 
-#include "whole_file.h"
 
 #include <dxflib/dl_dxf.h>
 
@@ -193,9 +192,9 @@ const char* DxfLayerName(Layer layer) noexcept
     return "0";
 }
 
-std::optional<std::string> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path)
+std::optional<files::WriteProblem> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path)
 {
-    return WriteWholeFileThrough(path, [&](const std::string& temporaryPath) {
+    return files::WriteWholeFileThrough(path, [&](const std::string& temporaryPath) {
         return WriteDxf(drawing, unit, temporaryPath) && EndsWithEof(temporaryPath);
     });
 }

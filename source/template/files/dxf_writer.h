@@ -8,6 +8,7 @@
 
 #include "drawing.h"
 #include "drawing_unit.h"
+#include "whole_file.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@ inline constexpr const char* DxfTextLayer = "TEXTES";
 // The layer a kind of line goes on ("FRETTES", "SILLET"…).
 const char* DxfLayerName(Layer layer) noexcept;
 
-// Written whole or not at all; a French message on failure.
-std::optional<std::string> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path);
+// Written whole or not at all; why not, on failure.
+std::optional<files::WriteProblem> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path);
 
 } // namespace corvane::drawing

@@ -1,7 +1,6 @@
 #include "svg_writer.h"
 
 #include "number_format.h"
-#include "whole_file.h"
 
 #include <array>
 
@@ -158,10 +157,10 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
     return out;
 }
 
-std::optional<std::string> WriteSvgFile(const Drawing& drawing, const std::string& title,
+std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
                                         const std::string& path)
 {
-    return WriteWholeFile(path, SvgText(drawing, title));
+    return files::WriteWholeFile(path, SvgText(drawing, title));
 }
 
 } // namespace corvane::drawing

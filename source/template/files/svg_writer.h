@@ -7,6 +7,7 @@
 // run from the drawing's datum (the nut), as in the DXF file.
 
 #include "drawing.h"
+#include "whole_file.h"
 
 #include <optional>
 #include <string>
@@ -15,8 +16,8 @@ namespace corvane::drawing {
 
 std::string SvgText(const Drawing& drawing, const std::string& title);
 
-// Written whole or not at all; a French message on failure.
-std::optional<std::string> WriteSvgFile(const Drawing& drawing, const std::string& title,
+// Written whole or not at all; why not, on failure.
+std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
                                         const std::string& path);
 
 // The id of a kind's group ("frets", "nut"…); also its DXF layer's basis.

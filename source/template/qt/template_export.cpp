@@ -1,17 +1,20 @@
 #include "template_export.h"
 
 #include "dxf_writer.h"
+#include "file_names.h"
 #include "painter_renderer.h"
 #include "svg_writer.h"
+#include "whole_file.h"
+#include "write_problem_text.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace corvane::drawing {
 
@@ -25,25 +28,9 @@ QString FromUtf8(const std::string& text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString SaveFileProblem(const QSaveFile& file)
+QString Translated(const char* french)
 {
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("impossible de créer le fichier (dossier absent ou permission refusée)");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("l'écriture a échoué (disque plein ?)");
-    case QFileDevice::RenameError:
-        return QStringLiteral("impossible de remplacer le fichier existant");
-    default:
-        return file.errorString();
-    }
-}
-
-QString CannotWrite(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Impossible d'écrire « %1 » : %2.").arg(path, reason);
+    return QCoreApplication::translate("TemplateExport", french);
 }
 
 // Draws one page of a pagination on a device page whose painter origin is
@@ -78,13 +65,15 @@ std::optional<QString> PaintPages(const Pagination& pagination, QPrinter& printe
     bool newPage = startWithNewPage;
     for (const Drawing& page : pagination.pages) {
         if (newPage && !printer.newPage())
-            return QStringLiteral("L'impression a échoué : l'imprimante refuse une nouvelle page.");
+            return Translated("L'impression a échoué : l'imprimante refuse une nouvelle page.");
         PaintPage(page, painter, unitsPerMm, origin, pagination.quarterTurned, paper);
         newPage = true;
     }
     return std::nullopt;
 }
 
+// The pages are drawn in memory, checked whole, then written through the
+// file library like every other file: a full disk can cut nothing short.
 std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
                                  const ExportOptions& options)
 {
@@ -96,11 +85,11 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
     const double longSide = std::max(paper.widthMm, paper.heightMm);
     const Paper laidOut = pagination.quarterTurned ? paper.QuarterTurned() : paper;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return CannotWrite(path, SaveFileProblem(file));
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(PdfDotsPerInch);
         writer.setTitle(options.title);
         writer.setCreator(QStringLiteral("Corvane " CORVANE_VERSION));
@@ -111,7 +100,7 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return CannotWrite(path, QStringLiteral("le PDF ne peut pas être commencé"));
+            return WriteProblemText({NativeFileName(path), files::WriteFailure::Incomplete, 0});
         const double unitsPerMm = writer.resolution() / MmPerInch;
         bool first = true;
         for (const Drawing& page : pagination.pages) {
@@ -122,12 +111,11 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
         }
         painter.end();
     }
-    if (file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return CannotWrite(path, SaveFileProblem(file));
-    }
-    if (!file.commit())
-        return CannotWrite(path, SaveFileProblem(file));
+    const std::string_view bytes(pdf.constData(), std::size_t(pdf.size()));
+    if (!files::PdfIsWhole(bytes))
+        return WriteProblemText({NativeFileName(path), files::WriteFailure::Incomplete, 0});
+    if (const auto problem = files::WriteWholeFile(NativeFileName(path), bytes))
+        return WriteProblemText(*problem);
     return std::nullopt;
 }
 
@@ -150,20 +138,20 @@ std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
                                       const ExportOptions& options)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const std::string nativePath = QFile::encodeName(path).toStdString();
-    std::optional<std::string> error;
+    const std::string nativePath = NativeFileName(path);
+    std::optional<files::WriteProblem> problem;
     if (suffix == QLatin1String("pdf"))
         return ExportPdf(board, path, options);
     if (suffix == QLatin1String("svg"))
-        error = WriteSvgFile(board, options.title.toStdString(), nativePath);
+        problem = WriteSvgFile(board, options.title.toStdString(), nativePath);
     else if (suffix == QLatin1String("dxf"))
-        error = WriteDxfFile(board, options.unit, nativePath);
+        problem = WriteDxfFile(board, options.unit, nativePath);
     else
-        return QStringLiteral("Le format de « %1 » n'est pas reconnu : le nom doit finir par "
-                              ".pdf, .svg ou .dxf.")
+        return Translated("Le format de « %1 » n'est pas reconnu : le nom doit finir par "
+                          ".pdf, .svg ou .dxf.")
             .arg(path);
-    if (error)
-        return FromUtf8(*error);
+    if (problem)
+        return WriteProblemText(*problem);
     return std::nullopt;
 }
 
@@ -174,10 +162,10 @@ std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer)
         return FromUtf8(*pagination.error);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("L'impression a échoué : l'imprimante ne peut pas être ouverte.");
+        return Translated("L'impression a échoué : l'imprimante ne peut pas être ouverte.");
     auto error = PaintPages(pagination, printer, painter, false);
     if (!painter.end() && !error)
-        error = QStringLiteral("L'impression a échoué : le travail n'a pas pu être terminé.");
+        error = Translated("L'impression a échoué : le travail n'a pas pu être terminé.");
     return error;
 }
 

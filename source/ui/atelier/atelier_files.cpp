@@ -6,10 +6,13 @@
 #include "board_drawing.h"
 #include "design_file.h"
 #include "design_form.h"
+#include "file_names.h"
 #include "pdf_paper_dialog.h"
 #include "recent_files.h"
 #include "template_export.h"
+#include "whole_file.h"
 #include "workshop_table.h"
+#include "write_problem_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +22,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
 
 namespace corvane::atelier {
@@ -27,7 +29,7 @@ namespace {
 
 std::filesystem::path FileSystemPath(const QString& path)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(drawing::NativeFileName(path));
 }
 
 QString WithExtension(QString path, const QString& extension)
@@ -63,7 +65,8 @@ void AtelierWindow::openRecent()
     if (!action || !maybeSave())
         return;
     const QString path = action->data().toString();
-    if (!openFile(path) && !QFileInfo::exists(path)) {
+    std::error_code ignored;
+    if (!openFile(path) && !std::filesystem::exists(FileSystemPath(path), ignored)) {
         ForgetRecentFile(path);
         updateRecentFiles();
     }
@@ -118,10 +121,13 @@ bool AtelierWindow::saveFile(const QString& path)
 {
     if (refuseInvalidDesign())
         return false;
-    if (const auto error = board::SaveDesign(form_->design(), FileSystemPath(path))) {
+    if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
+        const QString reason = problem->write ? drawing::WriteProblemReasonText(*problem->write)
+                               : problem->invalid ? form_->fileProblemText(*problem->invalid)
+                                                  : QString::fromStdString(problem->message);
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'enregistrer « %1 » :\n%2")
-                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(*error)));
+                             tr("Impossible d'enregistrer « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
+        statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
         return false;
     }
     setCurrentFile(QFileInfo(path).absoluteFilePath());
@@ -165,6 +171,7 @@ void AtelierWindow::exportTemplate()
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
+        statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
     statusBar()->showMessage(tr("Gabarit exporté : %1").arg(QFileInfo(path).fileName()), 3000);
@@ -177,13 +184,15 @@ void AtelierWindow::exportTable()
     if (path.isEmpty())
         return;
     path = WithExtension(path, QStringLiteral(".csv"));
-    QSaveFile file(path);
     // The byte order mark tells spreadsheets the text is UTF-8 (note names
     // such as "Ré").
     const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + table_->toCsv().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (const auto problem = files::WriteWholeFile(drawing::NativeFileName(path),
+                                                   std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), file.errorString()));
+                             tr("Impossible d'exporter « %1 » :\n%2")
+                                 .arg(QFileInfo(path).fileName(), drawing::WriteProblemReasonText(*problem)));
+        statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
     statusBar()->showMessage(tr("Tableau exporté : %1").arg(QFileInfo(path).fileName()), 3000);

@@ -15,11 +15,11 @@ namespace corvane::ui {
 // When the printer writes a file (a print to a PDF file), Qt does not
 // report a failed write: a full disk leaves a truncated file and a printer
 // that says all went well. So the pages go to a temporary file first, are
-// checked to be whole, and only then replace the chosen file in one step
-// (QSaveFile: a temporary in the same folder, renamed over it). A failure
-// leaves any earlier file as it was. A device such as /dev/full is written
-// in place, its errors checked. The printer's output file is unchanged
-// afterwards.
+// checked to be whole, and only then replace the chosen file through the
+// file library, like every file Corvane writes: a temporary in the same
+// folder, renamed over it. A failure leaves any earlier file as it was; a
+// device, pipe or folder is refused. The printer's output file is
+// unchanged afterwards.
 //
 // Returns the reason of a failure, in French, for "L'impression a échoué : ",
 // or nothing when the pages went where the user sent them.
