@@ -87,6 +87,7 @@ enum class ProblemKind {
     JsonUnusable,
     FileUnreadableBecause,
     FileTooLarge,
+    ScalaFileTooLarge,
     FileUnreadable,
 };
 inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::FileUnreadable) + 1;

@@ -3,6 +3,8 @@
 #include "board_options.h"
 #include "board_table_output.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 namespace corvane::cli {
@@ -11,6 +13,18 @@ namespace {
 
 constexpr int ExitValue = 1;
 constexpr int ExitUsage = 2;
+
+// 0 once everything written has reached the output; otherwise one line
+// saying why, and 1 (a full disk, a closed output). errno was cleared
+// before the writing began.
+int Flushed(std::ostream& out, std::ostream& err, const char* what)
+{
+    out.flush();
+    if (out)
+        return 0;
+    err << "corvane-frets: cannot write " << what << ": " << std::strerror(errno != 0 ? errno : EIO) << '\n';
+    return ExitValue;
+}
 
 void PrintBoardHelp(std::ostream& out)
 {
@@ -60,8 +74,9 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     const BoardOptions& options = *parsed.options;
     if (options.help) {
+        errno = 0;
         PrintBoardHelp(out);
-        return 0;
+        return Flushed(out, err, "the help");
     }
 
     const board::LayoutResult computed = board::ComputeLayout(options.design);
@@ -84,6 +99,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     const std::string separator =
         options.separator.value_or(options.format == Format::Text ? regionalSeparator : std::string("."));
+    errno = 0;
     switch (options.format) {
     case Format::Csv:
         out << FormatBoardCsv(layout, separator);
@@ -95,8 +111,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         out << FormatBoardText(layout, separator);
         break;
     }
-    out.flush();
-    return out ? 0 : ExitValue;
+    return Flushed(out, err, "the table");
 }
 
 } // namespace corvane::cli

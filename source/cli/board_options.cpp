@@ -49,18 +49,6 @@ std::optional<int> ReadInteger(std::string_view text)
     return value;
 }
 
-// Reads a whole file; nothing when it cannot be read.
-std::optional<std::string> ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return text;
-}
-
 std::string FileName(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -196,10 +184,10 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         }
         design.temperament = equal;
     } else if (const std::string* scl = find("--scl")) {
-        const auto content = ReadFile(*scl);
-        if (!content)
-            return bad("impossible de lire le fichier Scala « " + *scl + " »");
-        board::ScalaSource scala{FileName(*scl), *content};
+        const auto loaded = board::LoadScalaFile(*scl);
+        if (!loaded)
+            return bad("--scl : " + loaded.error);
+        const board::ScalaSource& scala = *loaded.value;
         const auto built = board::MakeScala(scala);
         if (!built)
             return bad(FileName(*scl) + ", " + built.error);

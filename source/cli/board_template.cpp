@@ -1,6 +1,7 @@
 #include "board_template.h"
 
 #include "board_drawing.h"
+#include "file_names.h"
 #include "paginator.h"
 #include "template_export.h"
 #include "template_command.h"
@@ -25,7 +26,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
     exportOptions.paper = *paper;
     exportOptions.unit = board.design.unit;
     exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board));
-    const auto failure = drawing::ExportTemplate(boardDrawing, QString::fromLocal8Bit(path.c_str()), exportOptions);
+    const auto failure = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
         return failure->toStdString();
     return std::nullopt;

@@ -90,6 +90,10 @@ int main(int argc, char** argv)
     const Options& options = *parsed.options;
     if (options.help) {
         PrintHelp();
+        if (!WriteAll({})) {
+            std::cerr << "corvane-frets: cannot write the help: " << std::strerror(errno) << '\n';
+            return ExitFailure;
+        }
         return 0;
     }
 

@@ -1,5 +1,6 @@
 #include "template_command.h"
 
+#include "file_names.h"
 #include "template_export.h"
 #include "template_request.h"
 #include "units.h"
@@ -46,7 +47,7 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
         return *built.error;
 
     EnsureGuiApplication();
-    const QString path = QString::fromLocal8Bit(options.templatePath->c_str());
+    const QString path = drawing::FileNameFromNative(*options.templatePath);
     const drawing::ExportOptions exportOptions{
         options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request))};
     if (const auto error = drawing::ExportTemplate(*built.drawing, path, exportOptions))

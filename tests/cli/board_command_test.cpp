@@ -1,6 +1,8 @@
 // corvane-frets on general fretboards: the sample designs kept beside the
 // tests, checked field by field against formulas written here, and errors.
 
+#include "full_disk.h"
+
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -162,6 +165,11 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
     const std::string bad = testing::TempDir() + "bad-" + std::to_string(getpid()) + ".corvane";
     std::ofstream(bad) << R"({"format": "corvane-board", "version": 1, "frets": 12, "strings": 99,
                               "bass_length": 650, "temperament": {"kind": "equal", "divisions": 12}})";
+    const std::string pipe = testing::TempDir() + "pipe-" + std::to_string(getpid()) + ".scl";
+    mkfifo(pipe.c_str(), 0600);
+    const std::string huge = testing::TempDir() + "huge-" + std::to_string(getpid()) + ".scl";
+    std::ofstream(huge) << "huge\n1\n2/1\n";
+    truncate(huge.c_str(), 96 << 20); // sparse: no disk is used
     const Case cases[] = {
         {{"--edo", "12"}, 2, "--design, --length or --bass-length is required"},
         {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "unknown option '--colour'"},
@@ -175,7 +183,13 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         {{"--frets", "61", "--length", "650"}, 1, "--frets 61"},
         {{"--strings", "5", "--bass-length", "889", "--treble-length", "864", "--perpendicular", "25"}, 1,
          "frette perpendiculaire : 25"},
-        {{"--scl", "/nonexistent/x.scl", "--length", "650"}, 1, "impossible de lire le fichier Scala"},
+        {{"--scl", "/nonexistent/x.scl", "--length", "650"}, 1, "--scl : impossible de lire « /nonexistent/x.scl »"},
+        // Read only when a regular file of a sane size: no hang, no crash.
+        {{"--scl", testing::TempDir(), "--length", "650"}, 1, "c'est un dossier"},
+        {{"--scl", pipe, "--length", "650"}, 1, "n'est pas un fichier ordinaire"},
+        {{"--scl", huge, "--length", "650"}, 1, "est trop grand pour un fichier Scala"},
+        {{"--edo", "12", "--length", "300", "--strings", "1", "--frets", "3", "--nut-setback", "100"}, 1,
+         "porte le sillet jusqu'à la première frette"},
         {{"--design", bad}, 1, "champ « strings » : nombre de cordes : 99"},
     };
     for (const Case& c : cases) {
@@ -186,6 +200,8 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         EXPECT_EQ(run.err.find('\n'), run.status == 1 ? run.err.size() - 1 : run.err.find('\n')) << run.err;
     }
     std::remove(bad.c_str());
+    std::remove(pipe.c_str());
+    std::remove(huge.c_str());
 }
 
 TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
@@ -210,6 +226,24 @@ TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
             EXPECT_FALSE(file.is_open()) << c.extension;
         std::remove(path.c_str());
     }
+
+    // A name that is not UTF-8 keeps its bytes.
+    const std::string latin1 = base + "-caf\xE9.svg";
+    EXPECT_EQ(RunFrets({"--design", Design("fanned-bass-5.corvane"), "--template", latin1}).status, 0);
+    EXPECT_EQ(access(latin1.c_str(), F_OK), 0);
+    std::remove(latin1.c_str());
+
+    // A large PDF on a nearly full disk: refused, the earlier file whole.
+    const corvane::testing_support::FullDisk disk({{std::string("b.pdf"), std::string("%PDF-1.4 yesterday")}});
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const Outcome full = RunFrets({"--edo", "12", "--length", "650", "--strings", "16", "--frets", "60",
+                                   "--nut-width", "120", "--bridge-width", "160", "--template", disk.path("b.pdf")});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("le disque est plein"), std::string::npos) << full.err;
+    std::ifstream earlier(disk.path("b.pdf"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "%PDF-1.4 yesterday");
+    EXPECT_EQ(disk.names(), std::vector<std::string>{"b.pdf"});
 }
 
 } // namespace

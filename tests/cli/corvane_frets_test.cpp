@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
@@ -31,7 +33,7 @@ std::string ShellQuoted(const std::string& text)
 
 // Runs the command under the given locale, whatever this test's own is, and
 // with no display, as over SSH or in CI; its standard output goes to the
-// test, or where outputTo says (">/dev/full").
+// test, or where outputTo says (">&-").
 Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& locale = "C",
     const std::string& outputTo = "")
 {
@@ -119,24 +121,49 @@ TEST(CorvaneFrets, ExitStatusTellsRunTimeErrorsFromUsageErrors)
     }
 }
 
-// Usage errors and failed writes take one line on standard error.
+// A full disk of the test's own: the character device (1, 7) made in the
+// test's folder (root only); empty when it cannot be made.
+std::string FullDeviceNode()
+{
+    const std::string path = testing::TempDir() + "corvane-full-" + std::to_string(getpid());
+    std::remove(path.c_str());
+    return mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0 ? path : std::string();
+}
+
+// Usage errors and failed writes take one line on standard error, in the
+// classic and the board commands, for the table and for the help.
 TEST(CorvaneFrets, ReportsAnUnreadableLengthAndAFailedWriteOnOneLine)
 {
-    const std::tuple<std::string, std::string, int, const char*> cases[] = {
-        { "abc", "", 2, "corvane-frets: no number can be read from the length 'abc'\n" },
-        { "", "", 2, "corvane-frets: no number can be read from the length ''\n" },
-        { "mm", "", 2, "corvane-frets: no number can be read from the length 'mm'\n" },
-        { "650", ">/dev/full", 1, "corvane-frets: cannot write the table: No space left on device\n" },
-        { "650", ">&-", 1, "corvane-frets: cannot write the table: Bad file descriptor\n" },
+    const std::string full = FullDeviceNode();
+    if (full.empty())
+        GTEST_SKIP() << "making a device node needs root";
+    using Arguments = std::vector<std::string>;
+    const Arguments board = { "--edo", "12", "--length", "650" };
+    const std::tuple<Arguments, std::string, int, const char*> cases[] = {
+        { { "--scale", "tempered-chromatic", "--length", "abc" }, "", 2,
+            "corvane-frets: no number can be read from the length 'abc'\n" },
+        { { "--scale", "tempered-chromatic", "--length", "" }, "", 2,
+            "corvane-frets: no number can be read from the length ''\n" },
+        { { "--scale", "tempered-chromatic", "--length", "mm" }, "", 2,
+            "corvane-frets: no number can be read from the length 'mm'\n" },
+        { { "--scale", "tempered-chromatic", "--length", "650" }, ">" + full, 1,
+            "corvane-frets: cannot write the table: No space left on device\n" },
+        { { "--scale", "tempered-chromatic", "--length", "650" }, ">&-", 1,
+            "corvane-frets: cannot write the table: Bad file descriptor\n" },
+        { board, ">" + full, 1, "corvane-frets: cannot write the table: No space left on device\n" },
+        { board, ">&-", 1, "corvane-frets: cannot write the table: Bad file descriptor\n" },
+        { { "--help" }, ">" + full, 1, "corvane-frets: cannot write the help: No space left on device\n" },
+        { { "--edo", "12", "--help" }, ">" + full, 1,
+            "corvane-frets: cannot write the help: No space left on device\n" },
     };
-    for (const auto& [length, outputTo, status, message] : cases) {
-        SCOPED_TRACE(length + " " + outputTo);
-        const Outcome run
-            = RunFrets({ "--length", length, "--scale", "tempered-chromatic" }, "C", outputTo);
+    for (const auto& [arguments, outputTo, status, message] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments) + " " + outputTo);
+        const Outcome run = RunFrets(arguments, "C", outputTo);
         EXPECT_EQ(run.status, status);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, message);
     }
+    std::remove(full.c_str());
 }
 
 // The length takes a decimal comma where the regional separator is one:

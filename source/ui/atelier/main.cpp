@@ -1,5 +1,6 @@
 #include "atelier_window.h"
 #include "display_guard.h"
+#include "file_names.h"
 #include "interface_language.h"
 
 #include <QApplication>
@@ -53,10 +54,9 @@ int main(int argc, char* argv[])
 
     corvane::atelier::AtelierWindow window;
     window.show();
-    // Qt has taken its own options out of the arguments: what is left after
-    // the program's name is the design to open.
-    const QStringList arguments = QApplication::arguments().mid(1);
-    if (!arguments.isEmpty())
-        window.openFile(arguments.constFirst());
+    // Qt has taken its own options out of argv: what is left after the
+    // program's name is the design to open, its name kept byte for byte.
+    if (argc > 1)
+        window.openFile(corvane::drawing::FileNameFromNative(argv[1]));
     return application.exec();
 }

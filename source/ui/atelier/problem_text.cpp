@@ -79,6 +79,7 @@ constexpr std::array<const char*, board::ProblemKindCount> Patterns = {
     QT_TRANSLATE_NOOP("EngineProblem", "fichier JSON inutilisable"), // JsonUnusable
     QT_TRANSLATE_NOOP("EngineProblem", "impossible de lire « %2 » : %3"), // FileUnreadableBecause
     QT_TRANSLATE_NOOP("EngineProblem", "« %2 » est trop grand pour un dessin de manche"), // FileTooLarge
+    QT_TRANSLATE_NOOP("EngineProblem", "« %2 » est trop grand pour un fichier Scala"), // ScalaFileTooLarge
     QT_TRANSLATE_NOOP("EngineProblem", "impossible de lire « %2 »"), // FileUnreadable
 };
 

@@ -283,6 +283,10 @@
         <source>%1 : %2 mm porte le chevalet jusqu&apos;à la dernière frette, à %3 mm de lui</source>
         <translation>%1: %2 mm brings the saddle up to the last fret, %3 mm from it</translation>
     </message>
+    <message>
+        <source>« %2 » est trop grand pour un fichier Scala</source>
+        <translation>“%2” is too large for a Scala file</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::AtelierWindow</name>
@@ -612,6 +616,14 @@ Save the changes?</translation>
     <message>
         <source>Chevalet</source>
         <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;a été enregistré.</source>
+        <translation>Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;a été exporté.</source>
+        <translation>Nothing was exported.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1024,72 @@ Save the changes?</translation>
     <message>
         <source>Compensé, jusqu&apos;au chevalet (%1)</source>
         <translation>Compensated, to saddle (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Impossible d&apos;écrire « %1 » : %2.</source>
+        <translation>Cannot write “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>permission refusée</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>le fichier est en lecture seule</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>le support est en lecture seule</source>
+        <translation>the medium is read-only</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (périphérique, tube ou socket)</source>
+        <translation>it is not a regular file (a device, pipe or socket)</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>trop de liens symboliques à suivre</source>
+        <translation>too many symbolic links to follow</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être écrit en entier</source>
+        <translation>the file could not be written whole</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateExport</name>
+    <message>
+        <source>L&apos;impression a échoué : l&apos;imprimante refuse une nouvelle page.</source>
+        <translation>Printing failed: the printer refuses a new page.</translation>
+    </message>
+    <message>
+        <source>Le format de « %1 » n&apos;est pas reconnu : le nom doit finir par .pdf, .svg ou .dxf.</source>
+        <translation>The format of “%1” is not known: the name must end in .pdf, .svg or .dxf.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a échoué : l&apos;imprimante ne peut pas être ouverte.</source>
+        <translation>Printing failed: the printer cannot be opened.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a échoué : le travail n&apos;a pas pu être terminé.</source>
+        <translation>Printing failed: the job could not be finished.</translation>
     </message>
 </context>
 </TS>
