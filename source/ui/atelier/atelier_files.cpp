@@ -24,6 +24,8 @@
 #include <QPrinter>
 #include <QStatusBar>
 
+#include <sys/stat.h>
+
 namespace corvane::atelier {
 namespace {
 
@@ -84,6 +86,7 @@ bool AtelierWindow::openFile(const QString& path)
     form_->setDesign(*read.design);
     showDesign(form_->design());
     setCurrentFile(QFileInfo(path).absoluteFilePath());
+    diskStamp_ = StampOf(path);
     RememberRecentFile(path);
     updateRecentFiles();
     statusBar()->showMessage(tr("Dessin ouvert : %1").arg(QFileInfo(path).fileName()), 3000);
@@ -117,10 +120,42 @@ bool AtelierWindow::saveAs()
     return saveFile(WithExtension(path, QStringLiteral(".corvane")));
 }
 
+std::optional<AtelierWindow::DiskStamp> AtelierWindow::StampOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(drawing::NativeFileName(path).c_str(), &status) != 0)
+        return std::nullopt;
+    return DiskStamp{static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino),
+                     static_cast<long long>(status.st_size),
+                     static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec};
+}
+
+// Saving over the window's own file after something else changed it
+// would lose that change without a word: ask first, as editors do.
+bool AtelierWindow::overwriteChangedFile(const QString& path)
+{
+    if (currentFile_.isEmpty() || QFileInfo(path).absoluteFilePath() != currentFile_)
+        return true;
+    const auto now = StampOf(path);
+    if (!now || now == diskStamp_)
+        return true;
+    const auto answer = QMessageBox::warning(
+        this, tr("Corvane Atelier"),
+        tr("« %1 » a été modifié sur le disque depuis que cette fenêtre l'a ouvert ou enregistré.\n"
+           "L'enregistrer quand même, et remplacer ces modifications ?")
+            .arg(QFileInfo(path).fileName()),
+        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel);
+    return answer == QMessageBox::Save;
+}
+
 bool AtelierWindow::saveFile(const QString& path)
 {
     if (refuseInvalidDesign())
         return false;
+    if (!overwriteChangedFile(path)) {
+        statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
+        return false;
+    }
     if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
         const QString reason = problem->write ? drawing::WriteProblemReasonText(*problem->write)
                                : problem->invalid ? form_->fileProblemText(*problem->invalid)
@@ -131,6 +166,7 @@ bool AtelierWindow::saveFile(const QString& path)
         return false;
     }
     setCurrentFile(QFileInfo(path).absoluteFilePath());
+    diskStamp_ = StampOf(path);
     RememberRecentFile(path);
     updateRecentFiles();
     statusBar()->showMessage(tr("Dessin enregistré : %1").arg(QFileInfo(path).fileName()), 3000);

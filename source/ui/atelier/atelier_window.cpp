@@ -149,6 +149,7 @@ void AtelierWindow::startNewDesign()
     form_->setDesign(fresh);
     showDesign(form_->design());
     setCurrentFile(QString());
+    diskStamp_.reset();
 }
 
 const board::Design& AtelierWindow::design() const
@@ -318,6 +319,9 @@ void AtelierWindow::showProblem(const QString& message)
 {
     // The drawing and the table keep the last valid design.
     problem_->setText(Sentence(message));
+    // Read by screen readers: the problem itself, not only what the label is.
+    problem_->setAccessibleName(message.isEmpty() ? tr("Problème de saisie")
+                                                  : tr("Problème de saisie : %1").arg(problem_->text()));
 }
 
 QString AtelierWindow::shownProblem() const

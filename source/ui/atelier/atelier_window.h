@@ -97,6 +97,16 @@ private:
     std::vector<WorkshopTable::Column> shownColumns_; // the table's columns when last fitted
 
     QString currentFile_;
+    // The file as it stood on the disk when this window last opened or
+    // saved it: another program, or another window, may save over it since.
+    struct DiskStamp {
+        unsigned long long device = 0, inode = 0;
+        long long size = 0, modifiedNs = 0;
+        bool operator==(const DiskStamp&) const = default;
+    };
+    static std::optional<DiskStamp> StampOf(const QString& path);
+    bool overwriteChangedFile(const QString& path);
+    std::optional<DiskStamp> diskStamp_;
     std::optional<board::BoardLayout> layout_;
     drawing::Drawing drawing_;
 

@@ -1,12 +1,13 @@
 #include "design_form.h"
 
+#include "design_file.h"
+#include "file_names.h"
 #include "length_text.h"
 #include "problem_text.h"
 #include "temperament_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -23,7 +24,8 @@ namespace corvane::atelier {
 namespace {
 
 // The usual difference between the bass and treble lengths of a fanned
-// board, offered when the box is first ticked.
+// board: the treble length offered when the box is ticked is the bass
+// length less this.
 constexpr double FirstFanMm = 25.4;
 
 const QColor BadFieldBase(255, 214, 214);
@@ -73,6 +75,9 @@ void DesignForm::buildFields()
     perpendicular_ = new QComboBox;
     perpendicular_->setAccessibleName(tr("Frette perpendiculaire"));
     lengthForm_->addRow(tr("Frette &perpendiculaire :"), perpendicular_);
+    fanHint_ = new QLabel(tr("Éventail inversé : les cordes graves sont les plus courtes."));
+    fanHint_->setWordWrap(true);
+    lengthForm_->addRow(fanHint_);
     column->addWidget(lengthsBox);
 
     // Temperament.
@@ -153,8 +158,9 @@ void DesignForm::buildFields()
     connect(fanned_, &QCheckBox::toggled, this, [this](bool fanned) {
         if (filling_)
             return;
-        if (fanned && trebleLength_->text() == bassLength_->text()) {
-            // Offer a usual fan rather than two equal lengths.
+        if (fanned && !trebleTyped_) {
+            // Offer a usual fan from the length in use, not a length left
+            // over from an earlier design or from the start.
             const double treble = design_.bassLengthMm - FirstFanMm;
             if (treble > 0) {
                 const QString text = LengthText(treble, shownUnit());
@@ -169,7 +175,11 @@ void DesignForm::buildFields()
         updateVisibility();
         readFields();
     });
-    connect(perpendicular_, &QComboBox::activated, this, &DesignForm::readFields);
+    connect(perpendicular_, &QComboBox::activated, this, [this] {
+        wantedPerpendicular_ = perpendicular_->currentData().toInt();
+        readFields();
+    });
+    connect(trebleLength_, &QLineEdit::textEdited, this, [this] { trebleTyped_ = true; });
     connect(temperament_, &QComboBox::activated, this, [this](int row) {
         if (EntryAt(*temperament_, row).kind == TemperamentKind::Scala && scala_.content.empty()) {
             chooseScalaFile();
@@ -216,8 +226,9 @@ void DesignForm::setDesign(const board::Design& design)
     frets_->setValue(design.frets);
     strings_->setValue(design.strings);
     openNote_->setCurrentIndex(((design.openNote % 12) + 12) % 12);
+    wantedPerpendicular_ = design.perpendicularFret;
+    trebleTyped_ = design.IsFanned();
     updatePerpendicularChoices();
-    perpendicular_->setCurrentIndex(perpendicular_->findData(design.perpendicularFret));
     showLengths();
     showTemperament();
     updateVisibility();
@@ -225,6 +236,7 @@ void DesignForm::setDesign(const board::Design& design)
         mark(field, false);
     marked_.clear();
     problem_.clear();
+    updateFanHint();
     filling_ = false;
 }
 
@@ -247,7 +259,7 @@ void DesignForm::showTemperament()
     divisions_->setValue(shown.divisions);
     period_->setText(QString::fromStdString(shown.period.Text()));
     scalaName_->setText(scala_.content.empty() ? tr("aucun")
-                                               : QFileInfo(QString::fromStdString(scala_.fileName)).fileName());
+                                               : QFileInfo(drawing::FileNameFromNative(scala_.fileName)).fileName());
 }
 
 void DesignForm::updateVisibility()
@@ -257,6 +269,7 @@ void DesignForm::updateVisibility()
     lengthForm_->setRowVisible(perpendicular_, fanned);
     if (bassLengthLabel_)
         bassLengthLabel_->setText(fanned ? tr("&Diapason grave :") : tr("&Diapason :"));
+    updateFanHint();
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     temperamentForm_->setRowVisible(mode_, entry.kind == TemperamentKind::Classic
@@ -268,17 +281,21 @@ void DesignForm::updateVisibility()
 
 void DesignForm::updatePerpendicularChoices()
 {
-    const QVariant chosen = perpendicular_->currentData();
     const int frets = frets_->value();
     perpendicular_->clear();
     perpendicular_->addItem(tr("sillet"), 0);
     for (int fret = 1; fret <= frets; ++fret)
         perpendicular_->addItem(tr("frette %1").arg(fret), fret);
     perpendicular_->addItem(tr("chevalet"), board::PerpendicularAtBridge);
-    int index = chosen.isValid() ? perpendicular_->findData(chosen) : 0;
-    if (index < 0) // a fret beyond the new last one: the last fret
+    int index = perpendicular_->findData(wantedPerpendicular_);
+    if (index < 0) // a fret beyond the last one, for now: the last fret
         index = frets;
     perpendicular_->setCurrentIndex(index);
+}
+
+void DesignForm::updateFanHint()
+{
+    lengthForm_->setRowVisible(fanHint_, fanned_->isChecked() && design_.bassLengthMm < design_.trebleLengthMm);
 }
 
 board::Unit DesignForm::shownUnit() const
@@ -319,22 +336,21 @@ void DesignForm::chooseScalaFile()
         updateVisibility();
         return;
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem_ = tr("Fichier Scala : impossible de lire %1 (%2)").arg(QFileInfo(fileName).fileName(),
-                                                                       file.errorString());
+    const auto loaded = board::LoadScalaFile(drawing::NativeFileName(fileName));
+    if (!loaded) {
+        problem_ = tr("Fichier Scala : %1").arg(ProblemText(loaded.problem));
         mark(scalaButton_, true);
         scalaButton_->setToolTip(problem_);
         marked_.push_back(scalaButton_);
         emit designInvalid(problem_);
         return;
     }
-    useScalaFile(fileName, file.readAll());
+    useScalaFile(fileName, QByteArray::fromStdString(loaded.value->content));
 }
 
 void DesignForm::useScalaFile(const QString& fileName, const QByteArray& content)
 {
-    scala_ = board::ScalaSource{fileName.toStdString(), content.toStdString()};
+    scala_ = board::ScalaSource{drawing::NativeFileName(fileName), content.toStdString()};
     temperament_->setCurrentIndex(RowOf(*temperament_, scala_));
     scalaName_->setText(QFileInfo(fileName).fileName());
     updateVisibility();
@@ -422,6 +438,7 @@ void DesignForm::readFields()
     }
     problem_.clear();
     design_ = next;
+    updateFanHint();
     emit designChanged(design_);
 }
 

@@ -61,6 +61,9 @@ public:
     QLineEdit* periodField() const { return period_; }
     QComboBox* unitField() const { return unit_; }
     QCheckBox* fannedField() const { return fanned_; }
+    QComboBox* perpendicularField() const { return perpendicular_; }
+    // Shown only for a fan whose bass strings are the shorter ones.
+    const QLabel* fanHint() const { return fanHint_; }
     QSpinBox* fretsField() const { return frets_; }
     QSpinBox* stringsField() const { return strings_; }
 
@@ -88,6 +91,7 @@ private:
     void showTemperament();
     void updateVisibility();
     void updatePerpendicularChoices();
+    void updateFanHint();
     void chooseScalaFile();
     void onUnitChanged();
     void readFields();
@@ -100,6 +104,10 @@ private:
     board::Design design_;
     QString problem_;
     bool filling_ = false; // setDesign is writing the fields: no reading
+    // The perpendicular fret the user chose, kept while the number of frets
+    // is typed through smaller values ("1" on the way to "13").
+    int wantedPerpendicular_ = 0;
+    bool trebleTyped_ = false; // the user has given the treble length since the board was straight
     board::Unit lengthsUnit_ = board::Unit::Millimetre; // unit of the texts in the length fields
 
     QComboBox* unit_ = nullptr;
@@ -108,6 +116,7 @@ private:
     QLabel* bassLengthLabel_ = nullptr;
     QLineEdit* trebleLength_ = nullptr;
     QComboBox* perpendicular_ = nullptr;
+    QLabel* fanHint_ = nullptr;
     QComboBox* temperament_ = nullptr;
     QComboBox* mode_ = nullptr;
     QSpinBox* divisions_ = nullptr;

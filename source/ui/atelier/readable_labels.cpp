@@ -93,7 +93,8 @@ ReadableDrawing ReadableAt(const drawing::Drawing& board, double pixelsPerMm)
     std::vector<QRectF> kept;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const QRectF box(QPointF(bounds[i].left, bounds[i].top), QPointF(bounds[i].right, bounds[i].bottom));
-        const QRectF spaced = box.adjusted(-gapMm, -gapMm, gapMm, gapMm);
+        const double gap = std::max(gapMm, LabelGapOfCapHeight * candidates[i].heightMm);
+        const QRectF spaced = box.adjusted(-gap, -gap, gap, gap);
         if (isLabel(candidates[i])
             && std::any_of(kept.begin(), kept.end(), [&](const QRectF& other) { return other.intersects(spaced); }))
             continue;

@@ -11,8 +11,11 @@ namespace corvane::atelier {
 // A label's cap height on screen is never under this (a font of about 13
 // pixels).
 inline constexpr double MinimumLabelPx = 9.0;
-// Kept labels stand at least this far apart on screen.
+// Kept labels stand at least this far apart on screen, and at least this
+// share of the smaller one's cap height: a word space is not enough to
+// tell "Do" from "Do#" or "11" from "12" at a glance.
 inline constexpr double LabelGapPx = 4.0;
+inline constexpr double LabelGapOfCapHeight = 0.8;
 
 struct ReadableDrawing {
     drawing::Drawing shown;

@@ -24,7 +24,9 @@ void Store(const QStringList& files)
 
 QStringList RecentFiles()
 {
-    return Settings().value(RecentFilesKey).toStringList();
+    // A list grown by hand or by another program is shown, and kept, at
+    // its usual length.
+    return Settings().value(RecentFilesKey).toStringList().mid(0, MaximumRecentFiles);
 }
 
 void RememberRecentFile(const QString& path)

@@ -1,6 +1,7 @@
 // The Atelier's window driven as a user drives it: typing into the form,
 // choosing from its lists, opening and saving files.
 
+#include "atelier_driver.h"
 #include "atelier_window.h"
 #include "board_drawing.h"
 #include "board_view.h"
@@ -43,118 +44,7 @@
 #include <memory>
 
 using namespace corvane;
-using atelier::AtelierWindow;
-
-namespace {
-
-// Runs the action, which must open a message box; reads its text and
-// closes it with the given button. Fails if no box appeared.
-QString AnswerMessageBox(const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok)
-{
-    QString text;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = true;
-        text = box->text();
-        QAbstractButton* button = box->button(answer);
-        button ? button->click() : box->reject();
-    });
-    action();
-    if (!seen)
-        QTest::qFail("no message box appeared", __FILE__, __LINE__);
-    return text;
-}
-
-// Runs the action, which must open a file dialog, and answers it with the
-// path. Fails if no file dialog appeared.
-void AnswerFileDialog(const std::function<void()>& action, const QString& path)
-{
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen = true;
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the dialog is what the user closes
-    });
-    action();
-    if (!seen)
-        QTest::qFail("no file dialog appeared", __FILE__, __LINE__);
-}
-
-QAction* MenuAction(const QMainWindow& window, const QString& text)
-{
-    for (QAction* action : window.findChildren<QAction*>())
-        if (action->text() == text)
-            return action;
-    return nullptr;
-}
-
-void Retype(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
-
-// Chooses a list entry by its text, with the keyboard, as a user would.
-void Choose(QComboBox* list, const QString& text)
-{
-    const int index = list->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    while (list->currentIndex() != index)
-        QTest::keyClick(list, Qt::Key_Down);
-}
-
-// Answers the paper dialog that follows the choice of a PDF file: picks the
-// paper (empty: keeps the one offered) and exports. Returns the paper that
-// was offered, or an empty text when no such dialog appeared within a
-// second.
-std::shared_ptr<QString> AnswerPaperDialog(QObject* owner, const QString& label)
-{
-    auto offered = std::make_shared<QString>();
-    auto* poll = new QTimer(owner);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, offered, label] {
-        auto* dialog = qobject_cast<atelier::PdfPaperDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        *offered = dialog->paperField()->currentText();
-        if (!label.isEmpty())
-            Choose(dialog->paperField(), label);
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    poll->start();
-    QTimer::singleShot(1000, poll, &QTimer::stop);
-    return offered;
-}
-
-// The table cell of a fret (first string) under a column header.
-QString Cell(const AtelierWindow& window, int fret, const QString& header)
-{
-    const atelier::WorkshopTable& table = *window.table();
-    for (int column = 0; column < table.columnCount(); ++column)
-        if (table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().startsWith(header))
-            for (int row = 0; row < table.rowCount(); ++row)
-                if (table.index(row, 0).data().toInt() == fret)
-                    return table.index(row, column).data().toString();
-    return QStringLiteral("(none)");
-}
-
-bool LooksInvalid(const QWidget* field)
-{
-    return field->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base);
-}
-
-} // namespace
+using namespace corvane::atelier_driver;
 
 class AtelierWindowTest : public QObject {
     Q_OBJECT
@@ -306,9 +196,10 @@ private slots:
         QTest::addColumn<double>("pixelsPerMm");
         QTest::addColumn<int>("numbered"); // frets 1 to this keep their number
         QTest::newRow("650 mm zoomed in") << 650.0 << 24 << 6 << 2.5 << 24;
-        QTest::newRow("650 mm, nut's name against fret 1") << 650.0 << 24 << 6 << 0.5 << 6;
+        QTest::newRow("650 mm, nut's name against fret 1") << 650.0 << 24 << 6 << 0.5 << 4;
         QTest::newRow("25.5 in, 22 frets, fitted") << 647.7 << 22 << 6 << 1.0 << 10;
         QTest::newRow("bass, 4 strings") << 864.0 << 20 << 4 << 0.6 << 8;
+        QTest::newRow("600 mm, 24 frets, fitted: Do and Do#, 10 and 11 met") << 600.0 << 24 << 6 << 1.05 << 9;
     }
     void labelsStayReadableAndApart()
     {
@@ -333,9 +224,11 @@ private slots:
             QVERIFY2(kept(std::to_string(fret)), qPrintable(QStringLiteral("fret %1").arg(fret)));
         QVERIFY(kept("Fa")); // fret 1's note, above its number
         const std::vector<drawing::Box> boxes = drawing::TextBounds(shown.texts);
-        const double gapMm = 0.99 * atelier::LabelGapPx / pixelsPerMm;
         for (std::size_t i = 0; i < boxes.size(); ++i)
             for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                const double gapMm = 0.99 * std::max(atelier::LabelGapPx / pixelsPerMm,
+                                                     atelier::LabelGapOfCapHeight
+                                                         * std::min(shown.texts[i].heightMm, shown.texts[j].heightMm));
                 const bool apart = boxes[i].right + gapMm <= boxes[j].left || boxes[j].right + gapMm <= boxes[i].left
                     || boxes[i].bottom + gapMm <= boxes[j].top || boxes[j].bottom + gapMm <= boxes[i].top;
                 QVERIFY2(apart, (shown.texts[i].utf8 + " touches " + shown.texts[j].utf8).c_str());

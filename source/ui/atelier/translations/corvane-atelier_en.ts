@@ -625,6 +625,16 @@ Save the changes?</translation>
         <source>Rien n&apos;a été exporté.</source>
         <translation>Nothing was exported.</translation>
     </message>
+    <message>
+        <source>« %1 » a été modifié sur le disque depuis que cette fenêtre l&apos;a ouvert ou enregistré.
+L&apos;enregistrer quand même, et remplacer ces modifications ?</source>
+        <translation>“%1” has changed on disk since this window opened or saved it.
+Save it anyway, and replace those changes?</translation>
+    </message>
+    <message>
+        <source>Problème de saisie : %1</source>
+        <translation>Entry problem: %1</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -926,6 +936,14 @@ Save the changes?</translation>
     <message>
         <source>champ « %1 » : %2</source>
         <translation>field “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Éventail inversé : les cordes graves sont les plus courtes.</source>
+        <translation>Reversed fan: the bass strings are the shorter ones.</translation>
+    </message>
+    <message>
+        <source>Fichier Scala : %1</source>
+        <translation>Scala file: %1</translation>
     </message>
 </context>
 <context>

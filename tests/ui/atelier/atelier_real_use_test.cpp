@@ -1,0 +1,210 @@
+// What real files and a week of real use found in the Atelier, driven as a
+// user drives it.
+
+#include "atelier_driver.h"
+#include "design_file.h"
+#include "design_form.h"
+#include "file_names.h"
+#include "full_disk.h"
+#include "recent_files.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <cfenv>
+#include <fstream>
+
+using namespace corvane;
+using namespace corvane::atelier_driver;
+
+namespace {
+
+QByteArray ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+// Answers the first message box to appear within a second, after other
+// dialogs; its text, once it has been answered. The file dialog's own
+// question (replace the existing file?) is answered yes on the way.
+std::shared_ptr<QString> AnswerNextMessageBox(QObject* owner)
+{
+    auto text = std::make_shared<QString>();
+    auto* poll = new QTimer(owner);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                yes->click();
+                return;
+            }
+            poll->stop();
+            *text = box->text();
+            box->accept();
+        }
+    });
+    poll->start();
+    QTimer::singleShot(3000, poll, &QTimer::stop);
+    return text;
+}
+
+} // namespace
+
+class AtelierRealUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        atelier::ClearRecentFiles();
+        window = std::make_unique<AtelierWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        window->setWindowModified(false);
+        window.reset();
+    }
+
+    // After a file dialog (whose code leaves floating-point flags raised,
+    // as Qt's layout and painting do) every classic scale still computes
+    // and saves.
+    void classicScalesSaveAfterAFileDialog()
+    {
+        QTemporaryDir folder;
+        atelier::DesignForm& form = *window->form();
+        Retype(form.lengthField(), QStringLiteral("600"));
+        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); },
+                         folder.filePath(QStringLiteral("t.csv")));
+        const QString path = folder.filePath(QStringLiteral("classic.corvane"));
+        for (const char* scale : {"Tempérée Diatonique", "Tempérée Chromatique", "Naturelle Diatonique",
+                                  "Naturelle Chromatique", "Pythagore Diatonique", "Pythagore Chromatique"}) {
+            std::feraiseexcept(FE_OVERFLOW | FE_INVALID);
+            Choose(form.temperamentField(), QString::fromUtf8(scale));
+            QVERIFY2(window->shownProblem().isEmpty(), qPrintable(window->shownProblem()));
+            QVERIFY2(window->saveFile(path), scale);
+            QVERIFY(std::holds_alternative<board::ClassicSource>(board::LoadDesign(path.toStdString()).design->temperament));
+        }
+    }
+
+    // Typing 13 over 24 frets passes through 1: the perpendicular fret the
+    // user chose comes back once there are frets enough.
+    void typedFretsKeepThePerpendicularFret()
+    {
+        atelier::DesignForm& form = *window->form();
+        form.fannedField()->click();
+        Choose(form.perpendicularField(), QStringLiteral("frette 7"));
+        form.fretsField()->setFocus();
+        form.fretsField()->selectAll();
+        QTest::keyClicks(form.fretsField(), QStringLiteral("13"));
+        QCOMPARE(form.design().frets, 13);
+        QCOMPARE(form.design().perpendicularFret, 7);
+    }
+
+    // The treble length offered for a new fan follows the length typed, an
+    // inch shorter; a fan whose bass is shorter says so.
+    void fanStartsFromTheTypedLength()
+    {
+        atelier::DesignForm& form = *window->form();
+        Retype(form.lengthField(), QStringLiteral("600"));
+        form.fannedField()->click();
+        QCOMPARE(form.trebleLengthField()->text(), QStringLiteral("574.6"));
+        QVERIFY(form.fanHint()->isHidden());
+        Retype(form.trebleLengthField(), QStringLiteral("620"));
+        QVERIFY(!form.fanHint()->isHidden());
+    }
+
+    // A second window saving the same file first: this one asks before it
+    // replaces that save, and keeps it when told to.
+    void twoWindowsOnOneFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("shared.corvane"));
+        QVERIFY(window->saveFile(path));
+        AtelierWindow other;
+        QVERIFY(other.openFile(path));
+        other.form()->stringsField()->setValue(7);
+        QVERIFY(other.saveFile(path));
+        const QByteArray theirs = ReadBytes(path.toStdString());
+
+        window->form()->stringsField()->setValue(5);
+        bool saved = true;
+        const QString question = AnswerMessageBox([&] { saved = window->saveFile(path); }, QMessageBox::Cancel);
+        QVERIFY(question.contains(QStringLiteral("modifié sur le disque")));
+        QVERIFY(!saved);
+        QCOMPARE(ReadBytes(path.toStdString()), theirs);
+        AnswerMessageBox([&] { saved = window->saveFile(path); }, QMessageBox::Save);
+        QVERIFY(saved);
+        QVERIFY(window->saveFile(path)); // its own save: no question
+    }
+
+    // A list of 100,000 recent files, grown elsewhere, shows as the usual few.
+    void recentFilesStayFew()
+    {
+        QStringList many;
+        for (int i = 0; i < 100000; ++i)
+            many << QStringLiteral("/tmp/design-%1.corvane").arg(i);
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).setValue(QStringLiteral("recentFiles"), many);
+        QCOMPARE(atelier::RecentFiles().size(), atelier::MaximumRecentFiles);
+        atelier::ClearRecentFiles();
+    }
+
+    // A screen reader reads the problem itself from the status bar.
+    void theProblemIsAnnounced()
+    {
+        Retype(window->form()->lengthField(), QStringLiteral("abc"));
+        bool announced = false;
+        for (const QLabel* label : window->statusBar()->findChildren<QLabel*>())
+            announced = announced || label->accessibleName().contains(QStringLiteral("aucun nombre"));
+        QVERIFY(announced);
+    }
+
+    // A file named in Latin-1 opens, and is saved under its own bytes.
+    void latin1FileNamesKeepTheirBytes()
+    {
+        QTemporaryDir folder;
+        const std::string native = QFile::encodeName(folder.path()).toStdString() + "/caf\xE9.corvane";
+        QVERIFY(!board::SaveDesign(board::Design{}, native));
+        QVERIFY(window->openFile(drawing::FileNameFromNative(native)));
+        window->form()->stringsField()->setValue(4);
+        QVERIFY(window->saveFile(window->currentFile()));
+        QCOMPARE(board::LoadDesign(native).design->strings, 4);
+    }
+
+    // On a nearly full disk nothing is half-written: the design and the
+    // CSV fail with a message, the earlier files stay whole, no temporary.
+    void aFullDiskLosesNothing()
+    {
+        const testing_support::FullDisk disk(
+            {{std::string("d.corvane"), std::string("{}")}, {std::string("t.csv"), std::string("old")}}, 2048);
+        if (!disk.mounted())
+            QSKIP("mounting a tmpfs needs root");
+        window->form()->fretsField()->setValue(60);
+        window->form()->stringsField()->setValue(16);
+        const QString design = drawing::FileNameFromNative(disk.path("d.corvane"));
+        const QString csv = drawing::FileNameFromNative(disk.path("t.csv"));
+        bool saved = true;
+        QVERIFY(AnswerMessageBox([&] { saved = window->saveFile(design); }).contains(QStringLiteral("disque est plein")));
+        QVERIFY(!saved);
+        const auto message = AnswerNextMessageBox(window.get());
+        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); }, csv);
+        QVERIFY2(message->contains(QStringLiteral("disque est plein")), qPrintable(*message));
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Rien n'a été exporté."));
+        QCOMPARE(ReadBytes(disk.path("d.corvane")), QByteArray("{}"));
+        QCOMPARE(ReadBytes(disk.path("t.csv")), QByteArray("old"));
+        QCOMPARE(disk.names(), (std::vector<std::string>{"d.corvane", "t.csv"}));
+    }
+
+private:
+    std::unique_ptr<AtelierWindow> window;
+};
+
+QTEST_MAIN(AtelierRealUseTest)
+#include "atelier_real_use_test.moc"
