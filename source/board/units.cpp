@@ -179,6 +179,50 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
     return {millimetres, {}, {}};
 }
 
+namespace {
+
+// "0", "0.0", ",0", "00,", with any unit or none after it.
+bool SpellsZero(std::string_view text)
+{
+    std::size_t at = 0;
+    std::size_t digits = 0;
+    while (at < text.size() && text[at] == '0') {
+        ++at;
+        ++digits;
+    }
+    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
+        ++at;
+        while (at < text.size() && text[at] == '0') {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    const std::string_view rest = Trim(text.substr(at));
+    return rest.empty() || ParseUnit(rest).has_value();
+}
+
+} // namespace
+
+Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind kind)
+{
+    std::string_view trimmed = Trim(text);
+    const bool negative = !trimmed.empty() && trimmed.front() == '-';
+    if (kind != LengthKind::Positive) {
+        const std::string_view magnitude = negative ? trimmed.substr(1) : trimmed;
+        if (trimmed.empty() || SpellsZero(magnitude))
+            return {0.0, {}, {}};
+    }
+    if (kind == LengthKind::Signed && negative) {
+        auto read = ParseLength(trimmed.substr(1), defaultUnit);
+        if (read.value)
+            read.value = -*read.value;
+        return read;
+    }
+    return ParseLength(trimmed, defaultUnit);
+}
+
 std::string InchFraction::Text() const
 {
     std::string text = negative ? "-" : "";

@@ -49,6 +49,15 @@ struct Parsed {
 // be finite and greater than zero.
 Parsed<double> ParseLength(std::string_view text, Unit defaultUnit);
 
+// What a length may be: a scale length or a width is above zero, an
+// overhang may be zero, a compensation setback may also go the other way.
+enum class LengthKind { Positive, ZeroOrMore, Signed };
+
+// A typed distance of that kind, in millimetres. Those that may be zero
+// take zero in any spelling ("", "0", "0.0", ",0", "0 mm"); a signed one
+// takes a leading minus. One reading for the command and the Atelier.
+Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind kind);
+
 // The nearest multiple of 1/64 in, reduced ("25 33/64", "1/2", "12"), and how
 // far it lies from the exact value (fraction minus exact, in inches).
 struct InchFraction {

@@ -55,11 +55,6 @@ std::string FileName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-struct Value {
-    std::string name;
-    std::string text;
-};
-
 } // namespace
 
 bool IsBoardCommand(const std::vector<std::string>& arguments)
@@ -82,43 +77,16 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         return result;
     };
 
-    // First pass: names and values, in order.
-    std::vector<Value> values;
     BoardOptions options;
-    for (std::size_t at = 0; at < arguments.size(); ++at) {
-        std::string name = arguments[at];
-        if (name == "--help" || name == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (name.rfind("--", 0) != 0)
-            return usage("unexpected argument '" + name + "'");
-        std::optional<std::string> value;
-        if (const auto equals = name.find('='); equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        } else if (at + 1 < arguments.size()) {
-            value = arguments[++at];
-        }
-        if (!Known(name))
-            return usage("unknown option '" + name + "'");
-        if (!value)
-            return usage("option '" + name + "' needs a value");
-        for (const Value& earlier : values)
-            if (earlier.name == name)
-                return usage("option '" + name + "' given twice");
-        values.push_back({name, *value});
-    }
+    const OptionWords words = SplitOptions(arguments, Known);
+    if (words.error)
+        return usage(words.error->message);
+    options.help = words.help;
     if (options.help) {
         result.options = options;
         return result;
     }
-    const auto find = [&](std::string_view name) -> const std::string* {
-        for (const Value& value : values)
-            if (value.name == name)
-                return &value.text;
-        return nullptr;
-    };
+    const auto find = [&](std::string_view name) { return words.find(name); };
     const int temperamentSources = (find("--edo") ? 1 : 0) + (find("--scl") ? 1 : 0)
                                    + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
     if (temperamentSources > 1)
@@ -246,18 +214,11 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     }
 
     // Lengths, in the unit given (or the design's).
-    const auto length = [&](std::string_view name, double& target, bool allowZero) -> bool {
+    const auto length = [&](std::string_view name, double& target, board::LengthKind kind) -> bool {
         const std::string* text = find(name);
         if (!text)
             return true;
-        if (allowZero) {
-            const auto zero = ReadInteger(*text);
-            if (zero && *zero == 0) {
-                target = 0;
-                return true;
-            }
-        }
-        const auto parsed = board::ParseLength(*text, design.unit);
+        const auto parsed = board::ParseDistance(*text, design.unit, kind);
         if (!parsed) {
             result.valueError = std::string(name) + " : " + parsed.error;
             return false;
@@ -274,43 +235,34 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         const std::string first = text->substr(0, colon);
         const std::string second = colon == std::string::npos ? first : text->substr(colon + 1);
         for (const auto& [part, target] : {std::pair{first, &bass}, std::pair{second, &treble}}) {
-            std::string magnitude = part;
-            const bool negative = !magnitude.empty() && magnitude.front() == '-';
-            if (negative)
-                magnitude.erase(0, 1);
-            const auto zero = ReadInteger(magnitude);
-            if (zero && *zero == 0) {
-                *target = 0;
-                continue;
-            }
-            const auto parsed = board::ParseLength(magnitude, design.unit);
+            const auto parsed = board::ParseDistance(part, design.unit, board::LengthKind::Signed);
             if (!parsed) {
                 result.valueError = std::string(name) + " : " + parsed.error;
                 return false;
             }
-            *target = negative ? -*parsed.value : *parsed.value;
+            *target = *parsed.value;
         }
         return true;
     };
     if (find("--length")) {
-        if (!length("--length", design.bassLengthMm, false))
+        if (!length("--length", design.bassLengthMm, board::LengthKind::Positive))
             return result;
         design.trebleLengthMm = design.bassLengthMm;
     }
     if (find("--bass-length") && !find("--treble-length") && !find("--design")) {
-        if (!length("--bass-length", design.bassLengthMm, false))
+        if (!length("--bass-length", design.bassLengthMm, board::LengthKind::Positive))
             return result;
         design.trebleLengthMm = design.bassLengthMm;
     }
-    if (!length("--bass-length", design.bassLengthMm, false) || !length("--treble-length", design.trebleLengthMm, false)
-        || !length("--nut-width", design.nutWidthMm, false) || !length("--bridge-width", design.bridgeSpacingMm, false))
+    if (!length("--bass-length", design.bassLengthMm, board::LengthKind::Positive) || !length("--treble-length", design.trebleLengthMm, board::LengthKind::Positive)
+        || !length("--nut-width", design.nutWidthMm, board::LengthKind::Positive) || !length("--bridge-width", design.bridgeSpacingMm, board::LengthKind::Positive))
         return result;
     if (find("--overhang")) {
-        if (!length("--overhang", design.nutOverhangMm, true))
+        if (!length("--overhang", design.nutOverhangMm, board::LengthKind::ZeroOrMore))
             return result;
         design.lastFretOverhangMm = design.nutOverhangMm;
     }
-    if (!length("--last-fret-overhang", design.lastFretOverhangMm, true) || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
+    if (!length("--last-fret-overhang", design.lastFretOverhangMm, board::LengthKind::ZeroOrMore) || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
         || !pair("--saddle-setback", design.saddleSetbackBassMm, design.saddleSetbackTrebleMm))
         return result;
 

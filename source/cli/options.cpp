@@ -72,34 +72,71 @@ std::string ScaleTextFor(const std::string& name)
     return {};
 }
 
-ParseResult ParseOptions(const std::vector<std::string>& arguments)
+const std::string* OptionWords::find(std::string_view name) const
 {
-    Options options;
-    bool haveLength = false;
-    bool haveScale = false;
+    for (const OptionValue& value : values)
+        if (value.name == name)
+            return &value.text;
+    return nullptr;
+}
 
+OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known)(std::string_view name))
+{
+    OptionWords words;
+    const auto refuse = [&](std::string message) {
+        words.error = UsageError{std::move(message)};
+        return words;
+    };
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         std::string name = arguments[at];
-        std::optional<std::string> value;
         if (name == "--help" || name == "-h") {
-            options.help = true;
+            words.help = true;
             continue;
         }
         if (name.rfind("--", 0) != 0)
-            return {std::nullopt, Error("unexpected argument '" + name + "'")};
+            return refuse("unexpected argument '" + name + "'");
+        std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
             name.resize(equals);
         } else if (at + 1 < arguments.size()) {
             value = arguments[++at];
         }
-        if (name != "--length" && name != "--scale" && name != "--mode" && name != "--format" &&
-            name != "--separator" && name != "--template" && name != "--unit" &&
-            name != "--paper" && name != "--board-width")
-            return {std::nullopt, Error("unknown option '" + name + "'")};
+        if (!known(name))
+            return refuse("unknown option '" + name + "'");
         if (!value)
-            return {std::nullopt, Error("option '" + name + "' needs a value")};
+            return refuse("option '" + name + "' needs a value");
+        // Which of two values was meant cannot be known: say so.
+        if (words.find(name))
+            return refuse("option '" + name + "' given twice");
+        words.values.push_back({name, *value});
+    }
+    return words;
+}
 
+namespace {
+
+bool ClassicOption(std::string_view name)
+{
+    return name == "--length" || name == "--scale" || name == "--mode" || name == "--format"
+        || name == "--separator" || name == "--template" || name == "--unit" || name == "--paper"
+        || name == "--board-width";
+}
+
+} // namespace
+
+ParseResult ParseOptions(const std::vector<std::string>& arguments)
+{
+    Options options;
+    bool haveLength = false;
+    bool haveScale = false;
+
+    const OptionWords words = SplitOptions(arguments, ClassicOption);
+    if (words.error)
+        return {std::nullopt, words.error};
+    options.help = words.help;
+    for (const auto& [name, text] : words.values) {
+        const std::optional<std::string> value = text;
         if (name == "--length") {
             options.lengthText = *value;
             haveLength = true;

@@ -36,8 +36,23 @@ inline constexpr const char* UsageLine =
     "[--format text|csv|json] [--separator CHAR] "
     "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
 
-// Parses the arguments after the program name. Accepts "--name value" and
-// "--name=value". Returns the options, or the reason they are unusable.
+// The words of a command line, for the classic and the board commands
+// alike: "--name value" or "--name=value", each option once, every one
+// with a value, --help or -h anywhere.
+struct OptionValue {
+    std::string name;
+    std::string text;
+};
+struct OptionWords {
+    std::vector<OptionValue> values; // in the order given
+    bool help = false;
+    std::optional<UsageError> error;
+    const std::string* find(std::string_view name) const;
+};
+OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known)(std::string_view name));
+
+// Parses the arguments after the program name. Returns the options, or the
+// reason they are unusable.
 struct ParseResult {
     std::optional<Options> options;
     std::optional<UsageError> error;

@@ -155,6 +155,17 @@ TEST(BoardCommand, NineteenEqualGuitarInInches)
     }
 }
 
+// Zero in every spelling the Atelier takes, where zero is allowed.
+TEST(BoardCommand, ZeroIsReadAsInTheAtelier)
+{
+    for (const char* zero : {"0", "0.0", "0,0", "0 mm", ",0"}) {
+        const Outcome run = RunFrets({"--edo", "12", "--length", "650", "--overhang", zero, "--saddle-setback",
+                                      std::string("2.5:") + zero, "--format", "csv"});
+        EXPECT_EQ(run.status, 0) << zero << run.err;
+        EXPECT_NE(run.out.find(",325.0000,"), std::string::npos) << zero;
+    }
+}
+
 TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
 {
     struct Case {
@@ -191,6 +202,7 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         {{"--edo", "12", "--length", "300", "--strings", "1", "--frets", "3", "--nut-setback", "100"}, 1,
          "porte le sillet jusqu'à la première frette"},
         {{"--design", bad}, 1, "champ « strings » : nombre de cordes : 99"},
+        {{"--edo", "12", "--length", "650", "--length", "700"}, 2, "option '--length' given twice"},
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);

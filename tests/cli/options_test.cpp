@@ -94,6 +94,8 @@ TEST(ParseOptions, RejectsWhatItCannotUse)
         { with({ "--paper", "a5", "--template", "t.pdf" }), "unknown paper 'a5'" },
         { { "--scale", "tempered-diatonic", "--length" }, "needs a value" },
         { { "650", "--scale", "tempered-diatonic" }, "unexpected argument '650'" },
+        // Which length was meant? The board command says the same.
+        { with({ "--length", "700" }), "option '--length' given twice" },
     };
     for (const auto& [arguments, message] : cases) {
         const auto result = ParseOptions(arguments);

@@ -1,7 +1,6 @@
 #include "length_text.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace corvane::atelier {
 
@@ -22,20 +21,7 @@ QString LengthText(double millimetres, board::Unit unit)
 
 board::Parsed<double> ReadLength(const QString& text, board::Unit unit, LengthKind kind)
 {
-    const QString trimmed = text.trimmed();
-    if (kind != LengthKind::Positive) {
-        // Zero in any spelling: "", "0", "0.0", ",0", "0 mm".
-        static const QRegularExpression zero(QStringLiteral("^-?(0+([.,]0*)?|[.,]0+)\\s*(mm|cm|in|\")?$"));
-        if (trimmed.isEmpty() || zero.match(trimmed).hasMatch())
-            return {0.0, {}, {}};
-    }
-    if (kind == LengthKind::Signed && trimmed.startsWith(QLatin1Char('-'))) {
-        auto read = board::ParseLength(trimmed.mid(1).toStdString(), unit);
-        if (read.value)
-            read.value = -*read.value;
-        return read;
-    }
-    return board::ParseLength(trimmed.toStdString(), unit);
+    return board::ParseDistance(text.toStdString(), unit, kind);
 }
 
 LengthKind KindOf(double board::Design::*member)

@@ -12,13 +12,11 @@ namespace corvane::atelier {
 
 QString LengthText(double millimetres, board::Unit unit);
 
-// What a length field may hold: scale lengths and widths are above zero,
-// overhangs may be zero, a compensation setback may also go the other way.
-enum class LengthKind { Positive, ZeroOrMore, Signed };
+// What a length field may hold (the engine's kinds of length).
+using board::LengthKind;
 LengthKind KindOf(double board::Design::*member);
 
-// A typed length in millimetres, through the engine's reading. Fields that
-// may be zero also take "0" and an empty text; a signed one a leading minus.
+// A typed length in millimetres, through the engine's reading.
 board::Parsed<double> ReadLength(const QString& text, board::Unit unit, LengthKind kind);
 
 } // namespace corvane::atelier
