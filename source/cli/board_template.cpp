@@ -4,6 +4,7 @@
 #include "file_names.h"
 #include "paginator.h"
 #include "template_export.h"
+#include "template_format.h"
 #include "template_command.h"
 #include "template_request.h"
 
@@ -18,7 +19,10 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
     if (!paper)
         return "papier inconnu « " + *paperName + " » (a4, letter, a3 ou legal)";
 
-    EnsureGuiApplication();
+    // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
+    // without starting it.
+    if (drawing::TemplateFormatOf(path) == drawing::TemplateFormat::Pdf)
+        EnsureGuiApplication();
     drawing::BoardDrawingOptions options;
     options.date = TodayText();
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);

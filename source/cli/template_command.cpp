@@ -2,6 +2,7 @@
 
 #include "file_names.h"
 #include "template_export.h"
+#include "template_format.h"
 #include "template_request.h"
 #include "units.h"
 
@@ -46,7 +47,10 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
     if (!built.drawing)
         return *built.error;
 
-    EnsureGuiApplication();
+    // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
+    // without starting it.
+    if (drawing::TemplateFormatOf(*options.templatePath) == drawing::TemplateFormat::Pdf)
+        EnsureGuiApplication();
     const QString path = drawing::FileNameFromNative(*options.templatePath);
     const drawing::ExportOptions exportOptions{
         options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request))};

@@ -4,12 +4,12 @@
 #include "file_names.h"
 #include "painter_renderer.h"
 #include "svg_writer.h"
+#include "template_format.h"
+#include "translation.h"
 #include "whole_file.h"
 #include "write_problem_text.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -30,7 +30,7 @@ QString FromUtf8(const std::string& text)
 
 QString Translated(const char* french)
 {
-    return QCoreApplication::translate("TemplateExport", french);
+    return language::Translate("TemplateExport", french);
 }
 
 // Draws one page of a pagination on a device page whose painter origin is
@@ -137,19 +137,23 @@ Paper PaperOf(const QPrinter& printer)
 std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
                                       const ExportOptions& options)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
     const std::string nativePath = NativeFileName(path);
-    std::optional<files::WriteProblem> problem;
-    if (suffix == QLatin1String("pdf"))
-        return ExportPdf(board, path, options);
-    if (suffix == QLatin1String("svg"))
-        problem = WriteSvgFile(board, options.title.toStdString(), nativePath);
-    else if (suffix == QLatin1String("dxf"))
-        problem = WriteDxfFile(board, options.unit, nativePath);
-    else
+    const auto format = TemplateFormatOf(nativePath);
+    if (!format)
         return Translated("Le format de « %1 » n'est pas reconnu : le nom doit finir par "
                           ".pdf, .svg ou .dxf.")
             .arg(path);
+    std::optional<files::WriteProblem> problem;
+    switch (*format) {
+    case TemplateFormat::Pdf:
+        return ExportPdf(board, path, options);
+    case TemplateFormat::Svg:
+        problem = WriteSvgFile(board, options.title.toStdString(), nativePath);
+        break;
+    case TemplateFormat::Dxf:
+        problem = WriteDxfFile(board, options.unit, nativePath);
+        break;
+    }
     if (problem)
         return WriteProblemText(*problem);
     return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include "file_names.h"
 
-#include <QCoreApplication>
+#include "translation.h"
 
 #include <cstring>
 
@@ -13,12 +13,12 @@ QString WriteProblemReasonText(const files::WriteProblem& problem)
     const std::string_view reason = files::WriteFailureReason(problem.failure);
     if (reason.empty())
         return QString::fromLocal8Bit(std::strerror(problem.systemError));
-    return QCoreApplication::translate("WriteFailure", std::string(reason).c_str());
+    return language::Translate("WriteFailure", std::string(reason).c_str());
 }
 
 QString WriteProblemText(const files::WriteProblem& problem)
 {
-    return QCoreApplication::translate("WriteFailure", "Impossible d'écrire « %1 » : %2.")
+    return language::Translate("WriteFailure", "Impossible d'écrire « %1 » : %2.")
         .arg(FileNameFromNative(problem.path), WriteProblemReasonText(problem));
 }
 

@@ -21,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace corvane::atelier {
+
+using language::NamesSubject;
+using language::ProblemText;
+
 namespace {
 
 // The usual difference between the bass and treble lengths of a fanned

@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Atelier"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane.Atelier"));
-    corvane::atelier::InstallInterfaceLanguage(application);
+    corvane::language::InstallInterfaceLanguage(application, QStringLiteral("corvane-atelier"));
 
     corvane::atelier::AtelierWindow window;
     window.show();

@@ -1,22 +1,12 @@
 #include "interface_language.h"
 
+#include "translation.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace corvane::atelier {
-namespace {
-
-const QString TranslationDirectory = QStringLiteral(":/i18n");
-const QString TranslationName = QStringLiteral("corvane-atelier");
-
-bool HasTranslation(const QString& language)
-{
-    return QFile::exists(QStringLiteral("%1/%2_%3.qm").arg(TranslationDirectory, TranslationName, language));
-}
-
-} // namespace
+namespace corvane::language {
 
 QString InterfaceLanguage(const QStringList& uiLanguages)
 {
@@ -31,21 +21,17 @@ QString InterfaceLanguage(const QStringList& uiLanguages)
     return uiLanguages.isEmpty() ? QStringLiteral("fr") : QStringLiteral("en");
 }
 
-void InstallInterfaceLanguage(QCoreApplication& application, const QLocale& locale)
+void InstallInterfaceLanguage(QCoreApplication& application, const QString& programCatalogue, const QLocale& locale)
 {
     const QString language = InterfaceLanguage(locale.uiLanguages());
-    if (language != QStringLiteral("fr")) {
-        auto* own = new QTranslator(&application);
-        if (own->load(QStringLiteral("%1_%2").arg(TranslationName, language), TranslationDirectory))
-            QCoreApplication::installTranslator(own);
-    }
+    LoadTranslations(language, {programCatalogue});
+    InstallLoadedTranslations(application);
     // English is Qt's own language: its dialogs need no translation then.
     if (language != QStringLiteral("en")) {
         auto* qt = new QTranslator(&application);
-        if (qt->load(QStringLiteral("qtbase_%1").arg(language),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (qt->load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
 }
 
-} // namespace corvane::atelier
+} // namespace corvane::language

@@ -1,0 +1,29 @@
+#include "problem_text.h"
+
+#include "translation.h"
+
+#include <string>
+
+namespace corvane::language {
+
+QString ProblemText(const board::Problem& problem, const QString& subject)
+{
+    std::vector<std::string> values = problem.values;
+    for (const board::Problem& inner : problem.cause)
+        values.push_back(ProblemText(inner).toStdString());
+    const std::string pattern(board::ProblemPattern(problem.kind));
+    const QString translated = Translate("EngineProblem", pattern.c_str());
+    return QString::fromStdString(board::FillPattern(translated.toStdString(), subject.toStdString(), values));
+}
+
+QString FieldSubjectText(std::string_view field)
+{
+    return Translate("FieldSubject", std::string(board::FieldSubject(field)).c_str());
+}
+
+bool NamesSubject(board::ProblemKind kind)
+{
+    return board::ProblemPattern(kind).find("%1") != std::string_view::npos;
+}
+
+} // namespace corvane::language

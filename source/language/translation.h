@@ -1,0 +1,36 @@
+#pragma once
+
+// The languages Corvane speaks. The engines and the windows are written in
+// French; English comes from Qt translation files built into the programs
+// (:/i18n). Everything the engines report is data, phrased here or in a
+// window, so both programs say it in the user's language.
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace corvane::language {
+
+// "fr" or a language a translation exists for ("en").
+bool HasTranslation(const QString& language);
+
+// The command's language from the environment, as the C library reads
+// it: LC_ALL, then LC_MESSAGES, then LANG. French settings give "fr";
+// any other (C, POSIX, English, German…) "en".
+QString CommandLanguage();
+
+// Loads the engine's translation for the language and the named program
+// catalogues ("corvane-frets"), for Translate. Loading "fr" unloads them.
+void LoadTranslations(const QString& language, const QStringList& catalogues = {});
+
+// Installs what LoadTranslations loaded on the application (for tr() and
+// for Qt's own texts), once an application exists.
+void InstallLoadedTranslations(QCoreApplication& application);
+
+// The translation of a French source text, from the application's
+// translators when there is an application, otherwise from those loaded;
+// the source itself when none has it.
+QString Translate(const char* context, const char* source);
+
+} // namespace corvane::language

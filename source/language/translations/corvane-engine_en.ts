@@ -1,0 +1,357 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>EngineProblem</name>
+    <message>
+        <source>longueur vide</source>
+        <translation>empty length</translation>
+    </message>
+    <message>
+        <source>unité inconnue « %2 » (mm, cm ou in)</source>
+        <translation>unknown unit “%2” (mm, cm or in)</translation>
+    </message>
+    <message>
+        <source>« %2 » n&apos;est pas une longueur</source>
+        <translation>“%2” is not a length</translation>
+    </message>
+    <message>
+        <source>la longueur « %2 » doit être plus grande que zéro</source>
+        <translation>the length “%2” must be greater than zero</translation>
+    </message>
+    <message>
+        <source>la longueur « %2 » est trop grande</source>
+        <translation>the length “%2” is too large</translation>
+    </message>
+    <message>
+        <source>période « %2 » illisible (un rapport 2/1 ou des cents 1200.0)</source>
+        <translation>period “%2” cannot be read (a ratio 2/1 or cents 1200.0)</translation>
+    </message>
+    <message>
+        <source>période « %2 » hors de 1 à 12000 cents</source>
+        <translation>period “%2” outside 1 to 12000 cents</translation>
+    </message>
+    <message>
+        <source>période « %2 » : le rapport doit dépasser 1/1 (et pas 1024/1)</source>
+        <translation>period “%2”: the ratio must exceed 1/1 (and not 1024/1)</translation>
+    </message>
+    <message>
+        <source>ligne %2 : le nombre de notes manque</source>
+        <translation>line %2: the number of notes is missing</translation>
+    </message>
+    <message>
+        <source>ligne %2 : « %3 » n&apos;est pas un nombre de notes</source>
+        <translation>line %2: “%3” is not a number of notes</translation>
+    </message>
+    <message>
+        <source>ligne %2 : trop de notes (%3)</source>
+        <translation>line %2: too many notes (%3)</translation>
+    </message>
+    <message>
+        <source>ligne %2 : hauteur manquante (note %3 sur %4)</source>
+        <translation>line %2: pitch missing (note %3 of %4)</translation>
+    </message>
+    <message>
+        <source>ligne %2 : « %3 » n&apos;est pas une valeur en cents</source>
+        <translation>line %2: “%3” is not a value in cents</translation>
+    </message>
+    <message>
+        <source>ligne %2 : « %3 » n&apos;est ni un rapport n/d d&apos;entiers positifs ni des cents</source>
+        <translation>line %2: “%3” is neither a ratio n/d of positive integers nor cents</translation>
+    </message>
+    <message>
+        <source>ligne %2 : hauteur « %3 » hors d&apos;usage</source>
+        <translation>line %2: pitch “%3” cannot be used</translation>
+    </message>
+    <message>
+        <source>ligne %2 : fichier vide : ni description ni nombre de notes</source>
+        <translation>line %2: empty file: no description and no number of notes</translation>
+    </message>
+    <message>
+        <source>ligne %2 : le fichier s&apos;arrête après %3 hauteurs sur %4</source>
+        <translation>line %2: the file ends after %3 pitches of %4</translation>
+    </message>
+    <message>
+        <source>la gamme n&apos;a aucune note hormis 1/1 : pas de frettes possibles</source>
+        <translation>the scale has no note besides 1/1: no frets are possible</translation>
+    </message>
+    <message>
+        <source>ligne %2 : la première hauteur doit dépasser 1/1</source>
+        <translation>line %2: the first pitch must exceed 1/1</translation>
+    </message>
+    <message>
+        <source>ligne %2 : les hauteurs doivent monter, celle-ci ne dépasse pas la précédente</source>
+        <translation>line %2: the pitches must rise, this one does not exceed the previous one</translation>
+    </message>
+    <message>
+        <source>longueur trop petite pour la gamme classique</source>
+        <translation>length too small for the classic scale</translation>
+    </message>
+    <message>
+        <source>position classique illisible : %2</source>
+        <translation>unreadable classic position: %2</translation>
+    </message>
+    <message>
+        <source>gamme classique : %2</source>
+        <translation>classic scale: %2</translation>
+    </message>
+    <message>
+        <source>%1 : valeur non finie</source>
+        <translation>%1: value not finite</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm, doit être au moins %3 mm</source>
+        <translation>%1: %2 mm, must be at least %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm, doit être plus grand que %3 mm</source>
+        <translation>%1: %2 mm, must be greater than %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm, au plus %3 mm</source>
+        <translation>%1: %2 mm, at most %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm, doit rester entre -100 et 100 mm</source>
+        <translation>%1: %2 mm, must stay between -100 and 100 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2, doit être entre %3 et %4</source>
+        <translation>%1: %2, must be between %3 and %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 : le rapport doit dépasser 1/1</source>
+        <translation>%1 %2: the ratio must exceed 1/1</translation>
+    </message>
+    <message>
+        <source>%1 de %2 cents : doit être entre 1 et 12000 cents</source>
+        <translation>%1 of %2 cents: must be between 1 and 12000 cents</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 « %2 », %3</source>
+        <translation>%1 “%2”, %3</translation>
+    </message>
+    <message>
+        <source>une seule corde : les diapasons des graves et des aigus doivent être égaux</source>
+        <translation>a single string: the bass and treble scale lengths must be equal</translation>
+    </message>
+    <message>
+        <source>%1 : %2, doit être 0 (sillet), une frette de 1 à %3 ou le chevalet</source>
+        <translation>%1: %2, must be 0 (nut), a fret from 1 to %3 or the bridge</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm de chaque côté ne laisse aucune place aux cordes sur %3 mm</source>
+        <translation>%1: %2 mm on each side leaves no room for the strings on %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm, trop loin de celui du sillet pour des cordes aussi courtes</source>
+        <translation>%1: %2 mm, too far from the nut&apos;s for strings this short</translation>
+    </message>
+    <message>
+        <source>%1 : %2, doit être entre 0 (Do) et 11 (Si)</source>
+        <translation>%1: %2, must be between 0 (Do) and 11 (Si)</translation>
+    </message>
+    <message>
+        <source>unité inconnue</source>
+        <translation>unknown unit</translation>
+    </message>
+    <message>
+        <source>%1 : la frette %2 laisserait moins d&apos;un millionième de la corde ; au plus %3 frettes avec ce tempérament</source>
+        <translation>%1: fret %2 would leave less than a millionth of the string; at most %3 frets with this temperament</translation>
+    </message>
+    <message>
+        <source>les frettes %2 et %3 se confondent : le tempérament a deux hauteurs presque égales</source>
+        <translation>frets %2 and %3 coincide: the temperament has two almost equal pitches</translation>
+    </message>
+    <message>
+        <source>champ absent</source>
+        <translation>field missing</translation>
+    </message>
+    <message>
+        <source>un texte est attendu</source>
+        <translation>a text is expected</translation>
+    </message>
+    <message>
+        <source>un nombre entier est attendu</source>
+        <translation>a whole number is expected</translation>
+    </message>
+    <message>
+        <source>%2 est hors de toute mesure</source>
+        <translation>%2 is beyond any measure</translation>
+    </message>
+    <message>
+        <source>un nombre est attendu</source>
+        <translation>a number is expected</translation>
+    </message>
+    <message>
+        <source>champ inconnu</source>
+        <translation>unknown field</translation>
+    </message>
+    <message>
+        <source>un objet est attendu</source>
+        <translation>an object is expected</translation>
+    </message>
+    <message>
+        <source>base64 illisible</source>
+        <translation>unreadable base64</translation>
+    </message>
+    <message>
+        <source>gamme classique inconnue « %2 »</source>
+        <translation>unknown classic scale “%2”</translation>
+    </message>
+    <message>
+        <source>« %2 » : sol ou do attendu</source>
+        <translation>“%2”: sol or do expected</translation>
+    </message>
+    <message>
+        <source>table inconnue « %2 » (just-12, pythagorean-12, meantone-12)</source>
+        <translation>unknown table “%2” (just-12, pythagorean-12, meantone-12)</translation>
+    </message>
+    <message>
+        <source>« %2 » : equal, scala, classic ou builtin attendu</source>
+        <translation>“%2”: equal, scala, classic or builtin expected</translation>
+    </message>
+    <message>
+        <source>le fichier ne contient pas un objet JSON</source>
+        <translation>the file does not hold a JSON object</translation>
+    </message>
+    <message>
+        <source>« %2 » n&apos;est pas un dessin de manche Corvane (corvane-board attendu)</source>
+        <translation>“%2” is not a Corvane board design (corvane-board expected)</translation>
+    </message>
+    <message>
+        <source>version %2 inconnue (cette version de Corvane lit la version %3)</source>
+        <translation>unknown version %2 (this version of Corvane reads version %3)</translation>
+    </message>
+    <message>
+        <source>« %2 » : mm, cm ou in attendu</source>
+        <translation>“%2”: mm, cm or in expected</translation>
+    </message>
+    <message>
+        <source>« %2 » : un numéro de frette, nut ou bridge attendu</source>
+        <translation>“%2”: a fret number, nut or bridge expected</translation>
+    </message>
+    <message>
+        <source>un numéro de frette, nut ou bridge attendu</source>
+        <translation>a fret number, nut or bridge expected</translation>
+    </message>
+    <message>
+        <source>« %2 » n&apos;est pas un nom de note (Do, Do#, Ré, ... Si)</source>
+        <translation>“%2” is not a note name (Do, Do#, Ré, ... Si)</translation>
+    </message>
+    <message>
+        <source>fichier JSON mal formé (octet %2)</source>
+        <translation>malformed JSON file (byte %2)</translation>
+    </message>
+    <message>
+        <source>fichier JSON illisible : un nombre hors de toute mesure</source>
+        <translation>unreadable JSON file: a number beyond any measure</translation>
+    </message>
+    <message>
+        <source>fichier JSON inutilisable</source>
+        <translation>unusable JSON file</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %2 » : %3</source>
+        <translation>cannot read “%2”: %3</translation>
+    </message>
+    <message>
+        <source>« %2 » est trop grand pour un dessin de manche</source>
+        <translation>“%2” is too large for a board design</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %2 »</source>
+        <translation>cannot read “%2”</translation>
+    </message>
+    <message>
+        <source>ligne %2 : le rapport « %3 » est trop grand pour être calculé</source>
+        <translation>line %2: the ratio “%3” is too large to compute</translation>
+    </message>
+    <message>
+        <source>« %2 » ne contient aucun nombre</source>
+        <translation>“%2” holds no number</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm porte le sillet jusqu&apos;à la première frette, à %3 mm</source>
+        <translation>%1: %2 mm brings the nut up to the first fret, at %3 mm</translation>
+    </message>
+    <message>
+        <source>%1 : %2 mm porte le chevalet jusqu&apos;à la dernière frette, à %3 mm de lui</source>
+        <translation>%1: %2 mm brings the saddle up to the last fret, %3 mm from it</translation>
+    </message>
+    <message>
+        <source>« %2 » est trop grand pour un fichier Scala</source>
+        <translation>“%2” is too large for a Scala file</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Impossible d&apos;écrire « %1 » : %2.</source>
+        <translation>Cannot write “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>permission refusée</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>le fichier est en lecture seule</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>le support est en lecture seule</source>
+        <translation>the medium is read-only</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (périphérique, tube ou socket)</source>
+        <translation>it is not a regular file (a device, pipe or socket)</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>trop de liens symboliques à suivre</source>
+        <translation>too many symbolic links to follow</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être écrit en entier</source>
+        <translation>the file could not be written whole</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateExport</name>
+    <message>
+        <source>L&apos;impression a échoué : l&apos;imprimante refuse une nouvelle page.</source>
+        <translation>Printing failed: the printer refuses a new page.</translation>
+    </message>
+    <message>
+        <source>Le format de « %1 » n&apos;est pas reconnu : le nom doit finir par .pdf, .svg ou .dxf.</source>
+        <translation>The format of “%1” is not known: the name must end in .pdf, .svg or .dxf.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a échoué : l&apos;imprimante ne peut pas être ouverte.</source>
+        <translation>Printing failed: the printer cannot be opened.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a échoué : le travail n&apos;a pas pu être terminé.</source>
+        <translation>Printing failed: the job could not be finished.</translation>
+    </message>
+</context>
+</TS>
