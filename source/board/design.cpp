@@ -17,23 +17,32 @@ std::string Number(double value)
     return out.str();
 }
 
-std::optional<DesignError> CheckLength(const char* field, double value, double minimum, bool minimumAllowed)
+// A length as a message shows it: in the unit the user works in, with it.
+std::string Length(double millimetres, Unit unit)
+{
+    return Number(FromMillimetres(millimetres, unit)) + " " + std::string(UnitSymbol(unit));
+}
+
+std::optional<DesignError> CheckLength(const char* field, double value, double minimum, bool minimumAllowed,
+                                       Unit unit)
 {
     if (!std::isfinite(value))
         return FieldError(field, {ProblemKind::NotFinite, {}, {}});
     if (value < minimum || (!minimumAllowed && value == minimum))
         return FieldError(field, {minimumAllowed ? ProblemKind::LengthBelowMinimum : ProblemKind::LengthNotAboveMinimum,
-                                  {Number(value), Number(minimum)},
+                                  {Length(value, unit), Length(minimum, unit)},
                                   {}});
     if (value > MaxLengthMm)
-        return FieldError(field, {ProblemKind::LengthAboveMaximum, {Number(value), Number(MaxLengthMm)}, {}});
+        return FieldError(field, {ProblemKind::LengthAboveMaximum, {Length(value, unit), Length(MaxLengthMm, unit)}, {}});
     return std::nullopt;
 }
 
-std::optional<DesignError> CheckSetback(const char* field, double value)
+std::optional<DesignError> CheckSetback(const char* field, double value, Unit unit)
 {
-    if (!std::isfinite(value) || std::fabs(value) > 100.0)
-        return FieldError(field, {ProblemKind::SetbackOutOfRange, {Number(value)}, {}});
+    if (!std::isfinite(value) || std::fabs(value) > MaxSetbackMm)
+        return FieldError(field, {ProblemKind::SetbackOutOfRange,
+                                  {Length(value, unit), Length(-MaxSetbackMm, unit), Length(MaxSetbackMm, unit)},
+                                  {}});
     return std::nullopt;
 }
 
@@ -62,6 +71,8 @@ std::optional<DesignError> ValidateDesign(const Design& design)
 
 std::optional<DesignError> ValidateDesign(const Design& design, Temperament& temperament)
 {
+    if (design.unit != Unit::Millimetre && design.unit != Unit::Centimetre && design.unit != Unit::Inch)
+        return FieldError("unit", {ProblemKind::UnknownUnitValue, {}, {}});
     std::optional<Temperament> scalaScale;
     if (const auto* equal = std::get_if<EqualDivisions>(&design.temperament)) {
         if (auto error = CheckCount("divisions", equal->divisions, MinDivisions, MaxDivisions))
@@ -88,9 +99,9 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         return error;
     if (auto error = CheckCount("strings", design.strings, MinStrings, MaxStrings))
         return error;
-    if (auto error = CheckLength("bass_length", design.bassLengthMm, 0, false))
+    if (auto error = CheckLength("bass_length", design.bassLengthMm, 0, false, design.unit))
         return error;
-    if (auto error = CheckLength("treble_length", design.trebleLengthMm, 0, false))
+    if (auto error = CheckLength("treble_length", design.trebleLengthMm, 0, false, design.unit))
         return error;
     if (design.strings == 1 && design.bassLengthMm != design.trebleLengthMm)
         return FieldError("treble_length", {ProblemKind::OneStringTwoLengths, {}, {}});
@@ -99,35 +110,33 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         return FieldError("perpendicular_fret", {ProblemKind::PerpendicularOutOfRange,
                                                 {std::to_string(design.perpendicularFret), std::to_string(design.frets)},
                                                 {}});
-    if (auto error = CheckLength("nut_width", design.nutWidthMm, 0, false))
+    if (auto error = CheckLength("nut_width", design.nutWidthMm, 0, false, design.unit))
         return error;
-    if (auto error = CheckLength("bridge_spacing", design.bridgeSpacingMm, 0, design.strings == 1))
+    if (auto error = CheckLength("bridge_spacing", design.bridgeSpacingMm, 0, design.strings == 1, design.unit))
         return error;
-    if (auto error = CheckLength("nut_overhang", design.nutOverhangMm, 0, true))
+    if (auto error = CheckLength("nut_overhang", design.nutOverhangMm, 0, true, design.unit))
         return error;
-    if (auto error = CheckLength("last_fret_overhang", design.lastFretOverhangMm, 0, true))
+    if (auto error = CheckLength("last_fret_overhang", design.lastFretOverhangMm, 0, true, design.unit))
         return error;
     if (design.strings > 1 && !(design.nutWidthMm > 2.0 * design.nutOverhangMm))
         return FieldError("nut_overhang", {ProblemKind::NoRoomForStrings,
-                                          {Number(design.nutOverhangMm), Number(design.nutWidthMm)},
+                                          {Length(design.nutOverhangMm, design.unit), Length(design.nutWidthMm, design.unit)},
                                           {}});
     // Strings leaning out by more than half their length are no instrument.
     if (design.strings > 1
         && !(std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
              < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
-        return FieldError("bridge_spacing", {ProblemKind::SpacingTooFar, {Number(design.bridgeSpacingMm)}, {}});
-    if (auto error = CheckSetback("nut_setback_bass", design.nutSetbackBassMm))
+        return FieldError("bridge_spacing", {ProblemKind::SpacingTooFar, {Length(design.bridgeSpacingMm, design.unit)}, {}});
+    if (auto error = CheckSetback("nut_setback_bass", design.nutSetbackBassMm, design.unit))
         return error;
-    if (auto error = CheckSetback("nut_setback_treble", design.nutSetbackTrebleMm))
+    if (auto error = CheckSetback("nut_setback_treble", design.nutSetbackTrebleMm, design.unit))
         return error;
-    if (auto error = CheckSetback("saddle_setback_bass", design.saddleSetbackBassMm))
+    if (auto error = CheckSetback("saddle_setback_bass", design.saddleSetbackBassMm, design.unit))
         return error;
-    if (auto error = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm))
+    if (auto error = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm, design.unit))
         return error;
     if (design.openNote < 0 || design.openNote > 11)
         return FieldError("open_note", {ProblemKind::OpenNoteOutOfRange, {std::to_string(design.openNote)}, {}});
-    if (design.unit != Unit::Millimetre && design.unit != Unit::Centimetre && design.unit != Unit::Inch)
-        return FieldError("unit", {ProblemKind::UnknownUnitValue, {}, {}});
     if (scalaScale) {
         temperament = std::move(*scalaScale);
     } else {
@@ -170,12 +179,12 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         const double firstFretMm = string.lengthMm * firstFraction;
         if (!(string.nutSetbackMm < firstFretMm))
             return FieldError(string.nutField, {ProblemKind::NutSetbackPastFirstFret,
-                                                {Number(string.nutSetbackMm), Number(firstFretMm)},
+                                                {Length(string.nutSetbackMm, design.unit), Length(firstFretMm, design.unit)},
                                                 {}});
         const double lastFretToSaddleMm = string.lengthMm * (1.0 - previous);
         if (!(string.saddleSetbackMm > -lastFretToSaddleMm))
             return FieldError(string.saddleField, {ProblemKind::SaddleSetbackBeforeLastFret,
-                                                   {Number(string.saddleSetbackMm), Number(lastFretToSaddleMm)},
+                                                   {Length(string.saddleSetbackMm, design.unit), Length(lastFretToSaddleMm, design.unit)},
                                                    {}});
     }
     return std::nullopt;

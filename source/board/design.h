@@ -22,6 +22,7 @@ inline constexpr int MaxStrings = 16;
 inline constexpr int MinDivisions = 1;
 inline constexpr int MaxDivisions = 1000;
 inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
+inline constexpr double MaxSetbackMm = 100.0;   // compensation moves the nut or saddle a little
 // The last fret leaves at least a millionth of the string: beyond, frets
 // could no longer be told apart in double precision.
 inline constexpr double MaxFretRatio = 1e6;

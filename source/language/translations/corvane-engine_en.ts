@@ -100,20 +100,20 @@
         <translation>%1: value not finite</translation>
     </message>
     <message>
-        <source>%1 : %2 mm, doit être au moins %3 mm</source>
-        <translation>%1: %2 mm, must be at least %3 mm</translation>
+        <source>%1 : %2, doit être au moins %3</source>
+        <translation>%1: %2, must be at least %3</translation>
     </message>
     <message>
-        <source>%1 : %2 mm, doit être plus grand que %3 mm</source>
-        <translation>%1: %2 mm, must be greater than %3 mm</translation>
+        <source>%1 : %2, doit être plus grand que %3</source>
+        <translation>%1: %2, must be greater than %3</translation>
     </message>
     <message>
-        <source>%1 : %2 mm, au plus %3 mm</source>
-        <translation>%1: %2 mm, at most %3 mm</translation>
+        <source>%1 : %2, au plus %3</source>
+        <translation>%1: %2, at most %3</translation>
     </message>
     <message>
-        <source>%1 : %2 mm, doit rester entre -100 et 100 mm</source>
-        <translation>%1: %2 mm, must stay between -100 and 100 mm</translation>
+        <source>%1 : %2, doit rester entre %3 et %4</source>
+        <translation>%1: %2, must stay between %3 and %4</translation>
     </message>
     <message>
         <source>%1 : %2, doit être entre %3 et %4</source>
@@ -144,12 +144,12 @@
         <translation>%1: %2, must be 0 (nut), a fret from 1 to %3 or the bridge</translation>
     </message>
     <message>
-        <source>%1 : %2 mm de chaque côté ne laisse aucune place aux cordes sur %3 mm</source>
-        <translation>%1: %2 mm on each side leaves no room for the strings on %3 mm</translation>
+        <source>%1 : %2 de chaque côté ne laisse aucune place aux cordes sur %3</source>
+        <translation>%1: %2 on each side leaves no room for the strings on %3</translation>
     </message>
     <message>
-        <source>%1 : %2 mm, trop loin de celui du sillet pour des cordes aussi courtes</source>
-        <translation>%1: %2 mm, too far from the nut&apos;s for strings this short</translation>
+        <source>%1 : %2, trop loin de celui du sillet pour des cordes aussi courtes</source>
+        <translation>%1: %2, too far from the nut&apos;s for strings this short</translation>
     </message>
     <message>
         <source>%1 : %2, doit être entre 0 (Do) et 11 (Si)</source>
@@ -276,12 +276,12 @@
         <translation>“%2” holds no number</translation>
     </message>
     <message>
-        <source>%1 : %2 mm porte le sillet jusqu&apos;à la première frette, à %3 mm</source>
-        <translation>%1: %2 mm brings the nut up to the first fret, at %3 mm</translation>
+        <source>%1 : %2 porte le sillet jusqu&apos;à la première frette, à %3</source>
+        <translation>%1: %2 brings the nut up to the first fret, at %3</translation>
     </message>
     <message>
-        <source>%1 : %2 mm porte le chevalet jusqu&apos;à la dernière frette, à %3 mm de lui</source>
-        <translation>%1: %2 mm brings the saddle up to the last fret, %3 mm from it</translation>
+        <source>%1 : %2 porte le chevalet jusqu&apos;à la dernière frette, à %3 de lui</source>
+        <translation>%1: %2 brings the saddle up to the last fret, %3 from it</translation>
     </message>
     <message>
         <source>« %2 » est trop grand pour un fichier Scala</source>
