@@ -2,6 +2,7 @@
 
 #include "board_options.h"
 #include "board_table_output.h"
+#include "messages.h"
 
 #include <cerrno>
 #include <cstring>
@@ -22,40 +23,43 @@ int Flushed(std::ostream& out, std::ostream& err, const char* what)
     out.flush();
     if (out)
         return 0;
-    err << "corvane-frets: cannot write " << what << ": " << std::strerror(errno != 0 ? errno : EIO) << '\n';
+    err << "corvane-frets: " << Say(what, {std::strerror(errno != 0 ? errno : EIO)}) << '\n';
     return ExitValue;
 }
 
 void PrintBoardHelp(std::ostream& out)
 {
-    out << BoardUsageLine << "\n\n"
-        << "Prints where the frets go on a straight or fanned board in any temperament:\n"
-           "one row per fret and string.\n\n"
-           "  --design FILE        a design saved as a .corvane file (other options change it)\n"
-           "  --edo N              N equal divisions of the period (1 to 1000)\n"
-           "  --period RATIO       the period of --edo: 2/1 (default), 3/1, or cents (1200.0)\n"
-           "  --scl FILE           a Scala scale file\n"
-           "  --table NAME         just-12, pythagorean-12 or meantone-12\n"
-           "  --scale SCALE        one of the six classic scales (with --mode sol|do)\n"
-           "  --length L           scale length of every string\n"
-           "  --bass-length L      scale length of the bass string (fanned board)\n"
-           "  --treble-length L    scale length of the treble string (fanned board)\n"
-           "  --perpendicular F    the fret square to the centre line, or nut or bridge\n"
-           "  --frets N            1 to 60 (default 24)\n"
-           "  --strings N          1 to 16 (default 6)\n"
-           "  --nut-width W        board width at the nut (default 43 mm)\n"
-           "  --bridge-width W     outer strings, centre to centre, at the saddle (default 52 mm)\n"
-           "  --overhang W         outer string to board edge (default 3.5 mm)\n"
-           "  --last-fret-overhang W  the same at the last fret only\n"
-           "  --nut-setback B[:T]  nut compensation, bass and treble string\n"
-           "  --saddle-setback B[:T]  saddle compensation, bass and treble string\n"
-           "  --open-note NOTE     note of the open strings, for note names (default Mi)\n"
-           "  --unit mm|cm|in      unit of the lengths typed and shown (default mm;\n"
-           "                       a length may also carry its own: \"25 1/2 in\")\n"
-           "  --format FORMAT      text (default), csv or json\n"
-           "  --separator CHAR     decimal separator of text and csv\n"
-           "  --template FILE      draw the board at true size: .pdf (tiled), .svg or .dxf\n"
-           "  --paper PAPER        a4 (default), letter, a3 or legal, for a .pdf template\n";
+    out << Say("utilisation : %1", {BoardUsageLine}) << "\n\n"
+        << Say(
+    "Écrit où vont les frettes sur une touche droite ou en éventail, dans tout\n"
+    "tempérament : une ligne par frette et par corde.\n"
+    "\n"
+    "  --design FICHIER     un dessin enregistré dans un fichier .corvane (les autres\n"
+    "                       options le modifient)\n"
+    "  --edo N              N divisions égales de la période (1 à 1000)\n"
+    "  --period RAPPORT     la période de --edo : 2/1 (par défaut), 3/1, ou des cents (1200.0)\n"
+    "  --scl FICHIER        un fichier de gamme Scala\n"
+    "  --table NOM          just-12, pythagorean-12 ou meantone-12\n"
+    "  --scale GAMME        une des six gammes classiques (avec --mode sol|do)\n"
+    "  --length L           diapason de toutes les cordes\n"
+    "  --bass-length L      diapason de la corde grave (touche en éventail)\n"
+    "  --treble-length L    diapason de la corde aiguë (touche en éventail)\n"
+    "  --perpendicular F    la frette d'équerre avec l'axe, ou nut (sillet) ou bridge (chevalet)\n"
+    "  --frets N            1 à 60 (24 par défaut)\n"
+    "  --strings N          1 à 16 (6 par défaut)\n"
+    "  --nut-width W        largeur de la touche au sillet (43 mm par défaut)\n"
+    "  --bridge-width W     cordes extrêmes, d'axe en axe, au chevalet (52 mm par défaut)\n"
+    "  --overhang W         de la corde extrême au bord de la touche (3,5 mm par défaut)\n"
+    "  --last-fret-overhang W  la même marge à la dernière frette seulement\n"
+    "  --nut-setback G[:A]  compensation au sillet, corde grave et corde aiguë\n"
+    "  --saddle-setback G[:A]  compensation au chevalet, corde grave et corde aiguë\n"
+    "  --open-note NOTE     note des cordes à vide, pour les noms de notes (Mi par défaut)\n"
+    "  --unit mm|cm|in      unité des longueurs données et écrites (mm par défaut ;\n"
+    "                       une longueur peut aussi porter la sienne : « 25 1/2 in »)\n"
+    "  --format FORMAT      text (par défaut), csv ou json\n"
+    "  --separator CAR      séparateur décimal de text et csv\n"
+    "  --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg ou .dxf\n"
+    "  --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit .pdf\n");
 }
 
 } // namespace
@@ -65,7 +69,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
 {
     const BoardParseResult parsed = ParseBoardOptions(arguments);
     if (parsed.usage) {
-        err << "corvane-frets: " << parsed.usage->message << '\n' << BoardUsageLine << '\n';
+        err << "corvane-frets: " << parsed.usage->message << '\n' << Say("utilisation : %1", {BoardUsageLine}) << '\n';
         return ExitUsage;
     }
     if (parsed.valueError) {
@@ -76,12 +80,12 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.help) {
         errno = 0;
         PrintBoardHelp(out);
-        return Flushed(out, err, "the help");
+        return Flushed(out, err, "impossible d'écrire l'aide : %1");
     }
 
     const board::LayoutResult computed = board::ComputeLayout(options.design);
     if (!computed.layout) {
-        err << "corvane-frets: " << computed.error->message << '\n';
+        err << "corvane-frets: " << DesignErrorSaid(*computed.error) << '\n';
         return ExitValue;
     }
     const board::BoardLayout& layout = *computed.layout;
@@ -89,7 +93,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.templatePath) {
         const std::optional<std::string> failure =
             writeTemplate ? writeTemplate(layout, *options.templatePath, options.paper)
-                          : std::optional<std::string>("les gabarits ne sont pas disponibles dans cette version");
+                          : std::optional<std::string>(Say("les gabarits ne sont pas disponibles dans cette version"));
         if (failure) {
             err << "corvane-frets: " << *failure << '\n';
             return ExitValue;
@@ -111,7 +115,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         out << FormatBoardText(layout, separator);
         break;
     }
-    return Flushed(out, err, "the table");
+    return Flushed(out, err, "impossible d'écrire le tableau : %1");
 }
 
 } // namespace corvane::cli

@@ -1,5 +1,6 @@
 #include "board_options.h"
 
+#include "messages.h"
 #include "options.h"
 
 #include "temperament.h"
@@ -90,23 +91,23 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     const int temperamentSources = (find("--edo") ? 1 : 0) + (find("--scl") ? 1 : 0)
                                    + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
     if (temperamentSources > 1)
-        return usage("choose one of --edo, --scl, --table and --scale");
+        return usage(Say("choisissez une seule des options --edo, --scl, --table et --scale"));
     if (find("--period") && !find("--edo"))
-        return usage("--period goes with --edo");
+        return usage(Say("--period va avec --edo"));
     if (find("--mode") && !find("--scale"))
-        return usage("--mode goes with --scale");
+        return usage(Say("--mode va avec --scale"));
     if (find("--length") && (find("--bass-length") || find("--treble-length")))
-        return usage("give --length, or --bass-length and --treble-length, not both");
+        return usage(Say("donnez --length, ou --bass-length et --treble-length, pas les deux"));
     if (!find("--design") && !find("--length") && !find("--bass-length"))
-        return usage("--design, --length or --bass-length is required");
+        return usage(Say("--design, --length ou --bass-length est obligatoire"));
     if (find("--treble-length") && !find("--bass-length") && !find("--design"))
-        return usage("--treble-length goes with --bass-length");
+        return usage(Say("--treble-length va avec --bass-length"));
 
     board::Design& design = options.design;
     if (const std::string* path = find("--design")) {
         auto loaded = board::LoadDesign(*path);
         if (!loaded.design)
-            return bad(FileName(*path) + " : " + loaded.error->message);
+            return bad(Say("%1 : %2", {FileName(*path), DesignFileErrorSaid(*loaded.error)}));
         design = *loaded.design;
     }
 
@@ -114,14 +115,14 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* unit = find("--unit")) {
         options.unit = drawing::UnitFromSymbol(*unit);
         if (!options.unit)
-            return usage("unknown unit '" + *unit + "' (mm, cm or in)");
+            return usage(Say("unité inconnue « %1 » (mm, cm ou in)", {*unit}));
         design.unit = *options.unit;
     }
 
     if (const std::string* format = find("--format")) {
         const auto named = FormatFromName(*format);
         if (!named)
-            return usage("unknown format '" + *format + "'");
+            return usage(Say("format inconnu « %1 »", {*format}));
         options.format = *named;
     }
     if (const std::string* separator = find("--separator")) {
@@ -133,7 +134,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         options.templatePath = *path;
     if (const std::string* paper = find("--paper")) {
         if (!drawing::PaperFromName(*paper))
-            return usage("unknown paper '" + *paper + "' (a4, letter, a3 or legal)");
+            return usage(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*paper}));
         options.paper = *paper;
     }
 
@@ -141,38 +142,38 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* edo = find("--edo")) {
         const auto divisions = ReadInteger(*edo);
         if (!divisions || *divisions < board::MinDivisions || *divisions > board::MaxDivisions)
-            return bad("--edo " + *edo + " : le nombre de divisions doit être un entier de 1 à 1000");
+            return bad(Say("--edo %1 : le nombre de divisions doit être un entier de 1 à 1000", {*edo}));
         board::EqualDivisions equal;
         equal.divisions = *divisions;
         if (const std::string* period = find("--period")) {
             const auto parsed = board::ParsePeriod(*period);
             if (!parsed)
-                return bad("--period : " + parsed.error);
+                return bad(Say("%1 : %2", {"--period", ProblemSaid(parsed.problem)}));
             equal.period = *parsed.value;
         }
         design.temperament = equal;
     } else if (const std::string* scl = find("--scl")) {
         const auto loaded = board::LoadScalaFile(*scl);
         if (!loaded)
-            return bad("--scl : " + loaded.error);
+            return bad(Say("%1 : %2", {"--scl", ProblemSaid(loaded.problem)}));
         const board::ScalaSource& scala = *loaded.value;
         const auto built = board::MakeScala(scala);
         if (!built)
-            return bad(FileName(*scl) + ", " + built.error);
+            return bad(Say("%1, %2", {FileName(*scl), ProblemSaid(built.problem)}));
         design.temperament = scala;
     } else if (const std::string* table = find("--table")) {
         const auto parsed = board::ParseBuiltinTableName(*table);
         if (!parsed)
-            return usage("unknown table '" + *table + "' (just-12, pythagorean-12, meantone-12)");
+            return usage(Say("table inconnue « %1 » (just-12, pythagorean-12, meantone-12)", {*table}));
         design.temperament = board::BuiltinSource{*parsed};
     } else if (const std::string* scale = find("--scale")) {
         const auto parsed = board::ParseClassicScaleName(*scale);
         if (!parsed)
-            return usage("unknown scale '" + *scale + "'");
+            return usage(Say("gamme inconnue « %1 »", {*scale}));
         board::ClassicSource classic{*parsed, board::ClassicMode::Do};
         if (const std::string* mode = find("--mode")) {
             if (*mode != "sol" && *mode != "do")
-                return usage("unknown mode '" + *mode + "' (sol or do)");
+                return usage(Say("mode inconnu « %1 » (sol ou do)", {*mode}));
             classic.mode = *mode == "sol" ? board::ClassicMode::Sol : board::ClassicMode::Do;
         }
         design.temperament = classic;
@@ -185,8 +186,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             return true;
         const auto value = ReadInteger(*text);
         if (!value || *value < low || *value > high) {
-            result.valueError = std::string(name) + " " + *text + " : " + what + " doit être un entier de "
-                                + std::to_string(low) + " à " + std::to_string(high);
+            result.valueError = Say("%1 %2 : %3 doit être un entier de %4 à %5", {name, *text, Say(what), std::to_string(low), std::to_string(high)});
             return false;
         }
         target = *value;
@@ -199,7 +199,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);
         if (!parsed)
-            return bad("--open-note " + *note + " : nom de note attendu (Do, Do#, Ré, ... Si)");
+            return bad(Say("--open-note %1 : nom de note attendu (Do, Do#, Ré, … Si ou C, C#, D, … B)", {*note}));
         design.openNote = *parsed;
     }
     if (const std::string* perpendicular = find("--perpendicular")) {
@@ -210,7 +210,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         else if (const auto fret = ReadInteger(*perpendicular); fret && *fret >= 0)
             design.perpendicularFret = *fret;
         else
-            return bad("--perpendicular " + *perpendicular + " : un numéro de frette, nut ou bridge attendu");
+            return bad(Say("--perpendicular %1 : un numéro de frette, nut ou bridge attendu", {*perpendicular}));
     }
 
     // Lengths, in the unit given (or the design's).
@@ -220,7 +220,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             return true;
         const auto parsed = board::ParseDistance(*text, design.unit, kind);
         if (!parsed) {
-            result.valueError = std::string(name) + " : " + parsed.error;
+            result.valueError = Say("%1 : %2", {name, ProblemSaid(parsed.problem)});
             return false;
         }
         target = *parsed.value;
@@ -237,7 +237,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         for (const auto& [part, target] : {std::pair{first, &bass}, std::pair{second, &treble}}) {
             const auto parsed = board::ParseDistance(part, design.unit, board::LengthKind::Signed);
             if (!parsed) {
-                result.valueError = std::string(name) + " : " + parsed.error;
+                result.valueError = Say("%1 : %2", {name, ProblemSaid(parsed.problem)});
                 return false;
             }
             *target = *parsed.value;
@@ -269,7 +269,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;
     if (auto error = board::ValidateDesign(design))
-        return bad(error->message);
+        return bad(DesignErrorSaid(*error));
     result.options = options;
     return result;
 }

@@ -37,9 +37,9 @@ bool IsBoardCommand(const std::vector<std::string>& arguments);
 BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* BoardUsageLine =
-    "usage: corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
+    "corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
     "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
     "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
-    "[--format text|csv|json] [--template FILE] (--help for all)";
+    "[--format text|csv|json] [--template FILE] [--help]";
 
 } // namespace corvane::cli

@@ -1,6 +1,9 @@
 #include "board_table_output.h"
 
 #include "figure_text.h"
+#include "messages.h"
+#include "table_columns.h"
+#include "translation.h"
 #include "text_fields.h"
 
 #include <algorithm>
@@ -14,69 +17,46 @@ namespace {
 
 using board::BoardLayout;
 using board::FretOnString;
+using board::TableColumn;
 using board::Unit;
 
 using board::CentsDecimals;
+using board::FixedText;
+using board::FromNutText;
 using board::LengthDecimals;
 using board::RatioDecimals;
 
-using board::FixedText;
-using board::FromNutText;
-
-bool Compensated(const BoardLayout& board)
+// The command's columns, in the order scripts have always read them; the
+// compensated columns always in csv, in text only when something is set.
+std::vector<TableColumn> Columns(const BoardLayout& board, bool allCompensation)
 {
-    const board::Design& d = board.design;
-    return d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0 || d.saddleSetbackBassMm != 0
-           || d.saddleSetbackTrebleMm != 0;
-}
-
-// The row's fields, in column order, for csv and text.
-struct Column {
-    std::string_view csvName;
-    std::string_view heading; // French, for the text table
-    bool rightAligned;
-};
-
-std::vector<Column> Columns(const BoardLayout& board, bool allCompensation)
-{
-    std::vector<Column> columns = {
-        {"fret", "Frette", true},        {"string", "Corde", true},
-        {"from_nut", "Depuis sillet", true}, {"fret_to_fret", "Depuis frette préc.", true},
-        {"to_saddle", "Jusqu'au chevalet", true}, {"ratio", "Rapport", true},
-        {"cents", "Cents", true},        {"note", "Note", false},
-    };
-    if (allCompensation || Compensated(board)) {
-        columns.push_back({"compensated_from_nut", "Depuis sillet comp.", true});
-        columns.push_back({"compensated_to_saddle", "Jusqu'au chevalet comp.", true});
-    }
-    if (board.design.unit == Unit::Inch) {
-        columns.push_back({"from_nut_64th", "Au 1/64", true});
-        columns.push_back({"from_nut_64th_error", "Écart", true});
-    }
+    using enum TableColumn;
+    std::vector<TableColumn> columns = {Fret, String, FromNut, FretToFret, ToSaddle, Ratio, Cents, Note};
+    if (allCompensation || board::Compensated(board.design))
+        columns.insert(columns.end(), {CompensatedFromNut, CompensatedToSaddle});
+    if (board.design.unit == Unit::Inch)
+        columns.insert(columns.end(), {NearestSixtyFourth, SixtyFourthError});
     return columns;
 }
 
-std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& row, bool allCompensation,
-                                std::string_view separator)
+std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& row,
+                                const std::vector<TableColumn>& columns, std::string_view separator)
 {
-    const Unit unit = board.design.unit;
-    const auto length = [&](double mm) { return FixedText(board::FromMillimetres(mm, unit), LengthDecimals, separator); };
-    std::vector<std::string> fields = {
-        std::to_string(row.fret),          std::to_string(row.string),
-        FromNutText(board, row, separator), length(row.fretToFretMm),
-        length(row.toSaddleMm),            FixedText(row.ratio, RatioDecimals, separator),
-        FixedText(row.cents, CentsDecimals, separator), row.note,
-    };
-    if (allCompensation || Compensated(board)) {
-        fields.push_back(length(row.compensatedFromNutMm));
-        fields.push_back(length(row.compensatedToSaddleMm));
-    }
-    if (unit == Unit::Inch) {
-        const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
-        fields.push_back(fraction.Text());
-        fields.push_back(board::InchErrorText(fraction.errorInches, separator));
-    }
+    std::vector<std::string> fields;
+    fields.reserve(columns.size());
+    for (const TableColumn column : columns)
+        fields.push_back(board::CellText(board, row, column, separator));
     return fields;
+}
+
+// A text table's heading, in the user's language, with the unit of a length.
+std::string Heading(const BoardLayout& board, TableColumn column)
+{
+    const board::ColumnInfo& info = board::Describe(column);
+    std::string heading = language::Translate("BoardTable", std::string(info.heading).c_str()).toStdString();
+    if (info.inDesignUnit)
+        heading += " (" + std::string(board::UnitSymbol(board.design.unit)) + ")";
+    return heading;
 }
 
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
@@ -88,47 +68,46 @@ std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view
 std::string Title(const BoardLayout& board, std::string_view separator)
 {
     const board::Design& d = board.design;
-    std::string title = board.temperament.name + " - " + std::to_string(d.strings)
-                        + (d.strings == 1 ? " corde, " : " cordes, ") + std::to_string(d.frets)
-                        + (d.frets == 1 ? " frette, diapason " : " frettes, diapason ")
-                        + LengthWithUnit(board, d.bassLengthMm, separator);
-    if (d.IsFanned()) {
-        title += " (graves) à " + LengthWithUnit(board, d.trebleLengthMm, separator) + " (aigus), ";
-        if (d.perpendicularFret == 0)
-            title += "sillet perpendiculaire";
-        else if (d.perpendicularFret == board::PerpendicularAtBridge)
-            title += "chevalet perpendiculaire";
-        else
-            title += "frette " + std::to_string(d.perpendicularFret) + " perpendiculaire";
-    }
-    return title;
+    const std::string strings = d.strings == 1 ? Say("1 corde") : Say("%1 cordes", {std::to_string(d.strings)});
+    const std::string frets = d.frets == 1 ? Say("1 frette") : Say("%1 frettes", {std::to_string(d.frets)});
+    if (!d.IsFanned())
+        return Say("%1 - %2, %3, diapason %4", {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator)});
+    const std::string perpendicular =
+        d.perpendicularFret == 0                              ? Say("sillet perpendiculaire")
+        : d.perpendicularFret == board::PerpendicularAtBridge ? Say("chevalet perpendiculaire")
+                                                              : Say("frette %1 perpendiculaire", {std::to_string(d.perpendicularFret)});
+    return Say("%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6", {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
+                      LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular});
 }
 
 } // namespace
 
 std::string FormatBoardText(const BoardLayout& board, const std::string& separator)
 {
-    const std::vector<Column> columns = Columns(board, false);
+    const std::vector<TableColumn> columns = Columns(board, false);
+    std::vector<std::string> headings;
+    for (const TableColumn column : columns)
+        headings.push_back(Heading(board, column));
     std::vector<std::vector<std::string>> table;
     table.reserve(board.rows.size());
     std::vector<std::size_t> widths;
-    for (const Column& column : columns)
-        widths.push_back(TerminalColumns(column.heading));
+    for (const std::string& heading : headings)
+        widths.push_back(TerminalColumns(heading));
     for (const FretOnString& row : board.rows) {
-        table.push_back(Fields(board, row, false, separator));
+        table.push_back(Fields(board, row, columns, separator));
         for (std::size_t i = 0; i < widths.size(); ++i)
             widths[i] = std::max(widths[i], TerminalColumns(table.back()[i]));
     }
 
-    std::string out = Title(board, separator) + "\nDistances en " + std::string(board::UnitSymbol(board.design.unit))
-                      + " le long de l'axe du manche (corde 1 : la plus grave)\n\n";
+    std::string out = Title(board, separator) + "\n"
+                      + Say("Distances en %1 le long de l'axe du manche (corde 1 : la plus grave)", {board::UnitSymbol(board.design.unit)}) + "\n\n";
     const auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 text += "  ";
             const bool last = i + 1 == cells.size();
-            if (columns[i].rightAligned)
+            if (board::Describe(columns[i]).rightAligned)
                 text += PadLeft(cells[i], widths[i]);
             else
                 text += last ? cells[i] : PadRight(cells[i], widths[i]);
@@ -137,9 +116,6 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
             text.pop_back();
         out += text + '\n';
     };
-    std::vector<std::string> headings;
-    for (const Column& column : columns)
-        headings.emplace_back(column.heading);
     line(headings);
     for (const auto& cells : table)
         line(cells);
@@ -148,16 +124,16 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
 
 std::string FormatBoardCsv(const BoardLayout& board, const std::string& separator)
 {
-    const std::vector<Column> columns = Columns(board, true);
+    const std::vector<TableColumn> columns = Columns(board, true);
     std::string out;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0)
             out += ',';
-        out += columns[i].csvName;
+        out += board::Describe(columns[i]).key;
     }
     out += '\n';
     for (const FretOnString& row : board.rows) {
-        const std::vector<std::string> fields = Fields(board, row, true, separator);
+        const std::vector<std::string> fields = Fields(board, row, columns, separator);
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 out += ',';

@@ -2,6 +2,7 @@
 
 #include "board_drawing.h"
 #include "file_names.h"
+#include "messages.h"
 #include "paginator.h"
 #include "template_export.h"
 #include "template_format.h"
@@ -17,7 +18,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
 {
     const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
     if (!paper)
-        return "papier inconnu « " + *paperName + " » (a4, letter, a3 ou legal)";
+        return Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*paperName});
 
     // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
     // without starting it.

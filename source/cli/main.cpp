@@ -4,6 +4,7 @@
 #include "board_command.h"
 #include "board_options.h"
 #include "board_template.h"
+#include "messages.h"
 #include "options.h"
 #include "read_number.h"
 #include "regional_numbers.h"
@@ -23,29 +24,36 @@ namespace {
 constexpr int ExitFailure = 1; // a run-time error, or the table could not be written
 constexpr int ExitUsage = 2;
 
+// The classic command's help, in the user's language.
 void PrintHelp()
 {
-    std::cout << corvane::cli::UsageLine << "\n\n"
-              << "Prints where the frets go on a string of the given vibrating length.\n\n"
-                 "  --length TEXT     the vibrating length, read as the length box reads it\n"
-                 "                    (\"650 mm\" is 650; \"650,5\" is 650.5 where the regional\n"
-                 "                    decimal separator is the comma, 650 elsewhere)\n"
-                 "  --scale SCALE     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
-                 "                    natural-chromatic, pythagorean-diatonic,\n"
-                 "                    pythagorean-chromatic, or a scale list item\n"
-                 "  --mode MODE       sol, do (default) or none (no note names)\n"
-                 "  --format FORMAT   text (default), csv or json\n"
-                 "  --separator CHAR  decimal separator written (default: the regional one\n"
-                 "                    for text, \".\" for csv and json); \",\" also lets the\n"
-                 "                    length be read with a decimal comma\n\n"
-                 "A full-size template instead of the table:\n"
-                 "  --template FILE   write the template to FILE: .pdf (tiled on the paper,\n"
-                 "                    with a calibration ruler), .svg or .dxf (true size)\n"
-                 "  --unit UNIT       mm (default), cm or in: the unit the length is in\n"
-                 "  --paper PAPER     a4 (default), letter, a3 or legal, for a PDF\n"
-                 "  --board-width N   width of the fretboard, in the unit (default 60 mm)\n\n"
-                 "Any temperament, fanned boards and design files: see\n"
-                 "  corvane-frets --edo 12 --help    and    corvane-frets --design FILE\n";
+    using corvane::cli::Say;
+    std::cout << Say("utilisation : %1", {corvane::cli::UsageLine}) << "\n\n"
+              << Say(
+    "Écrit où vont les frettes sur une corde de la longueur vibrante donnée.\n"
+    "\n"
+    "  --length TEXTE    la longueur vibrante, lue comme la lit la case de\n"
+    "                    longueur (« 650 mm » vaut 650 ; « 650,5 » vaut 650,5 là\n"
+    "                    où le séparateur décimal régional est la virgule, 650\n"
+    "                    ailleurs)\n"
+    "  --scale GAMME     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
+    "                    natural-chromatic, pythagorean-diatonic,\n"
+    "                    pythagorean-chromatic, ou un nom de la liste des gammes\n"
+    "  --mode MODE       sol, do (par défaut) ou none (sans noms de notes)\n"
+    "  --format FORMAT   text (par défaut), csv ou json\n"
+    "  --separator CAR   séparateur décimal écrit (par défaut : le régional pour\n"
+    "                    text, « . » pour csv et json) ; « , » permet aussi de\n"
+    "                    lire la longueur avec une virgule décimale\n"
+    "\n"
+    "Un gabarit grandeur nature au lieu du tableau :\n"
+    "  --template FICHIER  écrit le gabarit dans FICHIER : .pdf (en pages, avec\n"
+    "                    une règle d'étalonnage), .svg ou .dxf (taille réelle)\n"
+    "  --unit UNITÉ      mm (par défaut), cm ou in : l'unité de la longueur\n"
+    "  --paper PAPIER    a4 (par défaut), letter, a3 ou legal, pour un PDF\n"
+    "  --board-width N   largeur de la touche, dans l'unité (60 mm par défaut)\n"
+    "\n"
+    "Tout tempérament, les touches en éventail et les fichiers de dessin : voir\n"
+    "  corvane-frets --edo 12 --help    et    corvane-frets --design FICHIER\n");
 }
 
 // The text with its control characters shown as '?', so that a message
@@ -78,20 +86,21 @@ int main(int argc, char** argv)
 {
     using namespace corvane::cli;
 
+    ChooseCommandLanguage();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsBoardCommand(arguments))
         return RunBoardCommand(arguments, std::cout, std::cerr, corvane::regional::DecimalSeparator(),
                                WriteBoardTemplate);
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
-        std::cerr << "corvane-frets: " << parsed.error->message << '\n' << UsageLine << '\n';
+        std::cerr << "corvane-frets: " << parsed.error->message << '\n' << Say("utilisation : %1", {UsageLine}) << '\n';
         return ExitUsage;
     }
     const Options& options = *parsed.options;
     if (options.help) {
         PrintHelp();
         if (!WriteAll({})) {
-            std::cerr << "corvane-frets: cannot write the help: " << std::strerror(errno) << '\n';
+            std::cerr << "corvane-frets: " << Say("impossible d'écrire l'aide : %1", {std::strerror(errno)}) << '\n';
             return ExitFailure;
         }
         return 0;
@@ -109,8 +118,7 @@ int main(int argc, char** argv)
     // The window reads such a text as 0; a script gets an all-zero table it
     // did not ask for, so it is told instead.
     if (!fret::StartsWithNumber(options.lengthText, lengthInput)) {
-        std::cerr << "corvane-frets: no number can be read from the length '"
-                  << OneLine(options.lengthText) << "'\n";
+        std::cerr << "corvane-frets: " << Say("aucun nombre ne peut être lu dans la longueur « %1 »", {OneLine(options.lengthText)}) << '\n';
         return ExitUsage;
     }
 
@@ -141,7 +149,7 @@ int main(int argc, char** argv)
         return ExitFailure;
     }
     if (!WriteAll(output)) {
-        std::cerr << "corvane-frets: cannot write the table: " << std::strerror(errno) << '\n';
+        std::cerr << "corvane-frets: " << Say("impossible d'écrire le tableau : %1", {std::strerror(errno)}) << '\n';
         return ExitFailure;
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "messages.h"
+
 #include "scale_catalogue.h"
 
 #include <QChar>
@@ -38,16 +40,16 @@ std::optional<std::string> SeparatorProblem(const std::string& text)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (decoder.hasError())
-        return "the separator is not valid UTF-8";
+        return Say("le séparateur n'est pas de l'UTF-8 valide");
     const auto codePoints = decoded.toUcs4();
     if (codePoints.size() != 1)
-        return "the separator must be one character";
+        return Say("le séparateur doit être un seul caractère");
     const char32_t c = static_cast<char32_t>(codePoints.front());
     static constexpr std::u32string_view InNumbers = U"+-\u2212eEdD";
     if (!QChar::isPrint(c) || QChar::isSpace(c))
-        return std::string("the separator must be a visible character, not a blank or a control");
+        return Say("le séparateur doit être un caractère visible, ni un blanc ni un caractère de contrôle");
     if (QChar::isNumber(c) || InNumbers.find(c) != std::u32string_view::npos)
-        return "the separator '" + text + "' could be misread in a number";
+        return Say("le séparateur « %1 » pourrait être mal lu dans un nombre", {text});
     return std::nullopt;
 }
 
@@ -94,7 +96,7 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known
             continue;
         }
         if (name.rfind("--", 0) != 0)
-            return refuse("unexpected argument '" + name + "'");
+            return refuse(Say("argument inattendu « %1 »", {name}));
         std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
@@ -103,12 +105,12 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known
             value = arguments[++at];
         }
         if (!known(name))
-            return refuse("unknown option '" + name + "'");
+            return refuse(Say("option inconnue « %1 »", {name}));
         if (!value)
-            return refuse("option '" + name + "' needs a value");
+            return refuse(Say("l'option « %1 » demande une valeur", {name}));
         // Which of two values was meant cannot be known: say so.
         if (words.find(name))
-            return refuse("option '" + name + "' given twice");
+            return refuse(Say("l'option « %1 » est donnée deux fois", {name}));
         words.values.push_back({name, *value});
     }
     return words;
@@ -143,7 +145,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
         } else if (name == "--scale") {
             options.scaleText = ScaleTextFor(*value);
             if (options.scaleText.empty())
-                return {std::nullopt, Error("unknown scale '" + *value + "'")};
+                return {std::nullopt, Error(Say("gamme inconnue « %1 »", {*value}))};
             haveScale = true;
         } else if (name == "--mode") {
             if (*value == "sol")
@@ -153,25 +155,25 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
             else if (*value == "none")
                 options.mode = Mode::None;
             else
-                return {std::nullopt, Error("unknown mode '" + *value + "'")};
+                return {std::nullopt, Error(Say("mode inconnu « %1 »", {*value}))};
         } else if (name == "--format") {
             const auto format = FormatFromName(*value);
             if (!format)
-                return {std::nullopt, Error("unknown format '" + *value + "'")};
+                return {std::nullopt, Error(Say("format inconnu « %1 »", {*value}))};
             options.format = *format;
         } else if (name == "--template") {
             if (value->empty())
-                return {std::nullopt, Error("--template needs a file name")};
+                return {std::nullopt, Error(Say("--template demande un nom de fichier"))};
             options.templatePath = *value;
         } else if (name == "--unit") {
             const auto unit = drawing::UnitFromSymbol(*value);
             if (!unit)
-                return {std::nullopt, Error("unknown unit '" + *value + "' (mm, cm or in)")};
+                return {std::nullopt, Error(Say("unité inconnue « %1 » (mm, cm ou in)", {*value}))};
             options.unit = *unit;
         } else if (name == "--paper") {
             const auto paper = drawing::PaperFromName(*value);
             if (!paper)
-                return {std::nullopt, Error("unknown paper '" + *value + "' (a4, letter, a3 or legal)")};
+                return {std::nullopt, Error(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*value}))};
             options.paper = *paper;
         } else if (name == "--board-width") {
             options.boardWidthText = *value;
@@ -185,9 +187,9 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
     if (options.help)
         return {options, std::nullopt};
     if (!haveLength)
-        return {std::nullopt, Error("--length is required")};
+        return {std::nullopt, Error(Say("--length est obligatoire"))};
     if (!haveScale)
-        return {std::nullopt, Error("--scale is required")};
+        return {std::nullopt, Error(Say("--scale est obligatoire"))};
     return {options, std::nullopt};
 }
 

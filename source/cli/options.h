@@ -32,7 +32,7 @@ struct UsageError {
 };
 
 inline constexpr const char* UsageLine =
-    "usage: corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
+    "corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
     "[--format text|csv|json] [--separator CHAR] "
     "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
 

@@ -1,5 +1,6 @@
 #include "table_output.h"
 
+#include "messages.h"
 #include "text_fields.h"
 
 #include <algorithm>
@@ -69,13 +70,14 @@ std::string FormatJson(const FretTable& table)
 
 std::string FormatText(const FretTable& table)
 {
-    static constexpr std::string_view FretHeading = "Frette";
-    static constexpr std::string_view PositionHeading = "Position";
-    static constexpr std::string_view NoteHeading = "Note";
+    // The scale names and Sol and Do are the classic program's own words.
+    const std::string FretHeading = Say("Frette");
+    const std::string PositionHeading = Say("Position");
+    const std::string NoteHeading = Say("Note");
 
-    std::string out = table.scaleText + " - longueur vibrante " + table.lengthText;
+    std::string out = Say("%1 - longueur vibrante %2", {table.scaleText, table.lengthText});
     if (table.mode != Mode::None)
-        out += table.mode == Mode::Sol ? ", mode Sol" : ", mode Do";
+        out += Say(", mode %1", {table.mode == Mode::Sol ? "Sol" : "Do"});
     out += "\n\n";
 
     std::size_t positionWidth = TerminalColumns(PositionHeading);

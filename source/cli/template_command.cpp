@@ -1,9 +1,11 @@
 #include "template_command.h"
 
 #include "file_names.h"
+#include "messages.h"
 #include "template_export.h"
 #include "template_format.h"
 #include "template_request.h"
+#include "translation.h"
 #include "units.h"
 
 #include <QGuiApplication>
@@ -29,6 +31,8 @@ void EnsureGuiApplication()
     static char* argv[] = {name, nullptr};
     static std::unique_ptr<QGuiApplication> application =
         std::make_unique<QGuiApplication>(argc, argv);
+    // The application's translators take over from those loaded before it.
+    language::InstallLoadedTranslations(*application);
 }
 
 std::optional<std::string> WriteClassicTemplate(const Options& options, const FretTable& table,
@@ -38,7 +42,7 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
     if (options.boardWidthText) {
         const auto widthMm = board::ParseLength(*options.boardWidthText, options.unit);
         if (!widthMm)
-            return "Largeur de la touche : " + widthMm.error;
+            return Say("%1 : %2", {"--board-width", ProblemSaid(widthMm.problem)});
         boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);
     }
     const drawing::ClassicTemplateRequest request =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design.h"
 #include "problem.h"
 
 #include <QString>
@@ -13,6 +14,10 @@ QString ProblemText(const board::Problem& problem, const QString& subject = {});
 
 // The engine's name of a design field ("diapason des graves"), translated.
 QString FieldSubjectText(std::string_view field);
+
+// Why a design file cannot be opened: "champ « bass_length » : diapason des
+// graves : -650 mm, …", the field being the file's key.
+QString DesignFileErrorText(const board::DesignError& error);
 
 // Whether the kind's sentence names its subject itself.
 bool NamesSubject(board::ProblemKind kind);

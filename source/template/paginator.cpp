@@ -124,21 +124,6 @@ void AddSeamLine(Drawing& page, Point from, Point to)
     page.lines.push_back(Line{from, to, Layer::Registration, 0.15, true});
 }
 
-std::string TooManyPagesMessage(int pages, const Drawing& board)
-{
-    char text[300];
-    std::snprintf(text, sizeof text,
-                  "Ce gabarit demanderait %d pages (%d au plus) pour une planche de %.2f m : "
-                  "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
-                  "pouces, par exemple)",
-                  pages, MaximumPageCount, board.widthMm / 1000.0);
-    std::string message(text);
-    for (char& c : message)
-        if (c == '.')
-            c = ','; // French decimal comma; the message holds no other period
-    return message;
-}
-
 } // namespace
 
 std::optional<Paper> PaperFromName(std::string_view name)
@@ -166,14 +151,26 @@ TileCount CountTiles(const Drawing& board, const Paper& paper) noexcept
     return TileCount{static_cast<int>(std::min(columns, Cap)), static_cast<int>(std::min(rows, Cap))};
 }
 
+std::string PaginationProblemSentence(const PaginationProblem& problem)
+{
+    if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
+        return "Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins 17 cm sur 6 cm.";
+    char metres[32];
+    std::snprintf(metres, sizeof metres, "%.2f", problem.boardMetres);
+    std::string length(metres);
+    std::replace(length.begin(), length.end(), '.', ','); // a French decimal comma
+    return "Ce gabarit demanderait " + std::to_string(problem.pages) + " pages (" + std::to_string(MaximumPageCount)
+           + " au plus) pour une planche de " + length
+           + " m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, par exemple)";
+}
+
 Pagination Paginate(const Drawing& board, const Paper& paper)
 {
     Pagination result;
     const TileCount upright = CountTiles(board, paper);
     const TileCount turned = CountTiles(board, paper.QuarterTurned());
     if (upright.pages() == 0 && turned.pages() == 0) {
-        result.error = "Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au "
-                       "moins 17 cm sur 6 cm.";
+        result.error = PaginationProblem{PaginationProblem::Kind::PaperTooSmall, 0, 0};
         return result;
     }
     result.quarterTurned =
@@ -182,7 +179,8 @@ Pagination Paginate(const Drawing& board, const Paper& paper)
     const TileCount count = result.quarterTurned ? turned : upright;
     const double pageCount = static_cast<double>(count.columns) * count.rows;
     if (pageCount > MaximumPageCount) {
-        result.error = TooManyPagesMessage(static_cast<int>(std::min(pageCount, 1e9)), board);
+        result.error = PaginationProblem{PaginationProblem::Kind::TooManyPages,
+                                         static_cast<int>(std::min(pageCount, 1e9)), board.widthMm / 1000.0};
         return result;
     }
     result.columns = count.columns;

@@ -55,12 +55,22 @@ inline constexpr int MaximumPageCount = 50;
 // printing instruction and the page label.
 inline constexpr double RulerStripHeightMm = 30.0;
 
+// Why a board cannot be laid on the paper, as data.
+struct PaginationProblem {
+    enum class Kind {
+        PaperTooSmall, // the printable area cannot hold one tile
+        TooManyPages,  // more than MaximumPageCount
+    } kind = Kind::PaperTooSmall;
+    int pages = 0;          // TooManyPages: how many it would take
+    double boardMetres = 0; // TooManyPages: how long the board is
+};
+
 struct Pagination {
     std::vector<Drawing> pages;  // in page millimetres, origin at the paper's corner
     bool quarterTurned = false;  // laid out on paper.QuarterTurned()
     int columns = 0;
     int rows = 0;
-    std::optional<std::string> error; // in French; no pages when set
+    std::optional<PaginationProblem> error; // no pages when set
 };
 
 // The pages of a board, on the paper as given or turned a quarter,
@@ -77,5 +87,8 @@ struct TileCount {
     int pages() const noexcept { return columns * rows; }
 };
 TileCount CountTiles(const Drawing& board, const Paper& paper) noexcept;
+
+// The French sentence of a problem, as the sheets show it.
+std::string PaginationProblemSentence(const PaginationProblem& problem);
 
 } // namespace corvane::drawing

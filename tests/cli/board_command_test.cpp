@@ -29,7 +29,9 @@ struct Outcome {
 Outcome RunFrets(const std::vector<std::string>& arguments)
 {
     const std::string errPath = testing::TempDir() + "board-frets-" + std::to_string(getpid()) + ".err";
-    std::string command = "env LC_ALL=C '" + std::string(CORVANE_FRETS_PATH) + "'";
+    // French messages, numbers with a period.
+    std::string command = "env -u LC_ALL LANG=C LC_NUMERIC=C LC_MESSAGES=fr_FR.UTF-8 '"
+                          + std::string(CORVANE_FRETS_PATH) + "'";
     for (const std::string& argument : arguments)
         command += " '" + argument + "'";
     command += " 2>'" + errPath + "' </dev/null";
@@ -182,12 +184,12 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
     std::ofstream(huge) << "huge\n1\n2/1\n";
     truncate(huge.c_str(), 96 << 20); // sparse: no disk is used
     const Case cases[] = {
-        {{"--edo", "12"}, 2, "--design, --length or --bass-length is required"},
-        {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "unknown option '--colour'"},
-        {{"--edo", "12", "--scl", "x.scl", "--length", "650"}, 2, "choose one of"},
-        {{"--edo", "12", "--length", "650", "--unit", "ft"}, 2, "unknown unit 'ft'"},
+        {{"--edo", "12"}, 2, "--design, --length ou --bass-length est obligatoire"},
+        {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "option inconnue « --colour »"},
+        {{"--edo", "12", "--scl", "x.scl", "--length", "650"}, 2, "choisissez une seule des options"},
+        {{"--edo", "12", "--length", "650", "--unit", "ft"}, 2, "unité inconnue « ft »"},
         // The same separator rule as the classic table's.
-        {{"--edo", "12", "--length", "650", "--separator", "5"}, 2, "could be misread"},
+        {{"--edo", "12", "--length", "650", "--separator", "5"}, 2, "pourrait être mal lu"},
         {{"--edo", "1001", "--length", "650"}, 1, "--edo 1001 : le nombre de divisions"},
         {{"--edo", "12", "--period", "1/2", "--length", "650"}, 1, "--period : période « 1/2 »"},
         {{"--edo", "12", "--length", "-650"}, 1, "--length : la longueur « -650 »"},
@@ -202,7 +204,7 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         {{"--edo", "12", "--length", "300", "--strings", "1", "--frets", "3", "--nut-setback", "100"}, 1,
          "porte le sillet jusqu'à la première frette"},
         {{"--design", bad}, 1, "champ « strings » : nombre de cordes : 99"},
-        {{"--edo", "12", "--length", "650", "--length", "700"}, 2, "option '--length' given twice"},
+        {{"--edo", "12", "--length", "650", "--length", "700"}, 2, "l'option « --length » est donnée deux fois"},
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);

@@ -121,6 +121,37 @@ TEST(CorvaneFrets, ExitStatusTellsRunTimeErrorsFromUsageErrors)
     }
 }
 
+// The command speaks French under French settings, English otherwise, in
+// its messages, its help and its text headings; csv keys stay as they are.
+TEST(CorvaneFrets, SpeaksTheUsersLanguage)
+{
+    using Arguments = std::vector<std::string>;
+    const Arguments abc = { "--edo", "12", "--length", "abc" };
+    const std::tuple<std::string, Arguments, int, const char*> cases[] = {
+        { "en_US.UTF-8", abc, 1, "corvane-frets: --length: “abc” holds no number\n" },
+        { "C.UTF-8", abc, 1, "corvane-frets: --length: “abc” holds no number\n" },
+        { "fr_FR.UTF-8", abc, 1, "corvane-frets: --length : « abc » ne contient aucun nombre\n" },
+        { "de_DE.UTF-8", { "--edo", "12", "--unit", "in", "--length", "650" }, 1,
+            "corvane-frets: bass scale length: 650 in, at most 393.7007874 in\n" },
+        { "fr_FR.UTF-8", { "--edo", "12", "--help" }, 0, "Écrit où vont les frettes sur une touche" },
+        { "C.UTF-8", { "--edo", "12", "--help" }, 0, "Prints where the frets go on a straight" },
+        { "fr_FR.UTF-8", { "--help" }, 0, "utilisation : corvane-frets --length" },
+        { "C.UTF-8", { "--edo", "12", "--length", "650" }, 0, "Fret  String  From the nut (mm)" },
+        { "fr_FR.UTF-8", { "--edo", "12", "--length", "650" }, 0, "Frette  Corde  Depuis le sillet (mm)" },
+        { "fr_FR.UTF-8", { "--edo", "12", "--length", "650", "--format", "csv" }, 0,
+            "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut" },
+    };
+    for (const auto& [locale, arguments, status, expected] : cases) {
+        SCOPED_TRACE(locale + " " + testing::PrintToString(arguments));
+        const Outcome run = RunFrets(arguments, locale);
+        EXPECT_EQ(run.status, status);
+        if (status == 0)
+            EXPECT_NE(run.out.find(expected), std::string::npos) << run.out.substr(0, 300);
+        else
+            EXPECT_EQ(run.err, expected);
+    }
+}
+
 // A full disk of the test's own: the character device (1, 7) made in the
 // test's folder (root only); empty when it cannot be made.
 std::string FullDeviceNode()
@@ -240,8 +271,8 @@ TEST(CorvaneFrets, WritesTemplatesWithoutADisplayAndRefusesBadOnes)
         { { "--length", "25.5", "--unit", "in", "--board-width", "2 1/4", "--template", directory + "/t.svg" },
             0, directory + "/t.svg", "<?xml" },
         { { "--length", "0", "--template", directory + "/zero.dxf" }, 1, "", "supérieure à zéro" },
-        { { "--length", "650", "--unit", "in", "--template", kept }, 1, kept, "50 au plus" },
-        { { "--length", "650", "--template", directory + "/none/t.svg" }, 1, "", "n'existe pas" },
+        { { "--length", "650", "--unit", "in", "--template", kept }, 1, kept, "(50 at most)" },
+        { { "--length", "650", "--template", directory + "/none/t.svg" }, 1, "", "the folder does not exist" },
         { { "--length", "650", "--unit", "furlong", "--template", directory + "/t.svg" }, 2, "", "unit" },
     };
     for (const Case& c : cases) {

@@ -1,3 +1,4 @@
+#include "messages.h"
 #include "options.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,9 @@ TEST(ParseOptions, AcceptsBothSpellingsAndEveryScaleName)
 
 TEST(ParseOptions, RejectsWhatItCannotUse)
 {
+    // In English, as under the C locale; the French is the same text's source.
+    setenv("LC_ALL", "C", 1);
+    corvane::cli::ChooseCommandLanguage();
     const Arguments valid { "--length", "650", "--scale", "tempered-diatonic" };
     auto with = [&](Arguments more) {
         more.insert(more.begin(), valid.begin(), valid.end());
@@ -103,6 +107,8 @@ TEST(ParseOptions, RejectsWhatItCannotUse)
         EXPECT_FALSE(result.options);
         EXPECT_NE(result.error->message.find(message), std::string::npos) << result.error->message;
     }
+    setenv("LC_ALL", "fr_FR.UTF-8", 1); // back to the source language for the other tests
+    corvane::cli::ChooseCommandLanguage();
 }
 
 } // namespace

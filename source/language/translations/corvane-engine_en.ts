@@ -287,6 +287,10 @@
         <source>« %2 » est trop grand pour un fichier Scala</source>
         <translation>“%2” is too large for a Scala file</translation>
     </message>
+    <message>
+        <source>champ « %1 » : %2</source>
+        <translation>field “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>WriteFailure</name>
@@ -352,6 +356,136 @@
     <message>
         <source>L&apos;impression a échoué : le travail n&apos;a pas pu être terminé.</source>
         <translation>Printing failed: the job could not be finished.</translation>
+    </message>
+    <message>
+        <source>Le papier est trop petit pour le gabarit : il faut une zone imprimable d&apos;au moins 17 cm sur 6 cm.</source>
+        <translation>The paper is too small for the template: it needs a printable area of at least 17 cm by 6 cm.</translation>
+    </message>
+    <message>
+        <source>Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, par exemple)</source>
+        <translation>This template would take %1 pages (%2 at most) for a board %3 m long: is the length in the right unit? (millimetres read as inches, for one)</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>Frette</source>
+        <translation>Fret</translation>
+    </message>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Depuis le sillet</source>
+        <translation>From the nut</translation>
+    </message>
+    <message>
+        <source>Frette à frette</source>
+        <translation>Fret to fret</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;au chevalet</source>
+        <translation>To the saddle</translation>
+    </message>
+    <message>
+        <source>Compensé, depuis le sillet</source>
+        <translation>Compensated, from the nut</translation>
+    </message>
+    <message>
+        <source>Compensé, jusqu&apos;au chevalet</source>
+        <translation>Compensated, to the saddle</translation>
+    </message>
+    <message>
+        <source>Au 1/64 in</source>
+        <translation>Nearest 1/64 in</translation>
+    </message>
+    <message>
+        <source>Écart du 1/64 (in)</source>
+        <translation>Error of the 1/64 (in)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldSubject</name>
+    <message>
+        <source>divisions de la période</source>
+        <translation>divisions of the period</translation>
+    </message>
+    <message>
+        <source>période</source>
+        <translation>period</translation>
+    </message>
+    <message>
+        <source>gamme Scala</source>
+        <translation>Scala scale</translation>
+    </message>
+    <message>
+        <source>nombre de frettes</source>
+        <translation>number of frets</translation>
+    </message>
+    <message>
+        <source>nombre de cordes</source>
+        <translation>number of strings</translation>
+    </message>
+    <message>
+        <source>diapason des graves</source>
+        <translation>bass scale length</translation>
+    </message>
+    <message>
+        <source>diapason des aigus</source>
+        <translation>treble scale length</translation>
+    </message>
+    <message>
+        <source>frette perpendiculaire</source>
+        <translation>perpendicular fret</translation>
+    </message>
+    <message>
+        <source>largeur au sillet</source>
+        <translation>width at the nut</translation>
+    </message>
+    <message>
+        <source>écartement au chevalet</source>
+        <translation>string spacing at the saddle</translation>
+    </message>
+    <message>
+        <source>marge au sillet</source>
+        <translation>overhang at the nut</translation>
+    </message>
+    <message>
+        <source>marge à la dernière frette</source>
+        <translation>overhang at the last fret</translation>
+    </message>
+    <message>
+        <source>recul du sillet (graves)</source>
+        <translation>nut setback (bass)</translation>
+    </message>
+    <message>
+        <source>recul du sillet (aigus)</source>
+        <translation>nut setback (treble)</translation>
+    </message>
+    <message>
+        <source>recul du chevalet (graves)</source>
+        <translation>saddle setback (bass)</translation>
+    </message>
+    <message>
+        <source>recul du chevalet (aigus)</source>
+        <translation>saddle setback (treble)</translation>
+    </message>
+    <message>
+        <source>note de la corde à vide</source>
+        <translation>open-string note</translation>
     </message>
 </context>
 </TS>

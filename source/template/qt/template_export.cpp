@@ -10,6 +10,7 @@
 #include "write_problem_text.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -22,11 +23,6 @@ namespace {
 
 constexpr int PdfDotsPerInch = 1200;
 constexpr double MmPerInch = 25.4;
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString Translated(const char* french)
 {
@@ -79,7 +75,7 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
 {
     const Pagination pagination = Paginate(board, options.paper);
     if (pagination.error)
-        return FromUtf8(*pagination.error);
+        return PaginationProblemText(*pagination.error);
     const Paper& paper = options.paper;
     const double shortSide = std::min(paper.widthMm, paper.heightMm);
     const double longSide = std::max(paper.widthMm, paper.heightMm);
@@ -120,6 +116,16 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
 }
 
 } // namespace
+
+QString PaginationProblemText(const PaginationProblem& problem)
+{
+    if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
+        return Translated("Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins 17 cm sur 6 cm.");
+    const QString metres = Translated("Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : "
+                                      "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
+                                      "pouces, par exemple)");
+    return metres.arg(problem.pages).arg(MaximumPageCount).arg(QLocale().toString(problem.boardMetres, 'f', 2));
+}
 
 Paper PaperOf(const QPrinter& printer)
 {
@@ -163,7 +169,7 @@ std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer)
 {
     const Pagination pagination = Paginate(board, PaperOf(printer));
     if (pagination.error)
-        return FromUtf8(*pagination.error);
+        return PaginationProblemText(*pagination.error);
     QPainter painter;
     if (!painter.begin(&printer))
         return Translated("L'impression a échoué : l'imprimante ne peut pas être ouverte.");
@@ -178,7 +184,7 @@ std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& print
 {
     const Pagination pagination = Paginate(board, PaperOf(printer));
     if (pagination.error)
-        return FromUtf8(*pagination.error);
+        return PaginationProblemText(*pagination.error);
     return PaintPages(pagination, printer, painter, true);
 }
 

@@ -37,6 +37,9 @@ std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer);
 std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
                                            QPainter& painter);
 
+// Why a board cannot be laid on the paper, in the interface's language.
+QString PaginationProblemText(const PaginationProblem& problem);
+
 // The printer's paper, printable area included, in millimetres.
 Paper PaperOf(const QPrinter& printer);
 

@@ -1,6 +1,7 @@
 #include "workshop_table.h"
 
-#include "figure_text.h"
+#include "table_columns.h"
+#include "translation.h"
 
 #include <QLocale>
 
@@ -16,19 +17,6 @@ QLocale TableLocale()
     return locale;
 }
 
-bool StringsDiffer(const board::BoardLayout& layout)
-{
-    const board::Design& d = layout.design;
-    return d.bassLengthMm != d.trebleLengthMm || d.nutSetbackBassMm != d.nutSetbackTrebleMm
-        || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm;
-}
-
-bool Compensated(const board::Design& d)
-{
-    return d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0 || d.saddleSetbackBassMm != 0
-        || d.saddleSetbackTrebleMm != 0;
-}
-
 } // namespace
 
 WorkshopTable::WorkshopTable(QObject* parent)
@@ -41,7 +29,7 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
     beginResetModel();
     layout_ = layout;
     rows_.clear();
-    const bool perString = StringsDiffer(layout_) && layout_.design.strings > 1;
+    const bool perString = board::StringsDiffer(layout_.design) && layout_.design.strings > 1;
     for (const board::FretOnString& row : layout_.rows)
         if (perString || row.string == 1)
             rows_.push_back(&row);
@@ -54,7 +42,7 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
     if (layout_.design.unit == board::Unit::Inch)
         columns_.insert(columns_.end(), {NearestSixtyFourth, SixtyFourthError});
     columns_.insert(columns_.end(), {FretToFret, ToSaddle});
-    if (Compensated(layout_.design))
+    if (board::Compensated(layout_.design))
         columns_.insert(columns_.end(), {CompensatedFromNut, CompensatedToSaddle});
     endResetModel();
 }
@@ -78,49 +66,11 @@ std::string DecimalPoint()
     return TableLocale().decimalPoint().toStdString();
 }
 
-QString Figure(double value, int decimals)
-{
-    return QString::fromStdString(board::FixedText(value, decimals, DecimalPoint()));
-}
-
 } // namespace
-
-QString WorkshopTable::length(double millimetres) const
-{
-    return Figure(board::FromMillimetres(millimetres, layout_.design.unit), board::LengthDecimals);
-}
 
 QString WorkshopTable::cell(const board::FretOnString& row, Column column) const
 {
-    switch (column) {
-    case Column::Fret:
-        return QString::number(row.fret);
-    case Column::String:
-        return QString::number(row.string);
-    case Column::Note:
-        return QString::fromStdString(row.note);
-    case Column::Ratio:
-        return Figure(row.ratio, board::RatioDecimals);
-    case Column::Cents:
-        return Figure(row.cents, board::CentsDecimals);
-    case Column::FromNut:
-        return QString::fromStdString(board::FromNutText(layout_, row, DecimalPoint()));
-    case Column::NearestSixtyFourth:
-        return QString::fromStdString(board::NearestSixtyFourth(row.fromNutMm / board::MillimetresPerInch).Text());
-    case Column::SixtyFourthError: {
-        const double error = board::NearestSixtyFourth(row.fromNutMm / board::MillimetresPerInch).errorInches;
-        return QString::fromStdString(board::InchErrorText(error, DecimalPoint()));
-    }
-    case Column::FretToFret:
-        return length(row.fretToFretMm);
-    case Column::ToSaddle:
-        return length(row.toSaddleMm);
-    case Column::CompensatedFromNut:
-        return length(row.compensatedFromNutMm);
-    case Column::CompensatedToSaddle:
-        return length(row.compensatedToSaddleMm);
-    }
-    return {};
+    return QString::fromStdString(board::CellText(layout_, row, column, DecimalPoint()));
 }
 
 QVariant WorkshopTable::data(const QModelIndex& index, int role) const
@@ -152,34 +102,11 @@ QVariant WorkshopTable::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section < 0 || section >= columnCount())
         return {};
-    const QString unit = QString::fromUtf8(board::UnitSymbol(layout_.design.unit).data());
-    switch (columns_[static_cast<std::size_t>(section)]) {
-    case Column::Fret:
-        return tr("Frette");
-    case Column::String:
-        return tr("Corde");
-    case Column::Note:
-        return tr("Note");
-    case Column::Ratio:
-        return tr("Rapport");
-    case Column::Cents:
-        return tr("Cents");
-    case Column::FromNut:
-        return tr("Depuis le sillet (%1)").arg(unit);
-    case Column::NearestSixtyFourth:
-        return tr("Au 1/64 in");
-    case Column::SixtyFourthError:
-        return tr("Écart du 1/64 (in)");
-    case Column::FretToFret:
-        return tr("Frette à frette (%1)").arg(unit);
-    case Column::ToSaddle:
-        return tr("Jusqu'au chevalet (%1)").arg(unit);
-    case Column::CompensatedFromNut:
-        return tr("Compensé, depuis le sillet (%1)").arg(unit);
-    case Column::CompensatedToSaddle:
-        return tr("Compensé, jusqu'au chevalet (%1)").arg(unit);
-    }
-    return {};
+    const board::ColumnInfo& info = board::Describe(columns_[static_cast<std::size_t>(section)]);
+    QString heading = language::Translate("BoardTable", std::string(info.heading).c_str());
+    if (info.inDesignUnit)
+        heading += QStringLiteral(" (%1)").arg(QString::fromUtf8(board::UnitSymbol(layout_.design.unit).data()));
+    return heading;
 }
 
 QString WorkshopTable::toText(QChar separator) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout.h"
+#include "table_columns.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -21,20 +22,7 @@ class WorkshopTable : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum class Column {
-        Fret,
-        String,
-        Note,
-        Ratio,
-        Cents,
-        FromNut,
-        NearestSixtyFourth,
-        SixtyFourthError,
-        FretToFret,
-        ToSaddle,
-        CompensatedFromNut,
-        CompensatedToSaddle,
-    };
+    using Column = board::TableColumn;
 
     explicit WorkshopTable(QObject* parent = nullptr);
 
@@ -55,7 +43,6 @@ public:
 
 private:
     QString cell(const board::FretOnString& row, Column column) const;
-    QString length(double millimetres) const;
 
     board::BoardLayout layout_;
     std::vector<const board::FretOnString*> rows_;

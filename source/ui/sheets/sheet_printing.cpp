@@ -86,7 +86,7 @@ private:
             // Too many pages is known before the job starts: then nothing prints.
             const drawing::Pagination pages = drawing::Paginate(*made.drawing, drawing::PaperOf(printer));
             if (pages.error)
-                error = QString::fromStdString(*pages.error);
+                error = QString::fromStdString(drawing::PaginationProblemSentence(*pages.error));
         }
         if (!error) {
             // Whole or not at all, like the sheet alone.

@@ -1,0 +1,97 @@
+#include "table_columns.h"
+
+#include "figure_text.h"
+
+#include <array>
+
+// The engine holds no translation; the marker lets Qt's lupdate find the
+// headings for the interfaces' translation files.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace corvane::board {
+
+namespace {
+
+using C = TableColumn;
+
+constexpr std::array<ColumnInfo, 12> Columns = {{
+    {C::Fret, "fret", QT_TRANSLATE_NOOP("BoardTable", "Frette"), false, true},
+    {C::String, "string", QT_TRANSLATE_NOOP("BoardTable", "Corde"), false, true},
+    {C::Note, "note", QT_TRANSLATE_NOOP("BoardTable", "Note"), false, false},
+    {C::Ratio, "ratio", QT_TRANSLATE_NOOP("BoardTable", "Rapport"), false, true},
+    {C::Cents, "cents", QT_TRANSLATE_NOOP("BoardTable", "Cents"), false, true},
+    {C::FromNut, "from_nut", QT_TRANSLATE_NOOP("BoardTable", "Depuis le sillet"), true, true},
+    {C::FretToFret, "fret_to_fret", QT_TRANSLATE_NOOP("BoardTable", "Frette à frette"), true, true},
+    {C::ToSaddle, "to_saddle", QT_TRANSLATE_NOOP("BoardTable", "Jusqu'au chevalet"), true, true},
+    {C::CompensatedFromNut, "compensated_from_nut", QT_TRANSLATE_NOOP("BoardTable", "Compensé, depuis le sillet"),
+     true, true},
+    {C::CompensatedToSaddle, "compensated_to_saddle",
+     QT_TRANSLATE_NOOP("BoardTable", "Compensé, jusqu'au chevalet"), true, true},
+    {C::NearestSixtyFourth, "from_nut_64th", QT_TRANSLATE_NOOP("BoardTable", "Au 1/64 in"), false, true},
+    {C::SixtyFourthError, "from_nut_64th_error", QT_TRANSLATE_NOOP("BoardTable", "Écart du 1/64 (in)"), false, true},
+}};
+
+constexpr bool InColumnOrder()
+{
+    for (std::size_t i = 0; i < Columns.size(); ++i)
+        if (static_cast<std::size_t>(Columns[i].column) != i)
+            return false;
+    return true;
+}
+static_assert(InColumnOrder(), "one description per column, in the enum's order");
+
+} // namespace
+
+const ColumnInfo& Describe(TableColumn column) noexcept
+{
+    return Columns[static_cast<std::size_t>(column)];
+}
+
+bool Compensated(const Design& d) noexcept
+{
+    return d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0 || d.saddleSetbackBassMm != 0
+           || d.saddleSetbackTrebleMm != 0;
+}
+
+bool StringsDiffer(const Design& d) noexcept
+{
+    return d.bassLengthMm != d.trebleLengthMm || d.nutSetbackBassMm != d.nutSetbackTrebleMm
+           || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm;
+}
+
+std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column, std::string_view separator)
+{
+    const Unit unit = board.design.unit;
+    const auto length = [&](double mm) { return FixedText(FromMillimetres(mm, unit), LengthDecimals, separator); };
+    switch (column) {
+    case C::Fret:
+        return std::to_string(row.fret);
+    case C::String:
+        return std::to_string(row.string);
+    case C::Note:
+        return row.note;
+    case C::Ratio:
+        return FixedText(row.ratio, RatioDecimals, separator);
+    case C::Cents:
+        return FixedText(row.cents, CentsDecimals, separator);
+    case C::FromNut:
+        return FromNutText(board, row, separator);
+    case C::FretToFret:
+        return length(row.fretToFretMm);
+    case C::ToSaddle:
+        return length(row.toSaddleMm);
+    case C::CompensatedFromNut:
+        return length(row.compensatedFromNutMm);
+    case C::CompensatedToSaddle:
+        return length(row.compensatedToSaddleMm);
+    case C::NearestSixtyFourth:
+        return NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).Text();
+    case C::SixtyFourthError:
+        return InchErrorText(NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).errorInches, separator);
+    }
+    return {};
+}
+
+} // namespace corvane::board

@@ -1,0 +1,51 @@
+#pragma once
+
+// The columns of a board's table, defined once: the command's text, csv
+// and json tables and the Atelier's table, its copy and its CSV take their
+// keys, headings, precision and figures from here, so that the same column
+// holds the same digits wherever it is read.
+
+#include "layout.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane::board {
+
+enum class TableColumn {
+    Fret,
+    String,
+    Note,
+    Ratio,
+    Cents,
+    FromNut,
+    FretToFret,
+    ToSaddle,
+    CompensatedFromNut,
+    CompensatedToSaddle,
+    NearestSixtyFourth,
+    SixtyFourthError,
+};
+
+struct ColumnInfo {
+    TableColumn column;
+    std::string_view key;     // csv heading and json key: never translated
+    std::string_view heading; // French; translated in context "BoardTable"
+    bool inDesignUnit;        // a length in the design's unit: its heading names the unit
+    bool rightAligned;
+};
+
+const ColumnInfo& Describe(TableColumn column) noexcept;
+
+// Whether any setback is set: the compensated columns say something then.
+bool Compensated(const Design& design) noexcept;
+// Whether the strings differ (a fan, or compensation varying across).
+bool StringsDiffer(const Design& design) noexcept;
+
+// The figure of a row in a column: fixed decimals, the given decimal
+// separator, no negative zero, a classic scale's own digits.
+std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
+                     std::string_view separator = ".");
+
+} // namespace corvane::board

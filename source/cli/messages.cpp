@@ -1,0 +1,45 @@
+#include "messages.h"
+
+#include "problem_text.h"
+#include "translation.h"
+
+#include <QString>
+
+namespace corvane::cli {
+
+namespace {
+
+constexpr const char* Context = "corvane-frets";
+
+} // namespace
+
+void ChooseCommandLanguage()
+{
+    const QString language = language::CommandLanguage();
+    language::LoadTranslations(language, {QStringLiteral("corvane-frets")});
+}
+
+std::string Say(const char* french, std::initializer_list<std::string_view> values)
+{
+    QString text = language::Translate(Context, french);
+    for (const std::string_view value : values)
+        text = text.arg(QString::fromUtf8(value.data(), qsizetype(value.size())));
+    return text.toStdString();
+}
+
+std::string ProblemSaid(const board::Problem& problem, std::string_view field)
+{
+    return language::ProblemText(problem, field.empty() ? QString() : language::FieldSubjectText(field)).toStdString();
+}
+
+std::string DesignErrorSaid(const board::DesignError& error)
+{
+    return ProblemSaid(error.problem, error.field);
+}
+
+std::string DesignFileErrorSaid(const board::DesignError& error)
+{
+    return language::DesignFileErrorText(error).toStdString();
+}
+
+} // namespace corvane::cli

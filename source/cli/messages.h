@@ -1,0 +1,31 @@
+#pragma once
+
+// The command speaks the user's language: French where the regional
+// settings are French, English otherwise. Its texts, like the engines',
+// are written in French; English comes from the translations built into
+// the program (the engine's and the command's own, context "corvane-frets").
+// csv and json keys never change with the language.
+
+#include "design.h"
+#include "problem.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace corvane::cli {
+
+// Chooses the language from LC_ALL, LC_MESSAGES and LANG; called first.
+void ChooseCommandLanguage();
+
+// A text of the command in the user's language, %1, %2… replaced by the
+// values in order.
+std::string Say(const char* french, std::initializer_list<std::string_view> values = {});
+
+// An engine's problem, its subject (%1) the design field's own name.
+std::string ProblemSaid(const board::Problem& problem, std::string_view field = {});
+// A design that cannot be used, or a design file that cannot be opened.
+std::string DesignErrorSaid(const board::DesignError& error);
+std::string DesignFileErrorSaid(const board::DesignError& error);
+
+} // namespace corvane::cli
