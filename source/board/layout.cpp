@@ -64,7 +64,7 @@ void Shift(Segment& s, double dx, double dy) noexcept
 
 } // namespace
 
-BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
+BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, NoteNaming naming)
 {
     BoardLayout board;
     board.design = design;
@@ -120,7 +120,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
         const int degree = (fret - 1) % degreeCount + 1;
         const int period = (fret - 1) / degreeCount;
         const auto semitones = temperament.FretSemitones(fret);
-        const std::string note = semitones ? std::string(NoteName(design.openNote + *semitones))
+        const std::string note = semitones ? std::string(NoteName(design.openNote + *semitones, naming))
                                            : std::to_string(degree);
         const bool classicFret = classicDigits && static_cast<std::size_t>(fret) <= temperament.classicPositions.size();
         for (int i = 0; i < stringCount; ++i) {
@@ -222,12 +222,12 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament)
     return board;
 }
 
-LayoutResult ComputeLayout(const Design& design)
+LayoutResult ComputeLayout(const Design& design, NoteNaming naming)
 {
     Temperament temperament;
     if (auto error = ValidateDesign(design, temperament))
         return {std::nullopt, std::move(error)};
-    return {ComputeLayout(design, temperament), std::nullopt};
+    return {ComputeLayout(design, temperament, naming), std::nullopt};
 }
 
 } // namespace corvane::board

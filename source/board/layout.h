@@ -100,11 +100,13 @@ struct LayoutResult {
     std::optional<BoardLayout> layout;
     std::optional<DesignError> error;
 };
-LayoutResult ComputeLayout(const Design& design);
+// Notes are named as `naming` says (the interface's language).
+LayoutResult ComputeLayout(const Design& design, NoteNaming naming = NoteNaming::Solfege);
 
 // The same from an already built temperament (the design's source is not
 // rebuilt); the design must be valid. For benchmarks and live views that
 // change only the geometry.
-BoardLayout ComputeLayout(const Design& design, const Temperament& temperament);
+BoardLayout ComputeLayout(const Design& design, const Temperament& temperament,
+                          NoteNaming naming = NoteNaming::Solfege);
 
 } // namespace corvane::board

@@ -74,7 +74,7 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     {K::UnitExpected, "« %2 » : mm, cm ou in attendu"},
     {K::PerpendicularNameExpected, "« %2 » : un numéro de frette, nut ou bridge attendu"},
     {K::PerpendicularExpected, "un numéro de frette, nut ou bridge attendu"},
-    {K::NotANoteName, "« %2 » n'est pas un nom de note (Do, Do#, Ré, ... Si)"},
+    {K::NotANoteName, "« %2 » n'est pas un nom de note (Do, Do#, Ré, ... Si ou C, C#, D, ... B)"},
     {K::JsonMalformed, "fichier JSON mal formé (octet %2)"},
     {K::JsonNumberBeyond, "fichier JSON illisible : un nombre hors de toute mesure"},
     {K::JsonUnusable, "fichier JSON inutilisable"},

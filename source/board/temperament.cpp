@@ -1,5 +1,6 @@
 #include "temperament.h"
 
+#include "note_names.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -12,8 +13,15 @@ namespace corvane::board {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> FrenchNotes = {
-    "Do", "Do#", "Ré", "Ré#", "Mi", "Fa", "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+constexpr std::array<std::string_view, 12> LetterNotes = {"C",  "C#", "D",  "D#", "E",  "F",
+                                                          "F#", "G",  "G#", "A",  "A#", "B"};
+
+// The classic engine's names without its leading blank: one table of the
+// French names for the whole program.
+constexpr std::string_view Solfege(std::size_t semitone) noexcept
+{
+    return fret::ChromaticNoteCycle[semitone].substr(1);
+}
 
 constexpr std::array<std::string_view, 6> ClassicNames = {
     "tempered-diatonic", "tempered-chromatic",   "natural-diatonic",
@@ -378,16 +386,17 @@ std::optional<BuiltinTable> ParseBuiltinTableName(std::string_view name) noexcep
     return std::nullopt;
 }
 
-std::string_view NoteName(int semitonesFromDo) noexcept
+std::string_view NoteName(int semitonesFromDo, NoteNaming naming) noexcept
 {
-    return FrenchNotes[static_cast<std::size_t>(((semitonesFromDo % 12) + 12) % 12)];
+    const auto semitone = static_cast<std::size_t>(((semitonesFromDo % 12) + 12) % 12);
+    return naming == NoteNaming::Letters ? LetterNotes[semitone] : Solfege(semitone);
 }
 
 std::optional<int> ParseNoteName(std::string_view name) noexcept
 {
     name = TrimBlanks(name);
-    for (std::size_t i = 0; i < FrenchNotes.size(); ++i)
-        if (FrenchNotes[i] == name)
+    for (std::size_t i = 0; i < LetterNotes.size(); ++i)
+        if (Solfege(i) == name || LetterNotes[i] == name)
             return static_cast<int>(i);
     if (name == "Re")
         return 2;

@@ -128,9 +128,14 @@ std::optional<ClassicScale> ParseClassicScaleName(std::string_view name) noexcep
 std::string_view BuiltinTableName(BuiltinTable table) noexcept;
 std::optional<BuiltinTable> ParseBuiltinTableName(std::string_view name) noexcept;
 
-// French note name of a pitch class counted from Do (0 = "Do", 1 = "Do#",
-// ... 11 = "Si"), any integer accepted; and the reverse (also "Ré"/"Re").
-std::string_view NoteName(int semitonesFromDo) noexcept;
+// How notes are named: French solfège ("Do", "Ré#") or letters ("C",
+// "D#"), as the interface's language names them. Sharps only.
+enum class NoteNaming { Solfege, Letters };
+
+// The name of a pitch class counted from Do/C (0 = "Do", 1 = "Do#", ...
+// 11 = "Si"), any integer accepted; and the reverse, which reads either
+// naming (and "Re" for "Ré").
+std::string_view NoteName(int semitonesFromDo, NoteNaming naming = NoteNaming::Solfege) noexcept;
 std::optional<int> ParseNoteName(std::string_view name) noexcept;
 
 } // namespace corvane::board

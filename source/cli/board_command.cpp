@@ -3,6 +3,7 @@
 #include "board_options.h"
 #include "board_table_output.h"
 #include "messages.h"
+#include "translation.h"
 
 #include <cerrno>
 #include <cstring>
@@ -83,7 +84,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         return Flushed(out, err, "impossible d'écrire l'aide : %1");
     }
 
-    const board::LayoutResult computed = board::ComputeLayout(options.design);
+    const board::LayoutResult computed = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
     if (!computed.layout) {
         err << "corvane-frets: " << DesignErrorSaid(*computed.error) << '\n';
         return ExitValue;

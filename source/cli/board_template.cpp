@@ -26,11 +26,13 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
         EnsureGuiApplication();
     drawing::BoardDrawingOptions options;
     options.date = TodayText();
+    options.words = drawing::InterfaceTemplateWords();
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
     exportOptions.unit = board.design.unit;
-    exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board));
+    exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
+    exportOptions.words = options.words;
     const auto failure = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
         return failure->toStdString();

@@ -57,7 +57,7 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
         EnsureGuiApplication();
     const QString path = drawing::FileNameFromNative(*options.templatePath);
     const drawing::ExportOptions exportOptions{
-        options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request))};
+        options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request)), {}};
     if (const auto error = drawing::ExportTemplate(*built.drawing, path, exportOptions))
         return error->toStdString();
     return std::nullopt;

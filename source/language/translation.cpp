@@ -71,4 +71,10 @@ QString Translate(const char* context, const char* source)
     return QString::fromUtf8(source);
 }
 
+board::NoteNaming InterfaceNoteNaming()
+{
+    return Translate("NoteNames", "Do") == QStringLiteral("C") ? board::NoteNaming::Letters
+                                                               : board::NoteNaming::Solfege;
+}
+
 } // namespace corvane::language

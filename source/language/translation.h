@@ -5,6 +5,8 @@
 // (:/i18n). Everything the engines report is data, phrased here or in a
 // window, so both programs say it in the user's language.
 
+#include "temperament.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,5 +34,9 @@ void InstallLoadedTranslations(QCoreApplication& application);
 // translators when there is an application, otherwise from those loaded;
 // the source itself when none has it.
 QString Translate(const char* context, const char* source);
+
+// How the interface names notes: letters where its language does (the
+// English translation names "Do" "C"), solfège otherwise.
+board::NoteNaming InterfaceNoteNaming();
 
 } // namespace corvane::language

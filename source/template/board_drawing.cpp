@@ -36,27 +36,30 @@ void AddText(Drawing& drawing, Point at, std::string text, double height, Anchor
     drawing.texts.push_back(Text{at, std::move(text), height, layer, anchor, rotation, {}});
 }
 
-std::string PerpendicularText(const board::Design& design)
+std::string PerpendicularText(const board::Design& design, const TemplateWords& words)
 {
     if (!design.IsFanned())
-        return "manche droit";
+        return words.straightBoard;
     if (design.perpendicularFret == board::PerpendicularAtBridge)
-        return "chevalet perpendiculaire";
+        return words.bridgeSquare;
     if (design.perpendicularFret == 0)
-        return "sillet perpendiculaire";
-    return "frette " + std::to_string(design.perpendicularFret) + " perpendiculaire";
+        return words.nutSquare;
+    return Filled(words.fretSquare, {std::to_string(design.perpendicularFret)});
 }
 
 } // namespace
 
-std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator)
+std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator,
+                               const TemplateWords& words)
 {
     const board::Design& design = board.design;
     const std::string unit(board::UnitSymbol(design.unit));
     std::string lengths = board::ShortText(board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
     if (design.IsFanned())
-        lengths += " à " + board::ShortText(board::FromMillimetres(design.trebleLengthMm, design.unit), decimalSeparator);
-    return "Gabarit " + board.temperament.name + " " + lengths + " " + unit;
+        lengths = Filled(words.fannedLengths,
+                         {lengths, board::ShortText(board::FromMillimetres(design.trebleLengthMm, design.unit),
+                                                    decimalSeparator)});
+    return Filled(words.title, {board.temperament.name, lengths, unit});
 }
 
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
@@ -101,8 +104,8 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const bool named = !board.temperament.semitones.empty();
         const Point nutTop = Moved(board.nut.from, offset);
         const Point saddleTop = Moved(board.saddle.from, offset);
-        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, options.nutName, NoteHeightMm, Anchor::Centre);
-        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, options.saddleName, NoteHeightMm, Anchor::Centre);
+        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, options.words.nut, NoteHeightMm, Anchor::Centre);
+        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, options.words.saddle, NoteHeightMm, Anchor::Centre);
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
@@ -125,17 +128,18 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     double right = offset.x + board.widthMm;
     double height = bottom + (options.labels ? DistanceBandMm : 0.0);
     if (options.titleBlock) {
+        const TemplateWords& words = options.words;
         const double left = offset.x;
         const double titleTop = height + 4.0;
         AddTitleBlock(drawing, {left, titleTop},
-                      {BoardTemplateTitle(board, options.decimalSeparator),
-                       std::to_string(design.strings) + (design.strings == 1 ? " corde, " : " cordes, ")
-                           + std::to_string(design.frets) + (design.frets == 1 ? " frette, " : " frettes, ")
-                           + PerpendicularText(design),
+                      {BoardTemplateTitle(board, options.decimalSeparator, words),
+                       (design.strings == 1 ? words.oneString : Filled(words.strings, {std::to_string(design.strings)}))
+                           + ", "
+                           + (design.frets == 1 ? words.oneFret : Filled(words.frets, {std::to_string(design.frets)}))
+                           + ", " + PerpendicularText(design, words),
                        options.labels && TwoDistanceRows(design)
-                           ? "Distances depuis le sillet, en " + unit + " : corde 1 en haut, corde "
-                                 + std::to_string(design.strings) + " en bas."
-                           : "Distances depuis le sillet, en " + unit + ".",
+                           ? Filled(words.distancesByString, {unit, std::to_string(design.strings)})
+                           : Filled(words.distances, {unit}),
                        options.date});
         const double titleRight = left + TitleBlockWidthMm;
         const double titleBottom = titleTop + TitleBlockHeightMm;

@@ -5,6 +5,7 @@
 // them, with fret numbers, note names and distances from the nut.
 
 #include "drawing.h"
+#include "template_words.h"
 #include "drawing_unit.h"
 #include "layout.h"
 
@@ -17,8 +18,7 @@ struct BoardDrawingOptions {
     bool titleBlock = true;
     std::string decimalSeparator = ".";
     std::string date;        // as printed in the title block
-    std::string nutName = "Sillet";      // beside the nut and the saddle: a
-    std::string saddleName = "Chevalet"; // window may name them in its language
+    TemplateWords words;     // in the interface's language
 };
 
 // The board at true size, nut on the left, bass string at the top. The
@@ -26,6 +26,7 @@ struct BoardDrawingOptions {
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options = {});
 
 // "Gabarit 12-EDO 650 mm", "Gabarit 12-EDO 889 à 864 mm".
-std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator = ".");
+std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator = ".",
+                               const TemplateWords& words = {});
 
 } // namespace corvane::drawing

@@ -61,9 +61,9 @@ void AddInchRuler(Drawing& page, double left, double baselineY)
 
 } // namespace
 
-void AddCalibrationRuler(Drawing& page, Point topLeft)
+void AddCalibrationRuler(Drawing& page, Point topLeft, const std::string& printAtTrueSize)
 {
-    page.texts.push_back(Text{Point{topLeft.x, topLeft.y + 3.0}, std::string(PrintAtTrueSizeText),
+    page.texts.push_back(Text{Point{topLeft.x, topLeft.y + 3.0}, printAtTrueSize,
                               InstructionHeightMm, Layer::Ruler, Anchor::Left, 0, {}});
     // The zero ticks sit a little in, so that the centred "0" stays in the block.
     const double rulerLeft = topLeft.x + 2.0;
@@ -83,11 +83,9 @@ void AddRegistrationCross(Drawing& page, Point centre)
                               WidthMm, false});
 }
 
-void AddPageLabel(Drawing& page, Point baselineRight, int pageNumber, int pageCount)
+void AddPageLabel(Drawing& page, Point baselineRight, const std::string& label)
 {
-    page.texts.push_back(Text{baselineRight,
-                              "page " + std::to_string(pageNumber) + "/" + std::to_string(pageCount),
-                              3.0, Layer::Registration, Anchor::Right, 0, {}});
+    page.texts.push_back(Text{baselineRight, label, 3.0, Layer::Registration, Anchor::Right, 0, {}});
 }
 
 } // namespace corvane::drawing

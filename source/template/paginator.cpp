@@ -164,7 +164,7 @@ std::string PaginationProblemSentence(const PaginationProblem& problem)
            + " m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, par exemple)";
 }
 
-Pagination Paginate(const Drawing& board, const Paper& paper)
+Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWords& words)
 {
     Pagination result;
     const TileCount upright = CountTiles(board, paper);
@@ -250,9 +250,9 @@ Pagination Paginate(const Drawing& board, const Paper& paper)
             }
 
             const double stripTop = area.bottom + 2.0;
-            AddCalibrationRuler(page, Point{area.left + TileOverlapMm + 4.0, stripTop});
+            AddCalibrationRuler(page, Point{area.left + TileOverlapMm + 4.0, stripTop}, words.printAtTrueSize);
             AddPageLabel(page, Point{area.right - TileOverlapMm - 2.0, stripTop + 8.0},
-                         row * count.columns + column + 1, pages);
+                         Filled(words.pageOf, {std::to_string(row * count.columns + column + 1), std::to_string(pages)}));
             result.pages.push_back(std::move(page));
         }
     }

@@ -10,6 +10,7 @@
 // along the string first (left to right), then down the board.
 
 #include "drawing.h"
+#include "template_words.h"
 
 #include <optional>
 #include <string>
@@ -77,7 +78,7 @@ struct Pagination {
 // whichever needs fewer (the paper as given on a tie). Refuses, with the
 // reason, a board that would need more than MaximumPageCount pages or a
 // paper too small to hold a tile and the ruler.
-Pagination Paginate(const Drawing& board, const Paper& paper);
+Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWords& words = {});
 
 // How many columns and rows a board needs on a paper (0, 0 when the paper
 // cannot hold a tile).

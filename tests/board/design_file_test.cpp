@@ -127,6 +127,10 @@ TEST_F(DesignFile, ForeignFilesOpenOrAreRefusedAtOnce)
 {
     const std::string valid = DesignToJson(Design{});
     EXPECT_TRUE(DesignFromJson("\xEF\xBB\xBF" + valid).design);
+    // Written by a window in English or by hand: letters name the same note.
+    std::string lettered = valid;
+    lettered.replace(lettered.find("\"Mi\""), 4, "\"F#\"");
+    EXPECT_EQ(DesignFromJson(lettered).design->openNote, 6);
 
     std::string crowded = valid.substr(0, valid.rfind('}'));
     for (int key = 0; key < 900'000; ++key)

@@ -240,8 +240,8 @@
         <translation>a fret number, nut or bridge expected</translation>
     </message>
     <message>
-        <source>« %2 » n&apos;est pas un nom de note (Do, Do#, Ré, ... Si)</source>
-        <translation>“%2” is not a note name (Do, Do#, Ré, ... Si)</translation>
+        <source>« %2 » n&apos;est pas un nom de note (Do, Do#, Ré, ... Si ou C, C#, D, ... B)</source>
+        <translation>“%2” is not a note name (C, C#, D, ... B or Do, Do#, Ré, ... Si)</translation>
     </message>
     <message>
         <source>fichier JSON mal formé (octet %2)</source>
@@ -486,6 +486,80 @@
     <message>
         <source>note de la corde à vide</source>
         <translation>open-string note</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNames</name>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateWords</name>
+    <message>
+        <source>Sillet</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>Chevalet</source>
+        <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Gabarit %1 %2 %3</source>
+        <translation>Template %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>1 corde</source>
+        <translation>1 string</translation>
+    </message>
+    <message>
+        <source>%1 cordes</source>
+        <translation>%1 strings</translation>
+    </message>
+    <message>
+        <source>1 frette</source>
+        <translation>1 fret</translation>
+    </message>
+    <message>
+        <source>%1 frettes</source>
+        <translation>%1 frets</translation>
+    </message>
+    <message>
+        <source>manche droit</source>
+        <translation>straight neck</translation>
+    </message>
+    <message>
+        <source>sillet perpendiculaire</source>
+        <translation>nut perpendicular</translation>
+    </message>
+    <message>
+        <source>chevalet perpendiculaire</source>
+        <translation>bridge perpendicular</translation>
+    </message>
+    <message>
+        <source>frette %1 perpendiculaire</source>
+        <translation>fret %1 perpendicular</translation>
+    </message>
+    <message>
+        <source>Distances depuis le sillet, en %1.</source>
+        <translation>Distances from the nut, in %1.</translation>
+    </message>
+    <message>
+        <source>Distances depuis le sillet, en %1 : corde 1 en haut, corde %2 en bas.</source>
+        <translation>Distances from the nut, in %1: string 1 at the top, string %2 at the bottom.</translation>
+    </message>
+    <message>
+        <source>Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.</source>
+        <translation>Print at 100 % (actual size): check the ruler before you saw.</translation>
+    </message>
+    <message>
+        <source>page %1/%2</source>
+        <translation>page %1/%2</translation>
     </message>
 </context>
 </TS>

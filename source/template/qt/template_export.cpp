@@ -73,7 +73,7 @@ std::optional<QString> PaintPages(const Pagination& pagination, QPrinter& printe
 std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
                                  const ExportOptions& options)
 {
-    const Pagination pagination = Paginate(board, options.paper);
+    const Pagination pagination = Paginate(board, options.paper, options.words);
     if (pagination.error)
         return PaginationProblemText(*pagination.error);
     const Paper& paper = options.paper;
@@ -116,6 +116,20 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
 }
 
 } // namespace
+
+TemplateWords InterfaceTemplateWords()
+{
+    const auto translated = [](const std::string& french) {
+        return language::Translate("TemplateWords", french.c_str()).toStdString();
+    };
+    TemplateWords words;
+    for (std::string* word : {&words.nut, &words.saddle, &words.title, &words.fannedLengths, &words.oneString,
+                              &words.strings, &words.oneFret, &words.frets, &words.straightBoard, &words.nutSquare,
+                              &words.bridgeSquare, &words.fretSquare, &words.distances, &words.distancesByString,
+                              &words.printAtTrueSize, &words.pageOf})
+        *word = translated(*word);
+    return words;
+}
 
 QString PaginationProblemText(const PaginationProblem& problem)
 {
@@ -165,9 +179,9 @@ std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
     return std::nullopt;
 }
 
-std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer)
+std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer, const TemplateWords& words)
 {
-    const Pagination pagination = Paginate(board, PaperOf(printer));
+    const Pagination pagination = Paginate(board, PaperOf(printer), words);
     if (pagination.error)
         return PaginationProblemText(*pagination.error);
     QPainter painter;

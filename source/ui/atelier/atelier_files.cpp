@@ -203,7 +203,8 @@ void AtelierWindow::exportTemplate()
     }
     options.unit = layout_->design.unit;
     options.title = QString::fromStdString(
-        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString()));
+        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString(), drawing::InterfaceTemplateWords()));
+    options.words = drawing::InterfaceTemplateWords();
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
@@ -242,7 +243,7 @@ void AtelierWindow::print()
     dialog.setWindowTitle(tr("Imprimer le gabarit"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer)) {
+    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer, drawing::InterfaceTemplateWords())) {
         QMessageBox::warning(this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
         return;
     }

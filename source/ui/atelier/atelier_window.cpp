@@ -4,6 +4,8 @@
 #include "board_view.h"
 #include "design_form.h"
 #include "recent_files.h"
+#include "template_export.h"
+#include "translation.h"
 #include "workshop_table.h"
 
 #include <QAction>
@@ -274,7 +276,7 @@ void AtelierWindow::updateRecentFiles()
 
 void AtelierWindow::showDesign(const board::Design& design)
 {
-    board::LayoutResult result = board::ComputeLayout(design);
+    board::LayoutResult result = board::ComputeLayout(design, language::InterfaceNoteNaming());
     if (!result.layout) {
         showProblem(result.error ? form_->designProblemText(*result.error) : QString());
         return;
@@ -283,8 +285,7 @@ void AtelierWindow::showDesign(const board::Design& design)
     drawing::BoardDrawingOptions options;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
-    options.nutName = tr("Sillet").toStdString();
-    options.saddleName = tr("Chevalet").toStdString();
+    options.words = drawing::InterfaceTemplateWords();
     drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);
@@ -312,6 +313,7 @@ drawing::Drawing AtelierWindow::templateDrawing() const
     drawing::BoardDrawingOptions options;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    options.words = drawing::InterfaceTemplateWords();
     return drawing::BoardDrawing(*layout_, options);
 }
 

@@ -5,6 +5,7 @@
 #include "length_text.h"
 #include "problem_text.h"
 #include "temperament_list.h"
+#include "translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,10 +116,11 @@ void DesignForm::buildFields()
     scalaLayout->addWidget(scalaName_, 1);
     temperamentForm_->addRow(tr("Fichier Scala :"), scalaRow);
     openNote_ = new QComboBox;
-    for (int note = 0; note < 12; ++note)
-        openNote_->addItem(QString::fromUtf8(board::NoteName(note).data(),
-                                             static_cast<qsizetype>(board::NoteName(note).size())),
-                           note);
+    const board::NoteNaming naming = language::InterfaceNoteNaming();
+    for (int note = 0; note < 12; ++note) {
+        const std::string_view name = board::NoteName(note, naming);
+        openNote_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), note);
+    }
     openNote_->setAccessibleName(tr("Note de la corde grave à vide"));
     temperamentForm_->addRow(tr("&Note à vide :"), openNote_);
     column->addWidget(temperamentBox);

@@ -180,7 +180,7 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("dxf"))
         path += QLatin1Char('.') + fileDialog.defaultSuffix();
 
-    const drawing::ExportOptions exportOptions{choice.paper, choice.unit, made.title};
+    const drawing::ExportOptions exportOptions{choice.paper, choice.unit, made.title, {}};
     if (const auto error = drawing::ExportTemplate(*made.drawing, path, exportOptions))
         QMessageBox::warning(parent, caption, *error);
 }

@@ -6,9 +6,15 @@
 #include "design_form.h"
 #include "file_names.h"
 #include "full_disk.h"
+#include "interface_language.h"
 #include "recent_files.h"
+#include "table_columns.h"
+#include "translation.h"
 
 #include <QCheckBox>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTranslator>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
@@ -200,6 +206,90 @@ private slots:
         QCOMPARE(ReadBytes(disk.path("d.corvane")), QByteArray("{}"));
         QCOMPARE(ReadBytes(disk.path("t.csv")), QByteArray("old"));
         QCOMPARE(disk.names(), (std::vector<std::string>{"d.corvane", "t.csv"}));
+    }
+
+    // In English the exported template speaks English, notes by letter.
+    void englishExportsSpeakEnglish()
+    {
+        language::InstallInterfaceLanguage(*QCoreApplication::instance(), QStringLiteral("corvane-atelier"),
+                                           QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const auto uninstall = qScopeGuard([] {
+            for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+                QCoreApplication::removeTranslator(translator);
+            language::LoadTranslations(QStringLiteral("fr"));
+        });
+        AtelierWindow english;
+        QTemporaryDir folder;
+        for (const char* name : {"board.svg", "board.dxf"}) {
+            const QString path = folder.filePath(QString::fromLatin1(name));
+            AnswerFileDialog([&] { MenuAction(english, QStringLiteral("E&xport Template…"))->trigger(); }, path);
+            const QByteArray file = ReadBytes(path.toStdString());
+            for (const char* word : {"Nut", "Bridge", "Template 12-EDO 650 mm", "6 strings, 24 frets", "F#"})
+                QVERIFY2(file.contains(word), name);
+            for (const char* word : {"Sillet", "Gabarit", "Fa#"})
+                QVERIFY2(!file.contains(word), name);
+        }
+    }
+
+    // The table and `corvane-frets --format csv` agree to the digit in every
+    // column they share: a classic scale, an EDO, a fanned board in inches.
+    void tableMatchesTheCommand_data()
+    {
+        QTest::addColumn<QString>("design");
+        QTest::newRow("classic") << R"({"format": "corvane-board", "version": 1, "frets": 24, "strings": 1,
+            "bass_length": 650, "temperament": {"kind": "classic", "scale": "natural-chromatic", "mode": "do"}})";
+        QTest::newRow("19-EDO") << R"({"format": "corvane-board", "version": 1, "frets": 30, "strings": 6,
+            "bass_length": 648, "temperament": {"kind": "equal", "divisions": 19}})";
+        QTest::newRow("fanned, inches") << R"({"format": "corvane-board", "version": 1, "unit": "in", "frets": 24,
+            "strings": 7, "bass_length": 698.5, "treble_length": 647.7, "perpendicular_fret": 8,
+            "saddle_setback_bass": 2.5, "temperament": {"kind": "equal", "divisions": 12}})";
+    }
+    void tableMatchesTheCommand()
+    {
+        QFETCH(QString, design);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("d.corvane"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(design.toUtf8());
+        file.close();
+        QVERIFY(window->openFile(path));
+
+        QProcess command;
+        command.setProcessEnvironment([] {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8")); // French names, as the window here
+            return environment;
+        }());
+        command.start(QStringLiteral(CORVANE_FRETS_PATH), {QStringLiteral("--design"), path, QStringLiteral("--format"),
+                                                           QStringLiteral("csv")});
+        QVERIFY(command.waitForFinished());
+        const QStringList lines = QString::fromUtf8(command.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList keys = lines.first().split(QLatin1Char(','));
+        const atelier::WorkshopTable& table = *window->table();
+        int compared = 0;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            QString fret, string = QStringLiteral("1");
+            for (int column = 0; column < table.columnCount(); ++column) {
+                if (table.columns()[std::size_t(column)] == board::TableColumn::Fret)
+                    fret = table.index(row, column).data().toString();
+                if (table.columns()[std::size_t(column)] == board::TableColumn::String)
+                    string = table.index(row, column).data().toString();
+            }
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& l) {
+                return l.startsWith(fret + QLatin1Char(',') + string + QLatin1Char(','));
+            });
+            QVERIFY(line != lines.end());
+            const QStringList fields = line->split(QLatin1Char(','));
+            for (int column = 0; column < table.columnCount(); ++column) {
+                const auto key = QString::fromUtf8(board::Describe(table.columns()[std::size_t(column)]).key.data());
+                const qsizetype at = keys.indexOf(key);
+                QVERIFY2(at >= 0, qPrintable(key));
+                QCOMPARE(table.index(row, column).data().toString(), fields[at]);
+                ++compared;
+            }
+        }
+        QVERIFY(compared > 100);
     }
 
 private:
