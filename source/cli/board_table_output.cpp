@@ -68,16 +68,19 @@ std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view
 std::string Title(const BoardLayout& board, std::string_view separator)
 {
     const board::Design& d = board.design;
-    const std::string strings = d.strings == 1 ? Say("1 corde") : Say("%1 cordes", {std::to_string(d.strings)});
-    const std::string frets = d.frets == 1 ? Say("1 frette") : Say("%1 frettes", {std::to_string(d.frets)});
+    const drawing::TemplateWords words = language::InterfaceTemplateWords();
+    const std::string strings = d.strings == 1 ? words.oneString : drawing::Filled(words.strings, {std::to_string(d.strings)});
+    const std::string frets = d.frets == 1 ? words.oneFret : drawing::Filled(words.frets, {std::to_string(d.frets)});
     if (!d.IsFanned())
-        return Say("%1 - %2, %3, diapason %4", {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator)});
+        return Say("%1 - %2, %3, diapason %4", {board.temperament.name, strings, frets,
+                                                 LengthWithUnit(board, d.bassLengthMm, separator)});
     const std::string perpendicular =
-        d.perpendicularFret == 0                              ? Say("sillet perpendiculaire")
-        : d.perpendicularFret == board::PerpendicularAtBridge ? Say("chevalet perpendiculaire")
-                                                              : Say("frette %1 perpendiculaire", {std::to_string(d.perpendicularFret)});
-    return Say("%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6", {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
-                      LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular});
+        d.perpendicularFret == 0                              ? words.nutSquare
+        : d.perpendicularFret == board::PerpendicularAtBridge ? words.bridgeSquare
+                                                              : drawing::Filled(words.fretSquare, {std::to_string(d.perpendicularFret)});
+    return Say("%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6",
+               {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
+                LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular});
 }
 
 } // namespace

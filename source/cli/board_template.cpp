@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "paginator.h"
 #include "template_export.h"
+#include "translation.h"
 #include "template_format.h"
 #include "template_command.h"
 #include "template_request.h"
@@ -26,7 +27,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
         EnsureGuiApplication();
     drawing::BoardDrawingOptions options;
     options.date = TodayText();
-    options.words = drawing::InterfaceTemplateWords();
+    options.words = language::InterfaceTemplateWords();
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;

@@ -160,14 +160,37 @@ std::optional<std::size_t> NumberAt(std::string_view text, std::size_t at)
 
 } // namespace
 
+namespace {
+
+// The start every whole write shares: where the bytes go, and an open
+// temporary file beside it.
+std::optional<WriteProblem> Begin(const std::string& path, Target& target, std::string& temporaryPath,
+                                  int& descriptor)
+{
+    if (auto refused = Resolve(path, target))
+        return refused;
+    return CreateTemporary(path, target, temporaryPath, descriptor);
+}
+
+// And its end: the bytes on the disk, the temporary renamed over the target.
+std::optional<WriteProblem> Finish(const std::string& path, const std::string& temporaryPath, int descriptor,
+                                   const Target& target)
+{
+    if (::fsync(descriptor) != 0)
+        return Abandon(temporaryPath, descriptor, FromErrno(path, errno));
+    if (::close(descriptor) != 0)
+        return Abandon(temporaryPath, -1, FromErrno(path, errno));
+    return Install(path, temporaryPath, target);
+}
+
+} // namespace
+
 std::optional<WriteProblem> WriteWholeFile(const std::string& path, std::string_view bytes)
 {
     Target target;
-    if (auto refused = Resolve(path, target))
-        return refused;
     std::string temporaryPath;
     int descriptor = -1;
-    if (auto failed = CreateTemporary(path, target, temporaryPath, descriptor))
+    if (auto failed = Begin(path, target, temporaryPath, descriptor))
         return failed;
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -179,23 +202,16 @@ std::optional<WriteProblem> WriteWholeFile(const std::string& path, std::string_
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(descriptor) != 0)
-        return Abandon(temporaryPath, descriptor, FromErrno(path, errno));
-    const int closed = ::close(descriptor);
-    if (closed != 0)
-        return Abandon(temporaryPath, -1, FromErrno(path, errno));
-    return Install(path, temporaryPath, target);
+    return Finish(path, temporaryPath, descriptor, target);
 }
 
 std::optional<WriteProblem> WriteWholeFileThrough(
     const std::string& path, const std::function<bool(const std::string& temporaryPath)>& write)
 {
     Target target;
-    if (auto refused = Resolve(path, target))
-        return refused;
     std::string temporaryPath;
     int descriptor = -1;
-    if (auto failed = CreateTemporary(path, target, temporaryPath, descriptor))
+    if (auto failed = Begin(path, target, temporaryPath, descriptor))
         return failed;
     ::close(descriptor);
     errno = 0;
@@ -204,12 +220,11 @@ std::optional<WriteProblem> WriteWholeFileThrough(
         return Abandon(temporaryPath, -1,
                        error != 0 ? FromErrno(path, error) : Problem(path, WriteFailure::Incomplete));
     }
-    // The writer closed its own stream; make the bytes durable before the rename.
+    // The writer closed its own stream: the file is opened again to be synced.
     descriptor = ::open(temporaryPath.c_str(), O_RDONLY);
-    if (descriptor < 0 || ::fsync(descriptor) != 0)
-        return Abandon(temporaryPath, descriptor, FromErrno(path, errno));
-    ::close(descriptor);
-    return Install(path, temporaryPath, target);
+    if (descriptor < 0)
+        return Abandon(temporaryPath, -1, FromErrno(path, errno));
+    return Finish(path, temporaryPath, descriptor, target);
 }
 
 bool PdfIsWhole(std::string_view pdf)

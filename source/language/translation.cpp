@@ -71,6 +71,20 @@ QString Translate(const char* context, const char* source)
     return QString::fromUtf8(source);
 }
 
+drawing::TemplateWords InterfaceTemplateWords()
+{
+    const auto translated = [](const std::string& french) {
+        return Translate("TemplateWords", french.c_str()).toStdString();
+    };
+    drawing::TemplateWords words;
+    for (std::string* word : {&words.nut, &words.saddle, &words.title, &words.fannedLengths, &words.oneString,
+                              &words.strings, &words.oneFret, &words.frets, &words.straightBoard, &words.nutSquare,
+                              &words.bridgeSquare, &words.fretSquare, &words.distances, &words.distancesByString,
+                              &words.printAtTrueSize, &words.pageOf})
+        *word = translated(*word);
+    return words;
+}
+
 board::NoteNaming InterfaceNoteNaming()
 {
     return Translate("NoteNames", "Do") == QStringLiteral("C") ? board::NoteNaming::Letters

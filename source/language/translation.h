@@ -6,6 +6,7 @@
 // window, so both programs say it in the user's language.
 
 #include "temperament.h"
+#include "template_words.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,5 +39,8 @@ QString Translate(const char* context, const char* source);
 // How the interface names notes: letters where its language does (the
 // English translation names "Do" "C"), solfège otherwise.
 board::NoteNaming InterfaceNoteNaming();
+
+// The words a template prints, in the interface's language.
+drawing::TemplateWords InterfaceTemplateWords();
 
 } // namespace corvane::language

@@ -260,36 +260,8 @@ one row per fret and string.
         <translation>cannot write the table: %1</translation>
     </message>
     <message>
-        <source>1 corde</source>
-        <translation>1 string</translation>
-    </message>
-    <message>
-        <source>%1 cordes</source>
-        <translation>%1 strings</translation>
-    </message>
-    <message>
-        <source>1 frette</source>
-        <translation>1 fret</translation>
-    </message>
-    <message>
-        <source>%1 frettes</source>
-        <translation>%1 frets</translation>
-    </message>
-    <message>
         <source>%1 - %2, %3, diapason %4</source>
         <translation>%1 - %2, %3, scale length %4</translation>
-    </message>
-    <message>
-        <source>sillet perpendiculaire</source>
-        <translation>nut perpendicular</translation>
-    </message>
-    <message>
-        <source>chevalet perpendiculaire</source>
-        <translation>bridge perpendicular</translation>
-    </message>
-    <message>
-        <source>frette %1 perpendiculaire</source>
-        <translation>fret %1 perpendicular</translation>
     </message>
     <message>
         <source>%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6</source>

@@ -117,20 +117,6 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
 
 } // namespace
 
-TemplateWords InterfaceTemplateWords()
-{
-    const auto translated = [](const std::string& french) {
-        return language::Translate("TemplateWords", french.c_str()).toStdString();
-    };
-    TemplateWords words;
-    for (std::string* word : {&words.nut, &words.saddle, &words.title, &words.fannedLengths, &words.oneString,
-                              &words.strings, &words.oneFret, &words.frets, &words.straightBoard, &words.nutSquare,
-                              &words.bridgeSquare, &words.fretSquare, &words.distances, &words.distancesByString,
-                              &words.printAtTrueSize, &words.pageOf})
-        *word = translated(*word);
-    return words;
-}
-
 QString PaginationProblemText(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)

@@ -38,9 +38,6 @@ std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer, co
 std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
                                            QPainter& painter);
 
-// The template's words in the interface's language.
-TemplateWords InterfaceTemplateWords();
-
 // Why a board cannot be laid on the paper, in the interface's language.
 QString PaginationProblemText(const PaginationProblem& problem);
 

@@ -10,6 +10,7 @@
 #include "pdf_paper_dialog.h"
 #include "recent_files.h"
 #include "template_export.h"
+#include "translation.h"
 #include "whole_file.h"
 #include "workshop_table.h"
 #include "write_problem_text.h"
@@ -203,8 +204,8 @@ void AtelierWindow::exportTemplate()
     }
     options.unit = layout_->design.unit;
     options.title = QString::fromStdString(
-        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString(), drawing::InterfaceTemplateWords()));
-    options.words = drawing::InterfaceTemplateWords();
+        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
+    options.words = language::InterfaceTemplateWords();
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
                              tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
@@ -243,7 +244,7 @@ void AtelierWindow::print()
     dialog.setWindowTitle(tr("Imprimer le gabarit"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer, drawing::InterfaceTemplateWords())) {
+    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer, language::InterfaceTemplateWords())) {
         QMessageBox::warning(this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
         return;
     }

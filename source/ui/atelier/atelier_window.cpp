@@ -285,7 +285,7 @@ void AtelierWindow::showDesign(const board::Design& design)
     drawing::BoardDrawingOptions options;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
-    options.words = drawing::InterfaceTemplateWords();
+    options.words = language::InterfaceTemplateWords();
     drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);
@@ -313,7 +313,7 @@ drawing::Drawing AtelierWindow::templateDrawing() const
     drawing::BoardDrawingOptions options;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    options.words = drawing::InterfaceTemplateWords();
+    options.words = language::InterfaceTemplateWords();
     return drawing::BoardDrawing(*layout_, options);
 }
 

@@ -323,14 +323,6 @@ Save the changes?</translation>
         <translation>Entry problem</translation>
     </message>
     <message>
-        <source>Sillet</source>
-        <translation>Nut</translation>
-    </message>
-    <message>
-        <source>Chevalet</source>
-        <translation>Bridge</translation>
-    </message>
-    <message>
         <source>Rien n&apos;a été enregistré.</source>
         <translation>Nothing was saved.</translation>
     </message>
@@ -631,10 +623,6 @@ Save it anyway, and replace those changes?</translation>
         <translation>Scala scales (*.scl);;All files (*)</translation>
     </message>
     <message>
-        <source>Fichier Scala : impossible de lire %1 (%2)</source>
-        <translation>Scala file: cannot read %1 (%2)</translation>
-    </message>
-    <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -707,54 +695,6 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Frette</source>
-        <translation>Fret</translation>
-    </message>
-    <message>
-        <source>Corde</source>
-        <translation>String</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Rapport</source>
-        <translation>Ratio</translation>
-    </message>
-    <message>
-        <source>Cents</source>
-        <translation>Cents</translation>
-    </message>
-    <message>
-        <source>Depuis le sillet (%1)</source>
-        <translation>From nut (%1)</translation>
-    </message>
-    <message>
-        <source>Au 1/64 in</source>
-        <translation>Nearest 1/64 in</translation>
-    </message>
-    <message>
-        <source>Écart du 1/64 (in)</source>
-        <translation>1/64 error (in)</translation>
-    </message>
-    <message>
-        <source>Frette à frette (%1)</source>
-        <translation>Fret to fret (%1)</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;au chevalet (%1)</source>
-        <translation>To saddle (%1)</translation>
-    </message>
-    <message>
-        <source>Compensé, depuis le sillet (%1)</source>
-        <translation>Compensated, from nut (%1)</translation>
-    </message>
-    <message>
-        <source>Compensé, jusqu&apos;au chevalet (%1)</source>
-        <translation>Compensated, to saddle (%1)</translation>
     </message>
 </context>
 </TS>
