@@ -3,70 +3,40 @@
 
 #include "temperament.h"
 
-#include "arithmetic_check.h"
+#include "classic_positions.h"
 #include "currency.h"
 #include "runtime_error.h"
 #include "scale_catalogue.h"
 #include "tempered.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 
 namespace corvane::board {
-
-namespace {
-
-// The classic engine reads the thread's floating-point flags as its
-// overflow check, so whatever the caller raised before (a window's own
-// layout and painting do) must not count against it. The caller's flags
-// are given back afterwards.
-class ClassicArithmeticScope {
-public:
-    ClassicArithmeticScope() noexcept
-    {
-        std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
-        fret::ClearArithmeticFlags();
-    }
-    ~ClassicArithmeticScope() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
-    ClassicArithmeticScope(const ClassicArithmeticScope&) = delete;
-    ClassicArithmeticScope& operator=(const ClassicArithmeticScope&) = delete;
-
-private:
-    std::fexcept_t saved_{};
-};
-
-} // namespace
 
 Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit unit)
 {
     const auto index = static_cast<std::size_t>(source.scale);
     const fret::ScaleChoice& choice = fret::ScaleCatalogue[index];
-    const std::int16_t modeCode = source.mode == ClassicMode::Sol ? 1 : 2;
+    const std::int16_t modeCode = source.mode == ClassicMode::Sol ? 1 : 2; // for the degrees' semitones
 
     Temperament temperament;
     temperament.name = std::string(choice.text);
     temperament.classicLength = length;
     temperament.classicUnit = unit;
     try {
-        const ClassicArithmeticScope arithmetic;
-        const fret::Currency stored = fret::ToCurrency(length);
+        const fret::Currency stored = fret::ClassicLength(length);
         const double storedLength = fret::ToDouble(stored);
         if (!(storedLength > 0))
             return Parsed<Temperament>::Failure({ProblemKind::ClassicLengthTooSmall, {}, {}});
-        const fret::SlotTexts texts = choice.compute(stored, modeCode, ".");
+        const auto classicMode = source.mode == ClassicMode::Sol ? fret::ClassicMode::Sol : fret::ClassicMode::Do;
         // Slots in rising order are frets in rising order.
-        std::vector<std::pair<int, double>> bySlot;
-        for (const auto& entry : texts) {
+        for (const fret::ClassicPosition& entry : fret::ClassicPositions(index, classicMode, stored, ".")) {
             double position = 0;
             const auto [end, error] =
-                std::from_chars(entry.text.data(), entry.text.data() + entry.text.size(), position);
-            if (error != std::errc() || end != entry.text.data() + entry.text.size())
-                return Parsed<Temperament>::Failure({ProblemKind::ClassicPositionUnreadable, {entry.text}, {}});
-            bySlot.emplace_back(entry.slot, position);
-        }
-        std::sort(bySlot.begin(), bySlot.end());
-        for (const auto& [slot, position] : bySlot) {
+                std::from_chars(entry.position.data(), entry.position.data() + entry.position.size(), position);
+            if (error != std::errc() || end != entry.position.data() + entry.position.size())
+                return Parsed<Temperament>::Failure({ProblemKind::ClassicPositionUnreadable, {entry.position}, {}});
             temperament.classicPositions.push_back(position);
             temperament.ratios.push_back(storedLength / (storedLength - position));
         }

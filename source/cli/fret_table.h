@@ -26,10 +26,9 @@ struct FretTable {
     std::vector<FretRow> rows; // in ascending slot order
 };
 
-// Runs the same steps as the window on an in-memory window: the length
-// text into the length box, the mode into the mode list, the scale into
-// the scale list. lengthInput says whether the length may have a decimal
-// comma. Throws fret::RuntimeError on a length out of range or a
+// The classic engine's positions for the length as the length box reads it
+// (lengthInput says whether it may have a decimal comma), the mode and the
+// scale list item. Throws fret::RuntimeError on a length out of range or a
 // computation that overflows.
 FretTable ComputeFretTable(const std::string& lengthText, const std::string& scaleText, Mode mode,
                            const std::string& decimalSeparator,

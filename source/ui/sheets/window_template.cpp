@@ -4,8 +4,7 @@
 #include "template_export.h"
 #include "template_options.h"
 
-#include "control_table.h"
-#include "fret_calculator.h"
+#include "classic_positions.h"
 #include "fret_slots.h"
 #include "number_text.h"
 #include "read_number.h"
@@ -46,17 +45,13 @@ QString SlotControl(int number)
 std::optional<std::string> EngineLengthText(const std::string& lengthText,
                                             const std::string& separator, QString& error)
 {
-    fret::ControlTable window;
-    fret::FretCalculator calculator(window, separator, fret::DecimalInputFor(separator));
-    window.SetText("Longvib", lengthText);
     try {
-        calculator.Longvib_Change();
+        return fret::CurrencyText(fret::ClassicLength(lengthText, fret::DecimalInputFor(separator)), separator);
     } catch (const fret::RuntimeError& failure) {
         error = QStringLiteral("La longueur « %1 » est hors limites : %2")
                     .arg(FromUtf8(lengthText), FromUtf8(failure.message()));
         return std::nullopt;
     }
-    return fret::CurrencyText(calculator.variables().VibratingLength, separator);
 }
 
 // The separator the main window writes its positions with, and reads.
