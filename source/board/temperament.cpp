@@ -1,6 +1,7 @@
 #include "temperament.h"
 
 #include "note_names.h"
+#include "scale_catalogue.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -330,18 +331,18 @@ Temperament MakeBuiltin(BuiltinTable table)
     Temperament temperament;
     switch (table) {
     case BuiltinTable::Just12:
-        temperament.name = "Juste (5-limite) 12";
+        temperament.name = "Juste, 5-limite (12 notes)";
         temperament.ratios = {16.0 / 15.0, 9.0 / 8.0, 6.0 / 5.0, 5.0 / 4.0, 4.0 / 3.0, 45.0 / 32.0,
                               3.0 / 2.0,   8.0 / 5.0, 5.0 / 3.0, 9.0 / 5.0, 15.0 / 8.0, 2.0};
         break;
     case BuiltinTable::Pythagorean12:
-        temperament.name = "Pythagoricien 12";
+        temperament.name = "Pythagore, quintes justes (12 notes)";
         temperament.ratios = {256.0 / 243.0, 9.0 / 8.0,   32.0 / 27.0, 81.0 / 64.0,
                               4.0 / 3.0,     729.0 / 512.0, 3.0 / 2.0, 128.0 / 81.0,
                               27.0 / 16.0,   16.0 / 9.0,  243.0 / 128.0, 2.0};
         break;
     case BuiltinTable::QuarterCommaMeantone12: {
-        temperament.name = "Mésotonique 1/4 de comma 12";
+        temperament.name = "Mésotonique au quart de comma (12 notes)";
         // Each note is a number of fifths of 5^(1/4) from Do, brought into
         // the octave; the set runs from Mi bémol (-3) to Sol dièse (+8).
         temperament.ratios.assign(12, 2.0);
@@ -363,6 +364,20 @@ Temperament MakeBuiltin(BuiltinTable table)
 std::string_view ClassicScaleName(ClassicScale scale) noexcept
 {
     return ClassicNames[static_cast<std::size_t>(scale)];
+}
+
+std::string ClassicScaleTitle(ClassicScale scale)
+{
+    std::string title;
+    for (const char c : fret::ScaleCatalogue[static_cast<std::size_t>(scale)].text)
+        if (c != ' ' || (!title.empty() && title.back() != ' '))
+            title += c;
+    return title;
+}
+
+bool IsDiatonic(ClassicScale scale) noexcept
+{
+    return fret::ScaleCatalogue[static_cast<std::size_t>(scale)].kind == fret::DiatonicScaleKind;
 }
 
 std::optional<ClassicScale> ParseClassicScaleName(std::string_view name) noexcept

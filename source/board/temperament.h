@@ -124,6 +124,10 @@ Parsed<Temperament> MakeTemperament(const TemperamentSource& source, double clas
 
 // Names for files and command lines: "tempered-chromatic", "just-12", ...
 std::string_view ClassicScaleName(ClassicScale scale) noexcept;
+// The classic list item with its runs of blanks read as one ("Naturelle
+// Diatonique"), for titles and lists; and whether it is diatonic.
+std::string ClassicScaleTitle(ClassicScale scale);
+bool IsDiatonic(ClassicScale scale) noexcept;
 std::optional<ClassicScale> ParseClassicScaleName(std::string_view name) noexcept;
 std::string_view BuiltinTableName(BuiltinTable table) noexcept;
 std::optional<BuiltinTable> ParseBuiltinTableName(std::string_view name) noexcept;

@@ -84,11 +84,13 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         return Flushed(out, err, "impossible d'écrire l'aide : %1");
     }
 
-    const board::LayoutResult computed = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
+    board::LayoutResult computed = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
     if (!computed.layout) {
         err << "corvane-frets: " << DesignErrorSaid(*computed.error) << '\n';
         return ExitValue;
     }
+    // Named in the user's language, like everything the command writes.
+    computed.layout->temperament.name = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
     const board::BoardLayout& layout = *computed.layout;
 
     if (options.templatePath) {

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "messages.h"
+#include "temperament.h"
 
 #include "scale_catalogue.h"
 
@@ -16,20 +17,6 @@
 namespace corvane::cli {
 
 namespace {
-
-struct ScaleName {
-    std::string_view name;
-    std::string_view listText;
-};
-
-constexpr std::array<ScaleName, 6> ScaleNames{{
-    {"tempered-diatonic", "Tempérée Diatonique"},
-    {"tempered-chromatic", "Tempérée Chromatique"},
-    {"natural-diatonic", "Naturelle   Diatonique"},
-    {"natural-chromatic", "Naturelle   Chromatique"},
-    {"pythagorean-diatonic", "Pythagore Diatonique"},
-    {"pythagorean-chromatic", "Pythagore Chromatique"},
-}};
 
 UsageError Error(std::string message) { return UsageError{std::move(message)}; }
 
@@ -66,9 +53,8 @@ std::optional<Format> FormatFromName(std::string_view name) noexcept
 
 std::string ScaleTextFor(const std::string& name)
 {
-    for (const ScaleName& entry : ScaleNames)
-        if (entry.name == name)
-            return std::string(entry.listText);
+    if (const auto scale = board::ParseClassicScaleName(name))
+        return std::string(fret::ScaleCatalogue[static_cast<std::size_t>(*scale)].text);
     if (fret::FindScaleChoice(name) != nullptr)
         return name;
     return {};

@@ -85,6 +85,16 @@ drawing::TemplateWords InterfaceTemplateWords()
     return words;
 }
 
+QString TemperamentNameText(const std::string& name)
+{
+    // The classic list items' runs of blanks read as one in a title.
+    std::string folded;
+    for (const char c : name)
+        if (c != ' ' || (!folded.empty() && folded.back() != ' '))
+            folded += c;
+    return Translate("TemperamentNames", folded.c_str());
+}
+
 board::NoteNaming InterfaceNoteNaming()
 {
     return Translate("NoteNames", "Do") == QStringLiteral("C") ? board::NoteNaming::Letters

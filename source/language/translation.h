@@ -36,6 +36,11 @@ void InstallLoadedTranslations(QCoreApplication& application);
 // the source itself when none has it.
 QString Translate(const char* context, const char* source);
 
+// A temperament's name as the engine gives it ("Naturelle Diatonique",
+// "Juste, 5-limite (12 notes)"), in the interface's language; a name the
+// engine did not make (a Scala description, "19-EDO") as it is.
+QString TemperamentNameText(const std::string& name);
+
 // How the interface names notes: letters where its language does (the
 // English translation names "Do" "C"), solfège otherwise.
 board::NoteNaming InterfaceNoteNaming();

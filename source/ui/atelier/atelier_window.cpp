@@ -282,6 +282,7 @@ void AtelierWindow::showDesign(const board::Design& design)
         return;
     }
     layout_ = std::move(*result.layout);
+    layout_->temperament.name = language::TemperamentNameText(layout_->temperament.name).toStdString();
     drawing::BoardDrawingOptions options;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();

@@ -279,7 +279,7 @@ void DesignForm::updateVisibility()
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     temperamentForm_->setRowVisible(mode_, entry.kind == TemperamentKind::Classic
-                                               && IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
+                                               && board::IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
     temperamentForm_->setRowVisible(divisions_, entry.kind == TemperamentKind::EqualDivisions);
     temperamentForm_->setRowVisible(period_, entry.kind == TemperamentKind::EqualDivisions);
     temperamentForm_->setRowVisible(scalaButton_->parentWidget(), entry.kind == TemperamentKind::Scala);

@@ -1,5 +1,7 @@
 #include "temperament_list.h"
 
+#include "translation.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 
@@ -11,38 +13,44 @@ namespace {
 
 struct ListedEntry {
     TemperamentEntry entry;
-    const char* name;
-    bool groupEnds; // a separator follows
+    const char* label; // the list's own label, when the engine names no temperament
+    bool groupEnds;    // a separator follows
 };
 
-// The names are translated as the form's texts.
+using board::BuiltinTable;
+using board::ClassicScale;
+
 const ListedEntry Listed[] = {
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::TemperedDiatonic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Tempérée Diatonique"), false },
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::TemperedChromatic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Tempérée Chromatique"), false },
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::NaturalDiatonic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Naturelle Diatonique"), false },
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::NaturalChromatic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Naturelle Chromatique"), false },
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::PythagoreanDiatonic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Pythagore Diatonique"), false },
-    { { TemperamentKind::Classic, static_cast<int>(board::ClassicScale::PythagoreanChromatic) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Pythagore Chromatique"), true },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedDiatonic) }, nullptr, false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedChromatic) }, nullptr, false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalDiatonic) }, nullptr, false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalChromatic) }, nullptr, false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanDiatonic) }, nullptr, false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanChromatic) }, nullptr, true },
     { { TemperamentKind::EqualDivisions, 0 },
         QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Divisions égales de la période"), true },
-    { { TemperamentKind::Builtin, static_cast<int>(board::BuiltinTable::Just12) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Juste, 5-limite (12 notes)"), false },
-    { { TemperamentKind::Builtin, static_cast<int>(board::BuiltinTable::Pythagorean12) },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Pythagore, quintes justes (12 notes)"),
-        false },
-    { { TemperamentKind::Builtin, static_cast<int>(board::BuiltinTable::QuarterCommaMeantone12) },
-        QT_TRANSLATE_NOOP(
-            "corvane::atelier::DesignForm", "Mésotonique au quart de comma (12 notes)"),
-        true },
-    { { TemperamentKind::Scala, 0 },
-        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Fichier Scala…"), false },
+    { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::Just12) }, nullptr, false },
+    { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::Pythagorean12) }, nullptr, false },
+    { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::QuarterCommaMeantone12) }, nullptr, true },
+    { { TemperamentKind::Scala, 0 }, QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Fichier Scala…"), false },
 };
+
+// What the list shows for an entry: the engine's own name of the
+// temperament, in the interface's language, or the list's label.
+QString EntryText(const ListedEntry& listed)
+{
+    switch (listed.entry.kind) {
+    case TemperamentKind::Classic:
+        return language::TemperamentNameText(board::ClassicScaleTitle(static_cast<ClassicScale>(listed.entry.value)));
+    case TemperamentKind::Builtin:
+        return language::TemperamentNameText(
+            board::MakeBuiltin(static_cast<BuiltinTable>(listed.entry.value)).name);
+    case TemperamentKind::EqualDivisions:
+    case TemperamentKind::Scala:
+        break;
+    }
+    return QCoreApplication::translate("corvane::atelier::DesignForm", listed.label);
+}
 
 TemperamentEntry EntryOf(const board::TemperamentSource& source)
 {
@@ -66,8 +74,7 @@ TemperamentEntry EntryOf(const board::TemperamentSource& source)
 void FillTemperamentList(QComboBox& list)
 {
     for (int i = 0; i < static_cast<int>(std::size(Listed)); ++i) {
-        list.addItem(
-            QCoreApplication::translate("corvane::atelier::DesignForm", Listed[i].name), i);
+        list.addItem(EntryText(Listed[i]), i);
         if (Listed[i].groupEnds)
             list.insertSeparator(list.count());
     }
@@ -88,13 +95,6 @@ int RowOf(const QComboBox& list, const board::TemperamentSource& source)
         if (Listed[i].entry.kind == wanted.kind && Listed[i].entry.value == wanted.value)
             return list.findData(i);
     return 0;
-}
-
-bool IsDiatonic(board::ClassicScale scale)
-{
-    return scale == board::ClassicScale::TemperedDiatonic
-        || scale == board::ClassicScale::NaturalDiatonic
-        || scale == board::ClassicScale::PythagoreanDiatonic;
 }
 
 } // namespace corvane::atelier

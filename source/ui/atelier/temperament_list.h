@@ -32,6 +32,5 @@ TemperamentEntry EntryAt(const QComboBox& list, int row);
 // classic and built-in ones).
 int RowOf(const QComboBox& list, const board::TemperamentSource& source);
 
-bool IsDiatonic(board::ClassicScale scale);
 
 } // namespace corvane::atelier
