@@ -20,7 +20,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, 3> UnitNames = {"mm", "cm", "in"};
 
 // A problem with one field; thrown inside the reader only.
 struct FieldProblem {
@@ -242,8 +241,8 @@ Design DesignFromObject(const Json& json)
     Design design;
     if (json.contains("unit")) {
         const std::string unit = String(json["unit"], "unit");
-        const auto parsed = ParseUnit(unit);
-        if (!parsed || (unit != "mm" && unit != "cm" && unit != "in"))
+        const auto parsed = UnitFromSymbol(unit);
+        if (!parsed)
             Fail("unit", ProblemKind::UnitExpected, {unit});
         design.unit = *parsed;
     }
@@ -322,7 +321,7 @@ std::string DesignToJson(const Design& design)
     Json json;
     json["format"] = DesignFileFormat;
     json["version"] = DesignFileVersion;
-    json["unit"] = UnitNames[static_cast<std::size_t>(design.unit)];
+    json["unit"] = UnitSymbol(design.unit);
     json["temperament"] = TemperamentToJson(design.temperament);
     json["frets"] = design.frets;
     json["strings"] = design.strings;

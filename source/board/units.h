@@ -19,6 +19,18 @@ double MillimetresPer(Unit unit) noexcept;
 double ToMillimetres(double value, Unit unit) noexcept;
 double FromMillimetres(double millimetres, Unit unit) noexcept;
 
+// Exactly "mm", "cm" or "in": a unit as files and command lines write it.
+constexpr std::optional<Unit> UnitFromSymbol(std::string_view symbol) noexcept
+{
+    if (symbol == "mm")
+        return Unit::Millimetre;
+    if (symbol == "cm")
+        return Unit::Centimetre;
+    if (symbol == "in")
+        return Unit::Inch;
+    return std::nullopt;
+}
+
 // "mm", "cm", "in".
 std::string_view UnitSymbol(Unit unit) noexcept;
 // The unit for "mm", "cm" or "in" (also "millimetre", "inch", "\"", any

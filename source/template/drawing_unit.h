@@ -17,16 +17,6 @@ using board::MillimetresPer;
 using board::Unit;
 using board::UnitSymbol;
 
-// Exactly "mm", "cm" or "in", as a command line option takes it.
-constexpr std::optional<Unit> UnitFromSymbol(std::string_view symbol) noexcept
-{
-    if (symbol == "mm")
-        return Unit::Millimetre;
-    if (symbol == "cm")
-        return Unit::Centimetre;
-    if (symbol == "in")
-        return Unit::Inch;
-    return std::nullopt;
-}
+using board::UnitFromSymbol;
 
 } // namespace corvane::drawing
