@@ -86,16 +86,6 @@ std::optional<std::string> DecodeBase64(std::string_view text)
     return bytes;
 }
 
-bool IsUtf8(std::string_view bytes)
-{
-    try {
-        (void)Json(std::string(bytes)).dump();
-        return true;
-    } catch (const Json::exception&) {
-        return false;
-    }
-}
-
 // --- Writing ---------------------------------------------------------------
 
 Json TemperamentToJson(const TemperamentSource& source)
@@ -107,8 +97,8 @@ Json TemperamentToJson(const TemperamentSource& source)
         json["period"] = equal->period.Text();
     } else if (const auto* scala = std::get_if<ScalaSource>(&source)) {
         json["kind"] = "scala";
-        json["file_name"] = IsUtf8(scala->fileName) ? scala->fileName : std::string();
-        if (IsUtf8(scala->content))
+        json["file_name"] = IsValidUtf8(scala->fileName) ? scala->fileName : std::string();
+        if (IsValidUtf8(scala->content))
             json["content"] = scala->content;
         else
             json["content_base64"] = EncodeBase64(scala->content);

@@ -81,7 +81,6 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     {K::FileUnreadableBecause, "impossible de lire « %2 » : %3"},
     {K::FileTooLarge, "« %2 » est trop grand pour un dessin de manche"},
     {K::ScalaFileTooLarge, "« %2 » est trop grand pour un fichier Scala"},
-    {K::FileUnreadable, "impossible de lire « %2 »"},
 }};
 
 constexpr bool InKindOrder()

@@ -88,9 +88,8 @@ enum class ProblemKind {
     FileUnreadableBecause,
     FileTooLarge,
     ScalaFileTooLarge,
-    FileUnreadable,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::FileUnreadable) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::ScalaFileTooLarge) + 1;
 
 struct Problem {
     ProblemKind kind = ProblemKind::NotFinite;
