@@ -34,7 +34,7 @@ struct Spread {
 Spread SpreadOf(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
-    return {values[values.size() / 2], values[values.size() * 95 / 100], values.back()};
+    return { values[values.size() / 2], values[values.size() * 95 / 100], values.back() };
 }
 
 } // namespace
@@ -94,13 +94,14 @@ int main(int argc, char* argv[])
     const Spread handling = SpreadOf(handled);
     const Spread drawing = SpreadOf(drawn);
     const Spread total = SpreadOf(painted);
-    std::printf("%d keystrokes in the length field, 24 frets, 6 strings, fanned (microseconds)\n", keystrokes);
+    std::printf("%d keystrokes in the length field, 24 frets, 6 strings, fanned (microseconds)\n",
+        keystrokes);
     std::printf("%-44s %10s %10s %10s\n", "", "median", "p95", "max");
-    std::printf("%-44s %10.1f %10.1f %10.1f\n", "to the key handled (design, layout, drawing)", handling.median,
-                handling.p95, handling.max);
-    std::printf("%-44s %10.1f %10.1f %10.1f\n", "of which the drawing's repaint", drawing.median, drawing.p95,
-                drawing.max);
-    std::printf("%-44s %10.1f %10.1f %10.1f\n", "to the drawing and table repainted", total.median, total.p95,
-                total.max);
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "to the key handled (design, layout, drawing)",
+        handling.median, handling.p95, handling.max);
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "of which the drawing's repaint", drawing.median,
+        drawing.p95, drawing.max);
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "to the drawing and table repainted", total.median,
+        total.p95, total.max);
     return 0;
 }

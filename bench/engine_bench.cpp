@@ -57,12 +57,18 @@ void RunScaleChoice(benchmark::State& state, const char* mode)
     state.SetLabel(surface.scale);
 }
 
-void ScaleChoice(benchmark::State& state) { RunScaleChoice(state, " Do"); }
+void ScaleChoice(benchmark::State& state)
+{
+    RunScaleChoice(state, " Do");
+}
 BENCHMARK(ScaleChoice)->DenseRange(0, 5)->ArgName("list_position");
 
 // The same in mode " Sol", where the ratio diatonic scales write two
 // halfway frets.
-void ScaleChoiceModeSol(benchmark::State& state) { RunScaleChoice(state, " Sol"); }
+void ScaleChoiceModeSol(benchmark::State& state)
+{
+    RunScaleChoice(state, " Sol");
+}
 BENCHMARK(ScaleChoiceModeSol)->DenseRange(0, 5)->ArgName("list_position");
 
 // One keystroke in the length box.

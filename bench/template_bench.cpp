@@ -18,19 +18,19 @@ namespace {
 
 corvane::drawing::Drawing TemplateOf650()
 {
-    const auto table =
-        corvane::cli::ComputeFretTable("650", "Tempérée Chromatique", corvane::cli::Mode::Sol, ".");
-    const auto request = corvane::cli::TemplateRequestFor(table, ".", corvane::drawing::Unit::Millimetre,
-                                                          {}, "2026-12-08");
+    const auto table = corvane::cli::ComputeFretTable(
+        "650", "Tempérée Chromatique", corvane::cli::Mode::Sol, ".");
+    const auto request = corvane::cli::TemplateRequestFor(
+        table, ".", corvane::drawing::Unit::Millimetre, {}, "2026-12-08");
     return *corvane::drawing::BuildClassicTemplate(request).drawing;
 }
 
 void TemplateFile(benchmark::State& state, const char* suffix)
 {
-    const QString path = QDir::temp().filePath(QStringLiteral("corvane-template-bench.") + QLatin1String(suffix));
-    const corvane::drawing::ExportOptions options{*corvane::drawing::PaperFromName("a4"),
-                                                  corvane::drawing::Unit::Millimetre,
-                                                  QStringLiteral("Gabarit")};
+    const QString path
+        = QDir::temp().filePath(QStringLiteral("corvane-template-bench.") + QLatin1String(suffix));
+    const corvane::drawing::ExportOptions options { *corvane::drawing::PaperFromName("a4"),
+        corvane::drawing::Unit::Millimetre, QStringLiteral("Gabarit") };
     for (auto _ : state) {
         const auto error = corvane::drawing::ExportTemplate(TemplateOf650(), path, options);
         if (error)

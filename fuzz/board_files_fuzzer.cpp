@@ -22,15 +22,16 @@ using corvane::fuzz::Require;
 void CheckBoard(const corvane::board::Design& design, std::string_view source)
 {
     const corvane::board::LayoutResult result = corvane::board::ComputeLayout(design);
-    Require(result.layout.has_value(), "a valid design computes", result.error ? result.error->message : "");
+    Require(result.layout.has_value(), "a valid design computes",
+        result.error ? result.error->message : "");
     const corvane::board::BoardLayout& board = *result.layout;
-    Require(board.rows.size() == static_cast<std::size_t>(design.frets * design.strings), "one row per fret and string",
-            source);
+    Require(board.rows.size() == static_cast<std::size_t>(design.frets * design.strings),
+        "one row per fret and string", source);
     double previous = 0;
     for (const corvane::board::FretOnString& row : board.rows) {
-        Require(std::isfinite(row.fromNutMm) && std::isfinite(row.toSaddleMm) && std::isfinite(row.at.x)
-                    && std::isfinite(row.at.y) && std::isfinite(row.cents),
-                "finite figures", source);
+        Require(std::isfinite(row.fromNutMm) && std::isfinite(row.toSaddleMm)
+                && std::isfinite(row.at.x) && std::isfinite(row.at.y) && std::isfinite(row.cents),
+            "finite figures", source);
         if (row.string == 1) {
             Require(row.fromNutMm > previous, "frets rise along the string", source);
             previous = row.fromNutMm;
@@ -48,37 +49,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(opened.design.has_value() != opened.error.has_value(), "a design or an error", text);
     if (opened.design) {
         CheckBoard(*opened.design, text);
-        const auto again = corvane::board::DesignFromJson(corvane::board::DesignToJson(*opened.design));
+        const auto again
+            = corvane::board::DesignFromJson(corvane::board::DesignToJson(*opened.design));
         Require(again.design == opened.design, "a saved design opens the same", text);
     }
 
-    const auto scala = corvane::board::MakeScala({"fuzz.scl", std::string(text)});
+    const auto scala = corvane::board::MakeScala({ "fuzz.scl", std::string(text) });
     if (scala) {
         corvane::board::Design design;
-        design.temperament = corvane::board::ScalaSource{"fuzz.scl", std::string(text)};
+        design.temperament = corvane::board::ScalaSource { "fuzz.scl", std::string(text) };
         design.frets = 60;
         design.strings = 2;
         design.trebleLengthMm = 600;
         // Sixty frets may run past what the scale allows; then it must say so.
         const auto error = corvane::board::ValidateDesign(design);
         if (error)
-            Require(error->field == "frets" && !error->message.empty(), "too many frets for the scale", text);
+            Require(error->field == "frets" && !error->message.empty(),
+                "too many frets for the scale", text);
         else
             CheckBoard(design, text);
     } else {
         Require(!scala.error.empty(), "a Scala error says why", text);
     }
 
-    for (const auto unit : {corvane::board::Unit::Millimetre, corvane::board::Unit::Inch}) {
+    for (const auto unit : { corvane::board::Unit::Millimetre, corvane::board::Unit::Inch }) {
         const auto length = corvane::board::ParseLength(text, unit);
         Require(length ? *length.value > 0 && std::isfinite(*length.value) : !length.error.empty(),
-                "a length above zero or a reason", text);
+            "a length above zero or a reason", text);
     }
     const auto period = corvane::board::ParsePeriod(text);
     if (period) {
-        const corvane::board::Temperament equal = corvane::board::MakeEqualDivisions({31, *period.value});
-        Require(equal.PeriodRatio() > 1 && std::isfinite(equal.PeriodRatio()), "a period above 1/1", text);
-        Require(corvane::board::ParsePeriod(period.value->Text()).value == period.value, "a period reads back", text);
+        const corvane::board::Temperament equal
+            = corvane::board::MakeEqualDivisions({ 31, *period.value });
+        Require(equal.PeriodRatio() > 1 && std::isfinite(equal.PeriodRatio()), "a period above 1/1",
+            text);
+        Require(corvane::board::ParsePeriod(period.value->Text()).value == period.value,
+            "a period reads back", text);
     }
     return 0;
 }

@@ -319,12 +319,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(commaOverflow == asPeriods.overflow
                 && (commaOverflow || SameDouble(withComma, asPeriods.value)),
             "a decimal comma reads as a period", Shown(text));
-        Require(fret::StartsWithNumber(periods) == fret::StartsWithNumber(text,
-                    fret::DecimalInput::PeriodOrComma),
+        Require(fret::StartsWithNumber(periods)
+                == fret::StartsWithNumber(text, fret::DecimalInput::PeriodOrComma),
             "StartsWithNumber agrees with the comma reading", Shown(text));
     }
-    Require(fret::StartsWithNumber(text) || engine.value == 0.0,
-        "a text without a number reads 0", Shown(text));
+    Require(fret::StartsWithNumber(text) || engine.value == 0.0, "a text without a number reads 0",
+        Shown(text));
 
     const std::optional<std::int64_t> count = CountWithEngine(engine.value);
     const std::optional<std::int64_t> expectedCount = CountReference(engine.value);

@@ -18,7 +18,8 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
 {
     const auto index = static_cast<std::size_t>(source.scale);
     const fret::ScaleChoice& choice = fret::ScaleCatalogue[index];
-    const std::int16_t modeCode = source.mode == ClassicMode::Sol ? 1 : 2; // for the degrees' semitones
+    const std::int16_t modeCode
+        = source.mode == ClassicMode::Sol ? 1 : 2; // for the degrees' semitones
 
     Temperament temperament;
     temperament.name = std::string(choice.text);
@@ -28,21 +29,25 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
         const fret::Currency stored = fret::ClassicLength(length);
         const double storedLength = fret::ToDouble(stored);
         if (!(storedLength > 0))
-            return Parsed<Temperament>::Failure({ProblemKind::ClassicLengthTooSmall, {}, {}});
-        const auto classicMode = source.mode == ClassicMode::Sol ? fret::ClassicMode::Sol : fret::ClassicMode::Do;
+            return Parsed<Temperament>::Failure({ ProblemKind::ClassicLengthTooSmall, {}, {} });
+        const auto classicMode
+            = source.mode == ClassicMode::Sol ? fret::ClassicMode::Sol : fret::ClassicMode::Do;
         // Slots in rising order are frets in rising order.
-        for (const fret::ClassicPosition& entry : fret::ClassicPositions(index, classicMode, stored, ".")) {
+        for (const fret::ClassicPosition& entry :
+            fret::ClassicPositions(index, classicMode, stored, ".")) {
             double position = 0;
-            const auto [end, error] =
-                std::from_chars(entry.position.data(), entry.position.data() + entry.position.size(), position);
+            const auto [end, error] = std::from_chars(
+                entry.position.data(), entry.position.data() + entry.position.size(), position);
             if (error != std::errc() || end != entry.position.data() + entry.position.size())
-                return Parsed<Temperament>::Failure({ProblemKind::ClassicPositionUnreadable, {entry.position}, {}});
+                return Parsed<Temperament>::Failure(
+                    { ProblemKind::ClassicPositionUnreadable, { entry.position }, {} });
             temperament.classicPositions.push_back(position);
             temperament.ratios.push_back(storedLength / (storedLength - position));
         }
         temperament.classicLength = storedLength;
     } catch (const fret::RuntimeError& error) {
-        return Parsed<Temperament>::Failure({ProblemKind::ClassicScaleRefused, {error.message()}, {}});
+        return Parsed<Temperament>::Failure(
+            { ProblemKind::ClassicScaleRefused, { error.message() }, {} });
     }
 
     if (choice.kind == fret::DiatonicScaleKind) {
@@ -55,7 +60,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
             temperament.semitones.push_back(semitone);
     }
     temperament.semitonesPerPeriod = 24;
-    return {std::move(temperament), {}, {}};
+    return { std::move(temperament), {}, {} };
 }
 
 } // namespace corvane::board

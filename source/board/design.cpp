@@ -23,35 +23,38 @@ std::string Length(double millimetres, Unit unit)
     return Number(FromMillimetres(millimetres, unit)) + " " + std::string(UnitSymbol(unit));
 }
 
-std::optional<DesignError> CheckLength(const char* field, double value, double minimum, bool minimumAllowed,
-                                       Unit unit)
+std::optional<DesignError> CheckLength(
+    const char* field, double value, double minimum, bool minimumAllowed, Unit unit)
 {
     if (!std::isfinite(value))
-        return FieldError(field, {ProblemKind::NotFinite, {}, {}});
+        return FieldError(field, { ProblemKind::NotFinite, {}, {} });
     if (value < minimum || (!minimumAllowed && value == minimum))
-        return FieldError(field, {minimumAllowed ? ProblemKind::LengthBelowMinimum : ProblemKind::LengthNotAboveMinimum,
-                                  {Length(value, unit), Length(minimum, unit)},
-                                  {}});
+        return FieldError(field,
+            { minimumAllowed ? ProblemKind::LengthBelowMinimum : ProblemKind::LengthNotAboveMinimum,
+                { Length(value, unit), Length(minimum, unit) }, {} });
     if (value > MaxLengthMm)
-        return FieldError(field, {ProblemKind::LengthAboveMaximum, {Length(value, unit), Length(MaxLengthMm, unit)}, {}});
+        return FieldError(field,
+            { ProblemKind::LengthAboveMaximum, { Length(value, unit), Length(MaxLengthMm, unit) },
+                {} });
     return std::nullopt;
 }
 
 std::optional<DesignError> CheckSetback(const char* field, double value, Unit unit)
 {
     if (!std::isfinite(value) || std::fabs(value) > MaxSetbackMm)
-        return FieldError(field, {ProblemKind::SetbackOutOfRange,
-                                  {Length(value, unit), Length(-MaxSetbackMm, unit), Length(MaxSetbackMm, unit)},
-                                  {}});
+        return FieldError(field,
+            { ProblemKind::SetbackOutOfRange,
+                { Length(value, unit), Length(-MaxSetbackMm, unit), Length(MaxSetbackMm, unit) },
+                {} });
     return std::nullopt;
 }
 
 std::optional<DesignError> CheckCount(const char* field, int value, int minimum, int maximum)
 {
     if (value < minimum || value > maximum)
-        return FieldError(field, {ProblemKind::CountOutOfRange,
-                                  {std::to_string(value), std::to_string(minimum), std::to_string(maximum)},
-                                  {}});
+        return FieldError(field,
+            { ProblemKind::CountOutOfRange,
+                { std::to_string(value), std::to_string(minimum), std::to_string(maximum) }, {} });
     return std::nullopt;
 }
 
@@ -60,7 +63,7 @@ std::optional<DesignError> CheckCount(const char* field, int value, int minimum,
 DesignError FieldError(std::string field, Problem problem)
 {
     std::string message = ProblemSentence(problem, FieldSubject(field));
-    return {std::move(field), std::move(message), std::move(problem)};
+    return { std::move(field), std::move(message), std::move(problem) };
 }
 
 std::optional<DesignError> ValidateDesign(const Design& design)
@@ -71,8 +74,9 @@ std::optional<DesignError> ValidateDesign(const Design& design)
 
 std::optional<DesignError> ValidateDesign(const Design& design, Temperament& temperament)
 {
-    if (design.unit != Unit::Millimetre && design.unit != Unit::Centimetre && design.unit != Unit::Inch)
-        return FieldError("unit", {ProblemKind::UnknownUnitValue, {}, {}});
+    if (design.unit != Unit::Millimetre && design.unit != Unit::Centimetre
+        && design.unit != Unit::Inch)
+        return FieldError("unit", { ProblemKind::UnknownUnitValue, {}, {} });
     std::optional<Temperament> scalaScale;
     if (const auto* equal = std::get_if<EqualDivisions>(&design.temperament)) {
         if (auto error = CheckCount("divisions", equal->divisions, MinDivisions, MaxDivisions))
@@ -81,17 +85,20 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         if (period.kind == Period::Kind::Ratio) {
             if (period.numerator <= 0 || period.denominator <= 0 || !(period.Ratio() > 1.0)
                 || period.Ratio() > 1024.0)
-                return FieldError("period", {ProblemKind::PeriodRatioNotAboveUnison, {period.Text()}, {}});
+                return FieldError(
+                    "period", { ProblemKind::PeriodRatioNotAboveUnison, { period.Text() }, {} });
         } else if (!(period.cents >= MinPeriodCents && period.cents <= MaxPeriodCents)) {
-            return FieldError("period", {ProblemKind::PeriodCentsNotInRange, {Number(period.cents)}, {}});
+            return FieldError(
+                "period", { ProblemKind::PeriodCentsNotInRange, { Number(period.cents) }, {} });
         }
     } else if (const auto* scala = std::get_if<ScalaSource>(&design.temperament)) {
         auto built = MakeScala(*scala);
         if (!built)
-            return FieldError("scala", scala->fileName.empty()
-                                           ? Problem{ProblemKind::ScalaScaleUnusable, {}, {std::move(built.problem)}}
-                                           : Problem{ProblemKind::ScalaFileUnusable, {scala->fileName},
-                                                     {std::move(built.problem)}});
+            return FieldError("scala",
+                scala->fileName.empty()
+                    ? Problem { ProblemKind::ScalaScaleUnusable, {}, { std::move(built.problem) } }
+                    : Problem { ProblemKind::ScalaFileUnusable, { scala->fileName },
+                        { std::move(built.problem) } });
         scalaScale = std::move(built.value);
     }
 
@@ -104,46 +111,55 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
     if (auto error = CheckLength("treble_length", design.trebleLengthMm, 0, false, design.unit))
         return error;
     if (design.strings == 1 && design.bassLengthMm != design.trebleLengthMm)
-        return FieldError("treble_length", {ProblemKind::OneStringTwoLengths, {}, {}});
+        return FieldError("treble_length", { ProblemKind::OneStringTwoLengths, {}, {} });
     if (design.perpendicularFret != PerpendicularAtBridge
         && (design.perpendicularFret < 0 || design.perpendicularFret > design.frets))
-        return FieldError("perpendicular_fret", {ProblemKind::PerpendicularOutOfRange,
-                                                {std::to_string(design.perpendicularFret), std::to_string(design.frets)},
-                                                {}});
+        return FieldError("perpendicular_fret",
+            { ProblemKind::PerpendicularOutOfRange,
+                { std::to_string(design.perpendicularFret), std::to_string(design.frets) }, {} });
     if (auto error = CheckLength("nut_width", design.nutWidthMm, 0, false, design.unit))
         return error;
-    if (auto error = CheckLength("bridge_spacing", design.bridgeSpacingMm, 0, design.strings == 1, design.unit))
+    if (auto error = CheckLength(
+            "bridge_spacing", design.bridgeSpacingMm, 0, design.strings == 1, design.unit))
         return error;
     if (auto error = CheckLength("nut_overhang", design.nutOverhangMm, 0, true, design.unit))
         return error;
-    if (auto error = CheckLength("last_fret_overhang", design.lastFretOverhangMm, 0, true, design.unit))
+    if (auto error
+        = CheckLength("last_fret_overhang", design.lastFretOverhangMm, 0, true, design.unit))
         return error;
     if (design.strings > 1 && !(design.nutWidthMm > 2.0 * design.nutOverhangMm))
-        return FieldError("nut_overhang", {ProblemKind::NoRoomForStrings,
-                                          {Length(design.nutOverhangMm, design.unit), Length(design.nutWidthMm, design.unit)},
-                                          {}});
+        return FieldError("nut_overhang",
+            { ProblemKind::NoRoomForStrings,
+                { Length(design.nutOverhangMm, design.unit),
+                    Length(design.nutWidthMm, design.unit) },
+                {} });
     // Strings leaning out by more than half their length are no instrument.
     if (design.strings > 1
-        && !(std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm)) / 2.0
-             < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
-        return FieldError("bridge_spacing", {ProblemKind::SpacingTooFar, {Length(design.bridgeSpacingMm, design.unit)}, {}});
+        && !(std::fabs(design.bridgeSpacingMm - (design.nutWidthMm - 2.0 * design.nutOverhangMm))
+                / 2.0
+            < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
+        return FieldError("bridge_spacing",
+            { ProblemKind::SpacingTooFar, { Length(design.bridgeSpacingMm, design.unit) }, {} });
     if (auto error = CheckSetback("nut_setback_bass", design.nutSetbackBassMm, design.unit))
         return error;
     if (auto error = CheckSetback("nut_setback_treble", design.nutSetbackTrebleMm, design.unit))
         return error;
     if (auto error = CheckSetback("saddle_setback_bass", design.saddleSetbackBassMm, design.unit))
         return error;
-    if (auto error = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm, design.unit))
+    if (auto error
+        = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm, design.unit))
         return error;
     if (design.openNote < 0 || design.openNote > 11)
-        return FieldError("open_note", {ProblemKind::OpenNoteOutOfRange, {std::to_string(design.openNote)}, {}});
+        return FieldError("open_note",
+            { ProblemKind::OpenNoteOutOfRange, { std::to_string(design.openNote) }, {} });
     if (scalaScale) {
         temperament = std::move(*scalaScale);
     } else {
-        auto built = MakeTemperament(design.temperament, FromMillimetres(design.bassLengthMm, design.unit),
-                                     design.unit);
+        auto built = MakeTemperament(
+            design.temperament, FromMillimetres(design.bassLengthMm, design.unit), design.unit);
         if (!built)
-            return FieldError("classic_scale", std::move(built.problem)); // only a classic scale can fail here
+            return FieldError(
+                "classic_scale", std::move(built.problem)); // only a classic scale can fail here
         temperament = std::move(*built.value);
     }
 
@@ -152,12 +168,14 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
     for (int fret = 1; fret <= design.frets; ++fret) {
         const double ratio = temperament.FretRatio(fret);
         if (!(ratio <= MaxFretRatio))
-            return FieldError("frets", {ProblemKind::TooManyFretsForTemperament,
-                                        {std::to_string(fret), std::to_string(fret - 1)},
-                                        {}});
+            return FieldError("frets",
+                { ProblemKind::TooManyFretsForTemperament,
+                    { std::to_string(fret), std::to_string(fret - 1) }, {} });
         const double fraction = 1.0 - 1.0 / ratio;
         if (!(fraction > previous + 1e-9))
-            return FieldError("frets", {ProblemKind::FretsMerge, {std::to_string(fret - 1), std::to_string(fret)}, {}});
+            return FieldError("frets",
+                { ProblemKind::FretsMerge, { std::to_string(fret - 1), std::to_string(fret) },
+                    {} });
         previous = fraction;
     }
 
@@ -170,22 +188,25 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         const char* saddleField;
         double lengthMm, nutSetbackMm, saddleSetbackMm;
     } outerStrings[] = {
-        {"nut_setback_bass", "saddle_setback_bass", design.bassLengthMm, design.nutSetbackBassMm,
-         design.saddleSetbackBassMm},
-        {"nut_setback_treble", "saddle_setback_treble", design.trebleLengthMm, design.nutSetbackTrebleMm,
-         design.saddleSetbackTrebleMm},
+        { "nut_setback_bass", "saddle_setback_bass", design.bassLengthMm, design.nutSetbackBassMm,
+            design.saddleSetbackBassMm },
+        { "nut_setback_treble", "saddle_setback_treble", design.trebleLengthMm,
+            design.nutSetbackTrebleMm, design.saddleSetbackTrebleMm },
     };
     for (const auto& string : outerStrings) {
         const double firstFretMm = string.lengthMm * firstFraction;
         if (!(string.nutSetbackMm < firstFretMm))
-            return FieldError(string.nutField, {ProblemKind::NutSetbackPastFirstFret,
-                                                {Length(string.nutSetbackMm, design.unit), Length(firstFretMm, design.unit)},
-                                                {}});
+            return FieldError(string.nutField,
+                { ProblemKind::NutSetbackPastFirstFret,
+                    { Length(string.nutSetbackMm, design.unit), Length(firstFretMm, design.unit) },
+                    {} });
         const double lastFretToSaddleMm = string.lengthMm * (1.0 - previous);
         if (!(string.saddleSetbackMm > -lastFretToSaddleMm))
-            return FieldError(string.saddleField, {ProblemKind::SaddleSetbackBeforeLastFret,
-                                                   {Length(string.saddleSetbackMm, design.unit), Length(lastFretToSaddleMm, design.unit)},
-                                                   {}});
+            return FieldError(string.saddleField,
+                { ProblemKind::SaddleSetbackBeforeLastFret,
+                    { Length(string.saddleSetbackMm, design.unit),
+                        Length(lastFretToSaddleMm, design.unit) },
+                    {} });
     }
     return std::nullopt;
 }

@@ -22,7 +22,7 @@ inline constexpr int MaxStrings = 16;
 inline constexpr int MinDivisions = 1;
 inline constexpr int MaxDivisions = 1000;
 inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
-inline constexpr double MaxSetbackMm = 100.0;   // compensation moves the nut or saddle a little
+inline constexpr double MaxSetbackMm = 100.0; // compensation moves the nut or saddle a little
 // The last fret leaves at least a millionth of the string: beyond, frets
 // could no longer be told apart in double precision.
 inline constexpr double MaxFretRatio = 1e6;
@@ -32,18 +32,18 @@ inline constexpr double MaxFretRatio = 1e6;
 inline constexpr int PerpendicularAtBridge = -1;
 
 struct Design {
-    TemperamentSource temperament = EqualDivisions{};
+    TemperamentSource temperament = EqualDivisions {};
     int frets = 24;
     int strings = 6;
     Unit unit = Unit::Millimetre;
 
-    double bassLengthMm = 650.0;   // scale length of string 1
+    double bassLengthMm = 650.0; // scale length of string 1
     double trebleLengthMm = 650.0; // scale length of the last string
-    int perpendicularFret = 0;     // see PerpendicularAtBridge
+    int perpendicularFret = 0; // see PerpendicularAtBridge
 
-    double nutWidthMm = 43.0;       // board width at the nut
-    double bridgeSpacingMm = 52.0;  // outer strings, centre to centre, at the saddle
-    double nutOverhangMm = 3.5;     // outer string to board edge at the nut
+    double nutWidthMm = 43.0; // board width at the nut
+    double bridgeSpacingMm = 52.0; // outer strings, centre to centre, at the saddle
+    double nutOverhangMm = 3.5; // outer string to board edge at the nut
     double lastFretOverhangMm = 3.5; // outer string to board edge at the last fret
 
     // Compensation, along each string: the nut moves towards the bridge by

@@ -20,21 +20,22 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-
 // A problem with one field; thrown inside the reader only.
 struct FieldProblem {
     std::string field;
     Problem problem;
 };
 
-[[noreturn]] void Fail(const std::string& field, ProblemKind kind, std::vector<std::string> values = {})
+[[noreturn]] void Fail(
+    const std::string& field, ProblemKind kind, std::vector<std::string> values = {})
 {
-    throw FieldProblem{field, Problem{kind, std::move(values), {}}};
+    throw FieldProblem { field, Problem { kind, std::move(values), {} } };
 }
 
 // --- Base64, for Scala files whose bytes are not UTF-8 ---------------------
 
-constexpr std::string_view Base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr std::string_view Base64Alphabet
+    = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 std::string EncodeBase64(std::string_view bytes)
 {
@@ -42,8 +43,8 @@ std::string EncodeBase64(std::string_view bytes)
     std::size_t i = 0;
     for (; i + 2 < bytes.size(); i += 3) {
         const unsigned value = static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) << 16
-                               | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8
-                               | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 2]));
+            | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8
+            | static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 2]));
         for (int shift = 18; shift >= 0; shift -= 6)
             text += Base64Alphabet[(value >> shift) & 63U];
     }
@@ -136,7 +137,7 @@ int Integer(const Json& value, const std::string& field)
         Fail(field, ProblemKind::IntegerExpected);
     const auto number = value.get<long long>();
     if (number < -1'000'000 || number > 1'000'000)
-        Fail(field, ProblemKind::IntegerBeyondMeasure, {std::to_string(number)});
+        Fail(field, ProblemKind::IntegerBeyondMeasure, { std::to_string(number) });
     return static_cast<int>(number);
 }
 
@@ -147,7 +148,8 @@ double Number(const Json& value, const std::string& field)
     return value.get<double>();
 }
 
-void CheckKeys(const Json& object, std::initializer_list<std::string_view> known, const std::string& prefix)
+void CheckKeys(
+    const Json& object, std::initializer_list<std::string_view> known, const std::string& prefix)
 {
     for (const auto& item : object.items()) {
         bool found = false;
@@ -164,19 +166,20 @@ TemperamentSource TemperamentFromJson(const Json& json)
         Fail("temperament", ProblemKind::ObjectExpected);
     const std::string kind = String(Member(json, "kind", "temperament.kind"), "temperament.kind");
     if (kind == "equal") {
-        CheckKeys(json, {"kind", "divisions", "period"}, "temperament.");
+        CheckKeys(json, { "kind", "divisions", "period" }, "temperament.");
         EqualDivisions equal;
-        equal.divisions = Integer(Member(json, "divisions", "temperament.divisions"), "temperament.divisions");
+        equal.divisions
+            = Integer(Member(json, "divisions", "temperament.divisions"), "temperament.divisions");
         if (json.contains("period")) {
             const auto period = ParsePeriod(String(json["period"], "temperament.period"));
             if (!period)
-                throw FieldProblem{"temperament.period", period.problem};
+                throw FieldProblem { "temperament.period", period.problem };
             equal.period = *period.value;
         }
         return equal;
     }
     if (kind == "scala") {
-        CheckKeys(json, {"kind", "file_name", "content", "content_base64"}, "temperament.");
+        CheckKeys(json, { "kind", "file_name", "content", "content_base64" }, "temperament.");
         ScalaSource scala;
         if (json.contains("file_name"))
             scala.fileName = String(json["file_name"], "temperament.file_name");
@@ -186,35 +189,38 @@ TemperamentSource TemperamentFromJson(const Json& json)
                 Fail("temperament.content_base64", ProblemKind::Base64Unreadable);
             scala.content = std::move(*bytes);
         } else {
-            scala.content = String(Member(json, "content", "temperament.content"), "temperament.content");
+            scala.content
+                = String(Member(json, "content", "temperament.content"), "temperament.content");
         }
         return scala;
     }
     if (kind == "classic") {
-        CheckKeys(json, {"kind", "scale", "mode"}, "temperament.");
+        CheckKeys(json, { "kind", "scale", "mode" }, "temperament.");
         ClassicSource classic;
-        const std::string scale = String(Member(json, "scale", "temperament.scale"), "temperament.scale");
+        const std::string scale
+            = String(Member(json, "scale", "temperament.scale"), "temperament.scale");
         const auto parsed = ParseClassicScaleName(scale);
         if (!parsed)
-            Fail("temperament.scale", ProblemKind::UnknownClassicScale, {scale});
+            Fail("temperament.scale", ProblemKind::UnknownClassicScale, { scale });
         classic.scale = *parsed;
         if (json.contains("mode")) {
             const std::string mode = String(json["mode"], "temperament.mode");
             if (mode != "sol" && mode != "do")
-                Fail("temperament.mode", ProblemKind::ModeExpected, {mode});
+                Fail("temperament.mode", ProblemKind::ModeExpected, { mode });
             classic.mode = mode == "sol" ? ClassicMode::Sol : ClassicMode::Do;
         }
         return classic;
     }
     if (kind == "builtin") {
-        CheckKeys(json, {"kind", "table"}, "temperament.");
-        const std::string table = String(Member(json, "table", "temperament.table"), "temperament.table");
+        CheckKeys(json, { "kind", "table" }, "temperament.");
+        const std::string table
+            = String(Member(json, "table", "temperament.table"), "temperament.table");
         const auto parsed = ParseBuiltinTableName(table);
         if (!parsed)
-            Fail("temperament.table", ProblemKind::UnknownTable, {table});
-        return BuiltinSource{*parsed};
+            Fail("temperament.table", ProblemKind::UnknownTable, { table });
+        return BuiltinSource { *parsed };
     }
-    Fail("temperament.kind", ProblemKind::UnknownTemperamentKind, {kind});
+    Fail("temperament.kind", ProblemKind::UnknownTemperamentKind, { kind });
 }
 
 Design DesignFromObject(const Json& json)
@@ -223,25 +229,27 @@ Design DesignFromObject(const Json& json)
         Fail("", ProblemKind::NotAJsonObject);
     const std::string format = String(Member(json, "format", "format"), "format");
     if (format != DesignFileFormat)
-        Fail("format", ProblemKind::NotABoardDesign, {format});
+        Fail("format", ProblemKind::NotABoardDesign, { format });
     const int version = Integer(Member(json, "version", "version"), "version");
     if (version != DesignFileVersion)
-        Fail("version", ProblemKind::UnknownVersion, {std::to_string(version), std::to_string(DesignFileVersion)});
+        Fail("version", ProblemKind::UnknownVersion,
+            { std::to_string(version), std::to_string(DesignFileVersion) });
 
     Design design;
     if (json.contains("unit")) {
         const std::string unit = String(json["unit"], "unit");
         const auto parsed = UnitFromSymbol(unit);
         if (!parsed)
-            Fail("unit", ProblemKind::UnitExpected, {unit});
+            Fail("unit", ProblemKind::UnitExpected, { unit });
         design.unit = *parsed;
     }
     design.temperament = TemperamentFromJson(Member(json, "temperament", "temperament"));
     design.frets = Integer(Member(json, "frets", "frets"), "frets");
     design.strings = Integer(Member(json, "strings", "strings"), "strings");
     design.bassLengthMm = Number(Member(json, "bass_length", "bass_length"), "bass_length");
-    design.trebleLengthMm =
-        json.contains("treble_length") ? Number(json["treble_length"], "treble_length") : design.bassLengthMm;
+    design.trebleLengthMm = json.contains("treble_length")
+        ? Number(json["treble_length"], "treble_length")
+        : design.bassLengthMm;
     if (json.contains("perpendicular_fret")) {
         const Json& value = json["perpendicular_fret"];
         if (value.is_string()) {
@@ -251,7 +259,7 @@ Design DesignFromObject(const Json& json)
             else if (where == "bridge")
                 design.perpendicularFret = PerpendicularAtBridge;
             else
-                Fail("perpendicular_fret", ProblemKind::PerpendicularNameExpected, {where});
+                Fail("perpendicular_fret", ProblemKind::PerpendicularNameExpected, { where });
         } else {
             design.perpendicularFret = Integer(value, "perpendicular_fret");
             if (design.perpendicularFret < 0)
@@ -274,7 +282,7 @@ Design DesignFromObject(const Json& json)
         const std::string note = String(json["open_note"], "open_note");
         const auto parsed = ParseNoteName(note);
         if (!parsed)
-            Fail("open_note", ProblemKind::NotANoteName, {note});
+            Fail("open_note", ProblemKind::NotANoteName, { note });
         design.openNote = *parsed;
     }
     return design;
@@ -284,14 +292,15 @@ Design DesignFromObject(const Json& json)
 // sentence.
 DesignError FileError(const std::string& field, const std::string& sentence, Problem problem)
 {
-    return {field, field.empty() ? sentence : "champ « " + field + " » : " + sentence, std::move(problem)};
+    return { field, field.empty() ? sentence : "champ « " + field + " » : " + sentence,
+        std::move(problem) };
 }
 
 DesignError FileError(ProblemKind kind, std::vector<std::string> values = {})
 {
-    Problem problem{kind, std::move(values), {}};
+    Problem problem { kind, std::move(values), {} };
     std::string sentence = ProblemSentence(problem);
-    return {{}, std::move(sentence), std::move(problem)};
+    return { {}, std::move(sentence), std::move(problem) };
 }
 
 // Field names in ValidateDesign are the file's, except that the
@@ -299,8 +308,10 @@ DesignError FileError(ProblemKind kind, std::vector<std::string> values = {})
 std::string FileField(const std::string& field)
 {
     if (field == "divisions" || field == "period" || field == "scala" || field == "classic_scale")
-        return "temperament" + (field == "scala" ? std::string(".content")
-                                                 : field == "classic_scale" ? std::string(".scale") : "." + field);
+        return "temperament"
+            + (field == "scala"                ? std::string(".content")
+                    : field == "classic_scale" ? std::string(".scale")
+                                               : "." + field);
     return field;
 }
 
@@ -335,12 +346,12 @@ std::string DesignToJson(const Design& design)
 
 namespace {
 
-constexpr std::array<std::string_view, 18> DesignKeys = {
-    "format", "version", "unit", "temperament", "frets", "strings", "bass_length", "treble_length",
-    "perpendicular_fret", "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang",
-    "nut_setback_bass", "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note"};
-constexpr std::array<std::string_view, 9> TemperamentKeys = {
-    "kind", "divisions", "period", "file_name", "content", "content_base64", "scale", "mode", "table"};
+constexpr std::array<std::string_view, 18> DesignKeys = { "format", "version", "unit",
+    "temperament", "frets", "strings", "bass_length", "treble_length", "perpendicular_fret",
+    "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang", "nut_setback_bass",
+    "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note" };
+constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
+    "file_name", "content", "content_base64", "scale", "mode", "table" };
 
 template <std::size_t N>
 bool Known(const std::array<std::string_view, N>& keys, std::string_view key)
@@ -381,25 +392,29 @@ DesignReadResult DesignFromJson(std::string_view text)
     try {
         json = Json::parse(text.begin(), text.end(), KeyGuard());
     } catch (const FieldProblem& problem) {
-        return {std::nullopt, FileError(problem.field, ProblemSentence(problem.problem), problem.problem)};
+        return { std::nullopt,
+            FileError(problem.field, ProblemSentence(problem.problem), problem.problem) };
     } catch (const Json::parse_error& error) {
-        return {std::nullopt, FileError(ProblemKind::JsonMalformed, {std::to_string(error.byte)})};
+        return { std::nullopt,
+            FileError(ProblemKind::JsonMalformed, { std::to_string(error.byte) }) };
     } catch (const Json::exception&) {
         // A number too large for a double, for one.
-        return {std::nullopt, FileError(ProblemKind::JsonNumberBeyond)};
+        return { std::nullopt, FileError(ProblemKind::JsonNumberBeyond) };
     }
     Design design;
     try {
         design = DesignFromObject(json);
     } catch (const FieldProblem& problem) {
-        return {std::nullopt, FileError(problem.field, ProblemSentence(problem.problem), problem.problem)};
+        return { std::nullopt,
+            FileError(problem.field, ProblemSentence(problem.problem), problem.problem) };
     } catch (const Json::exception&) {
-        return {std::nullopt, FileError(ProblemKind::JsonUnusable)};
+        return { std::nullopt, FileError(ProblemKind::JsonUnusable) };
     }
     if (auto error = ValidateDesign(design)) {
-        return {std::nullopt, FileError(FileField(error->field), error->message, std::move(error->problem))};
+        return { std::nullopt,
+            FileError(FileField(error->field), error->message, std::move(error->problem)) };
     }
-    return {std::move(design), std::nullopt};
+    return { std::move(design), std::nullopt };
 }
 
 namespace {
@@ -410,11 +425,11 @@ Parsed<std::string> ReadNamedFile(const std::filesystem::path& path, ProblemKind
     auto read = files::ReadWholeFile(path.string(), LargestInputFileBytes);
     if (auto* problem = std::get_if<files::ReadProblem>(&read)) {
         if (problem->failure == files::ReadFailure::TooLarge)
-            return Parsed<std::string>::Failure({tooLarge, {Utf8OrLatin1(path.string())}, {}});
-        return Parsed<std::string>::Failure(
-            {ProblemKind::FileUnreadableBecause, {Utf8OrLatin1(path.string()), files::ReadProblemReason(*problem)}, {}});
+            return Parsed<std::string>::Failure({ tooLarge, { Utf8OrLatin1(path.string()) }, {} });
+        return Parsed<std::string>::Failure({ ProblemKind::FileUnreadableBecause,
+            { Utf8OrLatin1(path.string()), files::ReadProblemReason(*problem) }, {} });
     }
-    return {std::move(std::get<std::string>(read)), {}, {}};
+    return { std::move(std::get<std::string>(read)), {}, {} };
 }
 
 } // namespace
@@ -423,7 +438,7 @@ DesignReadResult LoadDesign(const std::filesystem::path& path)
 {
     auto text = ReadNamedFile(path, ProblemKind::FileTooLarge);
     if (!text)
-        return {std::nullopt, DesignError{{}, std::move(text.error), std::move(text.problem)}};
+        return { std::nullopt, DesignError { {}, std::move(text.error), std::move(text.problem) } };
     return DesignFromJson(*text.value);
 }
 
@@ -432,18 +447,18 @@ Parsed<ScalaSource> LoadScalaFile(const std::filesystem::path& path)
     auto text = ReadNamedFile(path, ProblemKind::ScalaFileTooLarge);
     if (!text)
         return Parsed<ScalaSource>::Failure(std::move(text.problem));
-    return {ScalaSource{path.filename().string(), std::move(*text.value)}, {}, {}};
+    return { ScalaSource { path.filename().string(), std::move(*text.value) }, {}, {} };
 }
 
 std::optional<SaveProblem> SaveDesign(const Design& design, const std::filesystem::path& path)
 {
     if (auto invalid = ValidateDesign(design)) {
         std::string message = "dessin non enregistré : " + invalid->message;
-        return SaveProblem{std::move(invalid), std::nullopt, std::move(message)};
+        return SaveProblem { std::move(invalid), std::nullopt, std::move(message) };
     }
     if (auto problem = files::WriteWholeFile(path.string(), DesignToJson(design))) {
         std::string message = files::WriteProblemSentence(*problem);
-        return SaveProblem{std::nullopt, std::move(problem), std::move(message)};
+        return SaveProblem { std::nullopt, std::move(problem), std::move(message) };
     }
     return std::nullopt;
 }

@@ -19,9 +19,9 @@ void UseSeparator(std::string& text, std::string_view separator)
 
 std::string FixedText(double value, int decimals, std::string_view separator)
 {
-    std::array<char, 64> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    std::array<char, 64> buffer {};
+    const auto [end, error] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
@@ -50,16 +50,18 @@ std::string ShortText(double value, std::string_view separator)
     return text;
 }
 
-std::string FromNutText(const BoardLayout& board, const FretOnString& row, std::string_view separator)
+std::string FromNutText(
+    const BoardLayout& board, const FretOnString& row, std::string_view separator)
 {
     const Unit unit = board.design.unit;
     if (!row.classicDigits || board.temperament.classicUnit != unit)
         return FixedText(FromMillimetres(row.fromNutMm, unit), LengthDecimals, separator);
     // Shortest text of the classic position, padded to four decimals.
-    const double position = board.temperament.classicPositions[static_cast<std::size_t>(row.fret - 1)];
-    std::array<char, 64> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), position, std::chars_format::fixed);
+    const double position
+        = board.temperament.classicPositions[static_cast<std::size_t>(row.fret - 1)];
+    std::array<char, 64> buffer {};
+    const auto [end, error] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), position, std::chars_format::fixed);
     std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
     std::size_t point = text.find('.');
     if (point == std::string::npos) {

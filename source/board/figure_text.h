@@ -31,6 +31,7 @@ std::string InchErrorText(double errorInches, std::string_view separator = ".");
 // A row's distance from the nut in the design's unit, four decimals; a
 // classic scale's position keeps the classic window's digits, a fifth
 // decimal included.
-std::string FromNutText(const BoardLayout& board, const FretOnString& row, std::string_view separator = ".");
+std::string FromNutText(
+    const BoardLayout& board, const FretOnString& row, std::string_view separator = ".");
 
 } // namespace corvane::board

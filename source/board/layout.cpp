@@ -10,14 +10,14 @@ namespace {
 
 Point Lerp(Point a, Point b, double t) noexcept
 {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+    return { a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t };
 }
 
 // The point of the line through p with direction d whose ordinate is y.
 Point AtOrdinate(Point p, Point d, double y) noexcept
 {
     const double t = (y - p.y) / d.y;
-    return {p.x + d.x * t, y};
+    return { p.x + d.x * t, y };
 }
 
 // Where the line through a and b crosses the line through c and d.
@@ -29,7 +29,7 @@ Point Intersection(Point a, Point b, Point c, Point d) noexcept
     const double sy = d.y - c.y;
     const double denominator = rx * sy - ry * sx;
     const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator;
-    return {a.x + rx * t, a.y + ry * t};
+    return { a.x + rx * t, a.y + ry * t };
 }
 
 // Direction across the board of a line through the outer strings; straight
@@ -37,8 +37,8 @@ Point Intersection(Point a, Point b, Point c, Point d) noexcept
 Point Across(Point bass, Point treble) noexcept
 {
     if (bass == treble)
-        return {0.0, 1.0};
-    return {treble.x - bass.x, treble.y - bass.y};
+        return { 0.0, 1.0 };
+    return { treble.x - bass.x, treble.y - bass.y };
 }
 
 double PerpendicularFraction(const Design& design, const Temperament& temperament) noexcept
@@ -78,16 +78,17 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     // The outer strings, placed so that the perpendicular fret's points on
     // both lie at x = 0. A scale length is measured along the centre line.
     const double perpendicular = PerpendicularFraction(design, temperament);
-    const Point bassNut{-perpendicular * design.bassLengthMm, -nutSpread / 2.0};
-    const Point bassSaddle{bassNut.x + design.bassLengthMm, -bridgeSpread / 2.0};
-    const Point trebleNut{-perpendicular * design.trebleLengthMm, nutSpread / 2.0};
-    const Point trebleSaddle{trebleNut.x + design.trebleLengthMm, bridgeSpread / 2.0};
+    const Point bassNut { -perpendicular * design.bassLengthMm, -nutSpread / 2.0 };
+    const Point bassSaddle { bassNut.x + design.bassLengthMm, -bridgeSpread / 2.0 };
+    const Point trebleNut { -perpendicular * design.trebleLengthMm, nutSpread / 2.0 };
+    const Point trebleSaddle { trebleNut.x + design.trebleLengthMm, bridgeSpread / 2.0 };
 
     board.strings.resize(static_cast<std::size_t>(stringCount));
     for (int i = 0; i < stringCount; ++i) {
-        const double t = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
+        const double t
+            = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
         StringLine& string = board.strings[static_cast<std::size_t>(i)];
-        string.line = {Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t)};
+        string.line = { Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t) };
         // The ends are spread evenly, so the length along the centre line is
         // the linear interpolation itself; the outer ones are kept exact.
         if (i == stringCount - 1)
@@ -95,16 +96,18 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         else if (i == 0)
             string.lengthMm = design.bassLengthMm;
         else
-            string.lengthMm = design.bassLengthMm + (design.trebleLengthMm - design.bassLengthMm) * t;
-        string.nutSetbackMm = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
-        string.saddleSetbackMm =
-            design.saddleSetbackBassMm + (design.saddleSetbackTrebleMm - design.saddleSetbackBassMm) * t;
+            string.lengthMm
+                = design.bassLengthMm + (design.trebleLengthMm - design.bassLengthMm) * t;
+        string.nutSetbackMm
+            = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
+        string.saddleSetbackMm = design.saddleSetbackBassMm
+            + (design.saddleSetbackTrebleMm - design.saddleSetbackBassMm) * t;
         // Setbacks move along the string, measured along the centre line like every length.
         const double slope = (string.line.to.y - string.line.from.y) / string.lengthMm;
-        string.compensatedNut = {string.line.from.x + string.nutSetbackMm,
-                                 string.line.from.y + slope * string.nutSetbackMm};
-        string.compensatedSaddle = {string.line.to.x + string.saddleSetbackMm,
-                                    string.line.to.y + slope * string.saddleSetbackMm};
+        string.compensatedNut = { string.line.from.x + string.nutSetbackMm,
+            string.line.from.y + slope * string.nutSetbackMm };
+        string.compensatedSaddle = { string.line.to.x + string.saddleSetbackMm,
+            string.line.to.y + slope * string.saddleSetbackMm };
     }
 
     // Fret points and figures, string by string.
@@ -120,9 +123,11 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         const int degree = (fret - 1) % degreeCount + 1;
         const int period = (fret - 1) / degreeCount;
         const auto semitones = temperament.FretSemitones(fret);
-        const std::string note = semitones ? std::string(NoteName(design.openNote + *semitones, naming))
-                                           : std::to_string(degree);
-        const bool classicFret = classicDigits && static_cast<std::size_t>(fret) <= temperament.classicPositions.size();
+        const std::string note = semitones
+            ? std::string(NoteName(design.openNote + *semitones, naming))
+            : std::to_string(degree);
+        const bool classicFret = classicDigits
+            && static_cast<std::size_t>(fret) <= temperament.classicPositions.size();
         for (int i = 0; i < stringCount; ++i) {
             const StringLine& string = board.strings[static_cast<std::size_t>(i)];
             FretOnString& row = board.rows[static_cast<std::size_t>((fret - 1) * stringCount + i)];
@@ -130,13 +135,13 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
             row.string = i + 1;
             // The classic window holds lengths to four decimals: a string of
             // that length gets the window's positions themselves.
-            row.classicDigits =
-                classicFret
+            row.classicDigits = classicFret
                 && std::nearbyint(FromMillimetres(string.lengthMm, temperament.classicUnit) * 1e4)
-                       == std::nearbyint(temperament.classicLength * 1e4);
+                    == std::nearbyint(temperament.classicLength * 1e4);
             if (row.classicDigits)
-                row.fromNutMm = ToMillimetres(temperament.classicPositions[static_cast<std::size_t>(fret - 1)],
-                                              temperament.classicUnit);
+                row.fromNutMm = ToMillimetres(
+                    temperament.classicPositions[static_cast<std::size_t>(fret - 1)],
+                    temperament.classicUnit);
             else
                 row.fromNutMm = string.lengthMm * fraction;
             row.fretToFretMm = row.fromNutMm - previous[static_cast<std::size_t>(i)];
@@ -161,26 +166,28 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     const Point lastBass = board.At(fretCount, 1).at;
     const Point lastTreble = board.At(fretCount, stringCount).at;
     const Point lastAcross = Across(lastBass, lastTreble);
-    const Point bassEndCorner = AtOrdinate(lastBass, lastAcross, lastBass.y - design.lastFretOverhangMm);
-    const Point trebleEndCorner = AtOrdinate(lastBass, lastAcross, lastTreble.y + design.lastFretOverhangMm);
-    board.bassEdge = {bassNutCorner, bassEndCorner};
-    board.trebleEdge = {trebleNutCorner, trebleEndCorner};
-    board.nut = {bassNutCorner, trebleNutCorner};
-    board.saddle = {bassSaddle, trebleSaddle};
-    board.outline = {bassNutCorner, bassEndCorner, trebleEndCorner, trebleNutCorner};
-    board.centreLine = {Lerp(bassNut, trebleNut, 0.5), Lerp(bassSaddle, trebleSaddle, 0.5)};
+    const Point bassEndCorner
+        = AtOrdinate(lastBass, lastAcross, lastBass.y - design.lastFretOverhangMm);
+    const Point trebleEndCorner
+        = AtOrdinate(lastBass, lastAcross, lastTreble.y + design.lastFretOverhangMm);
+    board.bassEdge = { bassNutCorner, bassEndCorner };
+    board.trebleEdge = { trebleNutCorner, trebleEndCorner };
+    board.nut = { bassNutCorner, trebleNutCorner };
+    board.saddle = { bassSaddle, trebleSaddle };
+    board.outline = { bassNutCorner, bassEndCorner, trebleEndCorner, trebleNutCorner };
+    board.centreLine = { Lerp(bassNut, trebleNut, 0.5), Lerp(bassSaddle, trebleSaddle, 0.5) };
 
     board.frets.resize(static_cast<std::size_t>(fretCount));
     for (int fret = 1; fret <= fretCount; ++fret) {
         const Point bass = board.At(fret, 1).at;
         const Point treble = board.At(fret, stringCount).at;
         const Point across = Across(bass, treble);
-        const Point other{bass.x + across.x, bass.y + across.y};
-        board.frets[static_cast<std::size_t>(fret - 1)] = {
-            Intersection(bass, other, bassNutCorner, bassEndCorner),
-            Intersection(bass, other, trebleNutCorner, trebleEndCorner)};
+        const Point other { bass.x + across.x, bass.y + across.y };
+        board.frets[static_cast<std::size_t>(fret - 1)]
+            = { Intersection(bass, other, bassNutCorner, bassEndCorner),
+                  Intersection(bass, other, trebleNutCorner, trebleEndCorner) };
     }
-    board.frets.back() = {bassEndCorner, trebleEndCorner};
+    board.frets.back() = { bassEndCorner, trebleEndCorner };
 
     // Move everything so that the bounding box starts at (0, 0).
     double minX = std::numeric_limits<double>::infinity();
@@ -226,8 +233,8 @@ LayoutResult ComputeLayout(const Design& design, NoteNaming naming)
 {
     Temperament temperament;
     if (auto error = ValidateDesign(design, temperament))
-        return {std::nullopt, std::move(error)};
-    return {ComputeLayout(design, temperament, naming), std::nullopt};
+        return { std::nullopt, std::move(error) };
+    return { ComputeLayout(design, temperament, naming), std::nullopt };
 }
 
 } // namespace corvane::board

@@ -45,16 +45,16 @@ struct Segment {
 // the centre line, from the design nut and saddle; the compensated ones from
 // the compensated nut and saddle.
 struct FretOnString {
-    int fret = 0;   // 1 = first fret
+    int fret = 0; // 1 = first fret
     int string = 0; // 1 = bass string
     double fromNutMm = 0;
     double fretToFretMm = 0; // from the previous fret (or the nut)
     double toSaddleMm = 0;
-    double ratio = 1;  // of the open string's length to the stopped length
+    double ratio = 1; // of the open string's length to the stopped length
     double cents = 0;
-    int degree = 0;    // 1..N within the period, N at each period's end
-    int period = 0;    // how many whole periods below this fret (0 in the first)
-    std::string note;  // French note name, or the degree number when there are none
+    int degree = 0; // 1..N within the period, N at each period's end
+    int period = 0; // how many whole periods below this fret (0 in the first)
+    std::string note; // French note name, or the degree number when there are none
     double compensatedFromNutMm = 0;
     double compensatedToSaddleMm = 0;
     Point at; // where the fret crosses the string
@@ -64,27 +64,27 @@ struct FretOnString {
 };
 
 struct StringLine {
-    double lengthMm = 0;      // scale length: nut point to saddle point, along the centre line
-    Segment line;             // nut point to saddle point
+    double lengthMm = 0; // scale length: nut point to saddle point, along the centre line
+    Segment line; // nut point to saddle point
     double nutSetbackMm = 0;
     double saddleSetbackMm = 0;
-    Point compensatedNut;     // the nut point moved towards the saddle
-    Point compensatedSaddle;  // the saddle point moved away from the nut
+    Point compensatedNut; // the nut point moved towards the saddle
+    Point compensatedSaddle; // the saddle point moved away from the nut
 };
 
 struct BoardLayout {
-    Design design;            // what was computed
+    Design design; // what was computed
     Temperament temperament;
 
     std::vector<StringLine> strings; // bass first
-    Segment nut;              // board edge to board edge
-    Segment saddle;           // outer string to outer string
+    Segment nut; // board edge to board edge
+    Segment saddle; // outer string to outer string
     std::vector<Segment> frets; // fret 1 first, board edge to board edge
-    Segment bassEdge;         // nut corner to last-fret corner
+    Segment bassEdge; // nut corner to last-fret corner
     Segment trebleEdge;
     std::vector<Point> outline; // closed board outline: bass nut, bass end, treble end, treble nut
-    Segment centreLine;       // middle of the nut to middle of the saddle
-    double widthMm = 0;       // bounding box of everything above
+    Segment centreLine; // middle of the nut to middle of the saddle
+    double widthMm = 0; // bounding box of everything above
     double heightMm = 0;
 
     std::vector<FretOnString> rows; // fret by fret, bass string first in each
@@ -106,7 +106,7 @@ LayoutResult ComputeLayout(const Design& design, NoteNaming naming = NoteNaming:
 // The same from an already built temperament (the design's source is not
 // rebuilt); the design must be valid. For benchmarks and live views that
 // change only the geometry.
-BoardLayout ComputeLayout(const Design& design, const Temperament& temperament,
-                          NoteNaming naming = NoteNaming::Solfege);
+BoardLayout ComputeLayout(
+    const Design& design, const Temperament& temperament, NoteNaming naming = NoteNaming::Solfege);
 
 } // namespace corvane::board

@@ -107,7 +107,8 @@ std::string_view ProblemPattern(ProblemKind kind) noexcept;
 
 // Replaces %1 by the subject and %2... by the given values; a number past
 // the values stays as written.
-std::string FillPattern(std::string_view pattern, std::string_view subject, const std::vector<std::string>& values);
+std::string FillPattern(
+    std::string_view pattern, std::string_view subject, const std::vector<std::string>& values);
 
 // The French sentence (the end of a sentence, lower case), as every
 // message of the engine reads.

@@ -16,22 +16,25 @@ namespace {
 
 using C = TableColumn;
 
-constexpr std::array<ColumnInfo, 12> Columns = {{
-    {C::Fret, "fret", QT_TRANSLATE_NOOP("BoardTable", "Frette"), false, true},
-    {C::String, "string", QT_TRANSLATE_NOOP("BoardTable", "Corde"), false, true},
-    {C::Note, "note", QT_TRANSLATE_NOOP("BoardTable", "Note"), false, false},
-    {C::Ratio, "ratio", QT_TRANSLATE_NOOP("BoardTable", "Rapport"), false, true},
-    {C::Cents, "cents", QT_TRANSLATE_NOOP("BoardTable", "Cents"), false, true},
-    {C::FromNut, "from_nut", QT_TRANSLATE_NOOP("BoardTable", "Depuis le sillet"), true, true},
-    {C::FretToFret, "fret_to_fret", QT_TRANSLATE_NOOP("BoardTable", "Frette à frette"), true, true},
-    {C::ToSaddle, "to_saddle", QT_TRANSLATE_NOOP("BoardTable", "Jusqu'au chevalet"), true, true},
-    {C::CompensatedFromNut, "compensated_from_nut", QT_TRANSLATE_NOOP("BoardTable", "Compensé, depuis le sillet"),
-     true, true},
-    {C::CompensatedToSaddle, "compensated_to_saddle",
-     QT_TRANSLATE_NOOP("BoardTable", "Compensé, jusqu'au chevalet"), true, true},
-    {C::NearestSixtyFourth, "from_nut_64th", QT_TRANSLATE_NOOP("BoardTable", "Au 1/64 in"), false, true},
-    {C::SixtyFourthError, "from_nut_64th_error", QT_TRANSLATE_NOOP("BoardTable", "Écart du 1/64 (in)"), false, true},
-}};
+constexpr std::array<ColumnInfo, 12> Columns = { {
+    { C::Fret, "fret", QT_TRANSLATE_NOOP("BoardTable", "Frette"), false, true },
+    { C::String, "string", QT_TRANSLATE_NOOP("BoardTable", "Corde"), false, true },
+    { C::Note, "note", QT_TRANSLATE_NOOP("BoardTable", "Note"), false, false },
+    { C::Ratio, "ratio", QT_TRANSLATE_NOOP("BoardTable", "Rapport"), false, true },
+    { C::Cents, "cents", QT_TRANSLATE_NOOP("BoardTable", "Cents"), false, true },
+    { C::FromNut, "from_nut", QT_TRANSLATE_NOOP("BoardTable", "Depuis le sillet"), true, true },
+    { C::FretToFret, "fret_to_fret", QT_TRANSLATE_NOOP("BoardTable", "Frette à frette"), true,
+        true },
+    { C::ToSaddle, "to_saddle", QT_TRANSLATE_NOOP("BoardTable", "Jusqu'au chevalet"), true, true },
+    { C::CompensatedFromNut, "compensated_from_nut",
+        QT_TRANSLATE_NOOP("BoardTable", "Compensé, depuis le sillet"), true, true },
+    { C::CompensatedToSaddle, "compensated_to_saddle",
+        QT_TRANSLATE_NOOP("BoardTable", "Compensé, jusqu'au chevalet"), true, true },
+    { C::NearestSixtyFourth, "from_nut_64th", QT_TRANSLATE_NOOP("BoardTable", "Au 1/64 in"), false,
+        true },
+    { C::SixtyFourthError, "from_nut_64th_error",
+        QT_TRANSLATE_NOOP("BoardTable", "Écart du 1/64 (in)"), false, true },
+} };
 
 constexpr bool InColumnOrder()
 {
@@ -52,19 +55,22 @@ const ColumnInfo& Describe(TableColumn column) noexcept
 bool Compensated(const Design& d) noexcept
 {
     return d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0 || d.saddleSetbackBassMm != 0
-           || d.saddleSetbackTrebleMm != 0;
+        || d.saddleSetbackTrebleMm != 0;
 }
 
 bool StringsDiffer(const Design& d) noexcept
 {
     return d.bassLengthMm != d.trebleLengthMm || d.nutSetbackBassMm != d.nutSetbackTrebleMm
-           || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm;
+        || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm;
 }
 
-std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column, std::string_view separator)
+std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
+    std::string_view separator)
 {
     const Unit unit = board.design.unit;
-    const auto length = [&](double mm) { return FixedText(FromMillimetres(mm, unit), LengthDecimals, separator); };
+    const auto length = [&](double mm) {
+        return FixedText(FromMillimetres(mm, unit), LengthDecimals, separator);
+    };
     switch (column) {
     case C::Fret:
         return std::to_string(row.fret);
@@ -89,7 +95,8 @@ std::string CellText(const BoardLayout& board, const FretOnString& row, TableCol
     case C::NearestSixtyFourth:
         return NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).Text();
     case C::SixtyFourthError:
-        return InchErrorText(NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).errorInches, separator);
+        return InchErrorText(
+            NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).errorInches, separator);
     }
     return {};
 }

@@ -30,9 +30,9 @@ enum class TableColumn {
 
 struct ColumnInfo {
     TableColumn column;
-    std::string_view key;     // csv heading and json key: never translated
+    std::string_view key; // csv heading and json key: never translated
     std::string_view heading; // French; translated in context "BoardTable"
-    bool inDesignUnit;        // a length in the design's unit: its heading names the unit
+    bool inDesignUnit; // a length in the design's unit: its heading names the unit
     bool rightAligned;
 };
 
@@ -46,6 +46,6 @@ bool StringsDiffer(const Design& design) noexcept;
 // The figure of a row in a column: fixed decimals, the given decimal
 // separator, no negative zero, a classic scale's own digits.
 std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
-                     std::string_view separator = ".");
+    std::string_view separator = ".");
 
 } // namespace corvane::board

@@ -14,8 +14,8 @@ namespace corvane::board {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> LetterNotes = {"C",  "C#", "D",  "D#", "E",  "F",
-                                                          "F#", "G",  "G#", "A",  "A#", "B"};
+constexpr std::array<std::string_view, 12> LetterNotes
+    = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
 
 // The classic engine's names without its leading blank: one table of the
 // French names for the whole program.
@@ -24,12 +24,12 @@ constexpr std::string_view Solfege(std::size_t semitone) noexcept
     return fret::ChromaticNoteCycle[semitone].substr(1);
 }
 
-constexpr std::array<std::string_view, 6> ClassicNames = {
-    "tempered-diatonic", "tempered-chromatic",   "natural-diatonic",
-    "natural-chromatic", "pythagorean-diatonic", "pythagorean-chromatic"};
+constexpr std::array<std::string_view, 6> ClassicNames
+    = { "tempered-diatonic", "tempered-chromatic", "natural-diatonic", "natural-chromatic",
+          "pythagorean-diatonic", "pythagorean-chromatic" };
 
-constexpr std::array<std::string_view, 3> BuiltinNames = {"just-12", "pythagorean-12",
-                                                          "meantone-12"};
+constexpr std::array<std::string_view, 3> BuiltinNames
+    = { "just-12", "pythagorean-12", "meantone-12" };
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -40,7 +40,10 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-bool IsOctave(double period) noexcept { return std::fabs(period / 2.0 - 1.0) < 1e-9; }
+bool IsOctave(double period) noexcept
+{
+    return std::fabs(period / 2.0 - 1.0) < 1e-9;
+}
 
 std::vector<int> Chromatic(int count)
 {
@@ -101,7 +104,7 @@ std::optional<double> ReadCents(std::string_view text)
 Parsed<ScalaScale> LineError(ProblemKind kind, int line, std::vector<std::string> values = {})
 {
     values.insert(values.begin(), std::to_string(line));
-    return Parsed<ScalaScale>::Failure({kind, std::move(values), {}});
+    return Parsed<ScalaScale>::Failure({ kind, std::move(values), {} });
 }
 
 } // namespace
@@ -121,7 +124,8 @@ std::string Period::Text() const
         return std::to_string(numerator) + "/" + std::to_string(denominator);
     // The shortest text that reads back as the same double.
     char digits[64];
-    const auto result = std::to_chars(digits, digits + sizeof digits, cents, std::chars_format::fixed);
+    const auto result
+        = std::to_chars(digits, digits + sizeof digits, cents, std::chars_format::fixed);
     std::string text(digits, result.ptr);
     if (text.find('.') == std::string::npos)
         text += ".0";
@@ -133,7 +137,7 @@ Parsed<Period> ParsePeriod(std::string_view text)
     const std::string shown(TrimBlanks(text));
     std::string_view word = TrimBlanks(text);
     bool cents = false;
-    for (const std::string_view suffix : {std::string_view("cents"), std::string_view("c")}) {
+    for (const std::string_view suffix : { std::string_view("cents"), std::string_view("c") }) {
         if (word.size() > suffix.size() && word.substr(word.size() - suffix.size()) == suffix) {
             word = TrimBlanks(word.substr(0, word.size() - suffix.size()));
             cents = true;
@@ -144,26 +148,27 @@ Parsed<Period> ParsePeriod(std::string_view text)
     if (cents || word.find('.') != std::string_view::npos) {
         const auto value = ReadCents(word);
         if (!value)
-            return Parsed<Period>::Failure({ProblemKind::PeriodUnreadable, {shown}, {}});
+            return Parsed<Period>::Failure({ ProblemKind::PeriodUnreadable, { shown }, {} });
         if (!(*value >= MinPeriodCents && *value <= MaxPeriodCents))
-            return Parsed<Period>::Failure({ProblemKind::PeriodCentsOutOfRange, {shown}, {}});
+            return Parsed<Period>::Failure({ ProblemKind::PeriodCentsOutOfRange, { shown }, {} });
         period.kind = Period::Kind::Cents;
         period.cents = *value;
-        return {period, {}, {}};
+        return { period, {}, {} };
     }
     const std::size_t slash = word.find('/');
     const auto numerator = ReadPositiveInteger(word.substr(0, slash));
-    const auto denominator =
-        slash == std::string_view::npos ? std::optional<std::uint64_t>(1) : ReadPositiveInteger(word.substr(slash + 1));
+    const auto denominator = slash == std::string_view::npos
+        ? std::optional<std::uint64_t>(1)
+        : ReadPositiveInteger(word.substr(slash + 1));
     constexpr std::uint64_t Largest = 1'000'000'000'000ULL;
     if (!numerator || !denominator || *numerator > Largest || *denominator > Largest)
-        return Parsed<Period>::Failure({ProblemKind::PeriodUnreadable, {shown}, {}});
+        return Parsed<Period>::Failure({ ProblemKind::PeriodUnreadable, { shown }, {} });
     period.kind = Period::Kind::Ratio;
     period.numerator = static_cast<std::int64_t>(*numerator);
     period.denominator = static_cast<std::int64_t>(*denominator);
     if (!(period.Ratio() > 1.0) || period.Ratio() > 1024.0)
-        return Parsed<Period>::Failure({ProblemKind::PeriodRatioOutOfRange, {shown}, {}});
-    return {period, {}, {}};
+        return Parsed<Period>::Failure({ ProblemKind::PeriodRatioOutOfRange, { shown }, {} });
+    return { period, {}, {} };
 }
 
 // --- Temperament ---------------------------------------------------------
@@ -228,11 +233,13 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             if (word.empty())
                 return LineError(ProblemKind::ScalaCountMissing, lineNumber);
             std::uint64_t value = 0;
-            const auto [wordEnd, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+            const auto [wordEnd, error]
+                = std::from_chars(word.data(), word.data() + word.size(), value);
             if (error != std::errc() || wordEnd != word.data() + word.size())
-                return LineError(ProblemKind::ScalaCountNotANumber, lineNumber, {std::string(word)});
+                return LineError(
+                    ProblemKind::ScalaCountNotANumber, lineNumber, { std::string(word) });
             if (value > 10000)
-                return LineError(ProblemKind::ScalaTooManyNotes, lineNumber, {std::string(word)});
+                return LineError(ProblemKind::ScalaTooManyNotes, lineNumber, { std::string(word) });
             count = value;
             expect = Expect::Pitch;
             if (count == 0)
@@ -242,27 +249,29 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             word = word.substr(0, std::min(word.size(), word.find_first_of(" \t")));
             if (word.empty())
                 return LineError(ProblemKind::ScalaPitchMissing, lineNumber,
-                                 {std::to_string(scale.ratios.size() + 1), std::to_string(count)});
+                    { std::to_string(scale.ratios.size() + 1), std::to_string(count) });
             double ratio = 0;
             if (word.find('.') != std::string_view::npos) {
                 const auto cents = ReadCents(word);
                 if (!cents)
-                    return LineError(ProblemKind::ScalaNotCents, lineNumber, {std::string(word)});
+                    return LineError(ProblemKind::ScalaNotCents, lineNumber, { std::string(word) });
                 ratio = std::exp2(*cents / 1200.0);
             } else {
                 const std::size_t slash = word.find('/');
                 const auto numerator = ReadPositiveDigits(word.substr(0, slash));
                 const auto denominator = slash == std::string_view::npos
-                                             ? std::optional<double>(1.0)
-                                             : ReadPositiveDigits(word.substr(slash + 1));
+                    ? std::optional<double>(1.0)
+                    : ReadPositiveDigits(word.substr(slash + 1));
                 if (!numerator || !denominator)
-                    return LineError(ProblemKind::ScalaNotRatio, lineNumber, {std::string(word)});
+                    return LineError(ProblemKind::ScalaNotRatio, lineNumber, { std::string(word) });
                 if (std::isinf(*numerator) || std::isinf(*denominator))
-                    return LineError(ProblemKind::ScalaRatioTooLarge, lineNumber, {std::string(word)});
+                    return LineError(
+                        ProblemKind::ScalaRatioTooLarge, lineNumber, { std::string(word) });
                 ratio = *numerator / *denominator;
             }
             if (!std::isfinite(ratio) || ratio <= 0)
-                return LineError(ProblemKind::ScalaPitchUnusable, lineNumber, {std::string(word)});
+                return LineError(
+                    ProblemKind::ScalaPitchUnusable, lineNumber, { std::string(word) });
             scale.ratios.push_back(ratio);
             scale.lines.push_back(lineNumber);
             if (scale.ratios.size() == count)
@@ -277,8 +286,8 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
         return LineError(ProblemKind::ScalaCountMissing, lineNumber);
     if (scale.ratios.size() < count)
         return LineError(ProblemKind::ScalaTruncated, lineNumber,
-                         {std::to_string(scale.ratios.size()), std::to_string(count)});
-    return {std::move(scale), {}, {}};
+            { std::to_string(scale.ratios.size()), std::to_string(count) });
+    return { std::move(scale), {}, {} };
 }
 
 Parsed<Temperament> MakeScala(const ScalaSource& source)
@@ -288,22 +297,22 @@ Parsed<Temperament> MakeScala(const ScalaSource& source)
         return Parsed<Temperament>::Failure(std::move(parsed.problem));
     const ScalaScale& scale = *parsed.value;
     if (scale.ratios.empty())
-        return Parsed<Temperament>::Failure({ProblemKind::ScalaNoPitches, {}, {}});
+        return Parsed<Temperament>::Failure({ ProblemKind::ScalaNoPitches, {}, {} });
     double previous = 1.0;
     for (std::size_t i = 0; i < scale.ratios.size(); ++i) {
         if (!(scale.ratios[i] > previous))
-            return Parsed<Temperament>::Failure(
-                {i == 0 ? ProblemKind::ScalaFirstNotAboveUnison : ProblemKind::ScalaPitchesDoNotRise,
-                 {std::to_string(scale.lines[i])},
-                 {}});
+            return Parsed<Temperament>::Failure({ i == 0 ? ProblemKind::ScalaFirstNotAboveUnison
+                                                         : ProblemKind::ScalaPitchesDoNotRise,
+                { std::to_string(scale.lines[i]) }, {} });
         previous = scale.ratios[i];
     }
     Temperament temperament;
-    temperament.name = TrimBlanks(scale.description).empty() ? Utf8OrLatin1(source.fileName)
-                                                             : std::string(TrimBlanks(scale.description));
+    temperament.name = TrimBlanks(scale.description).empty()
+        ? Utf8OrLatin1(source.fileName)
+        : std::string(TrimBlanks(scale.description));
     temperament.ratios = scale.ratios;
     NameTwelvePerOctave(temperament);
-    return {std::move(temperament), {}, {}};
+    return { std::move(temperament), {}, {} };
 }
 
 // --- Equal divisions and built-in tables ----------------------------------
@@ -314,13 +323,13 @@ Temperament MakeEqualDivisions(const EqualDivisions& source)
     const int divisions = std::max(1, source.divisions);
     const double period = source.period.Ratio();
     temperament.name = std::to_string(divisions)
-                       + (source.period == Period{} ? std::string("-EDO")
-                                                    : "-ED" + source.period.Text()
-                                                          + (source.period.kind == Period::Kind::Cents ? " cents" : ""));
+        + (source.period == Period {} ? std::string("-EDO")
+                                      : "-ED" + source.period.Text()
+                    + (source.period.kind == Period::Kind::Cents ? " cents" : ""));
     temperament.ratios.resize(static_cast<std::size_t>(divisions));
     for (int step = 1; step < divisions; ++step)
-        temperament.ratios[static_cast<std::size_t>(step - 1)] =
-            std::pow(period, static_cast<double>(step) / static_cast<double>(divisions));
+        temperament.ratios[static_cast<std::size_t>(step - 1)]
+            = std::pow(period, static_cast<double>(step) / static_cast<double>(divisions));
     temperament.ratios.back() = period;
     NameTwelvePerOctave(temperament);
     return temperament;
@@ -332,14 +341,13 @@ Temperament MakeBuiltin(BuiltinTable table)
     switch (table) {
     case BuiltinTable::Just12:
         temperament.name = "Juste, 5-limite (12 notes)";
-        temperament.ratios = {16.0 / 15.0, 9.0 / 8.0, 6.0 / 5.0, 5.0 / 4.0, 4.0 / 3.0, 45.0 / 32.0,
-                              3.0 / 2.0,   8.0 / 5.0, 5.0 / 3.0, 9.0 / 5.0, 15.0 / 8.0, 2.0};
+        temperament.ratios = { 16.0 / 15.0, 9.0 / 8.0, 6.0 / 5.0, 5.0 / 4.0, 4.0 / 3.0, 45.0 / 32.0,
+            3.0 / 2.0, 8.0 / 5.0, 5.0 / 3.0, 9.0 / 5.0, 15.0 / 8.0, 2.0 };
         break;
     case BuiltinTable::Pythagorean12:
         temperament.name = "Pythagore, quintes justes (12 notes)";
-        temperament.ratios = {256.0 / 243.0, 9.0 / 8.0,   32.0 / 27.0, 81.0 / 64.0,
-                              4.0 / 3.0,     729.0 / 512.0, 3.0 / 2.0, 128.0 / 81.0,
-                              27.0 / 16.0,   16.0 / 9.0,  243.0 / 128.0, 2.0};
+        temperament.ratios = { 256.0 / 243.0, 9.0 / 8.0, 32.0 / 27.0, 81.0 / 64.0, 4.0 / 3.0,
+            729.0 / 512.0, 3.0 / 2.0, 128.0 / 81.0, 27.0 / 16.0, 16.0 / 9.0, 243.0 / 128.0, 2.0 };
         break;
     case BuiltinTable::QuarterCommaMeantone12: {
         temperament.name = "Mésotonique au quart de comma (12 notes)";
@@ -420,15 +428,16 @@ std::optional<int> ParseNoteName(std::string_view name) noexcept
     return std::nullopt;
 }
 
-Parsed<Temperament> MakeTemperament(const TemperamentSource& source, double classicLength, Unit unit)
+Parsed<Temperament> MakeTemperament(
+    const TemperamentSource& source, double classicLength, Unit unit)
 {
     if (const auto* equal = std::get_if<EqualDivisions>(&source))
-        return {MakeEqualDivisions(*equal), {}, {}};
+        return { MakeEqualDivisions(*equal), {}, {} };
     if (const auto* scala = std::get_if<ScalaSource>(&source))
         return MakeScala(*scala);
     if (const auto* classic = std::get_if<ClassicSource>(&source))
         return MakeClassic(*classic, classicLength, unit);
-    return {MakeBuiltin(std::get<BuiltinSource>(source).table), {}, {}};
+    return { MakeBuiltin(std::get<BuiltinSource>(source).table), {}, {} };
 }
 
 } // namespace corvane::board

@@ -30,8 +30,8 @@ enum class ClassicScale {
 enum class ClassicMode { Sol, Do };
 
 enum class BuiltinTable {
-    Just12,            // 5-limit just intonation
-    Pythagorean12,     // pure fifths
+    Just12, // 5-limit just intonation
+    Pythagorean12, // pure fifths
     QuarterCommaMeantone12, // fifths of 5^(1/4), E-flat to G-sharp around C
 };
 
@@ -62,7 +62,7 @@ struct EqualDivisions {
 };
 struct ScalaSource {
     std::string fileName; // only for showing; the content is what counts
-    std::string content;  // the whole .scl text
+    std::string content; // the whole .scl text
     friend bool operator==(const ScalaSource&, const ScalaSource&) = default;
 };
 struct ClassicSource {
@@ -77,7 +77,7 @@ struct BuiltinSource {
 using TemperamentSource = std::variant<EqualDivisions, ScalaSource, ClassicSource, BuiltinSource>;
 
 struct Temperament {
-    std::string name;           // for titles: "12-EDO", the Scala description, ...
+    std::string name; // for titles: "12-EDO", the Scala description, ...
     std::vector<double> ratios; // rising, each above 1; the last is the period
 
     // Semitones above the open string of each degree, when the degrees can
@@ -120,7 +120,8 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
 Parsed<Temperament> MakeScala(const ScalaSource& source);
 
 // Any source; classicLength/unit are used by classic scales only.
-Parsed<Temperament> MakeTemperament(const TemperamentSource& source, double classicLength, Unit unit);
+Parsed<Temperament> MakeTemperament(
+    const TemperamentSource& source, double classicLength, Unit unit);
 
 // Names for files and command lines: "tempered-chromatic", "just-12", ...
 std::string_view ClassicScaleName(ClassicScale scale) noexcept;

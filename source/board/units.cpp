@@ -112,14 +112,16 @@ std::optional<Unit> ParseUnit(std::string_view text) noexcept
 {
     try {
         const std::string lower = Lower(Trim(text));
-        if (lower == "mm" || lower == "millimetre" || lower == "millimetres" || lower == "millimeter"
-            || lower == "millimeters" || lower == "millimètre" || lower == "millimètres")
+        if (lower == "mm" || lower == "millimetre" || lower == "millimetres"
+            || lower == "millimeter" || lower == "millimeters" || lower == "millimètre"
+            || lower == "millimètres")
             return Unit::Millimetre;
-        if (lower == "cm" || lower == "centimetre" || lower == "centimetres" || lower == "centimeter"
-            || lower == "centimeters" || lower == "centimètre" || lower == "centimètres")
+        if (lower == "cm" || lower == "centimetre" || lower == "centimetres"
+            || lower == "centimeter" || lower == "centimeters" || lower == "centimètre"
+            || lower == "centimètres")
             return Unit::Centimetre;
-        if (lower == "in" || lower == "inch" || lower == "inches" || lower == "\"" || lower == "pouce"
-            || lower == "pouces")
+        if (lower == "in" || lower == "inch" || lower == "inches" || lower == "\""
+            || lower == "pouce" || lower == "pouces")
             return Unit::Inch;
     } catch (...) {
     }
@@ -130,7 +132,7 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
 {
     std::string_view rest = Trim(text);
     if (rest.empty())
-        return Parsed<double>::Failure({ProblemKind::LengthEmpty, {}, {}});
+        return Parsed<double>::Failure({ ProblemKind::LengthEmpty, {}, {} });
 
     // A unit written after the number.
     Unit unit = defaultUnit;
@@ -143,12 +145,13 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
         --numberEnd;
     }
     if (numberEnd == 0) // "abc", "mm": letters only
-        return Parsed<double>::Failure({ProblemKind::LengthHasNoNumber, {std::string(rest)}, {}});
+        return Parsed<double>::Failure(
+            { ProblemKind::LengthHasNoNumber, { std::string(rest) }, {} });
     if (numberEnd < rest.size()) {
         const auto suffix = ParseUnit(rest.substr(numberEnd));
         if (!suffix)
             return Parsed<double>::Failure(
-                {ProblemKind::UnknownUnit, {std::string(Trim(rest.substr(numberEnd)))}, {}});
+                { ProblemKind::UnknownUnit, { std::string(Trim(rest.substr(numberEnd))) }, {} });
         unit = *suffix;
         rest = Trim(rest.substr(0, numberEnd));
     }
@@ -170,13 +173,13 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
         }
     }
     if (!value)
-        return Parsed<double>::Failure({ProblemKind::NotALength, {shown}, {}});
+        return Parsed<double>::Failure({ ProblemKind::NotALength, { shown }, {} });
     if (!std::isfinite(*value) || *value <= 0)
-        return Parsed<double>::Failure({ProblemKind::LengthNotPositive, {shown}, {}});
+        return Parsed<double>::Failure({ ProblemKind::LengthNotPositive, { shown }, {} });
     const double millimetres = ToMillimetres(*value, unit);
     if (!std::isfinite(millimetres))
-        return Parsed<double>::Failure({ProblemKind::LengthTooLarge, {shown}, {}});
-    return {millimetres, {}, {}};
+        return Parsed<double>::Failure({ ProblemKind::LengthTooLarge, { shown }, {} });
+    return { millimetres, {}, {} };
 }
 
 namespace {
@@ -212,7 +215,7 @@ Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind
     if (kind != LengthKind::Positive) {
         const std::string_view magnitude = negative ? trimmed.substr(1) : trimmed;
         if (trimmed.empty() || SpellsZero(magnitude))
-            return {0.0, {}, {}};
+            return { 0.0, {}, {} };
     }
     if (kind == LengthKind::Signed && negative) {
         auto read = ParseLength(trimmed.substr(1), defaultUnit);

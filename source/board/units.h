@@ -39,8 +39,7 @@ std::optional<Unit> ParseUnit(std::string_view text) noexcept;
 
 // A value read from text, or why it could not be read: one sentence,
 // French, for the user, and the same as data for other languages.
-template <typename T>
-struct Parsed {
+template <typename T> struct Parsed {
     std::optional<T> value;
     std::string error;
     Problem problem; // meaningful only without a value
@@ -49,7 +48,7 @@ struct Parsed {
     static Parsed Failure(Problem why)
     {
         std::string sentence = ProblemSentence(why);
-        return {std::nullopt, std::move(sentence), std::move(why)};
+        return { std::nullopt, std::move(sentence), std::move(why) };
     }
 };
 
@@ -73,11 +72,11 @@ Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind
 // The nearest multiple of 1/64 in, reduced ("25 33/64", "1/2", "12"), and how
 // far it lies from the exact value (fraction minus exact, in inches).
 struct InchFraction {
-    long long whole = 0;     // whole inches
-    int numerator = 0;       // reduced fraction of an inch, 0 when none
-    int denominator = 1;     // 2, 4, ..., 64, or 1 when no fraction
+    long long whole = 0; // whole inches
+    int numerator = 0; // reduced fraction of an inch, 0 when none
+    int denominator = 1; // 2, 4, ..., 64, or 1 when no fraction
     bool negative = false;
-    double errorInches = 0;  // fraction minus exact value
+    double errorInches = 0; // fraction minus exact value
 
     std::string Text() const;
 };

@@ -24,53 +24,60 @@ int Flushed(std::ostream& out, std::ostream& err, const char* what)
     out.flush();
     if (out)
         return 0;
-    err << "corvane-frets: " << Say(what, {std::strerror(errno != 0 ? errno : EIO)}) << '\n';
+    err << "corvane-frets: " << Say(what, { std::strerror(errno != 0 ? errno : EIO) }) << '\n';
     return ExitValue;
 }
 
 void PrintBoardHelp(std::ostream& out)
 {
-    out << Say("utilisation : %1", {BoardUsageLine}) << "\n\n"
-        << Say(
-    "Écrit où vont les frettes sur une touche droite ou en éventail, dans tout\n"
-    "tempérament : une ligne par frette et par corde.\n"
-    "\n"
-    "  --design FICHIER     un dessin enregistré dans un fichier .corvane (les autres\n"
-    "                       options le modifient)\n"
-    "  --edo N              N divisions égales de la période (1 à 1000)\n"
-    "  --period RAPPORT     la période de --edo : 2/1 (par défaut), 3/1, ou des cents (1200.0)\n"
-    "  --scl FICHIER        un fichier de gamme Scala\n"
-    "  --table NOM          just-12, pythagorean-12 ou meantone-12\n"
-    "  --scale GAMME        une des six gammes classiques (avec --mode sol|do)\n"
-    "  --length L           diapason de toutes les cordes\n"
-    "  --bass-length L      diapason de la corde grave (touche en éventail)\n"
-    "  --treble-length L    diapason de la corde aiguë (touche en éventail)\n"
-    "  --perpendicular F    la frette d'équerre avec l'axe, ou nut (sillet) ou bridge (chevalet)\n"
-    "  --frets N            1 à 60 (24 par défaut)\n"
-    "  --strings N          1 à 16 (6 par défaut)\n"
-    "  --nut-width W        largeur de la touche au sillet (43 mm par défaut)\n"
-    "  --bridge-width W     cordes extrêmes, d'axe en axe, au chevalet (52 mm par défaut)\n"
-    "  --overhang W         de la corde extrême au bord de la touche (3,5 mm par défaut)\n"
-    "  --last-fret-overhang W  la même marge à la dernière frette seulement\n"
-    "  --nut-setback G[:A]  compensation au sillet, corde grave et corde aiguë\n"
-    "  --saddle-setback G[:A]  compensation au chevalet, corde grave et corde aiguë\n"
-    "  --open-note NOTE     note des cordes à vide, pour les noms de notes (Mi par défaut)\n"
-    "  --unit mm|cm|in      unité des longueurs données et écrites (mm par défaut ;\n"
-    "                       une longueur peut aussi porter la sienne : « 25 1/2 in »)\n"
-    "  --format FORMAT      text (par défaut), csv ou json\n"
-    "  --separator CAR      séparateur décimal de text et csv\n"
-    "  --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg ou .dxf\n"
-    "  --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit .pdf\n");
+    out << Say("utilisation : %1", { BoardUsageLine }) << "\n\n"
+        << Say("Écrit où vont les frettes sur une touche droite ou en éventail, dans tout\n"
+               "tempérament : une ligne par frette et par corde.\n"
+               "\n"
+               "  --design FICHIER     un dessin enregistré dans un fichier .corvane (les autres\n"
+               "                       options le modifient)\n"
+               "  --edo N              N divisions égales de la période (1 à 1000)\n"
+               "  --period RAPPORT     la période de --edo : 2/1 (par défaut), 3/1, ou des cents "
+               "(1200.0)\n"
+               "  --scl FICHIER        un fichier de gamme Scala\n"
+               "  --table NOM          just-12, pythagorean-12 ou meantone-12\n"
+               "  --scale GAMME        une des six gammes classiques (avec --mode sol|do)\n"
+               "  --length L           diapason de toutes les cordes\n"
+               "  --bass-length L      diapason de la corde grave (touche en éventail)\n"
+               "  --treble-length L    diapason de la corde aiguë (touche en éventail)\n"
+               "  --perpendicular F    la frette d'équerre avec l'axe, ou nut (sillet) ou bridge "
+               "(chevalet)\n"
+               "  --frets N            1 à 60 (24 par défaut)\n"
+               "  --strings N          1 à 16 (6 par défaut)\n"
+               "  --nut-width W        largeur de la touche au sillet (43 mm par défaut)\n"
+               "  --bridge-width W     cordes extrêmes, d'axe en axe, au chevalet (52 mm par "
+               "défaut)\n"
+               "  --overhang W         de la corde extrême au bord de la touche (3,5 mm par "
+               "défaut)\n"
+               "  --last-fret-overhang W  la même marge à la dernière frette seulement\n"
+               "  --nut-setback G[:A]  compensation au sillet, corde grave et corde aiguë\n"
+               "  --saddle-setback G[:A]  compensation au chevalet, corde grave et corde aiguë\n"
+               "  --open-note NOTE     note des cordes à vide, pour les noms de notes (Mi par "
+               "défaut)\n"
+               "  --unit mm|cm|in      unité des longueurs données et écrites (mm par défaut ;\n"
+               "                       une longueur peut aussi porter la sienne : « 25 1/2 in »)\n"
+               "  --format FORMAT      text (par défaut), csv ou json\n"
+               "  --separator CAR      séparateur décimal de text et csv\n"
+               "  --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg "
+               "ou .dxf\n"
+               "  --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit "
+               ".pdf\n");
 }
 
 } // namespace
 
 int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate)
+    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate)
 {
     const BoardParseResult parsed = ParseBoardOptions(arguments);
     if (parsed.usage) {
-        err << "corvane-frets: " << parsed.usage->message << '\n' << Say("utilisation : %1", {BoardUsageLine}) << '\n';
+        err << "corvane-frets: " << parsed.usage->message << '\n'
+            << Say("utilisation : %1", { BoardUsageLine }) << '\n';
         return ExitUsage;
     }
     if (parsed.valueError) {
@@ -84,19 +91,22 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         return Flushed(out, err, "impossible d'écrire l'aide : %1");
     }
 
-    board::LayoutResult computed = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
+    board::LayoutResult computed
+        = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
     if (!computed.layout) {
         err << "corvane-frets: " << DesignErrorSaid(*computed.error) << '\n';
         return ExitValue;
     }
     // Named in the user's language, like everything the command writes.
-    computed.layout->temperament.name = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
+    computed.layout->temperament.name
+        = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
     const board::BoardLayout& layout = *computed.layout;
 
     if (options.templatePath) {
-        const std::optional<std::string> failure =
-            writeTemplate ? writeTemplate(layout, *options.templatePath, options.paper)
-                          : std::optional<std::string>(Say("les gabarits ne sont pas disponibles dans cette version"));
+        const std::optional<std::string> failure = writeTemplate
+            ? writeTemplate(layout, *options.templatePath, options.paper)
+            : std::optional<std::string>(
+                Say("les gabarits ne sont pas disponibles dans cette version"));
         if (failure) {
             err << "corvane-frets: " << *failure << '\n';
             return ExitValue;
@@ -104,8 +114,8 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         return 0;
     }
 
-    const std::string separator =
-        options.separator.value_or(options.format == Format::Text ? regionalSeparator : std::string("."));
+    const std::string separator = options.separator.value_or(
+        options.format == Format::Text ? regionalSeparator : std::string("."));
     errno = 0;
     switch (options.format) {
     case Format::Csv:

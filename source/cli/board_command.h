@@ -14,14 +14,15 @@ namespace corvane::cli {
 
 // Draws the board into a template file (.pdf, .svg, .dxf); returns an error
 // message, or nothing on success. The paper is the --paper value, if any.
-using BoardTemplateWriter = std::function<std::optional<std::string>(
-    const board::BoardLayout& board, const std::string& path, const std::optional<std::string>& paper)>;
+using BoardTemplateWriter
+    = std::function<std::optional<std::string>(const board::BoardLayout& board,
+        const std::string& path, const std::optional<std::string>& paper)>;
 
 // Runs the command and returns its exit status: 0, 1 for a value that
 // cannot be used (one line on err), 2 for a usage error. Nothing is written
 // to out on failure. regionalSeparator is the default decimal separator of
 // the text table.
 int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate);
+    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate);
 
 } // namespace corvane::cli

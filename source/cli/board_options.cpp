@@ -3,11 +3,11 @@
 #include "messages.h"
 #include "options.h"
 
-#include "temperament.h"
-#include "units.h"
 #include "design_file.h"
 #include "drawing_unit.h"
 #include "paginator.h"
+#include "temperament.h"
+#include "units.h"
 
 #include <algorithm>
 #include <array>
@@ -20,15 +20,14 @@ namespace corvane::cli {
 namespace {
 
 // Options only a general fretboard has; their presence selects it.
-constexpr std::array<std::string_view, 17> BoardOnlyOptions{
-    "--design",       "--edo",          "--period",       "--scl",          "--table",
-    "--frets",        "--bass-length",  "--treble-length", "--strings",     "--nut-width",
-    "--bridge-width", "--perpendicular", "--open-note",    "--nut-setback", "--saddle-setback",
-    "--overhang",     "--last-fret-overhang"};
+constexpr std::array<std::string_view, 17> BoardOnlyOptions { "--design", "--edo", "--period",
+    "--scl", "--table", "--frets", "--bass-length", "--treble-length", "--strings", "--nut-width",
+    "--bridge-width", "--perpendicular", "--open-note", "--nut-setback", "--saddle-setback",
+    "--overhang", "--last-fret-overhang" };
 
 // Options shared with the classic table.
-constexpr std::array<std::string_view, 8> SharedOptions{
-    "--length", "--scale", "--mode", "--format", "--separator", "--unit", "--template", "--paper"};
+constexpr std::array<std::string_view, 8> SharedOptions { "--length", "--scale", "--mode",
+    "--format", "--separator", "--unit", "--template", "--paper" };
 
 std::string OptionName(const std::string& argument)
 {
@@ -37,8 +36,9 @@ std::string OptionName(const std::string& argument)
 
 bool Known(std::string_view name)
 {
-    return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name) != BoardOnlyOptions.end()
-           || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
+    return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name)
+        != BoardOnlyOptions.end()
+        || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
 }
 
 std::optional<int> ReadInteger(std::string_view text)
@@ -62,7 +62,8 @@ bool IsBoardCommand(const std::vector<std::string>& arguments)
 {
     return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
         const std::string name = OptionName(argument);
-        return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name) != BoardOnlyOptions.end();
+        return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name)
+            != BoardOnlyOptions.end();
     });
 }
 
@@ -70,7 +71,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
 {
     BoardParseResult result;
     const auto usage = [&](std::string message) {
-        result.usage = UsageError{std::move(message)};
+        result.usage = UsageError { std::move(message) };
         return result;
     };
     const auto bad = [&](std::string message) {
@@ -89,7 +90,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     }
     const auto find = [&](std::string_view name) { return words.find(name); };
     const int temperamentSources = (find("--edo") ? 1 : 0) + (find("--scl") ? 1 : 0)
-                                   + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
+        + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
     if (temperamentSources > 1)
         return usage(Say("choisissez une seule des options --edo, --scl, --table et --scale"));
     if (find("--period") && !find("--edo"))
@@ -107,7 +108,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* path = find("--design")) {
         auto loaded = board::LoadDesign(*path);
         if (!loaded.design)
-            return bad(Say("%1 : %2", {FileName(*path), DesignFileErrorSaid(*loaded.error)}));
+            return bad(Say("%1 : %2", { FileName(*path), DesignFileErrorSaid(*loaded.error) }));
         design = *loaded.design;
     }
 
@@ -115,14 +116,14 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* unit = find("--unit")) {
         options.unit = drawing::UnitFromSymbol(*unit);
         if (!options.unit)
-            return usage(Say("unité inconnue « %1 » (mm, cm ou in)", {*unit}));
+            return usage(Say("unité inconnue « %1 » (mm, cm ou in)", { *unit }));
         design.unit = *options.unit;
     }
 
     if (const std::string* format = find("--format")) {
         const auto named = FormatFromName(*format);
         if (!named)
-            return usage(Say("format inconnu « %1 »", {*format}));
+            return usage(Say("format inconnu « %1 »", { *format }));
         options.format = *named;
     }
     if (const std::string* separator = find("--separator")) {
@@ -134,7 +135,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         options.templatePath = *path;
     if (const std::string* paper = find("--paper")) {
         if (!drawing::PaperFromName(*paper))
-            return usage(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*paper}));
+            return usage(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", { *paper }));
         options.paper = *paper;
     }
 
@@ -142,51 +143,55 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* edo = find("--edo")) {
         const auto divisions = ReadInteger(*edo);
         if (!divisions || *divisions < board::MinDivisions || *divisions > board::MaxDivisions)
-            return bad(Say("--edo %1 : le nombre de divisions doit être un entier de 1 à 1000", {*edo}));
+            return bad(
+                Say("--edo %1 : le nombre de divisions doit être un entier de 1 à 1000", { *edo }));
         board::EqualDivisions equal;
         equal.divisions = *divisions;
         if (const std::string* period = find("--period")) {
             const auto parsed = board::ParsePeriod(*period);
             if (!parsed)
-                return bad(Say("%1 : %2", {"--period", ProblemSaid(parsed.problem)}));
+                return bad(Say("%1 : %2", { "--period", ProblemSaid(parsed.problem) }));
             equal.period = *parsed.value;
         }
         design.temperament = equal;
     } else if (const std::string* scl = find("--scl")) {
         const auto loaded = board::LoadScalaFile(*scl);
         if (!loaded)
-            return bad(Say("%1 : %2", {"--scl", ProblemSaid(loaded.problem)}));
+            return bad(Say("%1 : %2", { "--scl", ProblemSaid(loaded.problem) }));
         const board::ScalaSource& scala = *loaded.value;
         const auto built = board::MakeScala(scala);
         if (!built)
-            return bad(Say("%1, %2", {FileName(*scl), ProblemSaid(built.problem)}));
+            return bad(Say("%1, %2", { FileName(*scl), ProblemSaid(built.problem) }));
         design.temperament = scala;
     } else if (const std::string* table = find("--table")) {
         const auto parsed = board::ParseBuiltinTableName(*table);
         if (!parsed)
-            return usage(Say("table inconnue « %1 » (just-12, pythagorean-12, meantone-12)", {*table}));
-        design.temperament = board::BuiltinSource{*parsed};
+            return usage(
+                Say("table inconnue « %1 » (just-12, pythagorean-12, meantone-12)", { *table }));
+        design.temperament = board::BuiltinSource { *parsed };
     } else if (const std::string* scale = find("--scale")) {
         const auto parsed = board::ParseClassicScaleName(*scale);
         if (!parsed)
-            return usage(Say("gamme inconnue « %1 »", {*scale}));
-        board::ClassicSource classic{*parsed, board::ClassicMode::Do};
+            return usage(Say("gamme inconnue « %1 »", { *scale }));
+        board::ClassicSource classic { *parsed, board::ClassicMode::Do };
         if (const std::string* mode = find("--mode")) {
             if (*mode != "sol" && *mode != "do")
-                return usage(Say("mode inconnu « %1 » (sol ou do)", {*mode}));
+                return usage(Say("mode inconnu « %1 » (sol ou do)", { *mode }));
             classic.mode = *mode == "sol" ? board::ClassicMode::Sol : board::ClassicMode::Do;
         }
         design.temperament = classic;
     }
 
     // Counts.
-    const auto count = [&](std::string_view name, int& target, int low, int high, const char* what) -> bool {
+    const auto count
+        = [&](std::string_view name, int& target, int low, int high, const char* what) -> bool {
         const std::string* text = find(name);
         if (!text)
             return true;
         const auto value = ReadInteger(*text);
         if (!value || *value < low || *value > high) {
-            result.valueError = Say("%1 %2 : %3 doit être un entier de %4 à %5", {name, *text, Say(what), std::to_string(low), std::to_string(high)});
+            result.valueError = Say("%1 %2 : %3 doit être un entier de %4 à %5",
+                { name, *text, Say(what), std::to_string(low), std::to_string(high) });
             return false;
         }
         target = *value;
@@ -194,12 +199,15 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     };
     if (!count("--frets", design.frets, board::MinFrets, board::MaxFrets, "le nombre de frettes"))
         return result;
-    if (!count("--strings", design.strings, board::MinStrings, board::MaxStrings, "le nombre de cordes"))
+    if (!count("--strings", design.strings, board::MinStrings, board::MaxStrings,
+            "le nombre de cordes"))
         return result;
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);
         if (!parsed)
-            return bad(Say("--open-note %1 : nom de note attendu (Do, Do#, Ré, … Si ou C, C#, D, … B)", {*note}));
+            return bad(
+                Say("--open-note %1 : nom de note attendu (Do, Do#, Ré, … Si ou C, C#, D, … B)",
+                    { *note }));
         design.openNote = *parsed;
     }
     if (const std::string* perpendicular = find("--perpendicular")) {
@@ -210,7 +218,8 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         else if (const auto fret = ReadInteger(*perpendicular); fret && *fret >= 0)
             design.perpendicularFret = *fret;
         else
-            return bad(Say("--perpendicular %1 : un numéro de frette, nut ou bridge attendu", {*perpendicular}));
+            return bad(Say("--perpendicular %1 : un numéro de frette, nut ou bridge attendu",
+                { *perpendicular }));
     }
 
     // Lengths, in the unit given (or the design's).
@@ -220,7 +229,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             return true;
         const auto parsed = board::ParseDistance(*text, design.unit, kind);
         if (!parsed) {
-            result.valueError = Say("%1 : %2", {name, ProblemSaid(parsed.problem)});
+            result.valueError = Say("%1 : %2", { name, ProblemSaid(parsed.problem) });
             return false;
         }
         target = *parsed.value;
@@ -234,10 +243,11 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         const std::size_t colon = text->find(':');
         const std::string first = text->substr(0, colon);
         const std::string second = colon == std::string::npos ? first : text->substr(colon + 1);
-        for (const auto& [part, target] : {std::pair{first, &bass}, std::pair{second, &treble}}) {
+        for (const auto& [part, target] :
+            { std::pair { first, &bass }, std::pair { second, &treble } }) {
             const auto parsed = board::ParseDistance(part, design.unit, board::LengthKind::Signed);
             if (!parsed) {
-                result.valueError = Say("%1 : %2", {name, ProblemSaid(parsed.problem)});
+                result.valueError = Say("%1 : %2", { name, ProblemSaid(parsed.problem) });
                 return false;
             }
             *target = *parsed.value;
@@ -254,15 +264,18 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             return result;
         design.trebleLengthMm = design.bassLengthMm;
     }
-    if (!length("--bass-length", design.bassLengthMm, board::LengthKind::Positive) || !length("--treble-length", design.trebleLengthMm, board::LengthKind::Positive)
-        || !length("--nut-width", design.nutWidthMm, board::LengthKind::Positive) || !length("--bridge-width", design.bridgeSpacingMm, board::LengthKind::Positive))
+    if (!length("--bass-length", design.bassLengthMm, board::LengthKind::Positive)
+        || !length("--treble-length", design.trebleLengthMm, board::LengthKind::Positive)
+        || !length("--nut-width", design.nutWidthMm, board::LengthKind::Positive)
+        || !length("--bridge-width", design.bridgeSpacingMm, board::LengthKind::Positive))
         return result;
     if (find("--overhang")) {
         if (!length("--overhang", design.nutOverhangMm, board::LengthKind::ZeroOrMore))
             return result;
         design.lastFretOverhangMm = design.nutOverhangMm;
     }
-    if (!length("--last-fret-overhang", design.lastFretOverhangMm, board::LengthKind::ZeroOrMore) || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
+    if (!length("--last-fret-overhang", design.lastFretOverhangMm, board::LengthKind::ZeroOrMore)
+        || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
         || !pair("--saddle-setback", design.saddleSetbackBassMm, design.saddleSetbackTrebleMm))
         return result;
 

@@ -14,11 +14,11 @@ namespace corvane::cli {
 
 struct BoardOptions {
     board::Design design;
-    std::optional<board::Unit> unit;      // --unit, when given
+    std::optional<board::Unit> unit; // --unit, when given
     Format format = Format::Text;
     std::optional<std::string> separator; // unset: the format's default
     std::optional<std::string> templatePath;
-    std::optional<std::string> paper;     // for a PDF template
+    std::optional<std::string> paper; // for a PDF template
     bool help = false;
 };
 
@@ -36,10 +36,10 @@ bool IsBoardCommand(const std::vector<std::string>& arguments);
 
 BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments);
 
-inline constexpr const char* BoardUsageLine =
-    "corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
-    "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
-    "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
-    "[--format text|csv|json] [--template FILE] [--help]";
+inline constexpr const char* BoardUsageLine
+    = "corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
+      "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
+      "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
+      "[--format text|csv|json] [--template FILE] [--help]";
 
 } // namespace corvane::cli

@@ -3,8 +3,8 @@
 #include "figure_text.h"
 #include "messages.h"
 #include "table_columns.h"
-#include "translation.h"
 #include "text_fields.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,16 +31,17 @@ using board::RatioDecimals;
 std::vector<TableColumn> Columns(const BoardLayout& board, bool allCompensation)
 {
     using enum TableColumn;
-    std::vector<TableColumn> columns = {Fret, String, FromNut, FretToFret, ToSaddle, Ratio, Cents, Note};
+    std::vector<TableColumn> columns
+        = { Fret, String, FromNut, FretToFret, ToSaddle, Ratio, Cents, Note };
     if (allCompensation || board::Compensated(board.design))
-        columns.insert(columns.end(), {CompensatedFromNut, CompensatedToSaddle});
+        columns.insert(columns.end(), { CompensatedFromNut, CompensatedToSaddle });
     if (board.design.unit == Unit::Inch)
-        columns.insert(columns.end(), {NearestSixtyFourth, SixtyFourthError});
+        columns.insert(columns.end(), { NearestSixtyFourth, SixtyFourthError });
     return columns;
 }
 
 std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& row,
-                                const std::vector<TableColumn>& columns, std::string_view separator)
+    const std::vector<TableColumn>& columns, std::string_view separator)
 {
     std::vector<std::string> fields;
     fields.reserve(columns.size());
@@ -53,7 +54,8 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
 std::string Heading(const BoardLayout& board, TableColumn column)
 {
     const board::ColumnInfo& info = board::Describe(column);
-    std::string heading = language::Translate("BoardTable", std::string(info.heading).c_str()).toStdString();
+    std::string heading
+        = language::Translate("BoardTable", std::string(info.heading).c_str()).toStdString();
     if (info.inDesignUnit)
         heading += " (" + std::string(board::UnitSymbol(board.design.unit)) + ")";
     return heading;
@@ -62,25 +64,30 @@ std::string Heading(const BoardLayout& board, TableColumn column)
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
 {
     const Unit unit = board.design.unit;
-    return board::ShortText(board::FromMillimetres(mm, unit), separator) + " " + std::string(board::UnitSymbol(unit));
+    return board::ShortText(board::FromMillimetres(mm, unit), separator) + " "
+        + std::string(board::UnitSymbol(unit));
 }
 
 std::string Title(const BoardLayout& board, std::string_view separator)
 {
     const board::Design& d = board.design;
     const drawing::TemplateWords words = language::InterfaceTemplateWords();
-    const std::string strings = d.strings == 1 ? words.oneString : drawing::Filled(words.strings, {std::to_string(d.strings)});
-    const std::string frets = d.frets == 1 ? words.oneFret : drawing::Filled(words.frets, {std::to_string(d.frets)});
+    const std::string strings = d.strings == 1
+        ? words.oneString
+        : drawing::Filled(words.strings, { std::to_string(d.strings) });
+    const std::string frets
+        = d.frets == 1 ? words.oneFret : drawing::Filled(words.frets, { std::to_string(d.frets) });
     if (!d.IsFanned())
-        return Say("%1 - %2, %3, diapason %4", {board.temperament.name, strings, frets,
-                                                 LengthWithUnit(board, d.bassLengthMm, separator)});
-    const std::string perpendicular =
-        d.perpendicularFret == 0                              ? words.nutSquare
-        : d.perpendicularFret == board::PerpendicularAtBridge ? words.bridgeSquare
-                                                              : drawing::Filled(words.fretSquare, {std::to_string(d.perpendicularFret)});
+        return Say("%1 - %2, %3, diapason %4",
+            { board.temperament.name, strings, frets,
+                LengthWithUnit(board, d.bassLengthMm, separator) });
+    const std::string perpendicular = d.perpendicularFret == 0 ? words.nutSquare
+        : d.perpendicularFret == board::PerpendicularAtBridge
+        ? words.bridgeSquare
+        : drawing::Filled(words.fretSquare, { std::to_string(d.perpendicularFret) });
     return Say("%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6",
-               {board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
-                LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular});
+        { board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
+            LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular });
 }
 
 } // namespace
@@ -103,7 +110,9 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     }
 
     std::string out = Title(board, separator) + "\n"
-                      + Say("Distances en %1 le long de l'axe du manche (corde 1 : la plus grave)", {board::UnitSymbol(board.design.unit)}) + "\n\n";
+        + Say("Distances en %1 le long de l'axe du manche (corde 1 : la plus grave)",
+            { board::UnitSymbol(board.design.unit) })
+        + "\n\n";
     const auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -151,10 +160,11 @@ std::string FormatBoardJson(const BoardLayout& board)
 {
     const board::Design& d = board.design;
     const Unit unit = d.unit;
-    const auto length = [&](double mm) { return FixedText(board::FromMillimetres(mm, unit), LengthDecimals); };
+    const auto length
+        = [&](double mm) { return FixedText(board::FromMillimetres(mm, unit), LengthDecimals); };
     std::string out = "{\"temperament\": " + JsonString(board.temperament.name) + ", \"unit\": "
-                      + JsonString(board::UnitSymbol(unit)) + ", \"frets\": " + std::to_string(d.frets)
-                      + ", \"strings\": " + std::to_string(d.strings) + ", \"string_lengths\": [";
+        + JsonString(board::UnitSymbol(unit)) + ", \"frets\": " + std::to_string(d.frets)
+        + ", \"strings\": " + std::to_string(d.strings) + ", \"string_lengths\": [";
     for (std::size_t i = 0; i < board.strings.size(); ++i)
         out += (i > 0 ? ", " : "") + length(board.strings[i].lengthMm);
     out += "], \"rows\": [";
@@ -162,16 +172,20 @@ std::string FormatBoardJson(const BoardLayout& board)
     for (const FretOnString& row : board.rows) {
         out += first ? "\n  " : ",\n  ";
         first = false;
-        out += "{\"fret\": " + std::to_string(row.fret) + ", \"string\": " + std::to_string(row.string)
-               + ", \"from_nut\": " + FromNutText(board, row, ".") + ", \"fret_to_fret\": " + length(row.fretToFretMm)
-               + ", \"to_saddle\": " + length(row.toSaddleMm) + ", \"ratio\": " + FixedText(row.ratio, RatioDecimals)
-               + ", \"cents\": " + FixedText(row.cents, CentsDecimals) + ", \"note\": " + JsonString(row.note)
-               + ", \"compensated_from_nut\": " + length(row.compensatedFromNutMm)
-               + ", \"compensated_to_saddle\": " + length(row.compensatedToSaddleMm);
+        out += "{\"fret\": " + std::to_string(row.fret) + ", \"string\": "
+            + std::to_string(row.string) + ", \"from_nut\": " + FromNutText(board, row, ".")
+            + ", \"fret_to_fret\": " + length(row.fretToFretMm) + ", \"to_saddle\": "
+            + length(row.toSaddleMm) + ", \"ratio\": " + FixedText(row.ratio, RatioDecimals)
+            + ", \"cents\": " + FixedText(row.cents, CentsDecimals)
+            + ", \"note\": " + JsonString(row.note)
+            + ", \"compensated_from_nut\": " + length(row.compensatedFromNutMm)
+            + ", \"compensated_to_saddle\": " + length(row.compensatedToSaddleMm);
         if (unit == Unit::Inch) {
-            const auto fraction = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
+            const auto fraction
+                = board::NearestSixtyFourth(board::FromMillimetres(row.fromNutMm, Unit::Inch));
             out += ", \"from_nut_64th\": " + JsonString(fraction.Text())
-                   + ", \"from_nut_64th_error\": " + FixedText(fraction.errorInches, board::InchErrorDecimals);
+                + ", \"from_nut_64th_error\": "
+                + FixedText(fraction.errorInches, board::InchErrorDecimals);
         }
         out += "}";
     }

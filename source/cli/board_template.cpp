@@ -4,22 +4,22 @@
 #include "file_names.h"
 #include "messages.h"
 #include "paginator.h"
-#include "template_export.h"
-#include "translation.h"
-#include "template_format.h"
 #include "template_command.h"
+#include "template_export.h"
+#include "template_format.h"
 #include "template_request.h"
+#include "translation.h"
 
 #include <QString>
 
 namespace corvane::cli {
 
-std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, const std::string& path,
-                                              const std::optional<std::string>& paperName)
+std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
+    const std::string& path, const std::optional<std::string>& paperName)
 {
     const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
     if (!paper)
-        return Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*paperName});
+        return Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", { *paperName });
 
     // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
     // without starting it.
@@ -32,9 +32,11 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board, c
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
     exportOptions.unit = board.design.unit;
-    exportOptions.title = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
+    exportOptions.title
+        = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
     exportOptions.words = options.words;
-    const auto failure = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
+    const auto failure
+        = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
         return failure->toStdString();
     return std::nullopt;

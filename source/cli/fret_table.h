@@ -21,7 +21,7 @@ struct FretRow {
 
 struct FretTable {
     std::string lengthText; // the stored length, written like a position
-    std::string scaleText;  // the scale list item
+    std::string scaleText; // the scale list item
     Mode mode;
     std::vector<FretRow> rows; // in ascending slot order
 };
@@ -31,7 +31,7 @@ struct FretTable {
 // scale list item. Throws fret::RuntimeError on a length out of range or a
 // computation that overflows.
 FretTable ComputeFretTable(const std::string& lengthText, const std::string& scaleText, Mode mode,
-                           const std::string& decimalSeparator,
-                           fret::DecimalInput lengthInput = fret::DecimalInput::PeriodOnly);
+    const std::string& decimalSeparator,
+    fret::DecimalInput lengthInput = fret::DecimalInput::PeriodOnly);
 
 } // namespace corvane::cli

@@ -28,32 +28,32 @@ constexpr int ExitUsage = 2;
 void PrintHelp()
 {
     using corvane::cli::Say;
-    std::cout << Say("utilisation : %1", {corvane::cli::UsageLine}) << "\n\n"
-              << Say(
-    "Écrit où vont les frettes sur une corde de la longueur vibrante donnée.\n"
-    "\n"
-    "  --length TEXTE    la longueur vibrante, lue comme la lit la case de\n"
-    "                    longueur (« 650 mm » vaut 650 ; « 650,5 » vaut 650,5 là\n"
-    "                    où le séparateur décimal régional est la virgule, 650\n"
-    "                    ailleurs)\n"
-    "  --scale GAMME     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
-    "                    natural-chromatic, pythagorean-diatonic,\n"
-    "                    pythagorean-chromatic, ou un nom de la liste des gammes\n"
-    "  --mode MODE       sol, do (par défaut) ou none (sans noms de notes)\n"
-    "  --format FORMAT   text (par défaut), csv ou json\n"
-    "  --separator CAR   séparateur décimal écrit (par défaut : le régional pour\n"
-    "                    text, « . » pour csv et json) ; « , » permet aussi de\n"
-    "                    lire la longueur avec une virgule décimale\n"
-    "\n"
-    "Un gabarit grandeur nature au lieu du tableau :\n"
-    "  --template FICHIER  écrit le gabarit dans FICHIER : .pdf (en pages, avec\n"
-    "                    une règle d'étalonnage), .svg ou .dxf (taille réelle)\n"
-    "  --unit UNITÉ      mm (par défaut), cm ou in : l'unité de la longueur\n"
-    "  --paper PAPIER    a4 (par défaut), letter, a3 ou legal, pour un PDF\n"
-    "  --board-width N   largeur de la touche, dans l'unité (60 mm par défaut)\n"
-    "\n"
-    "Tout tempérament, les touches en éventail et les fichiers de dessin : voir\n"
-    "  corvane-frets --edo 12 --help    et    corvane-frets --design FICHIER\n");
+    std::cout
+        << Say("utilisation : %1", { corvane::cli::UsageLine }) << "\n\n"
+        << Say("Écrit où vont les frettes sur une corde de la longueur vibrante donnée.\n"
+               "\n"
+               "  --length TEXTE    la longueur vibrante, lue comme la lit la case de\n"
+               "                    longueur (« 650 mm » vaut 650 ; « 650,5 » vaut 650,5 là\n"
+               "                    où le séparateur décimal régional est la virgule, 650\n"
+               "                    ailleurs)\n"
+               "  --scale GAMME     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
+               "                    natural-chromatic, pythagorean-diatonic,\n"
+               "                    pythagorean-chromatic, ou un nom de la liste des gammes\n"
+               "  --mode MODE       sol, do (par défaut) ou none (sans noms de notes)\n"
+               "  --format FORMAT   text (par défaut), csv ou json\n"
+               "  --separator CAR   séparateur décimal écrit (par défaut : le régional pour\n"
+               "                    text, « . » pour csv et json) ; « , » permet aussi de\n"
+               "                    lire la longueur avec une virgule décimale\n"
+               "\n"
+               "Un gabarit grandeur nature au lieu du tableau :\n"
+               "  --template FICHIER  écrit le gabarit dans FICHIER : .pdf (en pages, avec\n"
+               "                    une règle d'étalonnage), .svg ou .dxf (taille réelle)\n"
+               "  --unit UNITÉ      mm (par défaut), cm ou in : l'unité de la longueur\n"
+               "  --paper PAPIER    a4 (par défaut), letter, a3 ou legal, pour un PDF\n"
+               "  --board-width N   largeur de la touche, dans l'unité (60 mm par défaut)\n"
+               "\n"
+               "Tout tempérament, les touches en éventail et les fichiers de dessin : voir\n"
+               "  corvane-frets --edo 12 --help    et    corvane-frets --design FICHIER\n");
 }
 
 // The text with its control characters shown as '?', so that a message
@@ -89,18 +89,20 @@ int main(int argc, char** argv)
     ChooseCommandLanguage();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsBoardCommand(arguments))
-        return RunBoardCommand(arguments, std::cout, std::cerr, corvane::regional::DecimalSeparator(),
-                               WriteBoardTemplate);
+        return RunBoardCommand(arguments, std::cout, std::cerr,
+            corvane::regional::DecimalSeparator(), WriteBoardTemplate);
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
-        std::cerr << "corvane-frets: " << parsed.error->message << '\n' << Say("utilisation : %1", {UsageLine}) << '\n';
+        std::cerr << "corvane-frets: " << parsed.error->message << '\n'
+                  << Say("utilisation : %1", { UsageLine }) << '\n';
         return ExitUsage;
     }
     const Options& options = *parsed.options;
     if (options.help) {
         PrintHelp();
         if (!WriteAll({})) {
-            std::cerr << "corvane-frets: " << Say("impossible d'écrire l'aide : %1", {std::strerror(errno)}) << '\n';
+            std::cerr << "corvane-frets: "
+                      << Say("impossible d'écrire l'aide : %1", { std::strerror(errno) }) << '\n';
             return ExitFailure;
         }
         return 0;
@@ -112,20 +114,23 @@ int main(int argc, char** argv)
     // The length is read as the user writes numbers: with a decimal comma
     // where that is the regional separator, or where they asked for one.
     const bool decimalComma = regionalSeparator == "," || options.separator == ",";
-    const fret::DecimalInput lengthInput =
-        decimalComma ? fret::DecimalInput::PeriodOrComma : fret::DecimalInput::PeriodOnly;
+    const fret::DecimalInput lengthInput
+        = decimalComma ? fret::DecimalInput::PeriodOrComma : fret::DecimalInput::PeriodOnly;
 
     // The window reads such a text as 0; a script gets an all-zero table it
     // did not ask for, so it is told instead.
     if (!fret::StartsWithNumber(options.lengthText, lengthInput)) {
-        std::cerr << "corvane-frets: " << Say("aucun nombre ne peut être lu dans la longueur « %1 »", {OneLine(options.lengthText)}) << '\n';
+        std::cerr << "corvane-frets: "
+                  << Say("aucun nombre ne peut être lu dans la longueur « %1 »",
+                         { OneLine(options.lengthText) })
+                  << '\n';
         return ExitUsage;
     }
 
     std::string output;
     try {
-        const FretTable table = ComputeFretTable(options.lengthText, options.scaleText,
-                                                 options.mode, separator, lengthInput);
+        const FretTable table = ComputeFretTable(
+            options.lengthText, options.scaleText, options.mode, separator, lengthInput);
         if (options.templatePath) {
             if (const auto error = WriteClassicTemplate(options, table, separator)) {
                 std::cerr << "corvane-frets: " << *error << '\n';
@@ -149,7 +154,8 @@ int main(int argc, char** argv)
         return ExitFailure;
     }
     if (!WriteAll(output)) {
-        std::cerr << "corvane-frets: " << Say("impossible d'écrire le tableau : %1", {std::strerror(errno)}) << '\n';
+        std::cerr << "corvane-frets: "
+                  << Say("impossible d'écrire le tableau : %1", { std::strerror(errno) }) << '\n';
         return ExitFailure;
     }
     return 0;

@@ -16,7 +16,7 @@ constexpr const char* Context = "corvane-frets";
 void ChooseCommandLanguage()
 {
     const QString language = language::CommandLanguage();
-    language::LoadTranslations(language, {QStringLiteral("corvane-frets")});
+    language::LoadTranslations(language, { QStringLiteral("corvane-frets") });
 }
 
 std::string Say(const char* french, std::initializer_list<std::string_view> values)
@@ -29,7 +29,9 @@ std::string Say(const char* french, std::initializer_list<std::string_view> valu
 
 std::string ProblemSaid(const board::Problem& problem, std::string_view field)
 {
-    return language::ProblemText(problem, field.empty() ? QString() : language::FieldSubjectText(field)).toStdString();
+    return language::ProblemText(
+        problem, field.empty() ? QString() : language::FieldSubjectText(field))
+        .toStdString();
 }
 
 std::string DesignErrorSaid(const board::DesignError& error)

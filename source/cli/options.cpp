@@ -6,8 +6,8 @@
 #include "scale_catalogue.h"
 
 #include <QChar>
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringDecoder>
 
 #include <array>
@@ -18,14 +18,18 @@ namespace corvane::cli {
 
 namespace {
 
-UsageError Error(std::string message) { return UsageError{std::move(message)}; }
+UsageError Error(std::string message)
+{
+    return UsageError { std::move(message) };
+}
 
 } // namespace
 
 std::optional<std::string> SeparatorProblem(const std::string& text)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    const QString decoded
+        = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (decoder.hasError())
         return Say("le séparateur n'est pas de l'UTF-8 valide");
     const auto codePoints = decoded.toUcs4();
@@ -34,9 +38,10 @@ std::optional<std::string> SeparatorProblem(const std::string& text)
     const char32_t c = static_cast<char32_t>(codePoints.front());
     static constexpr std::u32string_view InNumbers = U"+-\u2212eEdD";
     if (!QChar::isPrint(c) || QChar::isSpace(c))
-        return Say("le séparateur doit être un caractère visible, ni un blanc ni un caractère de contrôle");
+        return Say("le séparateur doit être un caractère visible, ni un blanc ni un caractère de "
+                   "contrôle");
     if (QChar::isNumber(c) || InNumbers.find(c) != std::u32string_view::npos)
-        return Say("le séparateur « %1 » pourrait être mal lu dans un nombre", {text});
+        return Say("le séparateur « %1 » pourrait être mal lu dans un nombre", { text });
     return std::nullopt;
 }
 
@@ -68,11 +73,12 @@ const std::string* OptionWords::find(std::string_view name) const
     return nullptr;
 }
 
-OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known)(std::string_view name))
+OptionWords SplitOptions(
+    const std::vector<std::string>& arguments, bool (*known)(std::string_view name))
 {
     OptionWords words;
     const auto refuse = [&](std::string message) {
-        words.error = UsageError{std::move(message)};
+        words.error = UsageError { std::move(message) };
         return words;
     };
     for (std::size_t at = 0; at < arguments.size(); ++at) {
@@ -82,7 +88,7 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known
             continue;
         }
         if (name.rfind("--", 0) != 0)
-            return refuse(Say("argument inattendu « %1 »", {name}));
+            return refuse(Say("argument inattendu « %1 »", { name }));
         std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
@@ -91,13 +97,13 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known
             value = arguments[++at];
         }
         if (!known(name))
-            return refuse(Say("option inconnue « %1 »", {name}));
+            return refuse(Say("option inconnue « %1 »", { name }));
         if (!value)
-            return refuse(Say("l'option « %1 » demande une valeur", {name}));
+            return refuse(Say("l'option « %1 » demande une valeur", { name }));
         // Which of two values was meant cannot be known: say so.
         if (words.find(name))
-            return refuse(Say("l'option « %1 » est donnée deux fois", {name}));
-        words.values.push_back({name, *value});
+            return refuse(Say("l'option « %1 » est donnée deux fois", { name }));
+        words.values.push_back({ name, *value });
     }
     return words;
 }
@@ -121,7 +127,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
 
     const OptionWords words = SplitOptions(arguments, ClassicOption);
     if (words.error)
-        return {std::nullopt, words.error};
+        return { std::nullopt, words.error };
     options.help = words.help;
     for (const auto& [name, text] : words.values) {
         const std::optional<std::string> value = text;
@@ -131,7 +137,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
         } else if (name == "--scale") {
             options.scaleText = ScaleTextFor(*value);
             if (options.scaleText.empty())
-                return {std::nullopt, Error(Say("gamme inconnue « %1 »", {*value}))};
+                return { std::nullopt, Error(Say("gamme inconnue « %1 »", { *value })) };
             haveScale = true;
         } else if (name == "--mode") {
             if (*value == "sol")
@@ -141,42 +147,44 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
             else if (*value == "none")
                 options.mode = Mode::None;
             else
-                return {std::nullopt, Error(Say("mode inconnu « %1 »", {*value}))};
+                return { std::nullopt, Error(Say("mode inconnu « %1 »", { *value })) };
         } else if (name == "--format") {
             const auto format = FormatFromName(*value);
             if (!format)
-                return {std::nullopt, Error(Say("format inconnu « %1 »", {*value}))};
+                return { std::nullopt, Error(Say("format inconnu « %1 »", { *value })) };
             options.format = *format;
         } else if (name == "--template") {
             if (value->empty())
-                return {std::nullopt, Error(Say("--template demande un nom de fichier"))};
+                return { std::nullopt, Error(Say("--template demande un nom de fichier")) };
             options.templatePath = *value;
         } else if (name == "--unit") {
             const auto unit = drawing::UnitFromSymbol(*value);
             if (!unit)
-                return {std::nullopt, Error(Say("unité inconnue « %1 » (mm, cm ou in)", {*value}))};
+                return { std::nullopt,
+                    Error(Say("unité inconnue « %1 » (mm, cm ou in)", { *value })) };
             options.unit = *unit;
         } else if (name == "--paper") {
             const auto paper = drawing::PaperFromName(*value);
             if (!paper)
-                return {std::nullopt, Error(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", {*value}))};
+                return { std::nullopt,
+                    Error(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", { *value })) };
             options.paper = *paper;
         } else if (name == "--board-width") {
             options.boardWidthText = *value;
         } else {
             if (const auto problem = SeparatorProblem(*value))
-                return {std::nullopt, Error(*problem)};
+                return { std::nullopt, Error(*problem) };
             options.separator = *value;
         }
     }
 
     if (options.help)
-        return {options, std::nullopt};
+        return { options, std::nullopt };
     if (!haveLength)
-        return {std::nullopt, Error(Say("--length est obligatoire"))};
+        return { std::nullopt, Error(Say("--length est obligatoire")) };
     if (!haveScale)
-        return {std::nullopt, Error(Say("--scale est obligatoire"))};
-    return {options, std::nullopt};
+        return { std::nullopt, Error(Say("--scale est obligatoire")) };
+    return { options, std::nullopt };
 }
 
 } // namespace corvane::cli

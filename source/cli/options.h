@@ -21,7 +21,7 @@ struct Options {
     std::optional<std::string> separator; // unset: the format's default
     bool help = false;
     // A full-size template instead of the table.
-    std::optional<std::string> templatePath;  // format by extension: .pdf, .svg, .dxf
+    std::optional<std::string> templatePath; // format by extension: .pdf, .svg, .dxf
     drawing::Unit unit = drawing::Unit::Millimetre; // the unit the length is in
     drawing::Paper paper = *drawing::PaperFromName("a4");
     std::optional<std::string> boardWidthText; // in the unit; unset: 60 mm
@@ -31,10 +31,10 @@ struct UsageError {
     std::string message;
 };
 
-inline constexpr const char* UsageLine =
-    "corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
-    "[--format text|csv|json] [--separator CHAR] "
-    "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
+inline constexpr const char* UsageLine
+    = "corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
+      "[--format text|csv|json] [--separator CHAR] "
+      "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
 
 // The words of a command line, for the classic and the board commands
 // alike: "--name value" or "--name=value", each option once, every one
@@ -49,7 +49,8 @@ struct OptionWords {
     std::optional<UsageError> error;
     const std::string* find(std::string_view name) const;
 };
-OptionWords SplitOptions(const std::vector<std::string>& arguments, bool (*known)(std::string_view name));
+OptionWords SplitOptions(
+    const std::vector<std::string>& arguments, bool (*known)(std::string_view name));
 
 // Parses the arguments after the program name. Returns the options, or the
 // reason they are unusable.

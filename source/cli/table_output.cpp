@@ -52,17 +52,17 @@ std::string FormatCsv(const FretTable& table)
 
 std::string FormatJson(const FretTable& table)
 {
-    std::string out = "{\"length\": " + JsonString(table.lengthText) +
-                      ", \"scale\": " + JsonString(table.scaleText) + ", \"mode\": " +
-                      JsonString(ModeName(table.mode)) + ", \"slots\": [";
+    std::string out = "{\"length\": " + JsonString(table.lengthText)
+        + ", \"scale\": " + JsonString(table.scaleText)
+        + ", \"mode\": " + JsonString(ModeName(table.mode)) + ", \"slots\": [";
     bool first = true;
     for (const FretRow& row : table.rows) {
         if (!first)
             out += ", ";
         first = false;
-        out += "{\"slot\": " + std::to_string(row.slot) + ", \"fret\": " + std::to_string(row.fret) +
-               ", \"position\": " + JsonString(row.position) +
-               ", \"note\": " + JsonString(NoteName(row.note)) + "}";
+        out += "{\"slot\": " + std::to_string(row.slot) + ", \"fret\": " + std::to_string(row.fret)
+            + ", \"position\": " + JsonString(row.position)
+            + ", \"note\": " + JsonString(NoteName(row.note)) + "}";
     }
     out += "]}\n";
     return out;
@@ -75,9 +75,9 @@ std::string FormatText(const FretTable& table)
     const std::string PositionHeading = Say("Position");
     const std::string NoteHeading = Say("Note");
 
-    std::string out = Say("%1 - longueur vibrante %2", {table.scaleText, table.lengthText});
+    std::string out = Say("%1 - longueur vibrante %2", { table.scaleText, table.lengthText });
     if (table.mode != Mode::None)
-        out += Say(", mode %1", {table.mode == Mode::Sol ? "Sol" : "Do"});
+        out += Say(", mode %1", { table.mode == Mode::Sol ? "Sol" : "Do" });
     out += "\n\n";
 
     std::size_t positionWidth = TerminalColumns(PositionHeading);
@@ -90,8 +90,8 @@ std::string FormatText(const FretTable& table)
         out += "  " + std::string(NoteHeading);
     out += '\n';
     for (const FretRow& row : table.rows) {
-        out += PadLeft(std::to_string(row.fret), TerminalColumns(FretHeading)) + "  " +
-               PadLeft(row.position, positionWidth);
+        out += PadLeft(std::to_string(row.fret), TerminalColumns(FretHeading)) + "  "
+            + PadLeft(row.position, positionWidth);
         if (withNotes)
             out += "  " + std::string(NoteName(row.note));
         out += '\n';

@@ -28,25 +28,25 @@ void EnsureGuiApplication()
     });
     static int argc = 1;
     static char name[] = "corvane-frets";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> application =
-        std::make_unique<QGuiApplication>(argc, argv);
+    static char* argv[] = { name, nullptr };
+    static std::unique_ptr<QGuiApplication> application
+        = std::make_unique<QGuiApplication>(argc, argv);
     // The application's translators take over from those loaded before it.
     language::InstallLoadedTranslations(*application);
 }
 
-std::optional<std::string> WriteClassicTemplate(const Options& options, const FretTable& table,
-                                                const std::string& decimalSeparator)
+std::optional<std::string> WriteClassicTemplate(
+    const Options& options, const FretTable& table, const std::string& decimalSeparator)
 {
     std::optional<double> boardWidth;
     if (options.boardWidthText) {
         const auto widthMm = board::ParseLength(*options.boardWidthText, options.unit);
         if (!widthMm)
-            return Say("%1 : %2", {"--board-width", ProblemSaid(widthMm.problem)});
+            return Say("%1 : %2", { "--board-width", ProblemSaid(widthMm.problem) });
         boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);
     }
-    const drawing::ClassicTemplateRequest request =
-        TemplateRequestFor(table, decimalSeparator, options.unit, boardWidth, TodayText());
+    const drawing::ClassicTemplateRequest request
+        = TemplateRequestFor(table, decimalSeparator, options.unit, boardWidth, TodayText());
     const drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing)
         return *built.error;
@@ -56,8 +56,8 @@ std::optional<std::string> WriteClassicTemplate(const Options& options, const Fr
     if (drawing::TemplateFormatOf(*options.templatePath) == drawing::TemplateFormat::Pdf)
         EnsureGuiApplication();
     const QString path = drawing::FileNameFromNative(*options.templatePath);
-    const drawing::ExportOptions exportOptions{
-        options.paper, options.unit, QString::fromStdString(drawing::ClassicTemplateTitle(request)), {}};
+    const drawing::ExportOptions exportOptions { options.paper, options.unit,
+        QString::fromStdString(drawing::ClassicTemplateTitle(request)), {} };
     if (const auto error = drawing::ExportTemplate(*built.drawing, path, exportOptions))
         return error->toStdString();
     return std::nullopt;

@@ -8,10 +8,8 @@
 namespace corvane::cli {
 
 drawing::ClassicTemplateRequest TemplateRequestFor(const FretTable& table,
-                                                   const std::string& decimalSeparator,
-                                                   drawing::Unit unit,
-                                                   std::optional<double> boardWidth,
-                                                   const std::string& date)
+    const std::string& decimalSeparator, drawing::Unit unit, std::optional<double> boardWidth,
+    const std::string& date)
 {
     const fret::ScaleChoice* scale = fret::FindScaleChoice(table.scaleText);
     const bool diatonic = scale != nullptr && scale->kind == fret::DiatonicScaleKind;
@@ -24,16 +22,15 @@ drawing::ClassicTemplateRequest TemplateRequestFor(const FretTable& table,
     request.boardWidth = boardWidth.value_or(drawing::DefaultBoardWidth(unit));
     request.date = date;
     for (const FretRow& row : table.rows)
-        request.frets.push_back(drawing::ClassicFret{fret::PlayerFretNumber(diatonic, row.slot),
-                                                     row.position,
-                                                     table.mode == Mode::None ? "" : row.note});
+        request.frets.push_back(drawing::ClassicFret { fret::PlayerFretNumber(diatonic, row.slot),
+            row.position, table.mode == Mode::None ? "" : row.note });
     return request;
 }
 
 std::string TodayText()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&now, &local);
     char text[16];
     std::strftime(text, sizeof text, "%Y-%m-%d", &local);

@@ -7,7 +7,7 @@ namespace corvane::cli {
 std::string CsvField(std::string_view field, std::string_view alsoQuoteOn)
 {
     const bool plain = field.find_first_of(",\"\r\n") == std::string_view::npos
-                       && (alsoQuoteOn.empty() || field.find(alsoQuoteOn) == std::string_view::npos);
+        && (alsoQuoteOn.empty() || field.find(alsoQuoteOn) == std::string_view::npos);
     if (plain)
         return std::string(field);
     std::string quoted = "\"";
@@ -41,9 +41,8 @@ std::string JsonString(std::string_view text)
 
 std::size_t TerminalColumns(std::string_view text)
 {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
 }
 
 std::string PadLeft(std::string_view text, std::size_t width)

@@ -15,28 +15,29 @@ ReadProblem FromErrno(const std::string& path, int error)
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return {path, ReadFailure::NoSuchFile, error};
+        return { path, ReadFailure::NoSuchFile, error };
     case EACCES:
     case EPERM:
-        return {path, ReadFailure::PermissionDenied, error};
+        return { path, ReadFailure::PermissionDenied, error };
     case EISDIR:
-        return {path, ReadFailure::IsAFolder, error};
+        return { path, ReadFailure::IsAFolder, error };
     default:
-        return {path, ReadFailure::System, error};
+        return { path, ReadFailure::System, error };
     }
 }
 
 } // namespace
 
-std::variant<std::string, ReadProblem> ReadWholeFile(const std::string& path, std::uintmax_t largestBytes)
+std::variant<std::string, ReadProblem> ReadWholeFile(
+    const std::string& path, std::uintmax_t largestBytes)
 {
     // Opened without blocking, so that a pipe with no writer cannot hang
     // the open; it is refused just after.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return FromErrno(path, errno);
-    struct stat status {};
-    ReadProblem refused{path, ReadFailure::System, 0};
+    struct stat status { };
+    ReadProblem refused { path, ReadFailure::System, 0 };
     bool refuse = false;
     if (::fstat(descriptor, &status) != 0) {
         refused = FromErrno(path, errno);
@@ -72,7 +73,7 @@ std::variant<std::string, ReadProblem> ReadWholeFile(const std::string& path, st
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > largestBytes) { // it grew while being read
             ::close(descriptor);
-            return ReadProblem{path, ReadFailure::TooLarge, 0};
+            return ReadProblem { path, ReadFailure::TooLarge, 0 };
         }
     }
     ::close(descriptor);

@@ -27,7 +27,8 @@ struct ReadProblem {
 
 // The whole file, or why not. A file larger than `largestBytes` is refused
 // before it is read.
-std::variant<std::string, ReadProblem> ReadWholeFile(const std::string& path, std::uintmax_t largestBytes);
+std::variant<std::string, ReadProblem> ReadWholeFile(
+    const std::string& path, std::uintmax_t largestBytes);
 
 // The system's words for a ReadFailure::System, or the French reason of
 // the others ("c'est un dossier").

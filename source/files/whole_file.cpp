@@ -18,7 +18,7 @@ constexpr int LinkHopsAtMost = 40; // as the kernel counts them
 
 WriteProblem Problem(const std::string& path, WriteFailure failure, int systemError = 0)
 {
-    return {path, failure, systemError};
+    return { path, failure, systemError };
 }
 
 WriteProblem FromErrno(const std::string& path, int error)
@@ -60,14 +60,14 @@ std::string FolderOf(const std::string& path)
 struct Target {
     std::string path;
     bool exists = false;
-    struct stat status {};
+    struct stat status { };
 };
 
 std::optional<WriteProblem> Resolve(const std::string& named, Target& target)
 {
     std::string path = named;
     for (int hop = 0;; ++hop) {
-        struct stat status {};
+        struct stat status { };
         if (::lstat(path.c_str(), &status) != 0) {
             if (errno != ENOENT)
                 return FromErrno(named, errno);
@@ -84,7 +84,8 @@ std::optional<WriteProblem> Resolve(const std::string& named, Target& target)
             if ((status.st_mode & 0222) == 0)
                 return Problem(named, WriteFailure::ReadOnlyFile);
             if (::access(path.c_str(), W_OK) != 0)
-                return Problem(named, errno == EROFS ? WriteFailure::ReadOnlyMedium : WriteFailure::ReadOnlyFile);
+                return Problem(named,
+                    errno == EROFS ? WriteFailure::ReadOnlyMedium : WriteFailure::ReadOnlyFile);
             target.path = path;
             target.exists = true;
             target.status = status;
@@ -92,7 +93,8 @@ std::optional<WriteProblem> Resolve(const std::string& named, Target& target)
         }
         if (hop == LinkHopsAtMost)
             return Problem(named, WriteFailure::TooManyLinks);
-        std::string link(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1, '\0');
+        std::string link(
+            static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1, '\0');
         const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
         if (length < 0)
             return FromErrno(named, errno);
@@ -103,8 +105,8 @@ std::optional<WriteProblem> Resolve(const std::string& named, Target& target)
 
 // A new, empty temporary file beside the target, with the target's
 // permissions (or those of a new document).
-std::optional<WriteProblem> CreateTemporary(const std::string& named, const Target& target,
-                                            std::string& temporaryPath, int& descriptor)
+std::optional<WriteProblem> CreateTemporary(
+    const std::string& named, const Target& target, std::string& temporaryPath, int& descriptor)
 {
     std::string pattern = target.path + ".XXXXXX";
     descriptor = ::mkstemp(pattern.data());
@@ -115,7 +117,8 @@ std::optional<WriteProblem> CreateTemporary(const std::string& named, const Targ
         ::fchmod(descriptor, target.status.st_mode & 07777);
         // Only root may give the file back to another owner; the bytes
         // count more than the ownership, so a refusal is let pass.
-        [[maybe_unused]] const int owned = ::fchown(descriptor, target.status.st_uid, target.status.st_gid);
+        [[maybe_unused]] const int owned
+            = ::fchown(descriptor, target.status.st_uid, target.status.st_gid);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -132,8 +135,8 @@ WriteProblem Abandon(const std::string& temporaryPath, int descriptor, WriteProb
     return problem;
 }
 
-std::optional<WriteProblem> Install(const std::string& named, const std::string& temporaryPath,
-                                    const Target& target)
+std::optional<WriteProblem> Install(
+    const std::string& named, const std::string& temporaryPath, const Target& target)
 {
     if (::rename(temporaryPath.c_str(), target.path.c_str()) != 0)
         return Abandon(temporaryPath, -1, FromErrno(named, errno));
@@ -164,8 +167,8 @@ namespace {
 
 // The start every whole write shares: where the bytes go, and an open
 // temporary file beside it.
-std::optional<WriteProblem> Begin(const std::string& path, Target& target, std::string& temporaryPath,
-                                  int& descriptor)
+std::optional<WriteProblem> Begin(
+    const std::string& path, Target& target, std::string& temporaryPath, int& descriptor)
 {
     if (auto refused = Resolve(path, target))
         return refused;
@@ -173,8 +176,8 @@ std::optional<WriteProblem> Begin(const std::string& path, Target& target, std::
 }
 
 // And its end: the bytes on the disk, the temporary renamed over the target.
-std::optional<WriteProblem> Finish(const std::string& path, const std::string& temporaryPath, int descriptor,
-                                   const Target& target)
+std::optional<WriteProblem> Finish(
+    const std::string& path, const std::string& temporaryPath, int descriptor, const Target& target)
 {
     if (::fsync(descriptor) != 0)
         return Abandon(temporaryPath, descriptor, FromErrno(path, errno));
@@ -218,7 +221,7 @@ std::optional<WriteProblem> WriteWholeFileThrough(
     if (!write(temporaryPath)) {
         const int error = errno;
         return Abandon(temporaryPath, -1,
-                       error != 0 ? FromErrno(path, error) : Problem(path, WriteFailure::Incomplete));
+            error != 0 ? FromErrno(path, error) : Problem(path, WriteFailure::Incomplete));
     }
     // The writer closed its own stream: the file is opened again to be synced.
     descriptor = ::open(temporaryPath.c_str(), O_RDONLY);
@@ -230,9 +233,11 @@ std::optional<WriteProblem> WriteWholeFileThrough(
 bool PdfIsWhole(std::string_view pdf)
 {
     std::string_view trimmed = pdf;
-    while (!trimmed.empty() && (trimmed.back() == '\n' || trimmed.back() == '\r' || trimmed.back() == ' '))
+    while (!trimmed.empty()
+        && (trimmed.back() == '\n' || trimmed.back() == '\r' || trimmed.back() == ' '))
         trimmed.remove_suffix(1);
-    if (pdf.substr(0, 5) != "%PDF-" || trimmed.size() < 5 || trimmed.substr(trimmed.size() - 5) != "%%EOF")
+    if (pdf.substr(0, 5) != "%PDF-" || trimmed.size() < 5
+        || trimmed.substr(trimmed.size() - 5) != "%%EOF")
         return false;
     const std::size_t startxref = pdf.rfind("startxref");
     if (startxref == std::string_view::npos)
@@ -246,10 +251,13 @@ bool PdfIsWhole(std::string_view pdf)
 
     // "xref", then "0 N", then N entries of 20 bytes: "oooooooooo ggggg n\n".
     const std::size_t firstLine = pdf.find('\n', *table);
-    const std::size_t countAt = firstLine == std::string_view::npos ? firstLine : pdf.find(' ', firstLine + 1);
-    const auto count = countAt == std::string_view::npos ? std::nullopt : NumberAt(pdf, countAt + 1);
+    const std::size_t countAt
+        = firstLine == std::string_view::npos ? firstLine : pdf.find(' ', firstLine + 1);
+    const auto count
+        = countAt == std::string_view::npos ? std::nullopt : NumberAt(pdf, countAt + 1);
     const std::size_t entries = count ? pdf.find('\n', countAt + 1) : std::string_view::npos;
-    if (!count || *count == 0 || entries == std::string_view::npos || entries + 1 + 20 * *count > startxref)
+    if (!count || *count == 0 || entries == std::string_view::npos
+        || entries + 1 + 20 * *count > startxref)
         return false;
     for (std::size_t object = 1; object < *count; ++object) {
         const std::size_t entry = entries + 1 + 20 * object;

@@ -29,7 +29,7 @@ enum class WriteFailure {
     NameTooLong,
     TooManyLinks,
     Incomplete, // the writer or the check said the contents were not whole
-    System,     // any other system error: `systemError` says which
+    System, // any other system error: `systemError` says which
 };
 inline constexpr int WriteFailureCount = static_cast<int>(WriteFailure::System) + 1;
 

@@ -24,7 +24,7 @@ public:
     ArithmeticScope& operator=(const ArithmeticScope&) = delete;
 
 private:
-    std::fexcept_t saved_{};
+    std::fexcept_t saved_ {};
 };
 
 } // namespace
@@ -41,8 +41,8 @@ Currency ClassicLength(double value)
     return ToCurrency(value);
 }
 
-std::vector<ClassicPosition> ClassicPositions(std::size_t scaleIndex, ClassicMode mode, Currency length,
-                                              std::string_view separator)
+std::vector<ClassicPosition> ClassicPositions(
+    std::size_t scaleIndex, ClassicMode mode, Currency length, std::string_view separator)
 {
     const ArithmeticScope arithmetic;
     const ScaleChoice& choice = ScaleCatalogue.at(scaleIndex);
@@ -50,10 +50,10 @@ std::vector<ClassicPosition> ClassicPositions(std::size_t scaleIndex, ClassicMod
     const bool diatonic = choice.kind == DiatonicScaleKind;
     std::vector<ClassicPosition> positions;
     for (const auto& [slot, text] : choice.compute(length, modeCode, separator))
-        positions.push_back({slot, PlayerFretNumber(diatonic, slot), text,
-                             diatonic ? DiatonicNoteName(slot, modeCode) : ChromaticNoteName(slot, modeCode)});
+        positions.push_back({ slot, PlayerFretNumber(diatonic, slot), text,
+            diatonic ? DiatonicNoteName(slot, modeCode) : ChromaticNoteName(slot, modeCode) });
     std::sort(positions.begin(), positions.end(),
-              [](const ClassicPosition& a, const ClassicPosition& b) { return a.slot < b.slot; });
+        [](const ClassicPosition& a, const ClassicPosition& b) { return a.slot < b.slot; });
     return positions;
 }
 

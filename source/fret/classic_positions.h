@@ -23,8 +23,8 @@ enum class ClassicMode : std::int16_t { None = 0, Sol = 1, Do = 2 };
 
 struct ClassicPosition {
     FretSlot slot;
-    int fret;              // as a player counts: diatonic slots 9 to 15 are frets 8 to 14
-    std::string position;  // the position box's text
+    int fret; // as a player counts: diatonic slots 9 to 15 are frets 8 to 14
+    std::string position; // the position box's text
     std::string_view note; // the note box's text (" Ré"), empty without a mode
 };
 
@@ -38,7 +38,7 @@ Currency ClassicLength(double value);
 // order. Throws RuntimeError where the window would. The caller's
 // floating-point flags neither count against the computation (they stand
 // for its overflow check) nor are lost.
-std::vector<ClassicPosition> ClassicPositions(std::size_t scaleIndex, ClassicMode mode, Currency length,
-                                              std::string_view separator);
+std::vector<ClassicPosition> ClassicPositions(
+    std::size_t scaleIndex, ClassicMode mode, Currency length, std::string_view separator);
 
 } // namespace fret

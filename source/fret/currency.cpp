@@ -10,7 +10,7 @@ namespace fret {
 namespace {
 
 constexpr double TwoToThe63 = 9223372036854775808.0;
-constexpr std::int64_t TwoToThe53 = std::int64_t{1} << 53;
+constexpr std::int64_t TwoToThe53 = std::int64_t { 1 } << 53;
 
 // Correctly rounded magnitude / 10 000 for magnitudes above 2^53, where the
 // quotient lies between 2^39 and 2^50. With e = floor(log2(quotient)) the
@@ -46,7 +46,7 @@ Currency ToCurrency(double value)
     const double whole = std::nearbyint(scaled);
     if (!(whole >= -TwoToThe63 && whole < TwoToThe63))
         throw RuntimeError(ErrorNumber::Overflow);
-    return Currency{static_cast<std::int64_t>(whole)};
+    return Currency { static_cast<std::int64_t>(whole) };
 }
 
 double ToDouble(Currency value) noexcept
@@ -55,8 +55,8 @@ double ToDouble(Currency value) noexcept
     if (count >= -TwoToThe53 && count <= TwoToThe53)
         return static_cast<double>(count) / static_cast<double>(Currency::Scale);
 
-    const std::uint64_t magnitude = count < 0 ? 0U - static_cast<std::uint64_t>(count)
-                                              : static_cast<std::uint64_t>(count);
+    const std::uint64_t magnitude
+        = count < 0 ? 0U - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
     const double result = LargeMagnitudeToDouble(magnitude);
     return count < 0 ? -result : result;
 }
@@ -71,7 +71,7 @@ Currency CurrencyAdd(Currency a, Currency b)
     std::int64_t sum = 0;
     if (__builtin_add_overflow(a.count, b.count, &sum))
         throw RuntimeError(ErrorNumber::Overflow);
-    return Currency{sum};
+    return Currency { sum };
 }
 
 Currency CurrencySub(Currency a, Currency b)
@@ -79,7 +79,7 @@ Currency CurrencySub(Currency a, Currency b)
     std::int64_t difference = 0;
     if (__builtin_sub_overflow(a.count, b.count, &difference))
         throw RuntimeError(ErrorNumber::Overflow);
-    return Currency{difference};
+    return Currency { difference };
 }
 
 } // namespace fret

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <compare>
+#include <cstdint>
 
 namespace fret {
 
@@ -13,7 +13,7 @@ struct Currency {
 
     static constexpr std::int64_t Scale = 10'000;
 
-    static constexpr Currency FromCount(std::int64_t c) noexcept { return Currency{c}; }
+    static constexpr Currency FromCount(std::int64_t c) noexcept { return Currency { c }; }
     friend constexpr auto operator<=>(Currency, Currency) = default;
 };
 

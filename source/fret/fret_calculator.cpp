@@ -11,9 +11,11 @@
 
 namespace fret {
 
-FretCalculator::FretCalculator(ControlSurface& window, std::string decimalSeparator,
-                               DecimalInput lengthInput)
-    : window_(window), decimalSeparator_(std::move(decimalSeparator)), lengthInput_(lengthInput)
+FretCalculator::FretCalculator(
+    ControlSurface& window, std::string decimalSeparator, DecimalInput lengthInput)
+    : window_(window)
+    , decimalSeparator_(std::move(decimalSeparator))
+    , lengthInput_(lengthInput)
 {
 }
 
@@ -45,8 +47,8 @@ void FretCalculator::Combo1_Click()
             throw RuntimeError(ErrorNumber::Overflow);
         // Every text is computed before the first box is written, so that
         // an overflow part-way leaves the screen as it was.
-        const SlotTexts positions =
-            choice->compute(variables_.VibratingLength, variables_.ModeCode, decimalSeparator_);
+        const SlotTexts positions
+            = choice->compute(variables_.VibratingLength, variables_.ModeCode, decimalSeparator_);
         variables_.ScaleKind = choice->kind;
         for (const auto& [slot, text] : positions)
             WriteText(PositionBox(slot), text);
@@ -69,7 +71,7 @@ void FretCalculator::Command1_Click()
     lengthText_.clear();
     // A window raises the change event for the emptied box; a surface that
     // raises none (or a box that was already empty) must end up the same.
-    variables_.VibratingLength = Currency{};
+    variables_.VibratingLength = Currency {};
     variables_.VibratingLengthValid = true;
 
     HideChromaticSlots();

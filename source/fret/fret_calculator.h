@@ -32,10 +32,10 @@ inline constexpr std::string_view ModeDoText = " Do";
 
 // The variables of the main window. They start at zero and are never reset.
 struct BaseVariables {
-    Currency VibratingLength;      // the last length read from the length box
+    Currency VibratingLength; // the last length read from the length box
     bool VibratingLengthValid = true; // false while the box holds a length out of range
-    std::int16_t ScaleKind = 0;    // 0 none yet, 1 diatonic, 2 chromatic
-    std::int16_t ModeCode = 0;     // 0 none yet, 1 after " Sol", 2 after " Do"
+    std::int16_t ScaleKind = 0; // 0 none yet, 1 diatonic, 2 chromatic
+    std::int16_t ModeCode = 0; // 0 none yet, 1 after " Sol", 2 after " Do"
 };
 
 class FretCalculator {
@@ -44,7 +44,7 @@ public:
     // regional separator in the window, a chosen one on the command line.
     // lengthInput says whether the length box also takes a decimal comma.
     FretCalculator(ControlSurface& window, std::string decimalSeparator,
-                   DecimalInput lengthInput = DecimalInput::PeriodOnly);
+        DecimalInput lengthInput = DecimalInput::PeriodOnly);
 
     // Every change of the length box's text. Throws RuntimeError 6 when the
     // text holds a length out of range; the length is then marked invalid

@@ -9,8 +9,8 @@ namespace fret {
 
 // French note names, each with exactly one leading blank: " Do", " Do#",
 // " Ré", ... " Si". Sharps only, never flats.
-inline constexpr std::string_view ChromaticNoteCycle[12] = {
-    " Do", " Do#", " Ré", " Ré#", " Mi", " Fa", " Fa#", " Sol", " Sol#", " La", " La#", " Si"};
+inline constexpr std::string_view ChromaticNoteCycle[12]
+    = { " Do", " Do#", " Ré", " Ré#", " Mi", " Fa", " Fa#", " Sol", " Sol#", " La", " La#", " Si" };
 
 // The note a slot names, or an empty view while no mode has been chosen
 // (modeCode 0): mode 1 names the open string Sol, mode 2 names it Do.

@@ -52,11 +52,11 @@ std::string DoubleText(double value, std::string_view separator)
 
     // Fifteen significant digits, correctly rounded and independent of the
     // C locale: d.dddddddddddddde±x.
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+        std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view scientific(
+        buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t marker = scientific.find('e');
     std::string digits;
     digits.push_back(scientific[0]);

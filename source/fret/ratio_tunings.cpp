@@ -26,16 +26,12 @@ double RatioValue(DegreeRatio ratio) noexcept
 using OctaveDegrees = std::array<Currency, 7>;
 
 OctaveDegrees DegreePositions(const RatioTuning& tuning, const RatioWorkingValues& working,
-                              Currency vibratingLength, Currency base, Currency start)
+    Currency vibratingLength, Currency base, Currency start)
 {
     auto at = [&](double ratio) { return RatioPosition(vibratingLength, base, ratio); };
-    return OctaveDegrees{start,
-                         at(ToDouble(working.SecondRatio)),
-                         at(RatioValue(tuning.third)),
-                         at(ToDouble(working.FourthRatio)),
-                         at(ToDouble(working.FifthRatio)),
-                         at(RatioValue(tuning.sixth)),
-                         at(RatioValue(tuning.seventh))};
+    return OctaveDegrees { start, at(ToDouble(working.SecondRatio)), at(RatioValue(tuning.third)),
+        at(ToDouble(working.FourthRatio)), at(ToDouble(working.FifthRatio)),
+        at(RatioValue(tuning.sixth)), at(RatioValue(tuning.seventh)) };
 }
 
 // Half of the first fret's distance: the accidental between the nut and the
@@ -59,15 +55,25 @@ struct ChromaticStep {
     int lower;
     int upper; // equal to lower for a degree
 };
-constexpr std::array<ChromaticStep, 11> OctaveSteps{{
-    {0, 1}, {1, 1}, {1, 2}, {2, 2}, {3, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}, {5, 6}, {6, 6},
-}};
+constexpr std::array<ChromaticStep, 11> OctaveSteps { {
+    { 0, 1 },
+    { 1, 1 },
+    { 1, 2 },
+    { 2, 2 },
+    { 3, 3 },
+    { 3, 4 },
+    { 4, 4 },
+    { 4, 5 },
+    { 5, 5 },
+    { 5, 6 },
+    { 6, 6 },
+} };
 
 } // namespace
 
 RatioWorkingValues ComputeRatioWorkingValues(Currency vibratingLength)
 {
-    RatioWorkingValues working{};
+    RatioWorkingValues working {};
     working.HalfLength = CheckedQuotient(ToDouble(vibratingLength), 2.0);
     working.SecondRatio = CheckedQuotient(9.0, 8.0);
     working.FourthRatio = CheckedQuotient(4.0, 3.0);
@@ -91,20 +97,20 @@ double MidpointPosition(Currency a, Currency b)
 }
 
 SlotTexts ComputeRatioDiatonic(const RatioTuning& tuning, Currency vibratingLength,
-                               std::int16_t modeCode, std::string_view separator)
+    std::int16_t modeCode, std::string_view separator)
 {
     const RatioWorkingValues working = ComputeRatioWorkingValues(vibratingLength);
-    const OctaveDegrees octaves[2] = {
-        DegreePositions(tuning, working, vibratingLength, vibratingLength, Currency{}),
-        DegreePositions(tuning, working, vibratingLength, working.HalfLength, working.HalfLength)};
-    const Currency octaveEnds[2] = {working.HalfLength, DoubleOctave(vibratingLength)};
+    const OctaveDegrees octaves[2] = { DegreePositions(tuning, working, vibratingLength,
+                                           vibratingLength, Currency {}),
+        DegreePositions(tuning, working, vibratingLength, working.HalfLength, working.HalfLength) };
+    const Currency octaveEnds[2] = { working.HalfLength, DoubleOctave(vibratingLength) };
 
     SlotTexts texts;
     for (int octave = 0; octave < 2; ++octave) {
         const FretSlot first = octave * 8 + 1;
         for (std::size_t degree = 1; degree <= 5; ++degree)
             texts.Write(first + static_cast<int>(degree) - 1,
-                        CurrencyText(octaves[octave][degree], separator));
+                CurrencyText(octaves[octave][degree], separator));
         texts.Write(first + 6, CurrencyText(octaveEnds[octave], separator));
     }
     // The seventh degree comes last. In mode Sol it is the minor seventh,
@@ -121,14 +127,14 @@ SlotTexts ComputeRatioDiatonic(const RatioTuning& tuning, Currency vibratingLeng
     return texts;
 }
 
-SlotTexts ComputeRatioChromatic(const RatioTuning& tuning, Currency vibratingLength,
-                                std::string_view separator)
+SlotTexts ComputeRatioChromatic(
+    const RatioTuning& tuning, Currency vibratingLength, std::string_view separator)
 {
     const RatioWorkingValues working = ComputeRatioWorkingValues(vibratingLength);
-    const OctaveDegrees octaves[2] = {
-        DegreePositions(tuning, working, vibratingLength, vibratingLength, Currency{}),
-        DegreePositions(tuning, working, vibratingLength, working.HalfLength, working.HalfLength)};
-    const Currency octaveEnds[2] = {working.HalfLength, DoubleOctave(vibratingLength)};
+    const OctaveDegrees octaves[2] = { DegreePositions(tuning, working, vibratingLength,
+                                           vibratingLength, Currency {}),
+        DegreePositions(tuning, working, vibratingLength, working.HalfLength, working.HalfLength) };
+    const Currency octaveEnds[2] = { working.HalfLength, DoubleOctave(vibratingLength) };
 
     SlotTexts texts;
     for (int octave = 0; octave < 2; ++octave) {
@@ -150,26 +156,26 @@ SlotTexts ComputeRatioChromatic(const RatioTuning& tuning, Currency vibratingLen
     return texts;
 }
 
-SlotTexts ComputePythagoreanDiatonic(Currency vibratingLength, std::int16_t modeCode,
-                                     std::string_view separator)
+SlotTexts ComputePythagoreanDiatonic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator)
 {
     return ComputeRatioDiatonic(PythagoreanTuning, vibratingLength, modeCode, separator);
 }
 
-SlotTexts ComputePythagoreanChromatic(Currency vibratingLength, std::int16_t /*modeCode*/,
-                                      std::string_view separator)
+SlotTexts ComputePythagoreanChromatic(
+    Currency vibratingLength, std::int16_t /*modeCode*/, std::string_view separator)
 {
     return ComputeRatioChromatic(PythagoreanTuning, vibratingLength, separator);
 }
 
-SlotTexts ComputeNaturalDiatonic(Currency vibratingLength, std::int16_t modeCode,
-                                 std::string_view separator)
+SlotTexts ComputeNaturalDiatonic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator)
 {
     return ComputeRatioDiatonic(NaturalTuning, vibratingLength, modeCode, separator);
 }
 
-SlotTexts ComputeNaturalChromatic(Currency vibratingLength, std::int16_t /*modeCode*/,
-                                  std::string_view separator)
+SlotTexts ComputeNaturalChromatic(
+    Currency vibratingLength, std::int16_t /*modeCode*/, std::string_view separator)
 {
     return ComputeRatioChromatic(NaturalTuning, vibratingLength, separator);
 }

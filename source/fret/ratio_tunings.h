@@ -23,8 +23,8 @@ struct RatioTuning {
     DegreeRatio seventh;
 };
 
-inline constexpr RatioTuning PythagoreanTuning{{81.0, 64.0}, {27.0, 16.0}, {243.0, 128.0}};
-inline constexpr RatioTuning NaturalTuning{{5.0, 4.0}, {5.0, 3.0}, {15.0, 8.0}};
+inline constexpr RatioTuning PythagoreanTuning { { 81.0, 64.0 }, { 27.0, 16.0 }, { 243.0, 128.0 } };
+inline constexpr RatioTuning NaturalTuning { { 5.0, 4.0 }, { 5.0, 3.0 }, { 15.0, 8.0 } };
 
 // The working values every ratio computation starts from, each held to four
 // decimals. The fourth is therefore 1.3333, not 4/3: at a length of 650 it
@@ -46,17 +46,17 @@ Currency RatioPosition(Currency vibratingLength, Currency base, double ratio);
 double MidpointPosition(Currency a, Currency b);
 
 SlotTexts ComputeRatioDiatonic(const RatioTuning& tuning, Currency vibratingLength,
-                               std::int16_t modeCode, std::string_view separator);
-SlotTexts ComputeRatioChromatic(const RatioTuning& tuning, Currency vibratingLength,
-                                std::string_view separator);
+    std::int16_t modeCode, std::string_view separator);
+SlotTexts ComputeRatioChromatic(
+    const RatioTuning& tuning, Currency vibratingLength, std::string_view separator);
 
-SlotTexts ComputePythagoreanDiatonic(Currency vibratingLength, std::int16_t modeCode,
-                                     std::string_view separator);
-SlotTexts ComputePythagoreanChromatic(Currency vibratingLength, std::int16_t modeCode,
-                                      std::string_view separator);
-SlotTexts ComputeNaturalDiatonic(Currency vibratingLength, std::int16_t modeCode,
-                                 std::string_view separator);
-SlotTexts ComputeNaturalChromatic(Currency vibratingLength, std::int16_t modeCode,
-                                  std::string_view separator);
+SlotTexts ComputePythagoreanDiatonic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
+SlotTexts ComputePythagoreanChromatic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
+SlotTexts ComputeNaturalDiatonic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
+SlotTexts ComputeNaturalChromatic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
 
 } // namespace fret

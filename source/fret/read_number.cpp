@@ -12,8 +12,14 @@ namespace fret {
 
 namespace {
 
-bool IsRemovedBlank(char c) noexcept { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool IsRemovedBlank(char c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) noexcept
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string WithoutBlanks(std::string_view text)
 {
@@ -167,8 +173,8 @@ double ConvertDecimal(const DecimalForm& form)
     normalised += std::to_string(decimalExponent);
 
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    const auto [end, error]
+        = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (decimalExponent > 0)

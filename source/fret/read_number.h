@@ -10,7 +10,7 @@ namespace fret {
 // Elsewhere the comma groups thousands and guessing would be worse, so the
 // period stays the only decimal separator.
 enum class DecimalInput {
-    PeriodOnly,    // "650,5" is 650
+    PeriodOnly, // "650,5" is 650
     PeriodOrComma, // "650,5" and "650.5" are 650.5; "650,5.3" is 650.5
 };
 

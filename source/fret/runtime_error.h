@@ -8,7 +8,7 @@ namespace fret {
 // The two run-time errors the calculator can raise. The numbers and French
 // descriptions are the ones users of this program have always seen.
 enum class ErrorNumber : int {
-    Overflow = 6,        // "Dépassement de capacité"
+    Overflow = 6, // "Dépassement de capacité"
     DivisionByZero = 11, // "Division par zéro"
 };
 
@@ -17,7 +17,10 @@ enum class ErrorNumber : int {
 // carries on.
 class RuntimeError {
 public:
-    explicit RuntimeError(ErrorNumber number) noexcept : number_(number) {}
+    explicit RuntimeError(ErrorNumber number) noexcept
+        : number_(number)
+    {
+    }
 
     ErrorNumber number() const noexcept { return number_; }
     int code() const noexcept { return static_cast<int>(number_); }

@@ -5,14 +5,14 @@
 
 namespace fret {
 
-const std::array<ScaleChoice, 6> ScaleCatalogue{{
-    {"Tempérée Diatonique", DiatonicScaleKind, &ComputeTemperedDiatonic},
-    {"Tempérée Chromatique", ChromaticScaleKind, &ComputeTemperedChromatic},
-    {"Naturelle   Diatonique", DiatonicScaleKind, &ComputeNaturalDiatonic},
-    {"Naturelle   Chromatique", ChromaticScaleKind, &ComputeNaturalChromatic},
-    {"Pythagore Diatonique", DiatonicScaleKind, &ComputePythagoreanDiatonic},
-    {"Pythagore Chromatique", ChromaticScaleKind, &ComputePythagoreanChromatic},
-}};
+const std::array<ScaleChoice, 6> ScaleCatalogue { {
+    { "Tempérée Diatonique", DiatonicScaleKind, &ComputeTemperedDiatonic },
+    { "Tempérée Chromatique", ChromaticScaleKind, &ComputeTemperedChromatic },
+    { "Naturelle   Diatonique", DiatonicScaleKind, &ComputeNaturalDiatonic },
+    { "Naturelle   Chromatique", ChromaticScaleKind, &ComputeNaturalChromatic },
+    { "Pythagore Diatonique", DiatonicScaleKind, &ComputePythagoreanDiatonic },
+    { "Pythagore Chromatique", ChromaticScaleKind, &ComputePythagoreanChromatic },
+} };
 
 const ScaleChoice* FindScaleChoice(std::string_view text) noexcept
 {

@@ -17,8 +17,8 @@ enum : std::int16_t {
     ChromaticScaleKind = 2,
 };
 
-using ScaleComputation = SlotTexts (*)(Currency vibratingLength, std::int16_t modeCode,
-                                       std::string_view separator);
+using ScaleComputation
+    = SlotTexts (*)(Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
 
 struct ScaleChoice {
     std::string_view text; // the list item, compared exactly, blanks included

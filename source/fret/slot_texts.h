@@ -26,7 +26,7 @@ public:
     // slot's arithmetic only, as they would if the box were written now.
     void Write(FretSlot slot, std::string text)
     {
-        entries_.push_back(Entry{slot, std::move(text)});
+        entries_.push_back(Entry { slot, std::move(text) });
         ClearArithmeticFlags();
     }
 

@@ -17,10 +17,10 @@ inline constexpr double TemperedRatio = 0.9438743126817;
 // L minus that length, rounded to four decimals before the exact
 // subtraction. Diatonic: slots 1-7 and 9-15, the seventh degree a whole tone
 // below the octave when modeCode is 1, a semitone below it otherwise.
-SlotTexts ComputeTemperedDiatonic(Currency vibratingLength, std::int16_t modeCode,
-                                  std::string_view separator);
-SlotTexts ComputeTemperedChromatic(Currency vibratingLength, std::int16_t modeCode,
-                                   std::string_view separator);
+SlotTexts ComputeTemperedDiatonic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
+SlotTexts ComputeTemperedChromatic(
+    Currency vibratingLength, std::int16_t modeCode, std::string_view separator);
 
 // The number of semitones between the open string and each diatonic degree
 // 2 to 8 of the first octave; the seventh depends on the mode.

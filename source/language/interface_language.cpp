@@ -21,15 +21,17 @@ QString InterfaceLanguage(const QStringList& uiLanguages)
     return uiLanguages.isEmpty() ? QStringLiteral("fr") : QStringLiteral("en");
 }
 
-void InstallInterfaceLanguage(QCoreApplication& application, const QString& programCatalogue, const QLocale& locale)
+void InstallInterfaceLanguage(
+    QCoreApplication& application, const QString& programCatalogue, const QLocale& locale)
 {
     const QString language = InterfaceLanguage(locale.uiLanguages());
-    LoadTranslations(language, {programCatalogue});
+    LoadTranslations(language, { programCatalogue });
     InstallLoadedTranslations(application);
     // English is Qt's own language: its dialogs need no translation then.
     if (language != QStringLiteral("en")) {
         auto* qt = new QTranslator(&application);
-        if (qt->load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (qt->load(QStringLiteral("qtbase_%1").arg(language),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
 }

@@ -18,6 +18,6 @@ QString InterfaceLanguage(const QStringList& uiLanguages);
 // Installs, on the application, the engine's and the program's translations
 // and Qt's own (the standard dialogs) for the language the locale asks for.
 void InstallInterfaceLanguage(QCoreApplication& application, const QString& programCatalogue,
-                              const QLocale& locale = QLocale::system());
+    const QLocale& locale = QLocale::system());
 
 } // namespace corvane::language

@@ -13,7 +13,8 @@ QString ProblemText(const board::Problem& problem, const QString& subject)
         values.push_back(ProblemText(inner).toStdString());
     const std::string pattern(board::ProblemPattern(problem.kind));
     const QString translated = Translate("EngineProblem", pattern.c_str());
-    return QString::fromStdString(board::FillPattern(translated.toStdString(), subject.toStdString(), values));
+    return QString::fromStdString(
+        board::FillPattern(translated.toStdString(), subject.toStdString(), values));
 }
 
 QString FieldSubjectText(std::string_view field)
@@ -32,7 +33,8 @@ QString DesignFileErrorText(const board::DesignError& error)
     if (field == "content")
         field = "scala";
     return Translate("EngineProblem", "champ « %1 » : %2")
-        .arg(QString::fromStdString(error.field), ProblemText(error.problem, FieldSubjectText(field)));
+        .arg(QString::fromStdString(error.field),
+            ProblemText(error.problem, FieldSubjectText(field)));
 }
 
 bool NamesSubject(board::ProblemKind kind)

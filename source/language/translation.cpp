@@ -25,17 +25,19 @@ std::vector<std::unique_ptr<QTranslator>>& Loaded()
 
 bool HasTranslation(const QString& language)
 {
-    return QFile::exists(QStringLiteral("%1/%2_%3.qm").arg(TranslationDirectory, EngineCatalogue, language));
+    return QFile::exists(
+        QStringLiteral("%1/%2_%3.qm").arg(TranslationDirectory, EngineCatalogue, language));
 }
 
 QString CommandLanguage()
 {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
         const char* value = std::getenv(variable);
         if (value == nullptr || *value == '\0')
             continue;
         const QString setting = QString::fromLocal8Bit(value);
-        return setting.startsWith(QStringLiteral("fr")) ? QStringLiteral("fr") : QStringLiteral("en");
+        return setting.startsWith(QStringLiteral("fr")) ? QStringLiteral("fr")
+                                                        : QStringLiteral("en");
     }
     return QStringLiteral("en");
 }
@@ -45,9 +47,10 @@ void LoadTranslations(const QString& language, const QStringList& catalogues)
     Loaded().clear();
     if (language == QStringLiteral("fr"))
         return;
-    for (const QString& catalogue : QStringList{EngineCatalogue} + catalogues) {
+    for (const QString& catalogue : QStringList { EngineCatalogue } + catalogues) {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QStringLiteral("%1_%2").arg(catalogue, language), TranslationDirectory))
+        if (translator->load(
+                QStringLiteral("%1_%2").arg(catalogue, language), TranslationDirectory))
             Loaded().push_back(std::move(translator));
     }
 }
@@ -77,10 +80,10 @@ drawing::TemplateWords InterfaceTemplateWords()
         return Translate("TemplateWords", french.c_str()).toStdString();
     };
     drawing::TemplateWords words;
-    for (std::string* word : {&words.nut, &words.saddle, &words.title, &words.fannedLengths, &words.oneString,
-                              &words.strings, &words.oneFret, &words.frets, &words.straightBoard, &words.nutSquare,
-                              &words.bridgeSquare, &words.fretSquare, &words.distances, &words.distancesByString,
-                              &words.printAtTrueSize, &words.pageOf})
+    for (std::string* word : { &words.nut, &words.saddle, &words.title, &words.fannedLengths,
+             &words.oneString, &words.strings, &words.oneFret, &words.frets, &words.straightBoard,
+             &words.nutSquare, &words.bridgeSquare, &words.fretSquare, &words.distances,
+             &words.distancesByString, &words.printAtTrueSize, &words.pageOf })
         *word = translated(*word);
     return words;
 }

@@ -13,27 +13,34 @@ namespace {
 
 // Page layout around the board, in millimetres.
 constexpr double SideMarginMm = 12.0;
-constexpr double LabelBandMm = 30.0;    // above: fret numbers, notes, bass-string distances
+constexpr double LabelBandMm = 30.0; // above: fret numbers, notes, bass-string distances
 constexpr double DistanceBandMm = 16.0; // below: treble-string distances
 constexpr double BottomMarginMm = 6.0;
 
 constexpr double StringLineMm = 0.15;
 constexpr double DistanceHeightMm = 2.2;
 
-bool TwoDistanceRows(const board::Design& design) noexcept { return design.strings > 1 && design.IsFanned(); }
-
-Point Moved(board::Point p, Point offset) noexcept { return {p.x + offset.x, p.y + offset.y}; }
-
-void AddLine(Drawing& drawing, board::Segment segment, Point offset, Layer layer, double width,
-             bool dashed = false)
+bool TwoDistanceRows(const board::Design& design) noexcept
 {
-    drawing.lines.push_back(Line{Moved(segment.from, offset), Moved(segment.to, offset), layer, width, dashed});
+    return design.strings > 1 && design.IsFanned();
 }
 
-void AddText(Drawing& drawing, Point at, std::string text, double height, Anchor anchor, double rotation = 0,
-             Layer layer = Layer::Labels)
+Point Moved(board::Point p, Point offset) noexcept
 {
-    drawing.texts.push_back(Text{at, std::move(text), height, layer, anchor, rotation, {}});
+    return { p.x + offset.x, p.y + offset.y };
+}
+
+void AddLine(Drawing& drawing, board::Segment segment, Point offset, Layer layer, double width,
+    bool dashed = false)
+{
+    drawing.lines.push_back(
+        Line { Moved(segment.from, offset), Moved(segment.to, offset), layer, width, dashed });
+}
+
+void AddText(Drawing& drawing, Point at, std::string text, double height, Anchor anchor,
+    double rotation = 0, Layer layer = Layer::Labels)
+{
+    drawing.texts.push_back(Text { at, std::move(text), height, layer, anchor, rotation, {} });
 }
 
 std::string PerpendicularText(const board::Design& design, const TemplateWords& words)
@@ -44,31 +51,35 @@ std::string PerpendicularText(const board::Design& design, const TemplateWords& 
         return words.bridgeSquare;
     if (design.perpendicularFret == 0)
         return words.nutSquare;
-    return Filled(words.fretSquare, {std::to_string(design.perpendicularFret)});
+    return Filled(words.fretSquare, { std::to_string(design.perpendicularFret) });
 }
 
 } // namespace
 
 std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator,
-                               const TemplateWords& words)
+    const TemplateWords& words)
 {
     const board::Design& design = board.design;
     const std::string unit(board::UnitSymbol(design.unit));
-    std::string lengths = board::ShortText(board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
+    std::string lengths = board::ShortText(
+        board::FromMillimetres(design.bassLengthMm, design.unit), decimalSeparator);
     if (design.IsFanned())
         lengths = Filled(words.fannedLengths,
-                         {lengths, board::ShortText(board::FromMillimetres(design.trebleLengthMm, design.unit),
-                                                    decimalSeparator)});
-    return Filled(words.title, {board.temperament.name, lengths, unit});
+            { lengths,
+                board::ShortText(board::FromMillimetres(design.trebleLengthMm, design.unit),
+                    decimalSeparator) });
+    return Filled(words.title, { board.temperament.name, lengths, unit });
 }
 
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
 {
     const board::Design& design = board.design;
-    const Point offset{SideMarginMm, options.labels ? LabelBandMm : SideMarginMm};
+    const Point offset { SideMarginMm, options.labels ? LabelBandMm : SideMarginMm };
     const double bottom = offset.y + board.heightMm;
     Drawing drawing;
-    drawing.datum = Moved({(board.nut.from.x + board.nut.to.x) / 2, (board.nut.from.y + board.nut.to.y) / 2}, offset);
+    drawing.datum = Moved(
+        { (board.nut.from.x + board.nut.to.x) / 2, (board.nut.from.y + board.nut.to.y) / 2 },
+        offset);
 
     AddLine(drawing, board.bassEdge, offset, Layer::Edges, EdgeLineMm);
     AddLine(drawing, board.trebleEdge, offset, Layer::Edges, EdgeLineMm);
@@ -83,10 +94,12 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     // Compensated nut and saddle, dashed, where they differ from the design.
     const auto compensated = [&](auto point, Layer layer) {
         for (std::size_t i = 1; i < board.strings.size(); ++i)
-            AddLine(drawing, {point(board.strings[i - 1]), point(board.strings[i])}, offset, layer, EdgeLineMm, true);
+            AddLine(drawing, { point(board.strings[i - 1]), point(board.strings[i]) }, offset,
+                layer, EdgeLineMm, true);
         if (board.strings.size() == 1) {
             const board::Point p = point(board.strings.front());
-            AddLine(drawing, {{p.x, p.y - 3.0}, {p.x, p.y + 3.0}}, offset, layer, EdgeLineMm, true);
+            AddLine(drawing, { { p.x, p.y - 3.0 }, { p.x, p.y + 3.0 } }, offset, layer, EdgeLineMm,
+                true);
         }
     };
     if (design.nutSetbackBassMm != 0 || design.nutSetbackTrebleMm != 0)
@@ -104,24 +117,29 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const bool named = !board.temperament.semitones.empty();
         const Point nutTop = Moved(board.nut.from, offset);
         const Point saddleTop = Moved(board.saddle.from, offset);
-        AddText(drawing, {nutTop.x, nutTop.y - 2.0}, options.words.nut, NoteHeightMm, Anchor::Centre);
-        AddText(drawing, {saddleTop.x, saddleTop.y - 2.0}, options.words.saddle, NoteHeightMm, Anchor::Centre);
+        AddText(
+            drawing, { nutTop.x, nutTop.y - 2.0 }, options.words.nut, NoteHeightMm, Anchor::Centre);
+        AddText(drawing, { saddleTop.x, saddleTop.y - 2.0 }, options.words.saddle, NoteHeightMm,
+            Anchor::Centre);
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
             const Point bass = Moved(line.from, offset);
             const Point treble = Moved(line.to, offset);
-            AddText(drawing, {bass.x, bass.y - 2.0}, std::to_string(fret), FretNumberHeightMm, Anchor::Centre);
+            AddText(drawing, { bass.x, bass.y - 2.0 }, std::to_string(fret), FretNumberHeightMm,
+                Anchor::Centre);
             if (named)
-                AddText(drawing, {bass.x, bass.y - 7.0}, board.At(fret, 1).note, NoteHeightMm, Anchor::Centre);
+                AddText(drawing, { bass.x, bass.y - 7.0 }, board.At(fret, 1).note, NoteHeightMm,
+                    Anchor::Centre);
             // Read upwards, centred on the fret: the bass string's distance
             // above the board, the treble string's below.
-            AddText(drawing, {bass.x + DistanceHeightMm / 2, bass.y - 11.5}, board::FromNutText(board, board.At(fret, 1), separator),
-                    DistanceHeightMm, Anchor::Left, 90);
+            AddText(drawing, { bass.x + DistanceHeightMm / 2, bass.y - 11.5 },
+                board::FromNutText(board, board.At(fret, 1), separator), DistanceHeightMm,
+                Anchor::Left, 90);
             if (perString)
-                AddText(drawing, {treble.x + DistanceHeightMm / 2, treble.y + 2.0},
-                        board::FromNutText(board, board.At(fret, design.strings), separator), DistanceHeightMm,
-                        Anchor::Right, 90);
+                AddText(drawing, { treble.x + DistanceHeightMm / 2, treble.y + 2.0 },
+                    board::FromNutText(board, board.At(fret, design.strings), separator),
+                    DistanceHeightMm, Anchor::Right, 90);
         }
     }
 
@@ -131,16 +149,18 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const TemplateWords& words = options.words;
         const double left = offset.x;
         const double titleTop = height + 4.0;
-        AddTitleBlock(drawing, {left, titleTop},
-                      {BoardTemplateTitle(board, options.decimalSeparator, words),
-                       (design.strings == 1 ? words.oneString : Filled(words.strings, {std::to_string(design.strings)}))
-                           + ", "
-                           + (design.frets == 1 ? words.oneFret : Filled(words.frets, {std::to_string(design.frets)}))
-                           + ", " + PerpendicularText(design, words),
-                       options.labels && TwoDistanceRows(design)
-                           ? Filled(words.distancesByString, {unit, std::to_string(design.strings)})
-                           : Filled(words.distances, {unit}),
-                       options.date});
+        AddTitleBlock(drawing, { left, titleTop },
+            { BoardTemplateTitle(board, options.decimalSeparator, words),
+                (design.strings == 1 ? words.oneString
+                                     : Filled(words.strings, { std::to_string(design.strings) }))
+                    + ", "
+                    + (design.frets == 1 ? words.oneFret
+                                         : Filled(words.frets, { std::to_string(design.frets) }))
+                    + ", " + PerpendicularText(design, words),
+                options.labels && TwoDistanceRows(design)
+                    ? Filled(words.distancesByString, { unit, std::to_string(design.strings) })
+                    : Filled(words.distances, { unit }),
+                options.date });
         const double titleRight = left + TitleBlockWidthMm;
         const double titleBottom = titleTop + TitleBlockHeightMm;
         right = std::max(right, titleRight);

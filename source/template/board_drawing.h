@@ -5,20 +5,20 @@
 // them, with fret numbers, note names and distances from the nut.
 
 #include "drawing.h"
-#include "template_words.h"
 #include "drawing_unit.h"
 #include "layout.h"
+#include "template_words.h"
 
 #include <string>
 
 namespace corvane::drawing {
 
 struct BoardDrawingOptions {
-    bool labels = true;      // fret numbers, notes, distances
+    bool labels = true; // fret numbers, notes, distances
     bool titleBlock = true;
     std::string decimalSeparator = ".";
-    std::string date;        // as printed in the title block
-    TemplateWords words;     // in the interface's language
+    std::string date; // as printed in the title block
+    TemplateWords words; // in the interface's language
 };
 
 // The board at true size, nut on the left, bass string at the top. The
@@ -26,7 +26,7 @@ struct BoardDrawingOptions {
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options = {});
 
 // "Gabarit 12-EDO 650 mm", "Gabarit 12-EDO 889 à 864 mm".
-std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator = ".",
-                               const TemplateWords& words = {});
+std::string BoardTemplateTitle(const board::BoardLayout& board,
+    const std::string& decimalSeparator = ".", const TemplateWords& words = {});
 
 } // namespace corvane::drawing

@@ -13,9 +13,9 @@ namespace corvane::drawing {
 namespace {
 
 // Page layout of the board, in millimetres.
-constexpr double SideMarginMm = 12.0;    // before the nut and after the saddle
-constexpr double LabelBandMm = 22.0;     // above the board: note names and fret numbers
-constexpr double DistanceBandMm = 24.0;  // below the board: distances from the nut
+constexpr double SideMarginMm = 12.0; // before the nut and after the saddle
+constexpr double LabelBandMm = 22.0; // above the board: note names and fret numbers
+constexpr double DistanceBandMm = 24.0; // below the board: distances from the nut
 constexpr double BottomMarginMm = 6.0;
 
 constexpr double DistanceHeightMm = 2.5;
@@ -51,27 +51,26 @@ std::optional<double> ReadEngineNumber(const std::string& text, const std::strin
 
 void AddLine(Drawing& drawing, Point from, Point to, Layer layer, double width, bool dashed = false)
 {
-    drawing.lines.push_back(Line{from, to, layer, width, dashed});
+    drawing.lines.push_back(Line { from, to, layer, width, dashed });
 }
 
 void AddText(Drawing& drawing, Point at, std::string text, double height, Layer layer,
-             Anchor anchor, double rotation = 0)
+    Anchor anchor, double rotation = 0)
 {
-    drawing.texts.push_back(Text{at, std::move(text), height, layer, anchor, rotation, {}});
+    drawing.texts.push_back(Text { at, std::move(text), height, layer, anchor, rotation, {} });
 }
 
-void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, double left,
-                   double top)
+void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, double left, double top)
 {
     const std::string unit(UnitSymbol(request.unit));
     const std::string separator = request.decimalSeparator.empty() ? "." : request.decimalSeparator;
-    AddTitleBlock(drawing, {left, top},
-                  {Trimmed(request.scaleText),
-                   "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText) +
-                       "    Longueur vibrante : " + request.lengthText + " " + unit,
-                   "Distances depuis le sillet, en " + unit + ". Largeur de la touche : " +
-                       board::ShortText(request.boardWidth, separator) + " " + unit + ".",
-                   request.date});
+    AddTitleBlock(drawing, { left, top },
+        { Trimmed(request.scaleText),
+            "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText)
+                + "    Longueur vibrante : " + request.lengthText + " " + unit,
+            "Distances depuis le sillet, en " + unit + ". Largeur de la touche : "
+                + board::ShortText(request.boardWidth, separator) + " " + unit + ".",
+            request.date });
 }
 
 } // namespace
@@ -87,7 +86,8 @@ std::string ClassicTemplateTitle(const ClassicTemplateRequest& request)
     for (const char c : Trimmed(request.scaleText))
         if (c != ' ' || scale.empty() || scale.back() != ' ')
             scale += c; // the list's runs of blanks read as one in a title
-    return "Gabarit " + scale + " " + request.lengthText + " " + std::string(UnitSymbol(request.unit));
+    return "Gabarit " + scale + " " + request.lengthText + " "
+        + std::string(UnitSymbol(request.unit));
 }
 
 ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
@@ -116,35 +116,35 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
     const double top = LabelBandMm;
     const double bottom = top + widthMm;
     const double centreY = (top + bottom) / 2;
-    drawing.datum = Point{nutX, centreY};
+    drawing.datum = Point { nutX, centreY };
 
-    AddLine(drawing, {nutX, top}, {nutX, bottom}, Layer::Nut, NutLineMm);
-    AddLine(drawing, {saddleX, top}, {saddleX, bottom}, Layer::Saddle, NutLineMm);
-    AddLine(drawing, {nutX, top}, {saddleX, top}, Layer::Edges, EdgeLineMm);
-    AddLine(drawing, {nutX, bottom}, {saddleX, bottom}, Layer::Edges, EdgeLineMm);
-    AddLine(drawing, {nutX, centreY}, {saddleX, centreY}, Layer::CentreLine, 0.15, true);
-    AddText(drawing, {nutX, top - 2.0}, "Sillet", NoteHeightMm, Layer::Labels, Anchor::Centre);
-    AddText(drawing, {saddleX, top - 2.0}, "Chevalet", NoteHeightMm, Layer::Labels,
-            Anchor::Centre);
-    AddText(drawing, {saddleX + DistanceHeightMm / 2, bottom + 2.0}, request.lengthText,
-            DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
+    AddLine(drawing, { nutX, top }, { nutX, bottom }, Layer::Nut, NutLineMm);
+    AddLine(drawing, { saddleX, top }, { saddleX, bottom }, Layer::Saddle, NutLineMm);
+    AddLine(drawing, { nutX, top }, { saddleX, top }, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, { nutX, bottom }, { saddleX, bottom }, Layer::Edges, EdgeLineMm);
+    AddLine(drawing, { nutX, centreY }, { saddleX, centreY }, Layer::CentreLine, 0.15, true);
+    AddText(drawing, { nutX, top - 2.0 }, "Sillet", NoteHeightMm, Layer::Labels, Anchor::Centre);
+    AddText(
+        drawing, { saddleX, top - 2.0 }, "Chevalet", NoteHeightMm, Layer::Labels, Anchor::Centre);
+    AddText(drawing, { saddleX + DistanceHeightMm / 2, bottom + 2.0 }, request.lengthText,
+        DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
 
     for (const ClassicFret& fret : request.frets) {
         const auto position = ReadEngineNumber(fret.positionText, request.decimalSeparator);
         if (!position) {
-            result.error = "La position « " + fret.positionText + " » de la frette " +
-                           std::to_string(fret.fretNumber) + " n'est pas un nombre.";
+            result.error = "La position « " + fret.positionText + " » de la frette "
+                + std::to_string(fret.fretNumber) + " n'est pas un nombre.";
             return result;
         }
         const double x = nutX + *position * mmPerUnit;
-        AddLine(drawing, {x, top}, {x, bottom}, Layer::Frets, FretLineMm);
-        AddText(drawing, {x, top - 2.0}, std::to_string(fret.fretNumber), FretNumberHeightMm,
-                Layer::Labels, Anchor::Centre);
+        AddLine(drawing, { x, top }, { x, bottom }, Layer::Frets, FretLineMm);
+        AddText(drawing, { x, top - 2.0 }, std::to_string(fret.fretNumber), FretNumberHeightMm,
+            Layer::Labels, Anchor::Centre);
         if (const std::string note = Trimmed(fret.noteText); !note.empty())
-            AddText(drawing, {x, top - 8.0}, note, NoteHeightMm, Layer::Labels, Anchor::Centre);
+            AddText(drawing, { x, top - 8.0 }, note, NoteHeightMm, Layer::Labels, Anchor::Centre);
         // Read upwards, centred on the fret line, ending just under the board.
-        AddText(drawing, {x + DistanceHeightMm / 2, bottom + 2.0}, Trimmed(fret.positionText),
-                DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
+        AddText(drawing, { x + DistanceHeightMm / 2, bottom + 2.0 }, Trimmed(fret.positionText),
+            DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
     }
 
     const double titleTop = bottom + DistanceBandMm;

@@ -15,20 +15,20 @@
 namespace corvane::drawing {
 
 struct ClassicFret {
-    int fretNumber = 0;       // as a player counts (see fret::PlayerFretNumber)
+    int fretNumber = 0; // as a player counts (see fret::PlayerFretNumber)
     std::string positionText; // the position box's text
-    std::string noteText;     // the note box's text; empty without a mode
+    std::string noteText; // the note box's text; empty without a mode
 };
 
 struct ClassicTemplateRequest {
-    std::string scaleText;        // the scale list item
-    std::string modeText;         // "Sol", "Do", or empty for no mode
-    std::string lengthText;       // the stored length, written like a position
+    std::string scaleText; // the scale list item
+    std::string modeText; // "Sol", "Do", or empty for no mode
+    std::string lengthText; // the stored length, written like a position
     std::string decimalSeparator; // the one the texts are written with
     std::vector<ClassicFret> frets; // from the nut outwards
     Unit unit = Unit::Millimetre; // the unit the length was typed in
-    double boardWidth = 60;       // in the same unit
-    std::string date;             // as printed in the title block
+    double boardWidth = 60; // in the same unit
+    std::string date; // as printed in the title block
 };
 
 // The board width a request starts with: 60 mm in the request's unit.

@@ -33,12 +33,12 @@ enum class Layer {
     Nut,
     Frets,
     Saddle,
-    Edges,      // the board's outline
+    Edges, // the board's outline
     CentreLine,
     Strings,
-    Labels,     // fret numbers, distances, note names
+    Labels, // fret numbers, distances, note names
     TitleBlock,
-    Ruler,      // calibration ruler and its texts
+    Ruler, // calibration ruler and its texts
     Registration, // crosses, cut/align line, page labels
 };
 
@@ -65,7 +65,7 @@ struct Box {
 };
 
 struct Text {
-    Point at;          // baseline point, placed as the anchor says
+    Point at; // baseline point, placed as the anchor says
     std::string utf8;
     double heightMm = 3.0; // cap height of the font
     Layer layer = Layer::Labels;

@@ -47,9 +47,9 @@ std::optional<Line> ClipLine(const Line& line, const Box& box) noexcept
     const double dx = line.to.x - line.from.x;
     const double dy = line.to.y - line.from.y;
     double enter = 0, leave = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {line.from.x - box.left, box.right - line.from.x, line.from.y - box.top,
-                         box.bottom - line.from.y};
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4] = { line.from.x - box.left, box.right - line.from.x, line.from.y - box.top,
+        box.bottom - line.from.y };
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
@@ -66,9 +66,9 @@ std::optional<Line> ClipLine(const Line& line, const Box& box) noexcept
         return std::nullopt;
     Line clipped = line;
     if (enter > 0)
-        clipped.from = Point{line.from.x + enter * dx, line.from.y + enter * dy};
+        clipped.from = Point { line.from.x + enter * dx, line.from.y + enter * dy };
     if (leave < 1)
-        clipped.to = Point{line.from.x + leave * dx, line.from.y + leave * dy};
+        clipped.to = Point { line.from.x + leave * dx, line.from.y + leave * dy };
     return clipped;
 }
 
@@ -83,30 +83,29 @@ std::size_t CodePoints(const std::string& utf8) noexcept
 Box TextExtent(const Text& text) noexcept
 {
     const double width = static_cast<double>(CodePoints(text.utf8)) * text.heightMm;
-    const double left = text.anchor == Anchor::Left     ? 0
-                        : text.anchor == Anchor::Centre ? -width / 2
-                                                        : -width;
-    const Point corners[4] = {{left, -1.5 * text.heightMm},
-                              {left + width, -1.5 * text.heightMm},
-                              {left, 0.5 * text.heightMm},
-                              {left + width, 0.5 * text.heightMm}};
+    const double left = text.anchor == Anchor::Left ? 0
+        : text.anchor == Anchor::Centre             ? -width / 2
+                                                    : -width;
+    const Point corners[4]
+        = { { left, -1.5 * text.heightMm }, { left + width, -1.5 * text.heightMm },
+              { left, 0.5 * text.heightMm }, { left + width, 0.5 * text.heightMm } };
     const double angle = text.rotationDeg * std::numbers::pi / 180.0;
     const double c = std::cos(angle), s = std::sin(angle);
-    Box extent{INFINITY, INFINITY, -INFINITY, -INFINITY};
+    Box extent { INFINITY, INFINITY, -INFINITY, -INFINITY };
     for (const Point& corner : corners) {
         // Counter-clockwise on a page whose y runs down.
         const double x = text.at.x + corner.x * c + corner.y * s;
         const double y = text.at.y - corner.x * s + corner.y * c;
-        extent = Box{std::min(extent.left, x), std::min(extent.top, y), std::max(extent.right, x),
-                     std::max(extent.bottom, y)};
+        extent = Box { std::min(extent.left, x), std::min(extent.top, y), std::max(extent.right, x),
+            std::max(extent.bottom, y) };
     }
     return extent;
 }
 
 bool Inside(const Box& inner, const Box& outer) noexcept
 {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top
+        && inner.bottom <= outer.bottom;
 }
 
 bool Meets(const Box& a, const Box& b) noexcept
@@ -116,12 +115,12 @@ bool Meets(const Box& a, const Box& b) noexcept
 
 Point Moved(Point p, double dx, double dy) noexcept
 {
-    return Point{p.x + dx, p.y + dy};
+    return Point { p.x + dx, p.y + dy };
 }
 
 void AddSeamLine(Drawing& page, Point from, Point to)
 {
-    page.lines.push_back(Line{from, to, Layer::Registration, 0.15, true});
+    page.lines.push_back(Line { from, to, Layer::Registration, 0.15, true });
 }
 
 } // namespace
@@ -129,13 +128,13 @@ void AddSeamLine(Drawing& page, Point from, Point to)
 std::optional<Paper> PaperFromName(std::string_view name)
 {
     if (name == "a4")
-        return Paper{210, 297, 10, 10, 10, 10};
+        return Paper { 210, 297, 10, 10, 10, 10 };
     if (name == "a3")
-        return Paper{297, 420, 10, 10, 10, 10};
+        return Paper { 297, 420, 10, 10, 10, 10 };
     if (name == "letter")
-        return Paper{215.9, 279.4, 10, 10, 10, 10};
+        return Paper { 215.9, 279.4, 10, 10, 10, 10 };
     if (name == "legal")
-        return Paper{215.9, 355.6, 10, 10, 10, 10};
+        return Paper { 215.9, 355.6, 10, 10, 10, 10 };
     return std::nullopt;
 }
 
@@ -148,20 +147,23 @@ TileCount CountTiles(const Drawing& board, const Paper& paper) noexcept
     const double rows = TilesAlong(board.heightMm, area.height());
     // Absurd boards (a length in the wrong unit) must not overflow an int.
     constexpr double Cap = 1e6;
-    return TileCount{static_cast<int>(std::min(columns, Cap)), static_cast<int>(std::min(rows, Cap))};
+    return TileCount { static_cast<int>(std::min(columns, Cap)),
+        static_cast<int>(std::min(rows, Cap)) };
 }
 
 std::string PaginationProblemSentence(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
-        return "Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins 17 cm sur 6 cm.";
+        return "Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins "
+               "17 cm sur 6 cm.";
     char metres[32];
     std::snprintf(metres, sizeof metres, "%.2f", problem.boardMetres);
     std::string length(metres);
     std::replace(length.begin(), length.end(), '.', ','); // a French decimal comma
-    return "Ce gabarit demanderait " + std::to_string(problem.pages) + " pages (" + std::to_string(MaximumPageCount)
-           + " au plus) pour une planche de " + length
-           + " m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, par exemple)";
+    return "Ce gabarit demanderait " + std::to_string(problem.pages) + " pages ("
+        + std::to_string(MaximumPageCount) + " au plus) pour une planche de " + length
+        + " m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, "
+          "par exemple)";
 }
 
 Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWords& words)
@@ -170,17 +172,17 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
     const TileCount upright = CountTiles(board, paper);
     const TileCount turned = CountTiles(board, paper.QuarterTurned());
     if (upright.pages() == 0 && turned.pages() == 0) {
-        result.error = PaginationProblem{PaginationProblem::Kind::PaperTooSmall, 0, 0};
+        result.error = PaginationProblem { PaginationProblem::Kind::PaperTooSmall, 0, 0 };
         return result;
     }
-    result.quarterTurned =
-        upright.pages() == 0 || (turned.pages() != 0 && turned.pages() < upright.pages());
+    result.quarterTurned
+        = upright.pages() == 0 || (turned.pages() != 0 && turned.pages() < upright.pages());
     const Paper& sheet = result.quarterTurned ? paper.QuarterTurned() : paper;
     const TileCount count = result.quarterTurned ? turned : upright;
     const double pageCount = static_cast<double>(count.columns) * count.rows;
     if (pageCount > MaximumPageCount) {
-        result.error = PaginationProblem{PaginationProblem::Kind::TooManyPages,
-                                         static_cast<int>(std::min(pageCount, 1e9)), board.widthMm / 1000.0};
+        result.error = PaginationProblem { PaginationProblem::Kind::TooManyPages,
+            static_cast<int>(std::min(pageCount, 1e9)), board.widthMm / 1000.0 };
         return result;
     }
     result.columns = count.columns;
@@ -194,11 +196,11 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
     for (int row = 0; row < count.rows; ++row) {
         for (int column = 0; column < count.columns; ++column) {
             // The tile in board millimetres, and the shift that puts it on the page.
-            const Box tile{column * stepX, row * stepY, column * stepX + area.width(),
-                           row * stepY + area.height()};
+            const Box tile { column * stepX, row * stepY, column * stepX + area.width(),
+                row * stepY + area.height() };
             const double dx = area.left - tile.left;
             const double dy = area.top - tile.top;
-            const Box onPage{area.left, area.top, area.right, area.bottom};
+            const Box onPage { area.left, area.top, area.right, area.bottom };
 
             Drawing page;
             page.widthMm = sheet.widthMm;
@@ -228,31 +230,33 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
             const double crossMiddleX = (area.left + area.right) / 2;
             if (column > 0) {
                 const double x = area.left + SeamMarkInsetMm;
-                AddSeamLine(page, Point{x, printable.top}, Point{x, printable.bottom});
-                AddRegistrationCross(page, Point{x, crossTop});
-                AddRegistrationCross(page, Point{x, crossBottom});
+                AddSeamLine(page, Point { x, printable.top }, Point { x, printable.bottom });
+                AddRegistrationCross(page, Point { x, crossTop });
+                AddRegistrationCross(page, Point { x, crossBottom });
             }
             if (column + 1 < count.columns) {
                 const double x = area.right - SeamMarkInsetMm;
-                AddSeamLine(page, Point{x, printable.top}, Point{x, printable.bottom});
-                AddRegistrationCross(page, Point{x, crossTop});
-                AddRegistrationCross(page, Point{x, crossBottom});
+                AddSeamLine(page, Point { x, printable.top }, Point { x, printable.bottom });
+                AddRegistrationCross(page, Point { x, crossTop });
+                AddRegistrationCross(page, Point { x, crossBottom });
             }
             if (row > 0) {
                 const double y = area.top + SeamMarkInsetMm;
-                AddSeamLine(page, Point{printable.left, y}, Point{printable.right, y});
-                AddRegistrationCross(page, Point{crossMiddleX, y});
+                AddSeamLine(page, Point { printable.left, y }, Point { printable.right, y });
+                AddRegistrationCross(page, Point { crossMiddleX, y });
             }
             if (row + 1 < count.rows) {
                 const double y = area.bottom - SeamMarkInsetMm;
-                AddSeamLine(page, Point{printable.left, y}, Point{printable.right, y});
-                AddRegistrationCross(page, Point{crossMiddleX, y});
+                AddSeamLine(page, Point { printable.left, y }, Point { printable.right, y });
+                AddRegistrationCross(page, Point { crossMiddleX, y });
             }
 
             const double stripTop = area.bottom + 2.0;
-            AddCalibrationRuler(page, Point{area.left + TileOverlapMm + 4.0, stripTop}, words.printAtTrueSize);
-            AddPageLabel(page, Point{area.right - TileOverlapMm - 2.0, stripTop + 8.0},
-                         Filled(words.pageOf, {std::to_string(row * count.columns + column + 1), std::to_string(pages)}));
+            AddCalibrationRuler(
+                page, Point { area.left + TileOverlapMm + 4.0, stripTop }, words.printAtTrueSize);
+            AddPageLabel(page, Point { area.right - TileOverlapMm - 2.0, stripTop + 8.0 },
+                Filled(words.pageOf,
+                    { std::to_string(row * count.columns + column + 1), std::to_string(pages) }));
             result.pages.push_back(std::move(page));
         }
     }

@@ -32,18 +32,20 @@ struct Paper {
     // untouched paper by the same turn (see QuarterTurnPoint).
     Paper QuarterTurned() const noexcept
     {
-        return Paper{heightMm, widthMm, marginTopMm, marginRightMm, marginBottomMm, marginLeftMm};
+        return Paper { heightMm, widthMm, marginTopMm, marginRightMm, marginBottomMm,
+            marginLeftMm };
     }
     Box printableArea() const noexcept
     {
-        return Box{marginLeftMm, marginTopMm, widthMm - marginRightMm, heightMm - marginBottomMm};
+        return Box { marginLeftMm, marginTopMm, widthMm - marginRightMm,
+            heightMm - marginBottomMm };
     }
 };
 
 // A point of a page laid out on paper.QuarterTurned(), on paper itself.
 constexpr Point QuarterTurnPoint(Point onTurnedPage, const Paper& paper) noexcept
 {
-    return Point{paper.widthMm - onTurnedPage.y, onTurnedPage.x};
+    return Point { paper.widthMm - onTurnedPage.y, onTurnedPage.x };
 }
 
 // The four paper sizes the command line names; margins 10 mm, which every
@@ -60,15 +62,16 @@ inline constexpr double RulerStripHeightMm = 30.0;
 struct PaginationProblem {
     enum class Kind {
         PaperTooSmall, // the printable area cannot hold one tile
-        TooManyPages,  // more than MaximumPageCount
-    } kind = Kind::PaperTooSmall;
-    int pages = 0;          // TooManyPages: how many it would take
+        TooManyPages, // more than MaximumPageCount
+    } kind
+        = Kind::PaperTooSmall;
+    int pages = 0; // TooManyPages: how many it would take
     double boardMetres = 0; // TooManyPages: how long the board is
 };
 
 struct Pagination {
-    std::vector<Drawing> pages;  // in page millimetres, origin at the paper's corner
-    bool quarterTurned = false;  // laid out on paper.QuarterTurned()
+    std::vector<Drawing> pages; // in page millimetres, origin at the paper's corner
+    bool quarterTurned = false; // laid out on paper.QuarterTurned()
     int columns = 0;
     int rows = 0;
     std::optional<PaginationProblem> error; // no pages when set

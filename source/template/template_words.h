@@ -25,9 +25,11 @@ struct TemplateWords {
     std::string bridgeSquare = "chevalet perpendiculaire";
     std::string fretSquare = "frette %1 perpendiculaire";
     std::string distances = "Distances depuis le sillet, en %1.";
-    std::string distancesByString = "Distances depuis le sillet, en %1 : corde 1 en haut, corde %2 en bas.";
+    std::string distancesByString
+        = "Distances depuis le sillet, en %1 : corde 1 en haut, corde %2 en bas.";
     // Every printed page.
-    std::string printAtTrueSize = "Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.";
+    std::string printAtTrueSize
+        = "Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.";
     std::string pageOf = "page %1/%2";
 };
 

@@ -14,10 +14,10 @@ inline constexpr double TitleBlockWidthMm = 150.0;
 inline constexpr double TitleBlockHeightMm = 30.0;
 
 struct TitleBlockText {
-    std::string title;       // the largest line
+    std::string title; // the largest line
     std::string particulars; // e.g. mode and length, or strings and frets
-    std::string measuring;   // what the distances are, and in which unit
-    std::string date;        // after the program's name and version
+    std::string measuring; // what the distances are, and in which unit
+    std::string date; // after the program's name and version
 };
 
 // A framed block TitleBlockWidthMm by TitleBlockHeightMm with its top-left

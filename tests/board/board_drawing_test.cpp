@@ -14,8 +14,8 @@ namespace {
 Point Crossing(Point a, Point b, Point c, Point d)
 {
     const double t = ((c.x - a.x) * (d.y - c.y) - (c.y - a.y) * (d.x - c.x))
-                     / ((b.x - a.x) * (d.y - c.y) - (b.y - a.y) * (d.x - c.x));
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+        / ((b.x - a.x) * (d.y - c.y) - (b.y - a.y) * (d.x - c.x));
+    return { a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t };
 }
 
 TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
@@ -31,7 +31,7 @@ TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
     const auto layer = [&](Layer wanted) {
         std::vector<Line> lines;
         std::copy_if(drawing.lines.begin(), drawing.lines.end(), std::back_inserter(lines),
-                     [&](const Line& line) { return line.layer == wanted && !line.dashed; });
+            [&](const Line& line) { return line.layer == wanted && !line.dashed; });
         return lines;
     };
     const std::vector<Line> frets = layer(Layer::Frets);
@@ -46,7 +46,7 @@ TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
     for (std::size_t i = 0; i < strings.size(); ++i) {
         const double length = 889.0 - 25.0 * static_cast<double>(i) / 4.0;
         EXPECT_NEAR(strings[i].to.x - strings[i].from.x, length, 1e-9);
-        for (const int fret : {1, 12, 24}) {
+        for (const int fret : { 1, 12, 24 }) {
             const Line& line = frets[static_cast<std::size_t>(fret - 1)];
             const Point at = Crossing(line.from, line.to, strings[i].from, strings[i].to);
             EXPECT_NEAR(at.x - strings[i].from.x, length * (1 - std::pow(2.0, -fret / 12.0)), 1e-9);
@@ -54,12 +54,13 @@ TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
     }
     // The compensated saddle is drawn dashed beside the saddle.
     EXPECT_TRUE(std::any_of(drawing.lines.begin(), drawing.lines.end(),
-                            [](const Line& line) { return line.layer == Layer::Saddle && line.dashed; }));
+        [](const Line& line) { return line.layer == Layer::Saddle && line.dashed; }));
     // Everything fits on the drawing.
     for (const Line& line : drawing.lines)
-        for (const Point p : {line.from, line.to})
+        for (const Point p : { line.from, line.to })
             EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= drawing.widthMm && p.y <= drawing.heightMm);
-    EXPECT_EQ(BoardTemplateTitle(*board::ComputeLayout(design).layout), "Gabarit 12-EDO 889 à 864 mm");
+    EXPECT_EQ(
+        BoardTemplateTitle(*board::ComputeLayout(design).layout), "Gabarit 12-EDO 889 à 864 mm");
 }
 
 // The labels a luthier reads: one row of distances when every string shares
@@ -76,11 +77,12 @@ TEST(BoardDrawing, LabelsShowEachFigureOnceWithTheEnginesDigits)
         bool notes;
     };
     const Case cases[] = {
-        {"straight 12-EDO", board::EqualDivisions{}, 650.0, 12, "190.3806", true},
-        {"fanned 12-EDO", board::EqualDivisions{}, 630.0, 24, "190.3806", true},
-        {"natural chromatic", board::ClassicSource{board::ClassicScale::NaturalChromatic, board::ClassicMode::Sol}, 650.0,
-         12, "189.57725", true},
-        {"19-EDO", board::EqualDivisions{19, {}}, 650.0, 12, "127.7827", false},
+        { "straight 12-EDO", board::EqualDivisions {}, 650.0, 12, "190.3806", true },
+        { "fanned 12-EDO", board::EqualDivisions {}, 630.0, 24, "190.3806", true },
+        { "natural chromatic",
+            board::ClassicSource { board::ClassicScale::NaturalChromatic, board::ClassicMode::Sol },
+            650.0, 12, "189.57725", true },
+        { "19-EDO", board::EqualDivisions { 19, {} }, 650.0, 12, "127.7827", false },
     };
     for (const Case& c : cases) {
         board::Design design;

@@ -24,8 +24,8 @@ protected:
     void SetUp() override
     {
         directory_ = std::filesystem::temp_directory_path()
-                     / ("corvane-design-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                        + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            / ("corvane-design-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(directory_);
     }
     void TearDown() override { std::filesystem::remove_all(directory_); }
@@ -35,7 +35,8 @@ protected:
 TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
 {
     Design design;
-    design.temperament = ScalaSource{"bp.scl", "! bp\nBohlen-Pierce \xE9t\xE9\r\n 2\n 950.978 half a tritave\n 3/1\n"};
+    design.temperament = ScalaSource { "bp.scl",
+        "! bp\nBohlen-Pierce \xE9t\xE9\r\n 2\n 950.978 half a tritave\n 3/1\n" };
     design.frets = 23;
     design.strings = 7;
     design.unit = Unit::Inch;
@@ -59,9 +60,9 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
     EXPECT_EQ(*opened.design, design);
 
     for (const TemperamentSource& source :
-         {TemperamentSource{EqualDivisions{13, *ParsePeriod("1901.955").value}},
-          TemperamentSource{ClassicSource{ClassicScale::NaturalDiatonic, ClassicMode::Sol}},
-          TemperamentSource{BuiltinSource{BuiltinTable::QuarterCommaMeantone12}}}) {
+        { TemperamentSource { EqualDivisions { 13, *ParsePeriod("1901.955").value } },
+            TemperamentSource { ClassicSource { ClassicScale::NaturalDiatonic, ClassicMode::Sol } },
+            TemperamentSource { BuiltinSource { BuiltinTable::QuarterCommaMeantone12 } } }) {
         Design other;
         other.temperament = source;
         EXPECT_EQ(DesignFromJson(DesignToJson(other)).design, other);
@@ -70,7 +71,7 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
 
 TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
 {
-    const std::string valid = DesignToJson(Design{});
+    const std::string valid = DesignToJson(Design {});
     const auto with = [&](const std::string& from, const std::string& to) {
         std::string text = valid;
         const std::size_t at = text.find(from);
@@ -82,20 +83,22 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         const char* message;
     };
     const Case cases[] = {
-        {valid.substr(0, valid.size() / 2), "fichier JSON mal formé"},
-        {"[1, 2]", "le fichier ne contient pas un objet JSON"},
-        {with("\"version\": 1", "\"version\": 2"), "champ « version » : version 2 inconnue"},
-        {with("corvane-board", "corvane-neck"), "champ « format »"},
-        {with("\"bass_length\": 650.0", "\"bass_length\": -650.0"), "champ « bass_length » : diapason des graves : -650 mm"},
-        {with("\"strings\": 6", "\"strings\": 0"), "champ « strings » : nombre de cordes : 0"},
-        {with("\"strings\": 6", "\"strings\": \"six\""), "champ « strings » : un nombre entier est attendu"},
-        {with("\"frets\": 24,", ""), "champ « frets » : champ absent"},
-        {with("\"frets\"", "\"fret\""), "champ « fret » : champ inconnu"},
-        {with("\"divisions\": 12", "\"divisions\": 0"), "champ « temperament.divisions »"},
-        {with("\"period\": \"2/1\"", "\"period\": \"1/2\""), "champ « temperament.period »"},
-        {with("\"equal\"", "\"tempered\""), "champ « temperament.kind » : « tempered »"},
-        {with("\"open_note\": \"Mi\"", "\"open_note\": \"H\""), "champ « open_note »"},
-        {with("\"unit\": \"mm\"", "\"unit\": \"ft\""), "champ « unit »"},
+        { valid.substr(0, valid.size() / 2), "fichier JSON mal formé" },
+        { "[1, 2]", "le fichier ne contient pas un objet JSON" },
+        { with("\"version\": 1", "\"version\": 2"), "champ « version » : version 2 inconnue" },
+        { with("corvane-board", "corvane-neck"), "champ « format »" },
+        { with("\"bass_length\": 650.0", "\"bass_length\": -650.0"),
+            "champ « bass_length » : diapason des graves : -650 mm" },
+        { with("\"strings\": 6", "\"strings\": 0"), "champ « strings » : nombre de cordes : 0" },
+        { with("\"strings\": 6", "\"strings\": \"six\""),
+            "champ « strings » : un nombre entier est attendu" },
+        { with("\"frets\": 24,", ""), "champ « frets » : champ absent" },
+        { with("\"frets\"", "\"fret\""), "champ « fret » : champ inconnu" },
+        { with("\"divisions\": 12", "\"divisions\": 0"), "champ « temperament.divisions »" },
+        { with("\"period\": \"2/1\"", "\"period\": \"1/2\""), "champ « temperament.period »" },
+        { with("\"equal\"", "\"tempered\""), "champ « temperament.kind » : « tempered »" },
+        { with("\"open_note\": \"Mi\"", "\"open_note\": \"H\""), "champ « open_note »" },
+        { with("\"unit\": \"mm\"", "\"unit\": \"ft\""), "champ « unit »" },
     };
     const std::filesystem::path path = directory_ / "bad.corvane";
     for (const Case& c : cases) {
@@ -106,7 +109,8 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         const DesignReadResult result = LoadDesign(path);
         EXPECT_FALSE(result.design) << c.message;
         ASSERT_TRUE(result.error) << c.message;
-        EXPECT_NE(result.error->message.find(c.message), std::string::npos) << result.error->message;
+        EXPECT_NE(result.error->message.find(c.message), std::string::npos)
+            << result.error->message;
         EXPECT_EQ(ReadAll(path), c.text); // opening never rewrites
     }
 
@@ -115,8 +119,10 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         R"({"format": "corvane-board", "version": 1, "frets": 12, "strings": 1, "bass_length": 600,
             "temperament": {"kind": "scala", "content": "down\n 3\n 9/8\n 16/15\n 2/1\n"}})");
     ASSERT_TRUE(falling.error);
-    EXPECT_NE(falling.error->message.find("champ « temperament.content » : gamme Scala, ligne 4 : les hauteurs doivent monter"),
-              std::string::npos)
+    EXPECT_NE(
+        falling.error->message.find(
+            "champ « temperament.content » : gamme Scala, ligne 4 : les hauteurs doivent monter"),
+        std::string::npos)
         << falling.error->message;
 }
 
@@ -125,7 +131,7 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
 // them all into an ordered object took minutes).
 TEST_F(DesignFile, ForeignFilesOpenOrAreRefusedAtOnce)
 {
-    const std::string valid = DesignToJson(Design{});
+    const std::string valid = DesignToJson(Design {});
     EXPECT_TRUE(DesignFromJson("\xEF\xBB\xBF" + valid).design);
     // Written by a window in English or by hand: letters name the same note.
     std::string lettered = valid;
@@ -147,18 +153,20 @@ TEST_F(DesignFile, ForeignFilesOpenOrAreRefusedAtOnce)
 TEST_F(DesignFile, AFailedSaveLeavesTheOldFile)
 {
     const std::filesystem::path path = directory_ / "keep.corvane";
-    ASSERT_FALSE(SaveDesign(Design{}, path));
+    ASSERT_FALSE(SaveDesign(Design {}, path));
     const std::string before = ReadAll(path);
 
     Design invalid;
     invalid.strings = 17;
     EXPECT_TRUE(SaveDesign(invalid, path));
-    EXPECT_TRUE(SaveDesign(Design{}, directory_ / "missing" / "x.corvane"));
-    std::filesystem::create_directory(directory_ / "taken.corvane"); // a directory cannot be replaced
-    EXPECT_TRUE(SaveDesign(Design{}, directory_ / "taken.corvane"));
+    EXPECT_TRUE(SaveDesign(Design {}, directory_ / "missing" / "x.corvane"));
+    std::filesystem::create_directory(
+        directory_ / "taken.corvane"); // a directory cannot be replaced
+    EXPECT_TRUE(SaveDesign(Design {}, directory_ / "taken.corvane"));
 
     EXPECT_EQ(ReadAll(path), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory_), {}), 2); // no stray temporary file
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory_), {}),
+        2); // no stray temporary file
 }
 
 } // namespace

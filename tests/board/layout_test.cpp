@@ -43,15 +43,16 @@ TEST(Layout, FannedBassAgreesWithAHandComputation)
     // that is p(n) - p(7) from fret 7; across, the string has moved out by
     // 18 p(n) / L from 19.5 mm off the centre line (strings 39 mm apart at
     // the nut, 75 at the saddle).
-    for (const int string : {1, 5}) {
+    for (const int string : { 1, 5 }) {
         const double length = string == 1 ? 889.0 : 864.0;
         const double side = string == 1 ? -1.0 : 1.0;
         const auto p = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
-        for (const int fret : {1, 12, 24}) {
+        for (const int fret : { 1, 12, 24 }) {
             const Point at = board.At(fret, string).at;
             const Point seventh = board.At(7, string).at;
             EXPECT_NEAR(at.x - seventh.x, p(fret) - p(7), 1e-9) << string << " " << fret;
-            EXPECT_NEAR(at.y - board.centreLine.from.y, side * (19.5 + 18.0 * p(fret) / length), 1e-9);
+            EXPECT_NEAR(
+                at.y - board.centreLine.from.y, side * (19.5 + 18.0 * p(fret) / length), 1e-9);
         }
     }
     // Fret 1, bass end 889 (1 - 2^(-1/12)) - 889 (1 - 2^(-7/12)) = -245.7680 mm
@@ -68,14 +69,16 @@ TEST(Layout, EveryStringHasItsOctaveAtHalfItsLengthAndFretsAreStraight)
         EXPECT_NEAR(octave.fromNutMm, string.lengthMm / 2.0, 1e-9);
         EXPECT_NEAR(octave.at.x, (string.line.from.x + string.line.to.x) / 2.0, 1e-9);
         EXPECT_NEAR(string.line.to.x - string.line.from.x, string.lengthMm, 1e-9);
-        EXPECT_NEAR(string.lengthMm, 889.0 - 25.0 * static_cast<double>(index) / 4.0, 1e-12); // interpolated
+        EXPECT_NEAR(string.lengthMm, 889.0 - 25.0 * static_cast<double>(index) / 4.0,
+            1e-12); // interpolated
         // Each fret crosses this string on the straight fret line.
         for (int fret = 1; fret <= 24; ++fret) {
             const Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
             const Point at = board.At(fret, static_cast<int>(index) + 1).at;
             const double cross = (line.to.x - line.from.x) * (at.y - line.from.y)
-                                  - (line.to.y - line.from.y) * (at.x - line.from.x);
-            EXPECT_NEAR(cross / std::hypot(line.to.x - line.from.x, line.to.y - line.from.y), 0.0, 1e-9);
+                - (line.to.y - line.from.y) * (at.x - line.from.x);
+            EXPECT_NEAR(
+                cross / std::hypot(line.to.x - line.from.x, line.to.y - line.from.y), 0.0, 1e-9);
         }
     }
     // The board is 45 mm wide at the nut, and 5 mm beyond the outer strings at the last fret.
@@ -93,7 +96,7 @@ TEST(Layout, PerpendicularAtNutOrBridgeAndStraightBoards)
     const BoardLayout bridge = Compute(design);
     EXPECT_NEAR(bridge.saddle.from.x, bridge.saddle.to.x, 1e-9);
 
-    const BoardLayout straight = Compute(Design{});
+    const BoardLayout straight = Compute(Design {});
     for (const Segment& fret : straight.frets)
         EXPECT_NEAR(fret.from.x, fret.to.x, 1e-9);
     for (int string = 1; string <= 6; ++string)
@@ -117,13 +120,14 @@ TEST(Layout, CompensationIsReportedBesideTheDesignPositions)
         double nut;
         double saddle;
     };
-    for (const Case c : {Case{1, 0.8, 4.0}, Case{3, 0.6, 3.0}, Case{5, 0.4, 2.0}}) {
+    for (const Case c : { Case { 1, 0.8, 4.0 }, Case { 3, 0.6, 3.0 }, Case { 5, 0.4, 2.0 } }) {
         const FretOnString& row = compensated.At(5, c.string);
         EXPECT_EQ(row.fromNutMm, plain.At(5, c.string).fromNutMm);
         EXPECT_NEAR(row.compensatedFromNutMm, row.fromNutMm - c.nut, 1e-12);
         EXPECT_NEAR(row.compensatedToSaddleMm, row.toSaddleMm + c.saddle, 1e-12);
         const StringLine& string = compensated.strings[static_cast<std::size_t>(c.string - 1)];
-        EXPECT_NEAR(string.compensatedSaddle.x - string.line.from.x, string.lengthMm + c.saddle, 1e-9);
+        EXPECT_NEAR(
+            string.compensatedSaddle.x - string.line.from.x, string.lengthMm + c.saddle, 1e-9);
     }
 }
 
@@ -134,22 +138,49 @@ TEST(Layout, InvalidDesignsNameTheirField)
         const char* field;
     };
     const Case cases[] = {
-        {[](Design& d) { d.frets = 61; }, "frets"},
-        {[](Design& d) { d.strings = 0; }, "strings"},
-        {[](Design& d) { d.bassLengthMm = -650; }, "bass_length"},
-        {[](Design& d) { d.trebleLengthMm = std::nan(""); }, "treble_length"},
-        {[](Design& d) { d.perpendicularFret = 25; }, "perpendicular_fret"},
-        {[](Design& d) { d.nutOverhangMm = 30; }, "nut_overhang"},
-        {[](Design& d) { d.temperament = EqualDivisions{1001, {}}; }, "divisions"},
-        {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n3/2\n4/3\n"}; }, "scala"},
-        {[](Design& d) { d.bridgeSpacingMm = 2000; }, "bridge_spacing"},
-        {[](Design& d) { d.temperament = EqualDivisions{1, {}}; d.frets = 20; }, "frets"}, // 2^20 > 10^6
-        {[](Design& d) { d.temperament = ScalaSource{"", "d\n2\n0.0000000001\n2/1\n"}; }, "frets"},
+        { [](Design& d) { d.frets = 61; }, "frets" },
+        { [](Design& d) { d.strings = 0; }, "strings" },
+        { [](Design& d) { d.bassLengthMm = -650; }, "bass_length" },
+        { [](Design& d) { d.trebleLengthMm = std::nan(""); }, "treble_length" },
+        { [](Design& d) { d.perpendicularFret = 25; }, "perpendicular_fret" },
+        { [](Design& d) { d.nutOverhangMm = 30; }, "nut_overhang" },
+        { [](Design& d) {
+             d.temperament = EqualDivisions { 1001, {} };
+         },
+            "divisions" },
+        { [](Design& d) {
+             d.temperament = ScalaSource { "", "d\n2\n3/2\n4/3\n" };
+         },
+            "scala" },
+        { [](Design& d) { d.bridgeSpacingMm = 2000; }, "bridge_spacing" },
+        { [](Design& d) {
+             d.temperament = EqualDivisions { 1, {} };
+             d.frets = 20;
+         },
+            "frets" }, // 2^20 > 10^6
+        { [](Design& d) {
+             d.temperament = ScalaSource { "", "d\n2\n0.0000000001\n2/1\n" };
+         },
+            "frets" },
         // 300 mm, 3 frets: fret 1 at 16.84 mm, fret 3 at 48.02 mm, 251.98 mm before the saddle.
-        {[](Design& d) { d.bassLengthMm = d.trebleLengthMm = 300; d.frets = 3; d.nutSetbackBassMm = 17; }, "nut_setback_bass"},
-        {[](Design& d) { d.bassLengthMm = 300; d.trebleLengthMm = 290; d.frets = 3; d.nutSetbackTrebleMm = 16.5; },
-         "nut_setback_treble"},
-        {[](Design& d) { d.frets = 60; d.saddleSetbackBassMm = -30; }, "saddle_setback_bass"}, // 20.3 mm left
+        { [](Design& d) {
+             d.bassLengthMm = d.trebleLengthMm = 300;
+             d.frets = 3;
+             d.nutSetbackBassMm = 17;
+         },
+            "nut_setback_bass" },
+        { [](Design& d) {
+             d.bassLengthMm = 300;
+             d.trebleLengthMm = 290;
+             d.frets = 3;
+             d.nutSetbackTrebleMm = 16.5;
+         },
+            "nut_setback_treble" },
+        { [](Design& d) {
+             d.frets = 60;
+             d.saddleSetbackBassMm = -30;
+         },
+            "saddle_setback_bass" }, // 20.3 mm left
     };
     for (const Case& c : cases) {
         Design design;

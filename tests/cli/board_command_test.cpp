@@ -28,10 +28,11 @@ struct Outcome {
 
 Outcome RunFrets(const std::vector<std::string>& arguments)
 {
-    const std::string errPath = testing::TempDir() + "board-frets-" + std::to_string(getpid()) + ".err";
+    const std::string errPath
+        = testing::TempDir() + "board-frets-" + std::to_string(getpid()) + ".err";
     // French messages, numbers with a period.
     std::string command = "env -u LC_ALL LANG=C LC_NUMERIC=C LC_MESSAGES=fr_FR.UTF-8 '"
-                          + std::string(CORVANE_FRETS_PATH) + "'";
+        + std::string(CORVANE_FRETS_PATH) + "'";
     for (const std::string& argument : arguments)
         command += " '" + argument + "'";
     command += " 2>'" + errPath + "' </dev/null";
@@ -48,10 +49,13 @@ Outcome RunFrets(const std::vector<std::string>& arguments)
     return outcome;
 }
 
-std::string Design(const char* name) { return std::string(CORVANE_BOARD_DESIGNS) + "/" + name; }
+std::string Design(const char* name)
+{
+    return std::string(CORVANE_BOARD_DESIGNS) + "/" + name;
+}
 
-constexpr std::array<const char*, 12> French{"Do", "Do#", "Ré", "Ré#", "Mi", "Fa",
-                                             "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+constexpr std::array<const char*, 12> French { "Do", "Do#", "Ré", "Ré#", "Mi", "Fa", "Fa#", "Sol",
+    "Sol#", "La", "La#", "Si" };
 
 // Expected figures of one row; lengths in the output unit.
 struct Expected {
@@ -73,7 +77,9 @@ void CheckRow(const nlohmann::json& row, const Expected& e, const std::string& w
     EXPECT_NEAR(row["ratio"].get<double>(), e.ratio, 0.5e-6 + 1e-12) << where;
     EXPECT_NEAR(row["cents"].get<double>(), 1200.0 * std::log2(e.ratio), 0.5e-3 + 1e-9) << where;
     EXPECT_EQ(row["note"].get<std::string>(), e.note) << where;
-    EXPECT_NEAR(row["compensated_to_saddle"].get<double>(), e.length - e.fromNut + e.saddleSetback, Written) << where;
+    EXPECT_NEAR(
+        row["compensated_to_saddle"].get<double>(), e.length - e.fromNut + e.saddleSetback, Written)
+        << where;
 }
 
 // Scale lengths run along the centre line; inner strings take the linear
@@ -88,7 +94,7 @@ std::vector<double> StringLengths(int strings, double bass, double treble)
 
 TEST(BoardCommand, StraightGuitarDesign)
 {
-    const Outcome run = RunFrets({"--design", Design("guitar-650.corvane"), "--format", "json"});
+    const Outcome run = RunFrets({ "--design", Design("guitar-650.corvane"), "--format", "json" });
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     const std::vector<double> lengths = StringLengths(6, 650, 650);
@@ -98,8 +104,10 @@ TEST(BoardCommand, StraightGuitarDesign)
         const int string = row["string"].get<int>();
         const double length = lengths[static_cast<std::size_t>(string - 1)];
         const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
-        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), 0.0, French[static_cast<std::size_t>((4 + fret) % 12)]},
-                 "guitar " + std::to_string(fret) + "/" + std::to_string(string));
+        CheckRow(row,
+            { at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), 0.0,
+                French[static_cast<std::size_t>((4 + fret) % 12)] },
+            "guitar " + std::to_string(fret) + "/" + std::to_string(string));
     }
     for (std::size_t string = 0; string < 6; ++string)
         EXPECT_EQ(json["rows"][11 * 6 + string]["from_nut"].get<double>(), 325.0); // fret 12
@@ -107,7 +115,8 @@ TEST(BoardCommand, StraightGuitarDesign)
 
 TEST(BoardCommand, FannedFiveStringBassDesign)
 {
-    const Outcome run = RunFrets({"--design", Design("fanned-bass-5.corvane"), "--format", "json"});
+    const Outcome run
+        = RunFrets({ "--design", Design("fanned-bass-5.corvane"), "--format", "json" });
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     const std::vector<double> lengths = StringLengths(5, 889, 864);
@@ -118,15 +127,17 @@ TEST(BoardCommand, FannedFiveStringBassDesign)
         const double length = lengths[static_cast<std::size_t>(string - 1)];
         const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
         const double saddleSetback = 3.0 - 2.0 * (string - 1) / 4.0;
-        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), saddleSetback,
-                       French[static_cast<std::size_t>((11 + fret) % 12)]},
-                 "bass " + std::to_string(fret) + "/" + std::to_string(string));
+        CheckRow(row,
+            { at(fret), at(fret - 1), length, std::pow(2.0, fret / 12.0), saddleSetback,
+                French[static_cast<std::size_t>((11 + fret) % 12)] },
+            "bass " + std::to_string(fret) + "/" + std::to_string(string));
     }
 }
 
 TEST(BoardCommand, NineteenEqualGuitarInInches)
 {
-    const Outcome run = RunFrets({"--design", Design("guitar-19edo.corvane"), "--format", "json"});
+    const Outcome run
+        = RunFrets({ "--design", Design("guitar-19edo.corvane"), "--format", "json" });
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["unit"], "in");
@@ -138,9 +149,10 @@ TEST(BoardCommand, NineteenEqualGuitarInInches)
         const double length = lengths[static_cast<std::size_t>(string - 1)];
         const auto at = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 19.0)); };
         const std::string where = "19-EDO " + std::to_string(fret) + "/" + std::to_string(string);
-        CheckRow(row, {at(fret), at(fret - 1), length, std::pow(2.0, fret / 19.0), 0.0,
-                       std::to_string((fret - 1) % 19 + 1)},
-                 where);
+        CheckRow(row,
+            { at(fret), at(fret - 1), length, std::pow(2.0, fret / 19.0), 0.0,
+                std::to_string((fret - 1) % 19 + 1) },
+            where);
         // Nearest 1/64 in, reduced, and its error.
         const long sixtyFourths = std::lround(at(fret) * 64);
         long numerator = sixtyFourths % 64;
@@ -149,20 +161,24 @@ TEST(BoardCommand, NineteenEqualGuitarInInches)
             numerator /= 2;
             denominator /= 2;
         }
-        std::string fraction = sixtyFourths >= 64 || numerator == 0 ? std::to_string(sixtyFourths / 64) : "";
+        std::string fraction
+            = sixtyFourths >= 64 || numerator == 0 ? std::to_string(sixtyFourths / 64) : "";
         if (numerator != 0)
-            fraction += (fraction.empty() ? "" : " ") + std::to_string(numerator) + "/" + std::to_string(denominator);
+            fraction += (fraction.empty() ? "" : " ") + std::to_string(numerator) + "/"
+                + std::to_string(denominator);
         EXPECT_EQ(row["from_nut_64th"], fraction) << where;
-        EXPECT_NEAR(row["from_nut_64th_error"].get<double>(), static_cast<double>(sixtyFourths) / 64.0 - at(fret), 0.5e-5 + 1e-9) << where;
+        EXPECT_NEAR(row["from_nut_64th_error"].get<double>(),
+            static_cast<double>(sixtyFourths) / 64.0 - at(fret), 0.5e-5 + 1e-9)
+            << where;
     }
 }
 
 // Zero in every spelling the Atelier takes, where zero is allowed.
 TEST(BoardCommand, ZeroIsReadAsInTheAtelier)
 {
-    for (const char* zero : {"0", "0.0", "0,0", "0 mm", ",0"}) {
-        const Outcome run = RunFrets({"--edo", "12", "--length", "650", "--overhang", zero, "--saddle-setback",
-                                      std::string("2.5:") + zero, "--format", "csv"});
+    for (const char* zero : { "0", "0.0", "0,0", "0 mm", ",0" }) {
+        const Outcome run = RunFrets({ "--edo", "12", "--length", "650", "--overhang", zero,
+            "--saddle-setback", std::string("2.5:") + zero, "--format", "csv" });
         EXPECT_EQ(run.status, 0) << zero << run.err;
         EXPECT_NE(run.out.find(",325.0000,"), std::string::npos) << zero;
     }
@@ -184,34 +200,42 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
     std::ofstream(huge) << "huge\n1\n2/1\n";
     truncate(huge.c_str(), 96 << 20); // sparse: no disk is used
     const Case cases[] = {
-        {{"--edo", "12"}, 2, "--design, --length ou --bass-length est obligatoire"},
-        {{"--edo", "12", "--length", "650", "--colour", "red"}, 2, "option inconnue « --colour »"},
-        {{"--edo", "12", "--scl", "x.scl", "--length", "650"}, 2, "choisissez une seule des options"},
-        {{"--edo", "12", "--length", "650", "--unit", "ft"}, 2, "unité inconnue « ft »"},
+        { { "--edo", "12" }, 2, "--design, --length ou --bass-length est obligatoire" },
+        { { "--edo", "12", "--length", "650", "--colour", "red" }, 2,
+            "option inconnue « --colour »" },
+        { { "--edo", "12", "--scl", "x.scl", "--length", "650" }, 2,
+            "choisissez une seule des options" },
+        { { "--edo", "12", "--length", "650", "--unit", "ft" }, 2, "unité inconnue « ft »" },
         // The same separator rule as the classic table's.
-        {{"--edo", "12", "--length", "650", "--separator", "5"}, 2, "pourrait être mal lu"},
-        {{"--edo", "1001", "--length", "650"}, 1, "--edo 1001 : le nombre de divisions"},
-        {{"--edo", "12", "--period", "1/2", "--length", "650"}, 1, "--period : période « 1/2 »"},
-        {{"--edo", "12", "--length", "-650"}, 1, "--length : la longueur « -650 »"},
-        {{"--frets", "61", "--length", "650"}, 1, "--frets 61"},
-        {{"--strings", "5", "--bass-length", "889", "--treble-length", "864", "--perpendicular", "25"}, 1,
-         "frette perpendiculaire : 25"},
-        {{"--scl", "/nonexistent/x.scl", "--length", "650"}, 1, "--scl : impossible de lire « /nonexistent/x.scl »"},
+        { { "--edo", "12", "--length", "650", "--separator", "5" }, 2, "pourrait être mal lu" },
+        { { "--edo", "1001", "--length", "650" }, 1, "--edo 1001 : le nombre de divisions" },
+        { { "--edo", "12", "--period", "1/2", "--length", "650" }, 1,
+            "--period : période « 1/2 »" },
+        { { "--edo", "12", "--length", "-650" }, 1, "--length : la longueur « -650 »" },
+        { { "--frets", "61", "--length", "650" }, 1, "--frets 61" },
+        { { "--strings", "5", "--bass-length", "889", "--treble-length", "864", "--perpendicular",
+              "25" },
+            1, "frette perpendiculaire : 25" },
+        { { "--scl", "/nonexistent/x.scl", "--length", "650" }, 1,
+            "--scl : impossible de lire « /nonexistent/x.scl »" },
         // Read only when a regular file of a sane size: no hang, no crash.
-        {{"--scl", testing::TempDir(), "--length", "650"}, 1, "c'est un dossier"},
-        {{"--scl", pipe, "--length", "650"}, 1, "n'est pas un fichier ordinaire"},
-        {{"--scl", huge, "--length", "650"}, 1, "est trop grand pour un fichier Scala"},
-        {{"--edo", "12", "--length", "300", "--strings", "1", "--frets", "3", "--nut-setback", "100"}, 1,
-         "porte le sillet jusqu'à la première frette"},
-        {{"--design", bad}, 1, "champ « strings » : nombre de cordes : 99"},
-        {{"--edo", "12", "--length", "650", "--length", "700"}, 2, "l'option « --length » est donnée deux fois"},
+        { { "--scl", testing::TempDir(), "--length", "650" }, 1, "c'est un dossier" },
+        { { "--scl", pipe, "--length", "650" }, 1, "n'est pas un fichier ordinaire" },
+        { { "--scl", huge, "--length", "650" }, 1, "est trop grand pour un fichier Scala" },
+        { { "--edo", "12", "--length", "300", "--strings", "1", "--frets", "3", "--nut-setback",
+              "100" },
+            1, "porte le sillet jusqu'à la première frette" },
+        { { "--design", bad }, 1, "champ « strings » : nombre de cordes : 99" },
+        { { "--edo", "12", "--length", "650", "--length", "700" }, 2,
+            "l'option « --length » est donnée deux fois" },
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.message << run.err;
         EXPECT_TRUE(run.out.empty()) << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.status == 1 ? run.err.size() - 1 : run.err.find('\n')) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.status == 1 ? run.err.size() - 1 : run.err.find('\n'))
+            << run.err;
     }
     std::remove(bad.c_str());
     std::remove(pipe.c_str());
@@ -226,14 +250,16 @@ TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
         int status;
         const char* content; // what the file must hold
     };
-    for (const Case& c : {Case{".svg", 0, "mm\" viewBox=\""}, Case{".dxf", 0, "AC1015"}, Case{".pdf", 0, "%PDF"},
-                          Case{".png", 1, nullptr}}) {
+    for (const Case& c : { Case { ".svg", 0, "mm\" viewBox=\"" }, Case { ".dxf", 0, "AC1015" },
+             Case { ".pdf", 0, "%PDF" }, Case { ".png", 1, nullptr } }) {
         const std::string path = base + c.extension;
-        const Outcome run = RunFrets({"--design", Design("fanned-bass-5.corvane"), "--template", path});
+        const Outcome run
+            = RunFrets({ "--design", Design("fanned-bass-5.corvane"), "--template", path });
         EXPECT_EQ(run.status, c.status) << c.extension << run.err;
         EXPECT_TRUE(run.out.empty());
         std::ifstream file(path, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string text(
+            (std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         if (c.content)
             EXPECT_NE(text.find(c.content), std::string::npos) << c.extension;
         else
@@ -243,21 +269,23 @@ TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
 
     // A name that is not UTF-8 keeps its bytes.
     const std::string latin1 = base + "-caf\xE9.svg";
-    EXPECT_EQ(RunFrets({"--design", Design("fanned-bass-5.corvane"), "--template", latin1}).status, 0);
+    EXPECT_EQ(
+        RunFrets({ "--design", Design("fanned-bass-5.corvane"), "--template", latin1 }).status, 0);
     EXPECT_EQ(access(latin1.c_str(), F_OK), 0);
     std::remove(latin1.c_str());
 
     // A large PDF on a nearly full disk: refused, the earlier file whole.
-    const corvane::testing_support::FullDisk disk({{std::string("b.pdf"), std::string("%PDF-1.4 yesterday")}});
+    const corvane::testing_support::FullDisk disk(
+        { { std::string("b.pdf"), std::string("%PDF-1.4 yesterday") } });
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a tmpfs needs root";
-    const Outcome full = RunFrets({"--edo", "12", "--length", "650", "--strings", "16", "--frets", "60",
-                                   "--nut-width", "120", "--bridge-width", "160", "--template", disk.path("b.pdf")});
+    const Outcome full = RunFrets({ "--edo", "12", "--length", "650", "--strings", "16", "--frets",
+        "60", "--nut-width", "120", "--bridge-width", "160", "--template", disk.path("b.pdf") });
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.err.find("le disque est plein"), std::string::npos) << full.err;
     std::ifstream earlier(disk.path("b.pdf"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "%PDF-1.4 yesterday");
-    EXPECT_EQ(disk.names(), std::vector<std::string>{"b.pdf"});
+    EXPECT_EQ(disk.names(), std::vector<std::string> { "b.pdf" });
 }
 
 } // namespace

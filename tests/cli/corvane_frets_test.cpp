@@ -40,8 +40,8 @@ Outcome RunFrets(const std::vector<std::string>& arguments, const std::string& l
     const std::string errPath
         = testing::TempDir() + "corvane-frets-" + std::to_string(getpid()) + ".err";
     std::string command = "env -u LANG -u LANGUAGE -u LC_NUMERIC -u DISPLAY -u WAYLAND_DISPLAY "
-                          "-u QT_QPA_PLATFORM LC_ALL=" + locale + " "
-        + ShellQuoted(CORVANE_FRETS_PATH);
+                          "-u QT_QPA_PLATFORM LC_ALL="
+        + locale + " " + ShellQuoted(CORVANE_FRETS_PATH);
     for (const std::string& argument : arguments)
         command += " " + ShellQuoted(argument);
     command += " 2>" + ShellQuoted(errPath) + " </dev/null " + outputTo;
@@ -71,8 +71,8 @@ std::string ExpectedCsv(std::size_t scale, int modeCode)
     int fret = 0;
     for (const worked::Row& row : worked::Rows650(scale, modeCode))
         csv += std::to_string(row.slot) + "," + std::string(row.position) + ","
-            + std::string(row.note).substr(row.note.empty() ? 0 : 1) + ","
-            + std::to_string(++fret) + "\n";
+            + std::string(row.note).substr(row.note.empty() ? 0 : 1) + "," + std::to_string(++fret)
+            + "\n";
     return csv;
 }
 
@@ -133,11 +133,13 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
         { "fr_FR.UTF-8", abc, 1, "corvane-frets: --length : « abc » ne contient aucun nombre\n" },
         { "de_DE.UTF-8", { "--edo", "12", "--unit", "in", "--length", "650" }, 1,
             "corvane-frets: bass scale length: 650 in, at most 393.7007874 in\n" },
-        { "fr_FR.UTF-8", { "--edo", "12", "--help" }, 0, "Écrit où vont les frettes sur une touche" },
+        { "fr_FR.UTF-8", { "--edo", "12", "--help" }, 0,
+            "Écrit où vont les frettes sur une touche" },
         { "C.UTF-8", { "--edo", "12", "--help" }, 0, "Prints where the frets go on a straight" },
         { "fr_FR.UTF-8", { "--help" }, 0, "utilisation : corvane-frets --length" },
         { "C.UTF-8", { "--edo", "12", "--length", "650" }, 0, "Fret  String  From the nut (mm)" },
-        { "fr_FR.UTF-8", { "--edo", "12", "--length", "650" }, 0, "Frette  Corde  Depuis le sillet (mm)" },
+        { "fr_FR.UTF-8", { "--edo", "12", "--length", "650" }, 0,
+            "Frette  Corde  Depuis le sillet (mm)" },
         { "fr_FR.UTF-8", { "--edo", "12", "--length", "650", "--format", "csv" }, 0,
             "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut" },
     };
@@ -181,9 +183,11 @@ TEST(CorvaneFrets, ReportsAnUnreadableLengthAndAFailedWriteOnOneLine)
             "corvane-frets: cannot write the table: No space left on device\n" },
         { { "--scale", "tempered-chromatic", "--length", "650" }, ">&-", 1,
             "corvane-frets: cannot write the table: Bad file descriptor\n" },
-        { board, ">" + full, 1, "corvane-frets: cannot write the table: No space left on device\n" },
+        { board, ">" + full, 1,
+            "corvane-frets: cannot write the table: No space left on device\n" },
         { board, ">&-", 1, "corvane-frets: cannot write the table: Bad file descriptor\n" },
-        { { "--help" }, ">" + full, 1, "corvane-frets: cannot write the help: No space left on device\n" },
+        { { "--help" }, ">" + full, 1,
+            "corvane-frets: cannot write the help: No space left on device\n" },
         { { "--edo", "12", "--help" }, ">" + full, 1,
             "corvane-frets: cannot write the help: No space left on device\n" },
     };
@@ -226,7 +230,8 @@ TEST(CorvaneFrets, LargestLengthAndHelpSucceed)
         { "--length", "922337203685477", "--scale", "tempered-chromatic", "--format", "json" });
     EXPECT_EQ(largest.status, 0) << largest.err;
     EXPECT_EQ(largest.out.rfind("{\"length\": \"922337203685476.9664\"", 0), 0U) << largest.out;
-    EXPECT_NE(largest.out.find("\"slot\": 24, \"fret\": 24, \"position\": \"691752902764069.7856\""),
+    EXPECT_NE(
+        largest.out.find("\"slot\": 24, \"fret\": 24, \"position\": \"691752902764069.7856\""),
         std::string::npos);
 
     const Outcome help = RunFrets({ "--help" });
@@ -263,17 +268,21 @@ TEST(CorvaneFrets, WritesTemplatesWithoutADisplayAndRefusesBadOnes)
     struct Case {
         std::vector<std::string> arguments;
         int status;
-        std::string file;     // written when status is 0, untouched otherwise
+        std::string file; // written when status is 0, untouched otherwise
         std::string expected; // start of the file, or a piece of the message
     } const cases[] = {
-        { { "--length", "650", "--template", directory + "/t.pdf" }, 0, directory + "/t.pdf", "%PDF-" },
+        { { "--length", "650", "--template", directory + "/t.pdf" }, 0, directory + "/t.pdf",
+            "%PDF-" },
         // 2 1/4 in wide: the edges at 28.575 mm each side of the centre line.
-        { { "--length", "25.5", "--unit", "in", "--board-width", "2 1/4", "--template", directory + "/t.svg" },
+        { { "--length", "25.5", "--unit", "in", "--board-width", "2 1/4", "--template",
+              directory + "/t.svg" },
             0, directory + "/t.svg", "<?xml" },
         { { "--length", "0", "--template", directory + "/zero.dxf" }, 1, "", "supérieure à zéro" },
         { { "--length", "650", "--unit", "in", "--template", kept }, 1, kept, "(50 at most)" },
-        { { "--length", "650", "--template", directory + "/none/t.svg" }, 1, "", "the folder does not exist" },
-        { { "--length", "650", "--unit", "furlong", "--template", directory + "/t.svg" }, 2, "", "unit" },
+        { { "--length", "650", "--template", directory + "/none/t.svg" }, 1, "",
+            "the folder does not exist" },
+        { { "--length", "650", "--unit", "furlong", "--template", directory + "/t.svg" }, 2, "",
+            "unit" },
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments = chromatic;
@@ -285,7 +294,8 @@ TEST(CorvaneFrets, WritesTemplatesWithoutADisplayAndRefusesBadOnes)
         if (c.status == 0) {
             EXPECT_EQ(run.err, "");
             std::ifstream file(c.file);
-            const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            const std::string content(
+                (std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             EXPECT_EQ(content.rfind(c.expected, 0), 0U);
             if (c.file.ends_with(".svg")) {
                 EXPECT_NE(content.find("y1=\"-28.575\""), std::string::npos);
@@ -298,7 +308,8 @@ TEST(CorvaneFrets, WritesTemplatesWithoutADisplayAndRefusesBadOnes)
         }
     }
     std::ifstream old(kept);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()), "old");
+    EXPECT_EQ(
+        std::string(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()), "old");
     std::system(("rm -rf " + ShellQuoted(directory)).c_str());
 }
 

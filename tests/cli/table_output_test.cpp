@@ -45,7 +45,8 @@ TEST(FormatCsv, QuotesFieldsHoldingTheCommaSeparator)
 TEST(FormatCsv, DoublesQuotesInsideQuotedFields)
 {
     const FretTable table { "1", "x", Mode::Sol,
-        { FretRow { 1, "3\"5", " Sol", 1 }, FretRow { 2, "a\nb", "", 2 }, FretRow { 3, "7", ",", 3 } } };
+        { FretRow { 1, "3\"5", " Sol", 1 }, FretRow { 2, "a\nb", "", 2 },
+            FretRow { 3, "7", ",", 3 } } };
     EXPECT_EQ(corvane::cli::FormatCsv(table),
         "slot,position,note,fret\n1,\"3\"\"5\",Sol,1\n2,\"a\nb\",,2\n3,7,\",\",3\n");
 }
@@ -57,7 +58,8 @@ TEST(FormatJson, EscapesQuotesBackslashesAndControlCharacters)
     EXPECT_EQ(corvane::cli::FormatJson(table),
         "{\"length\": \"650\", \"scale\": \"Tempérée \\\"Diatonique\\\"\", \"mode\": "
         "\"none\", \"slots\": [{\"slot\": 1, \"fret\": 1, \"position\": \"70\\\\9158\", \"note\": "
-        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"fret\": 2, \"position\": \"134.0947\", \"note\": \"Ré\"}]}\n");
+        "\"\\u0009\\u0001\"}, {\"slot\": 2, \"fret\": 2, \"position\": \"134.0947\", \"note\": "
+        "\"Ré\"}]}\n");
 }
 
 TEST(FormatText, NamesScaleAndLengthAndAlignsThePositions)

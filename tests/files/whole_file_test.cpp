@@ -37,7 +37,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
     std::string At(const std::string& name) const { return (folder_ / name).string(); }
-    std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {})); }
+    std::size_t Entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+    }
 
     fs::path folder_;
 };
@@ -59,26 +62,28 @@ TEST_F(WholeFile, ReplacesWhatCanBeReplacedAndKeepsItsKind)
     fs::permissions(At("private.corvane"), fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_FALSE(WriteWholeFile(At("private.corvane"), "new"));
     EXPECT_EQ(fs::status(At("private.corvane")).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+        fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(Entries(), 5u); // no temporary file left
 }
 
 TEST_F(WholeFile, RefusesWhatIsNoRegularFileAndLeavesIt)
 {
     std::ofstream(At("locked.pdf")) << "kept";
-    fs::permissions(At("locked.pdf"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(
+        At("locked.pdf"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ASSERT_EQ(::mkfifo(At("pipe").c_str(), 0600), 0);
     fs::create_directory(At("folder.svg"));
-    const bool device = ::mknod(At("full").c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0; // needs root
+    const bool device
+        = ::mknod(At("full").c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0; // needs root
     struct Case {
         std::string path;
         WriteFailure failure;
     } const cases[] = {
-        {At("locked.pdf"), WriteFailure::ReadOnlyFile},
-        {At("pipe"), WriteFailure::NotARegularFile},
-        {At("folder.svg"), WriteFailure::IsAFolder},
-        {At("missing/x.svg"), WriteFailure::NoSuchFolder},
-        {device ? At("full") : At("pipe"), WriteFailure::NotARegularFile},
+        { At("locked.pdf"), WriteFailure::ReadOnlyFile },
+        { At("pipe"), WriteFailure::NotARegularFile },
+        { At("folder.svg"), WriteFailure::IsAFolder },
+        { At("missing/x.svg"), WriteFailure::NoSuchFolder },
+        { device ? At("full") : At("pipe"), WriteFailure::NotARegularFile },
     };
     for (const Case& c : cases) {
         const auto problem = WriteWholeFile(c.path, "new");
@@ -95,21 +100,23 @@ TEST_F(WholeFile, RefusesWhatIsNoRegularFileAndLeavesIt)
 
 TEST(WholeFileOnAFullDisk, LeavesTheEarlierFileAndNoTemporary)
 {
-    const testing_support::FullDisk disk({{std::string("board.svg"), std::string("the board of yesterday")}});
+    const testing_support::FullDisk disk(
+        { { std::string("board.svg"), std::string("the board of yesterday") } });
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a tmpfs needs root";
     const auto problem = WriteWholeFile(disk.path("board.svg"), std::string(64 * 1024, 'x'));
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->failure, WriteFailure::DiskFull);
     EXPECT_EQ(ReadAll(disk.path("board.svg")), "the board of yesterday");
-    EXPECT_EQ(disk.names(), std::vector<std::string>{"board.svg"});
+    EXPECT_EQ(disk.names(), std::vector<std::string> { "board.svg" });
 }
 
 TEST(PdfIsWhole, ReadsTheCrossReferenceTable)
 {
     const std::string body = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\n";
     const std::string xref = "xref\n0 2\n0000000000 65535 f \n0000000009 00000 n \n";
-    const std::string whole = body + xref + "trailer\n<<>>\nstartxref\n" + std::to_string(body.size()) + "\n%%EOF\n";
+    const std::string whole
+        = body + xref + "trailer\n<<>>\nstartxref\n" + std::to_string(body.size()) + "\n%%EOF\n";
     EXPECT_TRUE(PdfIsWhole(whole));
     EXPECT_FALSE(PdfIsWhole(whole.substr(0, whole.size() - 3))); // cut short
     std::string gap = whole;

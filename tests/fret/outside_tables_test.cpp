@@ -34,7 +34,10 @@ std::vector<std::string> Positions(const std::string& length, const std::string&
     return positions;
 }
 
-double Value(const std::string& text) { return fret::ReadNumber(text); }
+double Value(const std::string& text)
+{
+    return fret::ReadNumber(text);
+}
 
 // Half a unit of the published last place.
 double HalfUnit(int decimals)
@@ -52,8 +55,8 @@ struct PublishedTable {
     const char* source;
     const char* length;
     double lengthValue;
-    bool toTheBridge;    // published as distances from the fret to the bridge
-    double scaleFactor;  // published value times this is a distance in the length's unit
+    bool toTheBridge; // published as distances from the fret to the bridge
+    double scaleFactor; // published value times this is a distance in the length's unit
     int decimals;
     std::vector<std::pair<int, double>> frets; // fret number, published value
 };
@@ -81,16 +84,16 @@ INSTANTIATE_TEST_SUITE_P(Sources, EqualTemperament,
         // this": distance from the nut as a fraction of the length.
         PublishedTable { "FretFind2D", "100000", 100000, false, 100000, 5,
             { { 1, 0.05613 }, { 2, 0.10910 }, { 3, 0.15910 }, { 4, 0.20630 }, { 5, 0.25085 },
-                { 6, 0.29289 }, { 7, 0.33258 }, { 8, 0.37004 }, { 9, 0.40540 },
-                { 10, 0.43877 }, { 11, 0.47027 }, { 12, 0.50000 }, { 13, 0.52806 },
-                { 17, 0.62542 }, { 19, 0.66629 }, { 23, 0.73513 }, { 24, 0.75000 } } },
+                { 6, 0.29289 }, { 7, 0.33258 }, { 8, 0.37004 }, { 9, 0.40540 }, { 10, 0.43877 },
+                { 11, 0.47027 }, { 12, 0.50000 }, { 13, 0.52806 }, { 17, 0.62542 }, { 19, 0.66629 },
+                { 23, 0.73513 }, { 24, 0.75000 } } },
         // mikebharris/fret-placement-calculator,
         // lambdas/fret-placement-calculator-api/handler/handler_test.go:
         // equal temperament at 600 mm, two decimals.
         PublishedTable { "fret-placement-calculator", "600", 600, false, 1, 2,
-            { { 1, 33.68 }, { 2, 65.46 }, { 3, 95.46 }, { 4, 123.78 }, { 5, 150.51 },
-                { 6, 175.74 }, { 7, 199.55 }, { 8, 222.02 }, { 9, 243.24 }, { 10, 263.26 },
-                { 11, 282.16 }, { 12, 300.0 }, { 13, 316.84 }, { 24, 450.0 } } },
+            { { 1, 33.68 }, { 2, 65.46 }, { 3, 95.46 }, { 4, 123.78 }, { 5, 150.51 }, { 6, 175.74 },
+                { 7, 199.55 }, { 8, 222.02 }, { 9, 243.24 }, { 10, 263.26 }, { 11, 282.16 },
+                { 12, 300.0 }, { 13, 316.84 }, { 24, 450.0 } } },
         // stuphi.co.uk, "Guitar bits 'n' bobs", fret table for a 25 in scale:
         // distance from the fret to the bridge, three decimals.
         PublishedTable { "stuphi.co.uk, inches", "25", 25, true, 1, 3,

@@ -22,7 +22,7 @@ class FullDisk {
 public:
     // `before` is written there first, so that a test can check it survives.
     explicit FullDisk(const std::vector<std::pair<std::string, std::string>>& before = {},
-                      std::size_t freeBytes = 8 * 1024)
+        std::size_t freeBytes = 8 * 1024)
     {
         char pattern[] = "/tmp/corvane-full-XXXXXX";
         if (!::mkdtemp(pattern))
@@ -38,10 +38,14 @@ public:
         if (FILE* file = std::fopen(filler.c_str(), "wb")) {
             const std::vector<char> block(4096, 'x');
             long written = 0;
-            while (std::fwrite(block.data(), 1, block.size(), file) == block.size() && std::fflush(file) == 0)
+            while (std::fwrite(block.data(), 1, block.size(), file) == block.size()
+                && std::fflush(file) == 0)
                 written += static_cast<long>(block.size());
             std::fclose(file);
-            if (::truncate(filler.c_str(), written > static_cast<long>(freeBytes) ? written - static_cast<long>(freeBytes) : 0) != 0)
+            if (::truncate(filler.c_str(),
+                    written > static_cast<long>(freeBytes) ? written - static_cast<long>(freeBytes)
+                                                           : 0)
+                != 0)
                 mounted_ = false;
         }
     }
@@ -82,4 +86,3 @@ private:
 };
 
 } // namespace corvane::testing_support
-

@@ -13,17 +13,15 @@
 namespace corvane::testing_support {
 
 inline drawing::ClassicTemplateRequest ClassicRequest(const std::string& scale,
-                                                      const std::string& length,
-                                                      drawing::Unit unit,
-                                                      cli::Mode mode = cli::Mode::Sol,
-                                                      std::optional<double> width = {})
+    const std::string& length, drawing::Unit unit, cli::Mode mode = cli::Mode::Sol,
+    std::optional<double> width = {})
 {
     const cli::FretTable table = cli::ComputeFretTable(length, scale, mode, ".");
     return cli::TemplateRequestFor(table, ".", unit, width, "2026-12-08");
 }
 
 inline drawing::Drawing ClassicBoard(const std::string& scale, const std::string& length,
-                                     drawing::Unit unit, cli::Mode mode = cli::Mode::Sol)
+    drawing::Unit unit, cli::Mode mode = cli::Mode::Sol)
 {
     return *drawing::BuildClassicTemplate(ClassicRequest(scale, length, unit, mode)).drawing;
 }

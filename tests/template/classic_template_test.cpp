@@ -42,14 +42,14 @@ TEST(ClassicTemplate, DrawsTheLengthInItsUnitAtTrueSize)
         double fret12Mm, saddleMm, widthMm;
         std::optional<double> width;
     } const cases[] = {
-        {"650", Unit::Millimetre, 325.0, 650.0, 60.0, {}},
-        {"65", Unit::Centimetre, 325.0, 650.0, 60.0, {}},
+        { "650", Unit::Millimetre, 325.0, 650.0, 60.0, {} },
+        { "65", Unit::Centimetre, 325.0, 650.0, 60.0, {} },
         // 25.5 in, a common electric scale: the octave at 12.75 in.
-        {"25.5", Unit::Inch, 323.85, 647.7, 57.15, 2.25},
+        { "25.5", Unit::Inch, 323.85, 647.7, 57.15, 2.25 },
     };
     for (const Case& c : cases) {
-        const ClassicTemplate result =
-            BuildClassicTemplate(ClassicRequest(TemperedChromatic, c.length, c.unit, Mode::Sol, c.width));
+        const ClassicTemplate result = BuildClassicTemplate(
+            ClassicRequest(TemperedChromatic, c.length, c.unit, Mode::Sol, c.width));
         ASSERT_TRUE(result.drawing) << c.length;
         const Drawing& board = *result.drawing;
         const auto frets = LinesFromNut(board, Layer::Frets);
@@ -57,7 +57,7 @@ TEST(ClassicTemplate, DrawsTheLengthInItsUnitAtTrueSize)
         EXPECT_NEAR(frets[11], c.fret12Mm, 1e-9) << c.length;
         EXPECT_NEAR(LinesFromNut(board, Layer::Saddle).at(0), c.saddleMm, 1e-9) << c.length;
         const Line& fret = *std::find_if(board.lines.begin(), board.lines.end(),
-                                         [](const Line& l) { return l.layer == Layer::Frets; });
+            [](const Line& l) { return l.layer == Layer::Frets; });
         EXPECT_NEAR(fret.to.y - fret.from.y, c.widthMm, 1e-9) << c.length;
     }
 }
@@ -70,21 +70,22 @@ TEST(ClassicTemplate, NumbersFretsAsAPlayerCountsAndNamesNotesOnlyWithAMode)
         std::size_t frets;
         const char* twelfthLabelNote; // the note over fret 12 (empty: no names)
     } const cases[] = {
-        {"Tempérée Diatonique", Mode::Sol, 14, "Sol"},
-        {"Naturelle   Diatonique", Mode::None, 14, ""},
-        {"Pythagore Chromatique", Mode::Do, 24, "Do"},
+        { "Tempérée Diatonique", Mode::Sol, 14, "Sol" },
+        { "Naturelle   Diatonique", Mode::None, 14, "" },
+        { "Pythagore Chromatique", Mode::Do, 24, "Do" },
     };
     for (const Case& c : cases) {
-        const Drawing board = *BuildClassicTemplate(
-                                   ClassicRequest(c.scale, "650", Unit::Millimetre, c.mode))
-                                   .drawing;
+        const Drawing board
+            = *BuildClassicTemplate(ClassicRequest(c.scale, "650", Unit::Millimetre, c.mode))
+                   .drawing;
         const auto numbersAndNotes = TextsOnLayerAbove(board, 1e9);
         for (std::size_t n = 1; n <= c.frets; ++n)
-            EXPECT_EQ(std::count(numbersAndNotes.begin(), numbersAndNotes.end(), std::to_string(n)), 1)
+            EXPECT_EQ(
+                std::count(numbersAndNotes.begin(), numbersAndNotes.end(), std::to_string(n)), 1)
                 << c.scale << " fret " << n;
-        EXPECT_EQ(std::count(numbersAndNotes.begin(), numbersAndNotes.end(),
-                             std::to_string(c.frets + 1)),
-                  0)
+        EXPECT_EQ(
+            std::count(numbersAndNotes.begin(), numbersAndNotes.end(), std::to_string(c.frets + 1)),
+            0)
             << c.scale;
         // The fret whose number is 12 or, diatonic, 7 (the octave) carries the open note.
         const std::size_t octave = c.frets == 24 ? 12 : 7;
@@ -92,9 +93,10 @@ TEST(ClassicTemplate, NumbersFretsAsAPlayerCountsAndNamesNotesOnlyWithAMode)
         bool found = expected.empty();
         for (const Text& text : board.texts)
             if (!expected.empty() && text.utf8 == expected)
-                found = found || std::any_of(board.texts.begin(), board.texts.end(), [&](const Text& t) {
-                    return t.utf8 == std::to_string(octave) && t.at.x == text.at.x;
-                });
+                found = found
+                    || std::any_of(board.texts.begin(), board.texts.end(), [&](const Text& t) {
+                           return t.utf8 == std::to_string(octave) && t.at.x == text.at.x;
+                       });
         EXPECT_TRUE(found) << c.scale;
         if (expected.empty()) {
             EXPECT_EQ(numbersAndNotes.size(), c.frets + 2) << "numbers, Sillet, Chevalet only";
@@ -104,14 +106,14 @@ TEST(ClassicTemplate, NumbersFretsAsAPlayerCountsAndNamesNotesOnlyWithAMode)
 
 TEST(ClassicTemplate, TitleBlockNamesTheProgramTheDateAndTheUnit)
 {
-    const Drawing board = *BuildClassicTemplate(
-                               ClassicRequest(TemperedChromatic, "65", Unit::Centimetre))
-                               .drawing;
+    const Drawing board
+        = *BuildClassicTemplate(ClassicRequest(TemperedChromatic, "65", Unit::Centimetre)).drawing;
     std::string all;
     for (const Text& text : board.texts)
         if (text.layer == Layer::TitleBlock)
             all += text.utf8 + "\n";
-    for (const char* expected : {"Corvane 2.3", "2026-12-08", "65 cm", "Largeur de la touche : 6 cm"})
+    for (const char* expected :
+        { "Corvane 2.3", "2026-12-08", "65 cm", "Largeur de la touche : 6 cm" })
         EXPECT_NE(all.find(expected), std::string::npos) << expected << " in\n" << all;
 }
 
@@ -122,8 +124,8 @@ TEST(ClassicTemplate, RefusesWhatCannotBeDrawn)
     ClassicTemplateRequest zeroWidth = ClassicRequest(TemperedChromatic, "650", Unit::Millimetre);
     zeroWidth.boardWidth = 0;
     for (const ClassicTemplateRequest& request :
-         {noScale, ClassicRequest(TemperedChromatic, "0", Unit::Millimetre),
-          ClassicRequest(TemperedChromatic, "-650", Unit::Millimetre), zeroWidth}) {
+        { noScale, ClassicRequest(TemperedChromatic, "0", Unit::Millimetre),
+            ClassicRequest(TemperedChromatic, "-650", Unit::Millimetre), zeroWidth }) {
         const ClassicTemplate result = BuildClassicTemplate(request);
         EXPECT_FALSE(result.drawing) << request.lengthText;
         EXPECT_TRUE(result.error && !result.error->empty()) << request.lengthText;

@@ -26,11 +26,11 @@ std::vector<Point> Crosses(const Drawing& page)
 {
     std::vector<Point> centres;
     for (const Line& line : page.lines)
-        if (line.layer == Layer::Registration && line.from.y == line.to.y &&
-            std::abs(line.to.x - line.from.x - 8.0) < 1e-9)
-            centres.push_back(Point{(line.from.x + line.to.x) / 2, line.from.y});
+        if (line.layer == Layer::Registration && line.from.y == line.to.y
+            && std::abs(line.to.x - line.from.x - 8.0) < 1e-9)
+            centres.push_back(Point { (line.from.x + line.to.x) / 2, line.from.y });
     std::sort(centres.begin(), centres.end(),
-              [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+        [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
     return centres;
 }
 
@@ -46,14 +46,12 @@ TEST(Paginator, TakesTheOrientationNeedingFewerPages)
     } const cases[] = {
         // 650 mm and its margins on A4: even edge to edge, two A4 lengths
         // less the overlap (297 + 287) fall short of 650, so 3 is the least.
-        {674, 142, "a4", 3, true},
-        {674, 142, "a3", 2, true},
-        {150, 100, "a4", 1, false},
-        {180, 400, "a4", 2, false}, // a tall board stays upright
+        { 674, 142, "a4", 3, true }, { 674, 142, "a3", 2, true }, { 150, 100, "a4", 1, false },
+        { 180, 400, "a4", 2, false }, // a tall board stays upright
     };
     for (const Case& c : cases) {
-        const Pagination pagination = Paginate(BlankBoard(c.boardWidth, c.boardHeight),
-                                               *PaperFromName(c.paper));
+        const Pagination pagination
+            = Paginate(BlankBoard(c.boardWidth, c.boardHeight), *PaperFromName(c.paper));
         EXPECT_FALSE(pagination.error) << c.boardWidth << " on " << c.paper;
         EXPECT_EQ(pagination.pages.size(), static_cast<std::size_t>(c.pages))
             << c.boardWidth << " on " << c.paper;
@@ -69,7 +67,7 @@ TEST(Paginator, RefusesWhatWouldNeedTooManyPagesOrTooSmallAPaper)
     EXPECT_NE(PaginationProblemSentence(*tooLong.error).find("50 au plus"), std::string::npos);
     EXPECT_TRUE(tooLong.pages.empty());
 
-    const Pagination tooSmall = Paginate(BlankBoard(100, 50), Paper{100, 80, 5, 5, 5, 5});
+    const Pagination tooSmall = Paginate(BlankBoard(100, 50), Paper { 100, 80, 5, 5, 5, 5 });
     EXPECT_TRUE(tooSmall.error);
 }
 
@@ -77,7 +75,7 @@ TEST(Paginator, RefusesWhatWouldNeedTooManyPagesOrTooSmallAPaper)
 // fret of the board where the board has it: no tile shifted, none lost.
 TEST(Paginator, PagesReassembledByTheirCrossesRebuildTheBoard)
 {
-    for (const char* paper : {"a4", "letter"}) {
+    for (const char* paper : { "a4", "letter" }) {
         const Drawing board = ClassicBoard(TemperedChromatic, "650", Unit::Millimetre);
         const Pagination pagination = Paginate(board, *PaperFromName(paper));
         ASSERT_FALSE(pagination.error);
@@ -114,25 +112,25 @@ TEST(Paginator, PagesReassembledByTheirCrossesRebuildTheBoard)
 
 TEST(Paginator, EveryPageCarriesItsRulerAndLabel)
 {
-    const Pagination pagination =
-        Paginate(ClassicBoard(TemperedChromatic, "650", Unit::Millimetre), *PaperFromName("a4"));
+    const Pagination pagination
+        = Paginate(ClassicBoard(TemperedChromatic, "650", Unit::Millimetre), *PaperFromName("a4"));
     for (std::size_t k = 0; k < pagination.pages.size(); ++k) {
         const Drawing& page = pagination.pages[k];
         const std::string label = "page " + std::to_string(k + 1) + "/3";
-        EXPECT_TRUE(std::any_of(page.texts.begin(), page.texts.end(),
-                                [&](const Text& t) { return t.utf8 == label; }))
-            << label;
+        EXPECT_TRUE(std::any_of(page.texts.begin(), page.texts.end(), [&](const Text& t) {
+            return t.utf8 == label;
+        })) << label;
         // The two ruler baselines: 100 mm and 4 in.
         std::multiset<double> baselines;
         for (const Line& line : page.lines)
             if (line.layer == Layer::Ruler && line.from.y == line.to.y)
                 baselines.insert(std::round((line.to.x - line.from.x) * 1e6) / 1e6);
-        EXPECT_EQ(baselines, (std::multiset<double>{100.0, 101.6})) << label;
+        EXPECT_EQ(baselines, (std::multiset<double> { 100.0, 101.6 })) << label;
         // Nothing of the board outside the printable area.
         for (const Line& line : page.lines)
-            for (const Point p : {line.from, line.to})
-                EXPECT_TRUE(p.x >= 10 - 1e-9 && p.x <= 287 + 1e-9 && p.y >= 10 - 1e-9 &&
-                            p.y <= 200 + 1e-9)
+            for (const Point p : { line.from, line.to })
+                EXPECT_TRUE(
+                    p.x >= 10 - 1e-9 && p.x <= 287 + 1e-9 && p.y >= 10 - 1e-9 && p.y <= 200 + 1e-9)
                     << label;
     }
 }

@@ -39,14 +39,14 @@ TEST(SvgFile, IsInMillimetresWithTheNutAtZero)
         const char* length;
         Unit unit;
         double fret12;
-    } const cases[] = {{"650", Unit::Millimetre, 325}, {"65", Unit::Centimetre, 325},
-                       {"25.5", Unit::Inch, 323.85}};
+    } const cases[] = { { "650", Unit::Millimetre, 325 }, { "65", Unit::Centimetre, 325 },
+        { "25.5", Unit::Inch, 323.85 } };
     for (const Case& c : cases) {
         const std::string svg = SvgText(ClassicBoard(TemperedChromatic, c.length, c.unit), "t");
         std::smatch header;
-        ASSERT_TRUE(std::regex_search(
-            svg, header,
-            std::regex(R"re(width="([0-9.]+)mm" height="([0-9.]+)mm" viewBox="(-?[0-9.]+) (-?[0-9.]+) ([0-9.]+) ([0-9.]+)")re")))
+        ASSERT_TRUE(std::regex_search(svg, header,
+            std::regex(
+                R"re(width="([0-9.]+)mm" height="([0-9.]+)mm" viewBox="(-?[0-9.]+) (-?[0-9.]+) ([0-9.]+) ([0-9.]+)")re")))
             << c.length;
         EXPECT_EQ(header[1], header[5]) << "viewBox width in mm";
         EXPECT_EQ(header[2], header[6]) << "viewBox height in mm";
@@ -72,12 +72,13 @@ TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
         const char* length;
         Unit unit;
         int insUnits, measurement;
-    } const cases[] = {{"650", Unit::Millimetre, 4, 1}, {"65", Unit::Centimetre, 5, 1},
-                       {"25.5", Unit::Inch, 1, 0}};
+    } const cases[] = { { "650", Unit::Millimetre, 4, 1 }, { "65", Unit::Centimetre, 5, 1 },
+        { "25.5", Unit::Inch, 1, 0 } };
     for (const Case& c : cases) {
         const std::string path = TempPath("board.dxf");
         ASSERT_FALSE(WriteDxfFile(ClassicBoard(TemperedChromatic, c.length, c.unit), c.unit, path));
-        FILE* pipe = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
+        FILE* pipe = ::popen(
+            (std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
         ASSERT_NE(pipe, nullptr);
         std::string output;
         char buffer[4096];
@@ -130,7 +131,7 @@ TEST(WholeFiles, AFailedWriteLeavesWhatWasThere)
     const fs::path directory = TempPath("dir");
     fs::create_directories(directory / "existing.svg");
     const Drawing board = ClassicBoard(TemperedChromatic, "650", Unit::Millimetre);
-    for (const fs::path& target : {directory / "missing" / "x.svg", directory / "existing.svg"}) {
+    for (const fs::path& target : { directory / "missing" / "x.svg", directory / "existing.svg" }) {
         const auto svgError = WriteSvgFile(board, "t", target.string());
         const auto dxfError = WriteDxfFile(board, Unit::Millimetre, target.string());
         ASSERT_TRUE(svgError && dxfError) << target;

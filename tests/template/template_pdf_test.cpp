@@ -41,12 +41,12 @@ std::vector<Run> Runs(const QImage& image, int index, bool alongRow)
     const int count = alongRow ? image.width() : image.height();
     int start = -1;
     for (int i = 0; i <= count; ++i) {
-        const bool dark = i < count && (alongRow ? image.constScanLine(index)[i]
-                                                 : image.constScanLine(i)[index]) < 128;
+        const bool dark = i < count
+            && (alongRow ? image.constScanLine(index)[i] : image.constScanLine(i)[index]) < 128;
         if (dark && start < 0)
             start = i;
         if (!dark && start >= 0) {
-            runs.push_back(Run{start, i - 1});
+            runs.push_back(Run { start, i - 1 });
             start = -1;
         }
     }
@@ -70,7 +70,7 @@ std::vector<Stroke> HorizontalStrokes(const QImage& image, double minimumMm, dou
                 return std::abs(s.x - run.centre()) < 3 && std::abs(s.y - y) < 6;
             });
             if (same == strokes.end()) {
-                strokes.push_back(Stroke{run.centre(), double(y), run.lengthMm()});
+                strokes.push_back(Stroke { run.centre(), double(y), run.lengthMm() });
                 rowsOf.push_back(1);
             } else {
                 const auto k = std::size_t(same - strokes.begin());
@@ -82,10 +82,10 @@ std::vector<Stroke> HorizontalStrokes(const QImage& image, double minimumMm, dou
 }
 
 struct PageFeatures {
-    std::vector<Stroke> crosses;     // sorted by x then y
-    std::vector<double> boardLines;  // x of the nut, fret and saddle lines
-    double millimetreRulerMm = 0;    // between its 0 and 100 ticks
-    double inchRulerMm = 0;          // between its 0 and 4 in ticks
+    std::vector<Stroke> crosses; // sorted by x then y
+    std::vector<double> boardLines; // x of the nut, fret and saddle lines
+    double millimetreRulerMm = 0; // between its 0 and 100 ticks
+    double inchRulerMm = 0; // between its 0 and 4 in ticks
 };
 
 double OuterTickDistanceMm(const QImage& image, const Stroke& baseline)
@@ -93,7 +93,8 @@ double OuterTickDistanceMm(const QImage& image, const Stroke& baseline)
     // Only under the baseline: the cut line also crosses this row.
     const double halfLength = (baseline.lengthMm / 2 + 1) * PixelsPerMm;
     auto ticks = Runs(image, int(std::lround(baseline.y + 4 * PixelsPerMm)), true);
-    std::erase_if(ticks, [&](const Run& r) { return std::abs(r.centre() - baseline.x) > halfLength; });
+    std::erase_if(
+        ticks, [&](const Run& r) { return std::abs(r.centre() - baseline.x) > halfLength; });
     if (ticks.size() < 2)
         return 0;
     return (ticks.back().centre() - ticks.front().centre()) / PixelsPerMm;
@@ -109,8 +110,8 @@ PageFeatures Measure(const QImage& image)
     const auto longStrokes = HorizontalStrokes(image, 99, 10000);
     // The board's top edge is the highest long line; its frets are sampled
     // twice under it, away from the dashed centre line.
-    const auto topEdge = std::min_element(longStrokes.begin(), longStrokes.end(),
-                                          [](auto& a, auto& b) { return a.y < b.y; });
+    const auto topEdge = std::min_element(
+        longStrokes.begin(), longStrokes.end(), [](auto& a, auto& b) { return a.y < b.y; });
     if (topEdge == longStrokes.end())
         return page;
     const int rowA = int(std::lround(topEdge->y + 8 * PixelsPerMm));
@@ -118,9 +119,9 @@ PageFeatures Measure(const QImage& image)
     const auto runsB = Runs(image, rowB, true);
     for (const Run& run : Runs(image, rowA, true)) {
         const bool nearCross = std::any_of(page.crosses.begin(), page.crosses.end(),
-                                           [&](const Stroke& c) { return std::abs(c.x - run.centre()) < 2 * PixelsPerMm; });
+            [&](const Stroke& c) { return std::abs(c.x - run.centre()) < 2 * PixelsPerMm; });
         const bool continues = std::any_of(runsB.begin(), runsB.end(),
-                                           [&](const Run& b) { return std::abs(b.centre() - run.centre()) < 2; });
+            [&](const Run& b) { return std::abs(b.centre() - run.centre()) < 2; });
         if (!nearCross && continues)
             page.boardLines.push_back(run.centre());
     }
@@ -138,12 +139,12 @@ std::vector<QImage> RenderPages(const QString& pdf, const QString& directory)
 {
     QProcess render;
     render.start(QStringLiteral(PDFTOPPM_PROGRAM),
-                 {"-r", "300", "-gray", "-png", pdf, directory + "/page"});
+        { "-r", "300", "-gray", "-png", pdf, directory + "/page" });
     if (!render.waitForFinished(60000) || render.exitCode() != 0)
         return {};
     std::vector<QImage> pages;
     QDir dir(directory);
-    for (const QString& name : dir.entryList({"page-*.png"}, QDir::Files, QDir::Name))
+    for (const QString& name : dir.entryList({ "page-*.png" }, QDir::Files, QDir::Name))
         pages.push_back(QImage(dir.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
     return pages;
 }
@@ -177,7 +178,8 @@ private slots:
             printer.setPageOrientation(QPageLayout::Portrait);
             error = PrintTemplate(board, printer);
         } else {
-            error = ExportTemplate(board, pdf, ExportOptions{*PaperFromName("a4"), Unit::Millimetre, "t"});
+            error = ExportTemplate(
+                board, pdf, ExportOptions { *PaperFromName("a4"), Unit::Millimetre, "t" });
         }
         QVERIFY2(!error, error ? qPrintable(*error) : "");
 
@@ -188,13 +190,14 @@ private slots:
         std::vector<Stroke> previousCrosses;
         for (QImage& image : images) {
             if (image.height() > image.width())
-                image = image.transformed(QTransform().rotate(-90)) // undo the quarter turn
+                image = image
+                            .transformed(QTransform().rotate(-90)) // undo the quarter turn
                             .convertToFormat(QImage::Format_Grayscale8);
             const PageFeatures page = Measure(image);
             QVERIFY2(std::abs(page.millimetreRulerMm - 100) <= 0.2,
-                     qPrintable(QString::number(page.millimetreRulerMm)));
+                qPrintable(QString::number(page.millimetreRulerMm)));
             QVERIFY2(std::abs(page.inchRulerMm - 101.6) <= 0.2,
-                     qPrintable(QString::number(page.inchRulerMm)));
+                qPrintable(QString::number(page.inchRulerMm)));
             qInfo("rulers %.3f mm and %.3f mm", page.millimetreRulerMm, page.inchRulerMm);
             if (!previousCrosses.empty()) {
                 QVERIFY(page.crosses.size() >= 2 && previousCrosses.size() >= 2);
@@ -204,8 +207,9 @@ private slots:
                 offsetX += theirs.x - ours.x;
             }
             for (double x : page.boardLines)
-                if (std::none_of(lines.begin(), lines.end(),
-                                 [&](double seen) { return std::abs(seen - (x + offsetX)) < 0.5 * PixelsPerMm; }))
+                if (std::none_of(lines.begin(), lines.end(), [&](double seen) {
+                        return std::abs(seen - (x + offsetX)) < 0.5 * PixelsPerMm;
+                    }))
                     lines.push_back(x + offsetX);
             previousCrosses = page.crosses;
         }
@@ -221,26 +225,30 @@ private slots:
     // Every scale, with and without a mode, in every unit, in every format.
     void everyScaleWritesEveryFormat()
     {
-        const char* scales[] = {"Tempérée Diatonique",    "Tempérée Chromatique",
-                                "Naturelle   Diatonique", "Naturelle   Chromatique",
-                                "Pythagore Diatonique",   "Pythagore Chromatique"};
+        const char* scales[]
+            = { "Tempérée Diatonique", "Tempérée Chromatique", "Naturelle   Diatonique",
+                  "Naturelle   Chromatique", "Pythagore Diatonique", "Pythagore Chromatique" };
         const struct {
             const char* length;
             Unit unit;
-        } lengths[] = {{"650", Unit::Millimetre}, {"65", Unit::Centimetre}, {"25.5", Unit::Inch}};
+        } lengths[]
+            = { { "650", Unit::Millimetre }, { "65", Unit::Centimetre }, { "25.5", Unit::Inch } };
         const struct {
             const char* suffix;
             QByteArray start;
-        } formats[] = {{"pdf", "%PDF-"}, {"svg", "<?xml"}, {"dxf", "999\ndxflib"}};
+        } formats[] = { { "pdf", "%PDF-" }, { "svg", "<?xml" }, { "dxf", "999\ndxflib" } };
         QTemporaryDir directory;
         for (const char* scale : scales)
-            for (const Mode mode : {Mode::Sol, Mode::None})
+            for (const Mode mode : { Mode::Sol, Mode::None })
                 for (const auto& length : lengths)
                     for (const auto& format : formats) {
-                        const QString path = directory.filePath(QStringLiteral("t.") + format.suffix);
-                        const auto error = ExportTemplate(ClassicBoard(scale, length.length, length.unit, mode),
-                                                          path, ExportOptions{*PaperFromName("a4"), length.unit, "t"});
-                        QVERIFY2(!error, qPrintable(QString::fromUtf8(scale) + " " + format.suffix));
+                        const QString path
+                            = directory.filePath(QStringLiteral("t.") + format.suffix);
+                        const auto error
+                            = ExportTemplate(ClassicBoard(scale, length.length, length.unit, mode),
+                                path, ExportOptions { *PaperFromName("a4"), length.unit, "t" });
+                        QVERIFY2(
+                            !error, qPrintable(QString::fromUtf8(scale) + " " + format.suffix));
                         QFile file(path);
                         QVERIFY(file.open(QIODevice::ReadOnly));
                         QVERIFY2(file.read(format.start.size()) == format.start, format.suffix);
@@ -257,8 +265,10 @@ private slots:
         QTest::addColumn<double>("rotation");
         QTest::newRow("fret number, centred") << QStringLiteral("24") << int(Anchor::Centre) << 0.0;
         QTest::newRow("note with accent") << QStringLiteral("Ré#") << int(Anchor::Centre) << 0.0;
-        QTest::newRow("distance read upwards") << QStringLiteral("335,6070") << int(Anchor::Left) << 90.0;
-        QTest::newRow("distance ending at the board") << QStringLiteral("346,7981") << int(Anchor::Right) << 90.0;
+        QTest::newRow("distance read upwards")
+            << QStringLiteral("335,6070") << int(Anchor::Left) << 90.0;
+        QTest::newRow("distance ending at the board")
+            << QStringLiteral("346,7981") << int(Anchor::Right) << 90.0;
         QTest::newRow("descender") << QStringLiteral("Sillet, jg") << int(Anchor::Left) << 0.0;
     }
     void textBoundsHoldTheInk()
@@ -267,8 +277,9 @@ private slots:
         QFETCH(int, anchor);
         QFETCH(double, rotation);
         constexpr double PxPerMm = 20;
-        Drawing drawing{60, 60, {}, {}, {}};
-        drawing.texts.push_back(Text{{30, 30}, content.toStdString(), 4.0, Layer::Labels, Anchor(anchor), rotation, {}});
+        Drawing drawing { 60, 60, {}, {}, {} };
+        drawing.texts.push_back(Text {
+            { 30, 30 }, content.toStdString(), 4.0, Layer::Labels, Anchor(anchor), rotation, {} });
         QImage image(1200, 1200, QImage::Format_Grayscale8);
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -283,7 +294,8 @@ private slots:
                     const bool inside = x + 1 >= box.left * PxPerMm && x <= box.right * PxPerMm
                         && y + 1 >= box.top * PxPerMm && y <= box.bottom * PxPerMm;
                     if (!inside)
-                        QFAIL(qPrintable(QStringLiteral("ink at %1, %2 outside the box").arg(x).arg(y)));
+                        QFAIL(qPrintable(
+                            QStringLiteral("ink at %1, %2 outside the box").arg(x).arg(y)));
                 }
         QVERIFY(inked > 0);
     }
@@ -297,7 +309,7 @@ private slots:
         old.write("old");
         old.close();
         const auto error = ExportTemplate(ClassicBoard(TemperedChromatic, "650", Unit::Inch), path,
-                                          ExportOptions{*PaperFromName("a4"), Unit::Inch, "t"});
+            ExportOptions { *PaperFromName("a4"), Unit::Inch, "t" });
         QVERIFY(error && error->contains(QStringLiteral("50 au plus")));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));

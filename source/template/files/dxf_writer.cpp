@@ -1,6 +1,5 @@
 #include "dxf_writer.h"
 
-
 #include <dxflib/dl_dxf.h>
 
 #include <array>
@@ -12,10 +11,9 @@ namespace corvane::drawing {
 
 namespace {
 
-constexpr std::array LineLayers{Layer::Nut,        Layer::Frets,  Layer::Saddle,
-                                Layer::Edges,      Layer::CentreLine, Layer::Strings,
-                                Layer::Labels,     Layer::TitleBlock, Layer::Ruler,
-                                Layer::Registration};
+constexpr std::array LineLayers { Layer::Nut, Layer::Frets, Layer::Saddle, Layer::Edges,
+    Layer::CentreLine, Layer::Strings, Layer::Labels, Layer::TitleBlock, Layer::Ruler,
+    Layer::Registration };
 
 // $INSUNITS: 1 inches, 4 millimetres, 5 centimetres.
 int InsUnits(Unit unit) noexcept
@@ -90,15 +88,15 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-    double dash[2] = {2.0 / unitMm, -1.0 / unitMm};
+    double dash[2] = { 2.0 / unitMm, -1.0 / unitMm };
     dxf.writeLinetype(dw, DL_LinetypeData("DASHED", "__ __ __", 0, 2, 3.0 / unitMm, dash));
     dw.tableEnd();
 
     dw.tableLayers(static_cast<int>(LineLayers.size()) + 2);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, 100, "CONTINUOUS"));
     for (const Layer layer : LineLayers)
-        dxf.writeLayer(dw, DL_LayerData(DxfLayerName(layer), 0),
-                       DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
+        dxf.writeLayer(
+            dw, DL_LayerData(DxfLayerName(layer), 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
     dxf.writeLayer(dw, DL_LayerData(DxfTextLayer, 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
     dw.tableEnd();
 
@@ -116,7 +114,7 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dw.sectionEnd();
 
     dw.sectionBlocks();
-    for (const char* space : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+    for (const char* space : { "*Model_Space", "*Paper_Space", "*Paper_Space0" }) {
         dxf.writeBlock(dw, DL_BlockData(space, 0, 0.0, 0.0, 0.0));
         dxf.writeEndBlock(dw, space);
     }
@@ -124,20 +122,20 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
 
     dw.sectionEntities();
     for (const Line& line : drawing.lines) {
-        DL_Attributes attributes(DxfLayerName(line.layer), 256, -1,
-                                 line.dashed ? "DASHED" : "BYLAYER", 1.0);
+        DL_Attributes attributes(
+            DxfLayerName(line.layer), 256, -1, line.dashed ? "DASHED" : "BYLAYER", 1.0);
         dxf.writeLine(dw,
-                      DL_LineData(fileX(line.from.x), fileY(line.from.y), 0.0, fileX(line.to.x),
-                                  fileY(line.to.y), 0.0),
-                      attributes);
+            DL_LineData(fileX(line.from.x), fileY(line.from.y), 0.0, fileX(line.to.x),
+                fileY(line.to.y), 0.0),
+            attributes);
     }
     for (const Text& text : drawing.texts) {
         const double x = fileX(text.at.x), y = fileY(text.at.y);
         dxf.writeText(dw,
-                      DL_TextData(x, y, 0.0, x, y, 0.0, text.heightMm / unitMm, 1.0, 0,
-                                  Justification(text.anchor), 0, DxfTextEscaped(text.utf8),
-                                  "Standard", text.rotationDeg * DegreesToRadians),
-                      DL_Attributes(DxfTextLayer, 256, -1, "BYLAYER", 1.0));
+            DL_TextData(x, y, 0.0, x, y, 0.0, text.heightMm / unitMm, 1.0, 0,
+                Justification(text.anchor), 0, DxfTextEscaped(text.utf8), "Standard",
+                text.rotationDeg * DegreesToRadians),
+            DL_Attributes(DxfTextLayer, 256, -1, "BYLAYER", 1.0));
     }
     dw.sectionEnd();
 
@@ -192,7 +190,8 @@ const char* DxfLayerName(Layer layer) noexcept
     return "0";
 }
 
-std::optional<files::WriteProblem> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path)
+std::optional<files::WriteProblem> WriteDxfFile(
+    const Drawing& drawing, Unit unit, const std::string& path)
 {
     return files::WriteWholeFileThrough(path, [&](const std::string& temporaryPath) {
         return WriteDxf(drawing, unit, temporaryPath) && EndsWithEof(temporaryPath);

@@ -21,6 +21,7 @@ inline constexpr const char* DxfTextLayer = "TEXTES";
 const char* DxfLayerName(Layer layer) noexcept;
 
 // Written whole or not at all; why not, on failure.
-std::optional<files::WriteProblem> WriteDxfFile(const Drawing& drawing, Unit unit, const std::string& path);
+std::optional<files::WriteProblem> WriteDxfFile(
+    const Drawing& drawing, Unit unit, const std::string& path);
 
 } // namespace corvane::drawing

@@ -8,10 +8,9 @@ namespace corvane::drawing {
 
 namespace {
 
-constexpr std::array AllLayers{Layer::Edges,  Layer::CentreLine, Layer::Strings,
-                               Layer::Nut,    Layer::Frets,      Layer::Saddle,
-                               Layer::Labels, Layer::TitleBlock, Layer::Ruler,
-                               Layer::Registration};
+constexpr std::array AllLayers { Layer::Edges, Layer::CentreLine, Layer::Strings, Layer::Nut,
+    Layer::Frets, Layer::Saddle, Layer::Labels, Layer::TitleBlock, Layer::Ruler,
+    Layer::Registration };
 
 // A cap height in em for the sans-serif fonts a viewer picks for
 // "sans-serif" (DejaVu Sans, Liberation Sans, Arial are all near 0.72).
@@ -43,8 +42,8 @@ void AppendEscaped(std::string& out, const std::string& text)
 // the file is its distance from the nut; the viewBox is shifted to match.
 void AppendLine(std::string& out, Line line, Point datum)
 {
-    line.from = Point{line.from.x - datum.x, line.from.y - datum.y};
-    line.to = Point{line.to.x - datum.x, line.to.y - datum.y};
+    line.from = Point { line.from.x - datum.x, line.from.y - datum.y };
+    line.to = Point { line.to.x - datum.x, line.to.y - datum.y };
     out += "    <line x1=\"";
     AppendNumber(out, line.from.x);
     out += "\" y1=\"";
@@ -62,7 +61,7 @@ void AppendLine(std::string& out, Line line, Point datum)
 
 void AppendText(std::string& out, Text text, Point datum)
 {
-    text.at = Point{text.at.x - datum.x, text.at.y - datum.y};
+    text.at = Point { text.at.x - datum.x, text.at.y - datum.y };
     out += "    <text stroke=\"none\" x=\"";
     AppendNumber(out, text.at.x);
     out += "\" y=\"";
@@ -157,8 +156,8 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
     return out;
 }
 
-std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
-                                        const std::string& path)
+std::optional<files::WriteProblem> WriteSvgFile(
+    const Drawing& drawing, const std::string& title, const std::string& path)
 {
     return files::WriteWholeFile(path, SvgText(drawing, title));
 }

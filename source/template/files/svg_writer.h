@@ -17,8 +17,8 @@ namespace corvane::drawing {
 std::string SvgText(const Drawing& drawing, const std::string& title);
 
 // Written whole or not at all; why not, on failure.
-std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
-                                        const std::string& path);
+std::optional<files::WriteProblem> WriteSvgFile(
+    const Drawing& drawing, const std::string& title, const std::string& path);
 
 // The id of a kind's group ("frets", "nut"…); also its DXF layer's basis.
 const char* LayerId(Layer layer) noexcept;

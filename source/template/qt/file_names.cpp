@@ -66,7 +66,8 @@ std::string NativeFileName(const QString& name)
             bytes += static_cast<char>(unit - EscapeBase);
             continue;
         }
-        const bool pair = QChar::isHighSurrogate(unit) && i + 1 < size && name.at(i + 1).isLowSurrogate();
+        const bool pair
+            = QChar::isHighSurrogate(unit) && i + 1 < size && name.at(i + 1).isLowSurrogate();
         bytes += name.mid(i, pair ? 2 : 1).toStdString();
         if (pair)
             ++i;

@@ -39,7 +39,9 @@ QString Content(const Text& text)
 // Where the text starts on its baseline, in font units, for its anchor.
 double AnchorOffset(const Text& text, double advance)
 {
-    return text.anchor == Anchor::Left ? 0 : text.anchor == Anchor::Centre ? -advance / 2 : -advance;
+    return text.anchor == Anchor::Left  ? 0
+        : text.anchor == Anchor::Centre ? -advance / 2
+                                        : -advance;
 }
 
 } // namespace
@@ -57,7 +59,7 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
     for (const Line& line : drawing.lines) {
         pen.setWidthF(line.widthMm);
         if (line.dashed)
-            pen.setDashPattern({2.0 / line.widthMm, 1.0 / line.widthMm}); // 2 mm on, 1 mm off
+            pen.setDashPattern({ 2.0 / line.widthMm, 1.0 / line.widthMm }); // 2 mm on, 1 mm off
         else
             pen.setStyle(Qt::SolidLine);
         painter.setPen(pen);
@@ -73,14 +75,15 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
         painter.save();
         if (text.clip)
             painter.setClipRect(QRectF(QPointF(text.clip->left, text.clip->top),
-                                       QPointF(text.clip->right, text.clip->bottom)),
-                                Qt::IntersectClip);
+                                    QPointF(text.clip->right, text.clip->bottom)),
+                Qt::IntersectClip);
         painter.translate(text.at.x, text.at.y);
         painter.rotate(-text.rotationDeg); // Qt turns clockwise on a y-down page
         const double scale = text.heightMm / capHeight;
         painter.scale(scale, scale);
         const QString content = Content(text);
-        painter.drawText(QPointF(AnchorOffset(text, metrics.horizontalAdvance(content)), 0), content);
+        painter.drawText(
+            QPointF(AnchorOffset(text, metrics.horizontalAdvance(content)), 0), content);
         painter.restore();
     }
     painter.restore();
@@ -99,15 +102,16 @@ std::vector<Box> TextBounds(const std::vector<Text>& texts)
         const double start = AnchorOffset(text, advance);
         // The ink, widened to the advance so that a label's side bearings
         // count, and at least from the baseline to the cap height.
-        const QRectF letters(QPointF(start + std::min(0.0, ink.left()), std::min(ink.top(), -capHeight)),
-                             QPointF(start + std::max(advance, ink.right()), std::max(ink.bottom(), 0.0)));
+        const QRectF letters(
+            QPointF(start + std::min(0.0, ink.left()), std::min(ink.top(), -capHeight)),
+            QPointF(start + std::max(advance, ink.right()), std::max(ink.bottom(), 0.0)));
         const double scale = text.heightMm / capHeight;
         QTransform placed;
         placed.translate(text.at.x, text.at.y);
         placed.rotate(-text.rotationDeg);
         placed.scale(scale, scale);
         const QRectF box = placed.mapRect(letters);
-        bounds.push_back(Box{box.left(), box.top(), box.right(), box.bottom()});
+        bounds.push_back(Box { box.left(), box.top(), box.right(), box.bottom() });
     }
     return bounds;
 }

@@ -33,7 +33,7 @@ QString Translated(const char* french)
 // `origin` (device units from the paper's corner) and whose paper is
 // `devicePaper`; turns the page a quarter when it was laid out turned.
 void PaintPage(const Drawing& page, QPainter& painter, double unitsPerMm, QPointF origin,
-               bool quarterTurned, const Paper& devicePaper)
+    bool quarterTurned, const Paper& devicePaper)
 {
     painter.save();
     painter.translate(-origin);
@@ -52,8 +52,8 @@ QPointF PrintableOrigin(const QPrinter& printer)
     return QPointF(printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
 }
 
-std::optional<QString> PaintPages(const Pagination& pagination, QPrinter& printer,
-                                  QPainter& painter, bool startWithNewPage)
+std::optional<QString> PaintPages(
+    const Pagination& pagination, QPrinter& printer, QPainter& painter, bool startWithNewPage)
 {
     const Paper paper = PaperOf(printer);
     const double unitsPerMm = printer.resolution() / MmPerInch;
@@ -70,8 +70,8 @@ std::optional<QString> PaintPages(const Pagination& pagination, QPrinter& printe
 
 // The pages are drawn in memory, checked whole, then written through the
 // file library like every other file: a full disk can cut nothing short.
-std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
-                                 const ExportOptions& options)
+std::optional<QString> ExportPdf(
+    const Drawing& board, const QString& path, const ExportOptions& options)
 {
     const Pagination pagination = Paginate(board, options.paper, options.words);
     if (pagination.error)
@@ -89,14 +89,14 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
         writer.setResolution(PdfDotsPerInch);
         writer.setTitle(options.title);
         writer.setCreator(QStringLiteral("Corvane " CORVANE_VERSION));
-        writer.setPageLayout(QPageLayout(
-            QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter, QString(),
-                      QPageSize::ExactMatch),
-            laidOut.widthMm > laidOut.heightMm ? QPageLayout::Landscape : QPageLayout::Portrait,
-            QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter, QString(),
+                            QPageSize::ExactMatch),
+                laidOut.widthMm > laidOut.heightMm ? QPageLayout::Landscape : QPageLayout::Portrait,
+                QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return WriteProblemText({NativeFileName(path), files::WriteFailure::Incomplete, 0});
+            return WriteProblemText({ NativeFileName(path), files::WriteFailure::Incomplete, 0 });
         const double unitsPerMm = writer.resolution() / MmPerInch;
         bool first = true;
         for (const Drawing& page : pagination.pages) {
@@ -109,7 +109,7 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
     }
     const std::string_view bytes(pdf.constData(), std::size_t(pdf.size()));
     if (!files::PdfIsWhole(bytes))
-        return WriteProblemText({NativeFileName(path), files::WriteFailure::Incomplete, 0});
+        return WriteProblemText({ NativeFileName(path), files::WriteFailure::Incomplete, 0 });
     if (const auto problem = files::WriteWholeFile(NativeFileName(path), bytes))
         return WriteProblemText(*problem);
     return std::nullopt;
@@ -120,11 +120,15 @@ std::optional<QString> ExportPdf(const Drawing& board, const QString& path,
 QString PaginationProblemText(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
-        return Translated("Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins 17 cm sur 6 cm.");
-    const QString metres = Translated("Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : "
-                                      "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
-                                      "pouces, par exemple)");
-    return metres.arg(problem.pages).arg(MaximumPageCount).arg(QLocale().toString(problem.boardMetres, 'f', 2));
+        return Translated("Le papier est trop petit pour le gabarit : il faut une zone imprimable "
+                          "d'au moins 17 cm sur 6 cm.");
+    const QString metres
+        = Translated("Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : "
+                     "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
+                     "pouces, par exemple)");
+    return metres.arg(problem.pages)
+        .arg(MaximumPageCount)
+        .arg(QLocale().toString(problem.boardMetres, 'f', 2));
 }
 
 Paper PaperOf(const QPrinter& printer)
@@ -132,16 +136,13 @@ Paper PaperOf(const QPrinter& printer)
     const QPageLayout layout = printer.pageLayout();
     const QRectF full = layout.fullRect(QPageLayout::Millimeter);
     const QRectF printable = printer.fullPage() ? full : layout.paintRect(QPageLayout::Millimeter);
-    return Paper{full.width(),
-                 full.height(),
-                 printable.left() - full.left(),
-                 printable.top() - full.top(),
-                 full.right() - printable.right(),
-                 full.bottom() - printable.bottom()};
+    return Paper { full.width(), full.height(), printable.left() - full.left(),
+        printable.top() - full.top(), full.right() - printable.right(),
+        full.bottom() - printable.bottom() };
 }
 
-std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
-                                      const ExportOptions& options)
+std::optional<QString> ExportTemplate(
+    const Drawing& board, const QString& path, const ExportOptions& options)
 {
     const std::string nativePath = NativeFileName(path);
     const auto format = TemplateFormatOf(nativePath);
@@ -165,7 +166,8 @@ std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
     return std::nullopt;
 }
 
-std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer, const TemplateWords& words)
+std::optional<QString> PrintTemplate(
+    const Drawing& board, QPrinter& printer, const TemplateWords& words)
 {
     const Pagination pagination = Paginate(board, PaperOf(printer), words);
     if (pagination.error)
@@ -179,8 +181,8 @@ std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer, co
     return error;
 }
 
-std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
-                                           QPainter& painter)
+std::optional<QString> AppendTemplatePages(
+    const Drawing& board, QPrinter& printer, QPainter& painter)
 {
     const Pagination pagination = Paginate(board, PaperOf(printer));
     if (pagination.error)

@@ -17,26 +17,27 @@ class QPrinter;
 namespace corvane::drawing {
 
 struct ExportOptions {
-    Paper paper;                 // PDF only: the sheets the tiles are laid on
+    Paper paper; // PDF only: the sheets the tiles are laid on
     Unit unit = Unit::Millimetre; // DXF only: the unit of its coordinates and $INSUNITS
-    QString title;               // document title of the PDF and SVG
-    TemplateWords words;         // PDF only: the pages' calibration sentence and labels
+    QString title; // document title of the PDF and SVG
+    TemplateWords words; // PDF only: the pages' calibration sentence and labels
 };
 
 // The format follows the extension (.pdf, .svg, .dxf, any case). Returns a
 // French message on failure, nothing on success. The file is written whole
 // or not at all: on failure an existing file is left as it was.
-std::optional<QString> ExportTemplate(const Drawing& board, const QString& path,
-                                      const ExportOptions& options);
+std::optional<QString> ExportTemplate(
+    const Drawing& board, const QString& path, const ExportOptions& options);
 
 // Tiled printing on the printer's paper, printable area and orientation,
 // as a job of its own. Returns a French message on failure.
-std::optional<QString> PrintTemplate(const Drawing& board, QPrinter& printer, const TemplateWords& words = {});
+std::optional<QString> PrintTemplate(
+    const Drawing& board, QPrinter& printer, const TemplateWords& words = {});
 
 // The pages of a template appended to a job already under way on the
 // printer (the painter is active on it and has drawn at least one page).
-std::optional<QString> AppendTemplatePages(const Drawing& board, QPrinter& printer,
-                                           QPainter& painter);
+std::optional<QString> AppendTemplatePages(
+    const Drawing& board, QPrinter& printer, QPainter& painter);
 
 // Why a board cannot be laid on the paper, in the interface's language.
 QString PaginationProblemText(const PaginationProblem& problem);

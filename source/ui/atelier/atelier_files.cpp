@@ -55,8 +55,8 @@ void AtelierWindow::open()
 {
     if (!maybeSave())
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Ouvrir un dessin"), currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).path(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir un dessin"),
+        currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).path(),
         tr("Dessins Corvane (*.corvane);;Tous les fichiers (*)"));
     if (!path.isEmpty())
         openFile(path);
@@ -81,7 +81,7 @@ bool AtelierWindow::openFile(const QString& path)
     if (!read.design) {
         const QString reason = read.error ? form_->fileProblemText(*read.error) : QString();
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'ouvrir « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
+            tr("Impossible d'ouvrir « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
         return false;
     }
     form_->setDesign(*read.design);
@@ -99,8 +99,8 @@ bool AtelierWindow::refuseInvalidDesign()
     if (form_->problem().isEmpty())
         return false;
     QMessageBox::warning(this, tr("Corvane Atelier"),
-                         tr("Le dessin ne peut pas être enregistré tant qu'un champ est invalide :\n%1")
-                             .arg(form_->problem()));
+        tr("Le dessin ne peut pas être enregistré tant qu'un champ est invalide :\n%1")
+            .arg(form_->problem()));
     return true;
 }
 
@@ -114,8 +114,7 @@ bool AtelierWindow::saveAs()
     if (refuseInvalidDesign())
         return false;
     const QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer le dessin"),
-                                                      suggestedPath(QStringLiteral(".corvane")),
-                                                      tr("Dessins Corvane (*.corvane)"));
+        suggestedPath(QStringLiteral(".corvane")), tr("Dessins Corvane (*.corvane)"));
     if (path.isEmpty())
         return false;
     return saveFile(WithExtension(path, QStringLiteral(".corvane")));
@@ -123,12 +122,12 @@ bool AtelierWindow::saveAs()
 
 std::optional<AtelierWindow::DiskStamp> AtelierWindow::StampOf(const QString& path)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(drawing::NativeFileName(path).c_str(), &status) != 0)
         return std::nullopt;
-    return DiskStamp{static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino),
-                     static_cast<long long>(status.st_size),
-                     static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec};
+    return DiskStamp { static_cast<unsigned long long>(status.st_dev),
+        static_cast<unsigned long long>(status.st_ino), static_cast<long long>(status.st_size),
+        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec };
 }
 
 // Saving over the window's own file after something else changed it
@@ -140,8 +139,7 @@ bool AtelierWindow::overwriteChangedFile(const QString& path)
     const auto now = StampOf(path);
     if (!now || now == diskStamp_)
         return true;
-    const auto answer = QMessageBox::warning(
-        this, tr("Corvane Atelier"),
+    const auto answer = QMessageBox::warning(this, tr("Corvane Atelier"),
         tr("« %1 » a été modifié sur le disque depuis que cette fenêtre l'a ouvert ou enregistré.\n"
            "L'enregistrer quand même, et remplacer ces modifications ?")
             .arg(QFileInfo(path).fileName()),
@@ -159,10 +157,10 @@ bool AtelierWindow::saveFile(const QString& path)
     }
     if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
         const QString reason = problem->write ? drawing::WriteProblemReasonText(*problem->write)
-                               : problem->invalid ? form_->fileProblemText(*problem->invalid)
-                                                  : QString::fromStdString(problem->message);
+            : problem->invalid                ? form_->fileProblemText(*problem->invalid)
+                                              : QString::fromStdString(problem->message);
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'enregistrer « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
+            tr("Impossible d'enregistrer « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
         statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
         return false;
     }
@@ -188,12 +186,15 @@ void AtelierWindow::exportTemplate()
     const QString svg = tr("SVG en millimètres (*.svg)");
     const QString dxf = tr("DXF (*.dxf)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le gabarit"), suggestedPath(QStringLiteral(".pdf")),
-                                                QStringList{pdf, svg, dxf}.join(QStringLiteral(";;")), &filter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le gabarit"),
+        suggestedPath(QStringLiteral(".pdf")),
+        QStringList { pdf, svg, dxf }.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty())
         return;
-    path = WithExtension(path, filter == svg ? QStringLiteral(".svg")
-                                             : filter == dxf ? QStringLiteral(".dxf") : QStringLiteral(".pdf"));
+    path = WithExtension(path,
+        filter == svg       ? QStringLiteral(".svg")
+            : filter == dxf ? QStringLiteral(".dxf")
+                            : QStringLiteral(".pdf"));
     const drawing::Drawing board = templateDrawing();
     drawing::ExportOptions options;
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
@@ -203,12 +204,12 @@ void AtelierWindow::exportTemplate()
         options.paper = paperDialog.paper();
     }
     options.unit = layout_->design.unit;
-    options.title = QString::fromStdString(
-        drawing::BoardTemplateTitle(*layout_, QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
+    options.title = QString::fromStdString(drawing::BoardTemplateTitle(
+        *layout_, QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
     options.words = language::InterfaceTemplateWords();
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
+            tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
@@ -217,8 +218,8 @@ void AtelierWindow::exportTemplate()
 
 void AtelierWindow::exportTable()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le tableau"), suggestedPath(QStringLiteral(".csv")),
-                                                tr("Tableau CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le tableau"),
+        suggestedPath(QStringLiteral(".csv")), tr("Tableau CSV (*.csv)"));
     if (path.isEmpty())
         return;
     path = WithExtension(path, QStringLiteral(".csv"));
@@ -226,10 +227,10 @@ void AtelierWindow::exportTable()
     // such as "Ré").
     const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + table_->toCsv().toUtf8();
     if (const auto problem = files::WriteWholeFile(drawing::NativeFileName(path),
-                                                   std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+            std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-                             tr("Impossible d'exporter « %1 » :\n%2")
-                                 .arg(QFileInfo(path).fileName(), drawing::WriteProblemReasonText(*problem)));
+            tr("Impossible d'exporter « %1 » :\n%2")
+                .arg(QFileInfo(path).fileName(), drawing::WriteProblemReasonText(*problem)));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
@@ -239,13 +240,16 @@ void AtelierWindow::exportTable()
 void AtelierWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(currentFile_.isEmpty() ? tr("Gabarit de touche") : QFileInfo(currentFile_).completeBaseName());
+    printer.setDocName(currentFile_.isEmpty() ? tr("Gabarit de touche")
+                                              : QFileInfo(currentFile_).completeBaseName());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Imprimer le gabarit"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const auto error = drawing::PrintTemplate(templateDrawing(), printer, language::InterfaceTemplateWords())) {
-        QMessageBox::warning(this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
+    if (const auto error
+        = drawing::PrintTemplate(templateDrawing(), printer, language::InterfaceTemplateWords())) {
+        QMessageBox::warning(
+            this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
         return;
     }
     statusBar()->showMessage(tr("Gabarit envoyé à l'impression"), 3000);

@@ -15,13 +15,13 @@
 #include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
@@ -57,8 +57,8 @@ AtelierWindow::AtelierWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("AtelierWindow"));
     setAcceptDrops(true);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane-atelier"),
-                                   QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
+    setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("corvane-atelier"), QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
 
     auto* formArea = new QScrollArea;
     formArea->setWidget(form_);
@@ -69,7 +69,8 @@ AtelierWindow::AtelierWindow(QWidget* parent)
 
     tableView_->setModel(table_);
     tableView_->setAccessibleName(tr("Tableau d'atelier"));
-    tableView_->setAccessibleDescription(tr("Position de chaque frette : note, rapport, cents et distances"));
+    tableView_->setAccessibleDescription(
+        tr("Position de chaque frette : note, rapport, cents et distances"));
     tableView_->setAlternatingRowColors(true);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -130,14 +131,15 @@ AtelierWindow::AtelierWindow(QWidget* parent)
         showProblem(message);
         documentEdited();
     });
-    connect(form_, &DesignForm::unitChosen, this, [](const QString& symbol) { RememberUnitSymbol(symbol); });
+    connect(form_, &DesignForm::unitChosen, this,
+        [](const QString& symbol) { RememberUnitSymbol(symbol); });
 
     QSettings settings = WindowSettings();
     if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
         resize(1280, 800);
     sides->restoreState(settings.value(QStringLiteral("formAndBoard")).toByteArray());
     if (!rightSide->restoreState(settings.value(QStringLiteral("drawingAndTable")).toByteArray()))
-        rightSide->setSizes({400, 300});
+        rightSide->setSizes({ 400, 300 });
 
     startNewDesign();
 }
@@ -162,7 +164,7 @@ const board::Design& AtelierWindow::design() const
 void AtelierWindow::createActions()
 {
     const auto make = [this](const QString& text, const QString& icon, const QKeySequence& shortcut,
-                             const QString& tip, auto slot) {
+                          const QString& tip, auto slot) {
         auto* action = new QAction(QIcon::fromTheme(icon), text, this);
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
@@ -171,44 +173,46 @@ void AtelierWindow::createActions()
         return action;
     };
     newAction_ = make(tr("&Nouveau"), QStringLiteral("document-new"), QKeySequence::New,
-                      tr("Commencer un nouveau dessin de touche"), &AtelierWindow::newDesign);
+        tr("Commencer un nouveau dessin de touche"), &AtelierWindow::newDesign);
     openAction_ = make(tr("&Ouvrir…"), QStringLiteral("document-open"), QKeySequence::Open,
-                       tr("Ouvrir un dessin enregistré"), &AtelierWindow::open);
+        tr("Ouvrir un dessin enregistré"), &AtelierWindow::open);
     saveAction_ = make(tr("&Enregistrer"), QStringLiteral("document-save"), QKeySequence::Save,
-                       tr("Enregistrer le dessin"), &AtelierWindow::save);
-    saveAsAction_ = make(tr("Enregistrer &sous…"), QStringLiteral("document-save-as"), QKeySequence::SaveAs,
-                         tr("Enregistrer le dessin dans un autre fichier"), &AtelierWindow::saveAs);
+        tr("Enregistrer le dessin"), &AtelierWindow::save);
+    saveAsAction_
+        = make(tr("Enregistrer &sous…"), QStringLiteral("document-save-as"), QKeySequence::SaveAs,
+            tr("Enregistrer le dessin dans un autre fichier"), &AtelierWindow::saveAs);
     exportTemplateAction_ = make(tr("E&xporter le gabarit…"), QStringLiteral("document-export"),
-                                 QKeySequence(tr("Ctrl+E")),
-                                 tr("Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF"),
-                                 &AtelierWindow::exportTemplate);
+        QKeySequence(tr("Ctrl+E")),
+        tr("Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF"),
+        &AtelierWindow::exportTemplate);
     exportTableAction_ = make(tr("Exporter le &tableau CSV…"), QString(), QKeySequence(),
-                              tr("Écrire le tableau d'atelier dans un fichier CSV"), &AtelierWindow::exportTable);
+        tr("Écrire le tableau d'atelier dans un fichier CSV"), &AtelierWindow::exportTable);
     printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"), QKeySequence::Print,
-                        tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
-                        &AtelierWindow::print);
+        tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
+        &AtelierWindow::print);
     quitAction_ = make(tr("&Quitter"), QStringLiteral("application-exit"), QKeySequence::Quit,
-                       tr("Fermer l'Atelier"), &QWidget::close);
-    copyTableAction_ = make(tr("&Copier le tableau"), QStringLiteral("edit-copy"), QKeySequence::Copy,
-                            tr("Copier le tableau d'atelier, colonnes séparées par des tabulations"),
-                            &AtelierWindow::copyTable);
+        tr("Fermer l'Atelier"), &QWidget::close);
+    copyTableAction_
+        = make(tr("&Copier le tableau"), QStringLiteral("edit-copy"), QKeySequence::Copy,
+            tr("Copier le tableau d'atelier, colonnes séparées par des tabulations"),
+            &AtelierWindow::copyTable);
     zoomInAction_ = make(tr("Zoom &avant"), QStringLiteral("zoom-in"), QKeySequence::ZoomIn,
-                         tr("Agrandir le dessin"), [this] { view_->zoomIn(); });
-    zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+="))});
+        tr("Agrandir le dessin"), [this] { view_->zoomIn(); });
+    zoomInAction_->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+=")) });
     zoomOutAction_ = make(tr("Zoom a&rrière"), QStringLiteral("zoom-out"), QKeySequence::ZoomOut,
-                          tr("Réduire le dessin"), [this] { view_->zoomOut(); });
-    zoomFitAction_ = make(tr("&Ajuster à la fenêtre"), QStringLiteral("zoom-fit-best"), QKeySequence(tr("Ctrl+0")),
-                          tr("Montrer toute la touche"), [this] { view_->zoomToFit(); });
-    zoomTrueSizeAction_ = make(tr("&Taille réelle"), QStringLiteral("zoom-original"), QKeySequence(tr("Ctrl+1")),
-                               tr("Un millimètre de la touche pour un millimètre de l'écran"),
-                               [this] { view_->zoomToTrueSize(); });
-    aboutAction_ = make(tr("À &propos de Corvane Atelier"), QStringLiteral("help-about"), QKeySequence(),
-                        tr("Version et licence"), &AtelierWindow::about);
-    clearRecentAction_ = make(tr("&Effacer la liste"), QString(), QKeySequence(), tr("Oublier les fichiers récents"),
-                              [this] {
-                                  ClearRecentFiles();
-                                  updateRecentFiles();
-                              });
+        tr("Réduire le dessin"), [this] { view_->zoomOut(); });
+    zoomFitAction_ = make(tr("&Ajuster à la fenêtre"), QStringLiteral("zoom-fit-best"),
+        QKeySequence(tr("Ctrl+0")), tr("Montrer toute la touche"), [this] { view_->zoomToFit(); });
+    zoomTrueSizeAction_ = make(tr("&Taille réelle"), QStringLiteral("zoom-original"),
+        QKeySequence(tr("Ctrl+1")), tr("Un millimètre de la touche pour un millimètre de l'écran"),
+        [this] { view_->zoomToTrueSize(); });
+    aboutAction_ = make(tr("À &propos de Corvane Atelier"), QStringLiteral("help-about"),
+        QKeySequence(), tr("Version et licence"), &AtelierWindow::about);
+    clearRecentAction_ = make(tr("&Effacer la liste"), QString(), QKeySequence(),
+        tr("Oublier les fichiers récents"), [this] {
+            ClearRecentFiles();
+            updateRecentFiles();
+        });
 }
 
 void AtelierWindow::createMenus()
@@ -262,8 +266,10 @@ void AtelierWindow::updateRecentFiles()
     const QStringList files = RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
         // "&1 name": the digit chooses it from the keyboard.
-        const QString name = QFileInfo(files[i]).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(i + 1).arg(name), this, &AtelierWindow::openRecent);
+        const QString name
+            = QFileInfo(files[i]).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = recentMenu_->addAction(
+            tr("&%1 %2").arg(i + 1).arg(name), this, &AtelierWindow::openRecent);
         action->setData(files[i]);
         action->setStatusTip(files[i]);
     }
@@ -282,7 +288,8 @@ void AtelierWindow::showDesign(const board::Design& design)
         return;
     }
     layout_ = std::move(*result.layout);
-    layout_->temperament.name = language::TemperamentNameText(layout_->temperament.name).toStdString();
+    layout_->temperament.name
+        = language::TemperamentNameText(layout_->temperament.name).toStdString();
     drawing::BoardDrawingOptions options;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
@@ -296,7 +303,8 @@ void AtelierWindow::showDesign(const board::Design& design)
     const board::Design& shown = layout_->design;
     const QString unit = QString::fromUtf8(board::UnitSymbol(shown.unit).data());
     const auto length = [&](double mm) {
-        return QLocale().toString(board::FromMillimetres(mm, shown.unit), 'f', shown.unit == board::Unit::Millimetre ? 1 : 3);
+        return QLocale().toString(board::FromMillimetres(mm, shown.unit), 'f',
+            shown.unit == board::Unit::Millimetre ? 1 : 3);
     };
     const QString lengths = shown.IsFanned()
         ? tr("%1 à %2 %3").arg(length(shown.bassLengthMm), length(shown.trebleLengthMm), unit)
@@ -323,8 +331,9 @@ void AtelierWindow::showProblem(const QString& message)
     // The drawing and the table keep the last valid design.
     problem_->setText(Sentence(message));
     // Read by screen readers: the problem itself, not only what the label is.
-    problem_->setAccessibleName(message.isEmpty() ? tr("Problème de saisie")
-                                                  : tr("Problème de saisie : %1").arg(problem_->text()));
+    problem_->setAccessibleName(message.isEmpty()
+            ? tr("Problème de saisie")
+            : tr("Problème de saisie : %1").arg(problem_->text()));
 }
 
 QString AtelierWindow::shownProblem() const
@@ -345,8 +354,7 @@ void AtelierWindow::copyTable()
 
 void AtelierWindow::about()
 {
-    QMessageBox::about(
-        this, tr("À propos de Corvane Atelier"),
+    QMessageBox::about(this, tr("À propos de Corvane Atelier"),
         tr("<h3>Corvane Atelier %1</h3>"
            "<p>Conception de touches droites ou en éventail dans tout tempérament, "
            "et gabarits en grandeur réelle.</p>"
@@ -367,8 +375,8 @@ bool AtelierWindow::maybeSave()
 {
     if (!isWindowModified())
         return true;
-    const auto answer = QMessageBox::warning(
-        this, tr("Corvane Atelier"), tr("Le dessin a été modifié.\nEnregistrer les modifications ?"),
+    const auto answer = QMessageBox::warning(this, tr("Corvane Atelier"),
+        tr("Le dessin a été modifié.\nEnregistrer les modifications ?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return save();

@@ -51,7 +51,7 @@ public:
     {
         placeLabels();
         resize(static_cast<int>(std::ceil(reach.width() * pixelsPerMm)) + 2 * MarginPx,
-               static_cast<int>(std::ceil(reach.height() * pixelsPerMm)) + 2 * MarginPx);
+            static_cast<int>(std::ceil(reach.height() * pixelsPerMm)) + 2 * MarginPx);
         update();
     }
 
@@ -62,10 +62,10 @@ protected:
         painter.fillRect(event->rect(), palette().color(QPalette::Base));
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.translate(MarginPx - reach.left() * pixelsPerMm, MarginPx - reach.top() * pixelsPerMm);
+        painter.translate(
+            MarginPx - reach.left() * pixelsPerMm, MarginPx - reach.top() * pixelsPerMm);
         drawing::RenderDrawing(shown, painter, pixelsPerMm);
     }
-
 };
 
 BoardView::BoardView(QWidget* parent)
@@ -105,8 +105,8 @@ double BoardView::fitScale() const
         return 1.0;
     const QSize room = maximumViewportSize() - QSize(2 * MarginPx + 2, 2 * MarginPx + 2);
     const auto fit = [&](double widthMm, double heightMm) {
-        return std::clamp(std::min(room.width() / widthMm, room.height() / heightMm), MinimumPixelsPerMm,
-                          MaximumPixelsPerMm);
+        return std::clamp(std::min(room.width() / widthMm, room.height() / heightMm),
+            MinimumPixelsPerMm, MaximumPixelsPerMm);
     };
     // The labels' reach grows as the scale shrinks: fit the board, then
     // what the labels reach at that scale, a few times over.
@@ -123,13 +123,15 @@ void BoardView::setScale(double pixelsPerMm, bool fit)
     pixelsPerMm = std::clamp(pixelsPerMm, MinimumPixelsPerMm, MaximumPixelsPerMm);
     // The board point at the centre of the view stays there.
     const QPointF centre(horizontalScrollBar()->value() + viewport()->width() / 2.0 - MarginPx,
-                         verticalScrollBar()->value() + viewport()->height() / 2.0 - MarginPx);
+        verticalScrollBar()->value() + viewport()->height() / 2.0 - MarginPx);
     const double factor = pixelsPerMm / canvas_->pixelsPerMm;
     fit_ = fit;
     canvas_->pixelsPerMm = pixelsPerMm;
     canvas_->resizeToBoard();
-    horizontalScrollBar()->setValue(static_cast<int>(centre.x() * factor + MarginPx - viewport()->width() / 2.0));
-    verticalScrollBar()->setValue(static_cast<int>(centre.y() * factor + MarginPx - viewport()->height() / 2.0));
+    horizontalScrollBar()->setValue(
+        static_cast<int>(centre.x() * factor + MarginPx - viewport()->width() / 2.0));
+    verticalScrollBar()->setValue(
+        static_cast<int>(centre.y() * factor + MarginPx - viewport()->height() / 2.0));
     emit scaleChanged(pixelsPerMm);
 }
 
@@ -151,7 +153,8 @@ void BoardView::zoomToFit()
 void BoardView::zoomToTrueSize()
 {
     const QScreen* shown = screen();
-    const double dotsPerInch = shown ? shown->physicalDotsPerInchX() / shown->devicePixelRatio() : 96.0;
+    const double dotsPerInch
+        = shown ? shown->physicalDotsPerInchX() / shown->devicePixelRatio() : 96.0;
     setScale(dotsPerInch / 25.4, false);
 }
 

@@ -41,17 +41,17 @@ DesignForm::DesignForm(QWidget* parent)
     : QWidget(parent)
 {
     buildFields();
-    setDesign(board::Design{});
+    setDesign(board::Design {});
 }
 
-QLineEdit* DesignForm::addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
-                                 double board::Design::*member, const char* engineField)
+QLineEdit* DesignForm::addLength(QFormLayout* form, const QString& label,
+    const QString& accessibleName, double board::Design::*member, const char* engineField)
 {
     auto* edit = new QLineEdit;
     edit->setAccessibleName(accessibleName);
     edit->setMaxLength(40);
     form->addRow(label, edit);
-    lengths_.push_back({edit, member, engineField, {}, 0});
+    lengths_.push_back({ edit, member, engineField, {}, 0 });
     connect(edit, &QLineEdit::textEdited, this, &DesignForm::readFields);
     return edit;
 }
@@ -72,11 +72,11 @@ void DesignForm::buildFields()
     fanned_ = new QCheckBox(tr("Touche en &éventail (multi-diapason)"));
     fanned_->setAccessibleName(tr("Touche en éventail"));
     lengthForm_->addRow(fanned_);
-    bassLength_ = addLength(lengthForm_, tr("&Diapason :"), tr("Diapason"), &board::Design::bassLengthMm,
-                            "bass_length");
+    bassLength_ = addLength(lengthForm_, tr("&Diapason :"), tr("Diapason"),
+        &board::Design::bassLengthMm, "bass_length");
     bassLengthLabel_ = qobject_cast<QLabel*>(lengthForm_->labelForField(bassLength_));
     trebleLength_ = addLength(lengthForm_, tr("Diapason &aigu :"), tr("Diapason aigu"),
-                              &board::Design::trebleLengthMm, "treble_length");
+        &board::Design::trebleLengthMm, "treble_length");
     perpendicular_ = new QComboBox;
     perpendicular_->setAccessibleName(tr("Frette perpendiculaire"));
     lengthForm_->addRow(tr("Frette &perpendiculaire :"), perpendicular_);
@@ -103,7 +103,8 @@ void DesignForm::buildFields()
     temperamentForm_->addRow(tr("&Divisions :"), divisions_);
     period_ = new QLineEdit;
     period_->setAccessibleName(tr("Période"));
-    period_->setToolTip(tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)"));
+    period_->setToolTip(
+        tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)"));
     temperamentForm_->addRow(tr("P&ériode :"), period_);
     auto* scalaRow = new QWidget;
     auto* scalaLayout = new QHBoxLayout(scalaRow);
@@ -119,7 +120,8 @@ void DesignForm::buildFields()
     const board::NoteNaming naming = language::InterfaceNoteNaming();
     for (int note = 0; note < 12; ++note) {
         const std::string_view name = board::NoteName(note, naming);
-        openNote_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), note);
+        openNote_->addItem(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), note);
     }
     openNote_->setAccessibleName(tr("Note de la corde grave à vide"));
     temperamentForm_->addRow(tr("&Note à vide :"), openNote_);
@@ -136,27 +138,28 @@ void DesignForm::buildFields()
     strings_->setRange(board::MinStrings, board::MaxStrings);
     strings_->setAccessibleName(tr("Nombre de cordes"));
     boardForm->addRow(tr("C&ordes :"), strings_);
-    addLength(boardForm, tr("&Largeur au sillet :"), tr("Largeur au sillet"), &board::Design::nutWidthMm,
-              "nut_width");
+    addLength(boardForm, tr("&Largeur au sillet :"), tr("Largeur au sillet"),
+        &board::Design::nutWidthMm, "nut_width");
     addLength(boardForm, tr("É&cartement au chevalet :"), tr("Écartement des cordes au chevalet"),
-              &board::Design::bridgeSpacingMm, "bridge_spacing");
-    addLength(boardForm, tr("Débord au s&illet :"), tr("Débord au sillet"), &board::Design::nutOverhangMm,
-              "nut_overhang");
+        &board::Design::bridgeSpacingMm, "bridge_spacing");
+    addLength(boardForm, tr("Débord au s&illet :"), tr("Débord au sillet"),
+        &board::Design::nutOverhangMm, "nut_overhang");
     addLength(boardForm, tr("Débord à la de&rnière frette :"), tr("Débord à la dernière frette"),
-              &board::Design::lastFretOverhangMm, "last_fret_overhang");
+        &board::Design::lastFretOverhangMm, "last_fret_overhang");
     column->addWidget(boardBox);
 
     // Compensation.
     auto* compensationBox = new QGroupBox(tr("Compensation"));
     auto* compensationForm = new QFormLayout(compensationBox);
     addLength(compensationForm, tr("Sillet, corde &grave :"), tr("Recul du sillet, corde grave"),
-              &board::Design::nutSetbackBassMm, "nut_setback_bass");
+        &board::Design::nutSetbackBassMm, "nut_setback_bass");
     addLength(compensationForm, tr("Sillet, corde aig&uë :"), tr("Recul du sillet, corde aiguë"),
-              &board::Design::nutSetbackTrebleMm, "nut_setback_treble");
-    addLength(compensationForm, tr("Chevalet, corde gra&ve :"), tr("Recul du chevalet, corde grave"),
-              &board::Design::saddleSetbackBassMm, "saddle_setback_bass");
+        &board::Design::nutSetbackTrebleMm, "nut_setback_treble");
+    addLength(compensationForm, tr("Chevalet, corde gra&ve :"),
+        tr("Recul du chevalet, corde grave"), &board::Design::saddleSetbackBassMm,
+        "saddle_setback_bass");
     addLength(compensationForm, tr("Chevalet, corde aiguë :"), tr("Recul du chevalet, corde aiguë"),
-              &board::Design::saddleSetbackTrebleMm, "saddle_setback_treble");
+        &board::Design::saddleSetbackTrebleMm, "saddle_setback_treble");
     column->addWidget(compensationBox);
     column->addStretch(1);
 
@@ -217,7 +220,9 @@ void DesignForm::buildFields()
 void DesignForm::setNoteNamesAvailable(bool available)
 {
     openNote_->setEnabled(available);
-    openNote_->setToolTip(available ? QString() : tr("Ce tempérament numérote ses degrés au lieu de nommer des notes"));
+    openNote_->setToolTip(available
+            ? QString()
+            : tr("Ce tempérament numérote ses degrés au lieu de nommer des notes"));
 }
 
 void DesignForm::setDesign(const board::Design& design)
@@ -259,13 +264,15 @@ void DesignForm::showTemperament()
 {
     temperament_->setCurrentIndex(RowOf(*temperament_, design_.temperament));
     const auto* classic = std::get_if<board::ClassicSource>(&design_.temperament);
-    mode_->setCurrentIndex(mode_->findData(static_cast<int>(classic ? classic->mode : board::ClassicMode::Do)));
+    mode_->setCurrentIndex(
+        mode_->findData(static_cast<int>(classic ? classic->mode : board::ClassicMode::Do)));
     const auto* divisions = std::get_if<board::EqualDivisions>(&design_.temperament);
-    const board::EqualDivisions shown = divisions ? *divisions : board::EqualDivisions{};
+    const board::EqualDivisions shown = divisions ? *divisions : board::EqualDivisions {};
     divisions_->setValue(shown.divisions);
     period_->setText(QString::fromStdString(shown.period.Text()));
-    scalaName_->setText(scala_.content.empty() ? tr("aucun")
-                                               : QFileInfo(drawing::FileNameFromNative(scala_.fileName)).fileName());
+    scalaName_->setText(scala_.content.empty()
+            ? tr("aucun")
+            : QFileInfo(drawing::FileNameFromNative(scala_.fileName)).fileName());
 }
 
 void DesignForm::updateVisibility()
@@ -278,11 +285,13 @@ void DesignForm::updateVisibility()
     updateFanHint();
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
-    temperamentForm_->setRowVisible(mode_, entry.kind == TemperamentKind::Classic
-                                               && board::IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
+    temperamentForm_->setRowVisible(mode_,
+        entry.kind == TemperamentKind::Classic
+            && board::IsDiatonic(static_cast<board::ClassicScale>(entry.value)));
     temperamentForm_->setRowVisible(divisions_, entry.kind == TemperamentKind::EqualDivisions);
     temperamentForm_->setRowVisible(period_, entry.kind == TemperamentKind::EqualDivisions);
-    temperamentForm_->setRowVisible(scalaButton_->parentWidget(), entry.kind == TemperamentKind::Scala);
+    temperamentForm_->setRowVisible(
+        scalaButton_->parentWidget(), entry.kind == TemperamentKind::Scala);
 }
 
 void DesignForm::updatePerpendicularChoices()
@@ -301,7 +310,8 @@ void DesignForm::updatePerpendicularChoices()
 
 void DesignForm::updateFanHint()
 {
-    lengthForm_->setRowVisible(fanHint_, fanned_->isChecked() && design_.bassLengthMm < design_.trebleLengthMm);
+    lengthForm_->setRowVisible(
+        fanHint_, fanned_->isChecked() && design_.bassLengthMm < design_.trebleLengthMm);
 }
 
 board::Unit DesignForm::shownUnit() const
@@ -335,8 +345,8 @@ void DesignForm::onUnitChanged()
 
 void DesignForm::chooseScalaFile()
 {
-    const QString fileName = QFileDialog::getOpenFileName(this, tr("Choisir un fichier Scala"), QString(),
-                                                          tr("Gammes Scala (*.scl);;Tous les fichiers (*)"));
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Choisir un fichier Scala"),
+        QString(), tr("Gammes Scala (*.scl);;Tous les fichiers (*)"));
     if (fileName.isEmpty()) {
         showTemperament(); // back to the temperament in use
         updateVisibility();
@@ -356,7 +366,7 @@ void DesignForm::chooseScalaFile()
 
 void DesignForm::useScalaFile(const QString& fileName, const QByteArray& content)
 {
-    scala_ = board::ScalaSource{drawing::NativeFileName(fileName), content.toStdString()};
+    scala_ = board::ScalaSource { drawing::NativeFileName(fileName), content.toStdString() };
     temperament_->setCurrentIndex(RowOf(*temperament_, scala_));
     scalaName_->setText(QFileInfo(fileName).fileName());
     updateVisibility();
@@ -387,7 +397,7 @@ void DesignForm::readFields()
         if (read.value)
             next.*field.member = *read.value;
         else
-            problems.push_back({field.edit, ProblemText(read.problem)});
+            problems.push_back({ field.edit, ProblemText(read.problem) });
     }
     if (!fanned_->isChecked())
         next.trebleLengthMm = next.bassLengthMm;
@@ -399,11 +409,11 @@ void DesignForm::readFields()
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     switch (entry.kind) {
     case TemperamentKind::Classic:
-        next.temperament = board::ClassicSource{static_cast<board::ClassicScale>(entry.value),
-                                                static_cast<board::ClassicMode>(mode_->currentData().toInt())};
+        next.temperament = board::ClassicSource { static_cast<board::ClassicScale>(entry.value),
+            static_cast<board::ClassicMode>(mode_->currentData().toInt()) };
         break;
     case TemperamentKind::Builtin:
-        next.temperament = board::BuiltinSource{static_cast<board::BuiltinTable>(entry.value)};
+        next.temperament = board::BuiltinSource { static_cast<board::BuiltinTable>(entry.value) };
         break;
     case TemperamentKind::EqualDivisions: {
         board::EqualDivisions divisions;
@@ -412,7 +422,7 @@ void DesignForm::readFields()
         if (period.value)
             divisions.period = *period.value;
         else
-            problems.push_back({period_, ProblemText(period.problem)});
+            problems.push_back({ period_, ProblemText(period.problem) });
         next.temperament = divisions;
         break;
     }
@@ -423,7 +433,8 @@ void DesignForm::readFields()
 
     if (problems.empty())
         if (const auto error = board::ValidateDesign(next))
-            problems.push_back({fieldForEngineName(error->field), designProblemText(*error), true});
+            problems.push_back(
+                { fieldForEngineName(error->field), designProblemText(*error), true });
 
     for (QWidget* field : marked_)
         mark(field, false);
@@ -438,7 +449,8 @@ void DesignForm::readFields()
         // The engine's messages name their field; a reading error is
         // about the text, so the field's label goes before it.
         const Problem& first = problems.front();
-        problem_ = first.named ? first.message : tr("%1 : %2").arg(fieldName(first.field), first.message);
+        problem_ = first.named ? first.message
+                               : tr("%1 : %2").arg(fieldName(first.field), first.message);
         emit designInvalid(problem_);
         return;
     }
@@ -492,10 +504,12 @@ QString DesignForm::fileProblemText(const board::DesignError& error) const
 {
     if (error.field.empty())
         return ProblemText(error.problem);
-    const QWidget* field = error.problem.kind == board::ProblemKind::UnknownField ? nullptr
-                                                                                  : fieldForFileKey(error.field);
+    const QWidget* field = error.problem.kind == board::ProblemKind::UnknownField
+        ? nullptr
+        : fieldForFileKey(error.field);
     if (!field)
-        return tr("champ « %1 » : %2").arg(QString::fromStdString(error.field), ProblemText(error.problem));
+        return tr("champ « %1 » : %2")
+            .arg(QString::fromStdString(error.field), ProblemText(error.problem));
     if (NamesSubject(error.problem.kind))
         return ProblemText(error.problem, fieldName(field));
     return tr("%1 : %2").arg(fieldName(field), ProblemText(error.problem));
@@ -505,7 +519,8 @@ QWidget* DesignForm::fieldForFileKey(const std::string& key) const
 {
     static const std::string temperament = "temperament";
     if (key.rfind(temperament, 0) == 0) {
-        const std::string inner = key.size() > temperament.size() ? key.substr(temperament.size() + 1) : std::string();
+        const std::string inner
+            = key.size() > temperament.size() ? key.substr(temperament.size() + 1) : std::string();
         if (inner == "content" || inner == "content_base64" || inner == "file_name")
             return scalaButton_;
         if (inner == "mode")

@@ -80,13 +80,13 @@ private:
         QLineEdit* edit = nullptr;
         double board::Design::*member = nullptr;
         const char* engineField = ""; // the name the engine's errors give
-        QString shownText;            // what setDesign or a unit change wrote
-        double shownMm = 0;           // the exact value behind shownText
+        QString shownText; // what setDesign or a unit change wrote
+        double shownMm = 0; // the exact value behind shownText
     };
 
     void buildFields();
     QLineEdit* addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
-                         double board::Design::*member, const char* engineField);
+        double board::Design::*member, const char* engineField);
     void showLengths();
     void showTemperament();
     void updateVisibility();

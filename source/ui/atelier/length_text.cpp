@@ -29,7 +29,8 @@ LengthKind KindOf(double board::Design::*member)
     if (member == &board::Design::nutOverhangMm || member == &board::Design::lastFretOverhangMm)
         return LengthKind::ZeroOrMore;
     if (member == &board::Design::nutSetbackBassMm || member == &board::Design::nutSetbackTrebleMm
-        || member == &board::Design::saddleSetbackBassMm || member == &board::Design::saddleSetbackTrebleMm)
+        || member == &board::Design::saddleSetbackBassMm
+        || member == &board::Design::saddleSetbackTrebleMm)
         return LengthKind::Signed;
     return LengthKind::Positive;
 }

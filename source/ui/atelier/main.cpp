@@ -7,8 +7,8 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <optional>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -19,13 +19,14 @@ bool AnswerInformationOption(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage : %s [FICHIER.corvane]\n"
-                        "Conception de touches droites ou en éventail, et gabarits en grandeur réelle.\n"
-                        "\n"
-                        "  FICHIER.corvane  ouvre ce dessin\n"
-                        "  --help           affiche cette aide\n"
-                        "  --version        affiche la version\n",
-                        ProgramName);
+            std::printf(
+                "Usage : %s [FICHIER.corvane]\n"
+                "Conception de touches droites ou en éventail, et gabarits en grandeur réelle.\n"
+                "\n"
+                "  FICHIER.corvane  ouvre ce dessin\n"
+                "  --help           affiche cette aide\n"
+                "  --version        affiche la version\n",
+                ProgramName);
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

@@ -18,10 +18,10 @@ struct PaperChoice {
     const char* label;
 };
 constexpr PaperChoice Papers[] = {
-    {"a4", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "A4 (210 × 297 mm)")},
-    {"letter", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "Letter (8 ½ × 11 in)")},
-    {"a3", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "A3 (297 × 420 mm)")},
-    {"legal", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "Legal (8 ½ × 14 in)")},
+    { "a4", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "A4 (210 × 297 mm)") },
+    { "letter", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "Letter (8 ½ × 11 in)") },
+    { "a3", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "A3 (297 × 420 mm)") },
+    { "legal", QT_TRANSLATE_NOOP("corvane::atelier::PdfPaperDialog", "Legal (8 ½ × 14 in)") },
 };
 
 QString RegionalPaperName()
@@ -68,7 +68,7 @@ QString PdfPaperDialog::paperName() const
 
 drawing::Paper PdfPaperDialog::paper() const
 {
-    return drawing::PaperFromName(paperName().toStdString()).value_or(drawing::Paper{});
+    return drawing::PaperFromName(paperName().toStdString()).value_or(drawing::Paper {});
 }
 
 void PdfPaperDialog::accept()

@@ -29,7 +29,8 @@ BoardSpan SpanAt(const drawing::Drawing& board, double x)
         const double right = std::max(line.from.x, line.to.x);
         if (x < left - ToleranceMm || x > right + ToleranceMm || right - left < ToleranceMm)
             continue;
-        const double y = line.from.y + (line.to.y - line.from.y) * (x - line.from.x) / (line.to.x - line.from.x);
+        const double y = line.from.y
+            + (line.to.y - line.from.y) * (x - line.from.x) / (line.to.x - line.from.x);
         span.top = std::min(span.top, y);
         span.bottom = std::max(span.bottom, y);
     }
@@ -47,8 +48,10 @@ drawing::Text Enlarged(const drawing::Text& text, double minimumMm, const drawin
         return text;
     const double growth = minimumMm / text.heightMm;
     const double turn = text.rotationDeg * std::acos(-1.0) / 180.0;
-    const drawing::Point up{-std::sin(turn), -std::cos(turn)}; // from the baseline to the letters' tops
-    drawing::Point middle{text.at.x + up.x * text.heightMm / 2, text.at.y + up.y * text.heightMm / 2};
+    const drawing::Point up { -std::sin(turn),
+        -std::cos(turn) }; // from the baseline to the letters' tops
+    drawing::Point middle { text.at.x + up.x * text.heightMm / 2,
+        text.at.y + up.y * text.heightMm / 2 };
     if (const BoardSpan span = SpanAt(board, middle.x); span.found()) {
         if (middle.y < span.top)
             middle.y = span.top - (span.top - middle.y) * growth;
@@ -57,7 +60,7 @@ drawing::Text Enlarged(const drawing::Text& text, double minimumMm, const drawin
     }
     drawing::Text enlarged = text;
     enlarged.heightMm = minimumMm;
-    enlarged.at = {middle.x - up.x * minimumMm / 2, middle.y - up.y * minimumMm / 2};
+    enlarged.at = { middle.x - up.x * minimumMm / 2, middle.y - up.y * minimumMm / 2 };
     return enlarged;
 }
 
@@ -67,12 +70,13 @@ ReadableDrawing ReadableAt(const drawing::Drawing& board, double pixelsPerMm)
 {
     const double minimumMm = MinimumLabelPx / pixelsPerMm;
     const double gapMm = LabelGapPx / pixelsPerMm;
-    const auto isLabel = [](const drawing::Text& text) { return text.layer == drawing::Layer::Labels; };
+    const auto isLabel
+        = [](const drawing::Text& text) { return text.layer == drawing::Layer::Labels; };
 
     // Texts that are not labels (a title block) are always kept and go
     // first; then labels, the larger before the smaller.
     std::vector<std::size_t> order(board.texts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const drawing::Text& first = board.texts[a];
         const drawing::Text& second = board.texts[b];
@@ -88,15 +92,17 @@ ReadableDrawing ReadableAt(const drawing::Drawing& board, double pixelsPerMm)
     }
     const std::vector<drawing::Box> bounds = drawing::TextBounds(candidates);
 
-    ReadableDrawing readable{board, QRectF(0, 0, board.widthMm, board.heightMm)};
+    ReadableDrawing readable { board, QRectF(0, 0, board.widthMm, board.heightMm) };
     readable.shown.texts.clear();
     std::vector<QRectF> kept;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const QRectF box(QPointF(bounds[i].left, bounds[i].top), QPointF(bounds[i].right, bounds[i].bottom));
+        const QRectF box(
+            QPointF(bounds[i].left, bounds[i].top), QPointF(bounds[i].right, bounds[i].bottom));
         const double gap = std::max(gapMm, LabelGapOfCapHeight * candidates[i].heightMm);
         const QRectF spaced = box.adjusted(-gap, -gap, gap, gap);
         if (isLabel(candidates[i])
-            && std::any_of(kept.begin(), kept.end(), [&](const QRectF& other) { return other.intersects(spaced); }))
+            && std::any_of(kept.begin(), kept.end(),
+                [&](const QRectF& other) { return other.intersects(spaced); }))
             continue;
         kept.push_back(box);
         readable.reach = readable.reach.united(box);

@@ -14,25 +14,33 @@ namespace {
 struct ListedEntry {
     TemperamentEntry entry;
     const char* label; // the list's own label, when the engine names no temperament
-    bool groupEnds;    // a separator follows
+    bool groupEnds; // a separator follows
 };
 
 using board::BuiltinTable;
 using board::ClassicScale;
 
 const ListedEntry Listed[] = {
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedDiatonic) }, nullptr, false },
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedChromatic) }, nullptr, false },
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalDiatonic) }, nullptr, false },
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalChromatic) }, nullptr, false },
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanDiatonic) }, nullptr, false },
-    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanChromatic) }, nullptr, true },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedDiatonic) }, nullptr,
+        false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::TemperedChromatic) }, nullptr,
+        false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalDiatonic) }, nullptr,
+        false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::NaturalChromatic) }, nullptr,
+        false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanDiatonic) }, nullptr,
+        false },
+    { { TemperamentKind::Classic, static_cast<int>(ClassicScale::PythagoreanChromatic) }, nullptr,
+        true },
     { { TemperamentKind::EqualDivisions, 0 },
         QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Divisions égales de la période"), true },
     { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::Just12) }, nullptr, false },
     { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::Pythagorean12) }, nullptr, false },
-    { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::QuarterCommaMeantone12) }, nullptr, true },
-    { { TemperamentKind::Scala, 0 }, QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Fichier Scala…"), false },
+    { { TemperamentKind::Builtin, static_cast<int>(BuiltinTable::QuarterCommaMeantone12) }, nullptr,
+        true },
+    { { TemperamentKind::Scala, 0 },
+        QT_TRANSLATE_NOOP("corvane::atelier::DesignForm", "Fichier Scala…"), false },
 };
 
 // What the list shows for an entry: the engine's own name of the
@@ -41,7 +49,8 @@ QString EntryText(const ListedEntry& listed)
 {
     switch (listed.entry.kind) {
     case TemperamentKind::Classic:
-        return language::TemperamentNameText(board::ClassicScaleTitle(static_cast<ClassicScale>(listed.entry.value)));
+        return language::TemperamentNameText(
+            board::ClassicScaleTitle(static_cast<ClassicScale>(listed.entry.value)));
     case TemperamentKind::Builtin:
         return language::TemperamentNameText(
             board::MakeBuiltin(static_cast<BuiltinTable>(listed.entry.value)).name);

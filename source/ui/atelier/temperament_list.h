@@ -32,5 +32,4 @@ TemperamentEntry EntryAt(const QComboBox& list, int row);
 // classic and built-in ones).
 int RowOf(const QComboBox& list, const board::TemperamentSource& source);
 
-
 } // namespace corvane::atelier

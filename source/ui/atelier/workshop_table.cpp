@@ -35,15 +35,15 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
             rows_.push_back(&row);
 
     using enum Column;
-    columns_ = {Fret};
+    columns_ = { Fret };
     if (perString)
         columns_.push_back(String);
-    columns_.insert(columns_.end(), {Note, Ratio, Cents, FromNut});
+    columns_.insert(columns_.end(), { Note, Ratio, Cents, FromNut });
     if (layout_.design.unit == board::Unit::Inch)
-        columns_.insert(columns_.end(), {NearestSixtyFourth, SixtyFourthError});
-    columns_.insert(columns_.end(), {FretToFret, ToSaddle});
+        columns_.insert(columns_.end(), { NearestSixtyFourth, SixtyFourthError });
+    columns_.insert(columns_.end(), { FretToFret, ToSaddle });
     if (board::Compensated(layout_.design))
-        columns_.insert(columns_.end(), {CompensatedFromNut, CompensatedToSaddle});
+        columns_.insert(columns_.end(), { CompensatedFromNut, CompensatedToSaddle });
     endResetModel();
 }
 
@@ -87,8 +87,9 @@ QVariant WorkshopTable::data(const QModelIndex& index, int role) const
                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole:
         // A screen reader reads the cell with what it is.
-        return tr("%1 : %2").arg(headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
-                                 cell(row, column));
+        return tr("%1 : %2").arg(
+            headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
+            cell(row, column));
     default:
         return {};
     }
@@ -105,7 +106,8 @@ QVariant WorkshopTable::headerData(int section, Qt::Orientation orientation, int
     const board::ColumnInfo& info = board::Describe(columns_[static_cast<std::size_t>(section)]);
     QString heading = language::Translate("BoardTable", std::string(info.heading).c_str());
     if (info.inDesignUnit)
-        heading += QStringLiteral(" (%1)").arg(QString::fromUtf8(board::UnitSymbol(layout_.design.unit).data()));
+        heading += QStringLiteral(" (%1)").arg(
+            QString::fromUtf8(board::UnitSymbol(layout_.design.unit).data()));
     return heading;
 }
 
@@ -127,10 +129,11 @@ QString WorkshopTable::toText(QChar separator) const
 
 QString WorkshopTable::toCsv() const
 {
-    const QChar separator = TableLocale().decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const QChar separator
+        = TableLocale().decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
     const auto quoted = [separator](QString field) {
-        if (field.contains(separator) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))
-            || field.contains(QLatin1Char('\r'))) {
+        if (field.contains(separator) || field.contains(QLatin1Char('"'))
+            || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
             field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             return QStringLiteral("\"%1\"").arg(field);
         }

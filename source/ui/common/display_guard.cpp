@@ -64,8 +64,8 @@ DisplayGuard::~DisplayGuard()
 {
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage& message : *heldMessages) {
-        const QMessageLogContext context(
-            nullptr, 0, nullptr, message.category.isEmpty() ? nullptr : message.category.constData());
+        const QMessageLogContext context(nullptr, 0, nullptr,
+            message.category.isEmpty() ? nullptr : message.category.constData());
         previousHandler(message.type, context, message.text);
     }
     delete heldMessages;

@@ -9,9 +9,9 @@ namespace corvane::ui {
 
 void InstallFontSubstitutions()
 {
-    QFont::insertSubstitutions(SansSerifFace, {"Liberation Sans", "Arimo", "DejaVu Sans"});
-    QFont::insertSubstitutions(ArialFace, {"Liberation Sans", "Arimo", "DejaVu Sans"});
-    QFont::insertSubstitutions(TimesFace, {"Liberation Serif", "Tinos", "DejaVu Serif"});
+    QFont::insertSubstitutions(SansSerifFace, { "Liberation Sans", "Arimo", "DejaVu Sans" });
+    QFont::insertSubstitutions(ArialFace, { "Liberation Sans", "Arimo", "DejaVu Sans" });
+    QFont::insertSubstitutions(TimesFace, { "Liberation Serif", "Tinos", "DejaVu Serif" });
 }
 
 std::future<void> ReadFontConfigurationAhead()

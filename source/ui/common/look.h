@@ -28,13 +28,13 @@ QFont DesignFont(const char* face, double points, bool bold);
 
 // The colour roles the windows name, taken from the application palette.
 enum class ColourRole {
-    Window,                // text-box background: QPalette::Base
-    WindowText,            // text and lines: QPalette::Text
-    ButtonFace,            // buttons, picture boxes: QPalette::Button
-    TooltipBackground,     // note boxes, light labels: QPalette::ToolTipBase
-    Desktop,               // behind the main picture: QPalette::Dark (Qt has no desktop role)
-    InactiveBorder,        // sheet background: QPalette::Window of the inactive group
-    InactiveCaptionText,   // a sheet heading: QPalette::Midlight of the inactive group
+    Window, // text-box background: QPalette::Base
+    WindowText, // text and lines: QPalette::Text
+    ButtonFace, // buttons, picture boxes: QPalette::Button
+    TooltipBackground, // note boxes, light labels: QPalette::ToolTipBase
+    Desktop, // behind the main picture: QPalette::Dark (Qt has no desktop role)
+    InactiveBorder, // sheet background: QPalette::Window of the inactive group
+    InactiveCaptionText, // a sheet heading: QPalette::Midlight of the inactive group
 };
 
 QColor RoleColour(ColourRole role);

@@ -11,14 +11,20 @@ namespace corvane::ui {
 // those for high-DPI screens.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return twips / TwipsPerPixel; }
+constexpr int Px(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height)
 {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
 
-inline QSize TwipsSize(int width, int height) { return QSize(Px(width), Px(height)); }
+inline QSize TwipsSize(int width, int height)
+{
+    return QSize(Px(width), Px(height));
+}
 
 inline QLine TwipsLine(int x1, int y1, int x2, int y2)
 {

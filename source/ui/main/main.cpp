@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     // language when Qt's translations are installed, as the rest is French.
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
     // Before any widget exists, so every font the window asks for resolves

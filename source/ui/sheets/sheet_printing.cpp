@@ -7,8 +7,8 @@
 #include "twips.h"
 #include "whole_file_printing.h"
 
-#include <QPageSize>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPainter>
 #include <QPicture>
 #include <QPointer>
@@ -58,9 +58,9 @@ public:
         dialog.setOptions(
             QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
         dialog.setMinMax(1, 1);
-        auto* templateTab =
-            new TemplateOptionsWidget(TemplateOptionsWidget::Use::Printing, &dialog);
-        dialog.setOptionTabs({templateTab});
+        auto* templateTab
+            = new TemplateOptionsWidget(TemplateOptionsWidget::Use::Printing, &dialog);
+        dialog.setOptionTabs({ templateTab });
         if (dialog.exec() != QDialog::Accepted)
             return;
         if (templateTab->printTemplate()) {
@@ -79,12 +79,13 @@ private:
     {
         const auto* sheetWindow = qobject_cast<const SheetWindow*>(&sheet);
         const WindowTemplate made = sheetWindow != nullptr
-                                        ? BuildWindowTemplate(sheetWindow->templateTexts(), choice)
-                                        : WindowTemplate{{}, {}, QStringLiteral("Aucun gabarit pour cette feuille.")};
+            ? BuildWindowTemplate(sheetWindow->templateTexts(), choice)
+            : WindowTemplate { {}, {}, QStringLiteral("Aucun gabarit pour cette feuille.") };
         std::optional<QString> error = made.error;
         if (!error) {
             // Too many pages is known before the job starts: then nothing prints.
-            const drawing::Pagination pages = drawing::Paginate(*made.drawing, drawing::PaperOf(printer));
+            const drawing::Pagination pages
+                = drawing::Paginate(*made.drawing, drawing::PaperOf(printer));
             if (pages.error)
                 error = QString::fromStdString(drawing::PaginationProblemSentence(*pages.error));
         }

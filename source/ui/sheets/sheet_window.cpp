@@ -131,7 +131,8 @@ WindowTemplateTexts SheetWindow::templateTexts() const
 {
     if (source_ == nullptr) {
         WindowTemplateTexts none;
-        none.error = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+        none.error
+            = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
         return none;
     }
     return SnapshotTemplateTexts(*source_);

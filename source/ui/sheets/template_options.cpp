@@ -12,11 +12,11 @@ namespace corvane::ui {
 
 namespace {
 
-constexpr drawing::Unit Units[] = {drawing::Unit::Millimetre, drawing::Unit::Centimetre,
-                                   drawing::Unit::Inch};
-constexpr const char* UnitNames[] = {"millimètres (mm)", "centimètres (cm)", "pouces (in)"};
-constexpr const char* PaperNames[] = {"a4", "letter", "a3", "legal"};
-constexpr const char* PaperLabels[] = {"A4", "Letter", "A3", "Legal"};
+constexpr drawing::Unit Units[]
+    = { drawing::Unit::Millimetre, drawing::Unit::Centimetre, drawing::Unit::Inch };
+constexpr const char* UnitNames[] = { "millimètres (mm)", "centimètres (cm)", "pouces (in)" };
+constexpr const char* PaperNames[] = { "a4", "letter", "a3", "legal" };
+constexpr const char* PaperLabels[] = { "A4", "Letter", "A3", "Legal" };
 
 // Widths from 5 mm to 1 m, whatever the unit shows.
 constexpr double SmallestWidthMm = 5;
@@ -31,7 +31,8 @@ TemplateOptionsWidget::TemplateOptionsWidget(Use use, QWidget* parent)
     setWindowTitle(QStringLiteral("Gabarit"));
     auto* layout = new QVBoxLayout(this);
     if (use == Use::Printing) {
-        printBox_ = new QCheckBox(QStringLiteral("Imprimer aussi le gabarit grandeur nature"), this);
+        printBox_
+            = new QCheckBox(QStringLiteral("Imprimer aussi le gabarit grandeur nature"), this);
         printBox_->setObjectName(QStringLiteral("PrintTemplate"));
         layout->addWidget(printBox_);
     }
@@ -88,10 +89,13 @@ void TemplateOptionsWidget::unitChanged()
     const double widthMm = widthBox_->value() * drawing::MillimetresPer(shownUnit_);
     const double perUnit = drawing::MillimetresPer(unit);
     // A hundredth of a millimetre in every unit.
-    widthBox_->setDecimals(unit == drawing::Unit::Millimetre ? 2 : unit == drawing::Unit::Centimetre ? 3 : 4);
+    widthBox_->setDecimals(unit == drawing::Unit::Millimetre ? 2
+            : unit == drawing::Unit::Centimetre              ? 3
+                                                             : 4);
     widthBox_->setRange(SmallestWidthMm / perUnit, WidestWidthMm / perUnit);
-    widthBox_->setSuffix(QStringLiteral(" ") + QString::fromLatin1(drawing::UnitSymbol(unit).data(),
-                                                                   qsizetype(drawing::UnitSymbol(unit).size())));
+    widthBox_->setSuffix(QStringLiteral(" ")
+        + QString::fromLatin1(
+            drawing::UnitSymbol(unit).data(), qsizetype(drawing::UnitSymbol(unit).size())));
     widthBox_->setValue(widthMm / perUnit);
     shownUnit_ = unit;
 }

@@ -17,8 +17,8 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace corvane::ui {
@@ -42,11 +42,12 @@ QString SlotControl(int number)
 
 // The length as the engine stores it, read from the text the positions came
 // from by the same steps as the length box: "650 mm" is 650.
-std::optional<std::string> EngineLengthText(const std::string& lengthText,
-                                            const std::string& separator, QString& error)
+std::optional<std::string> EngineLengthText(
+    const std::string& lengthText, const std::string& separator, QString& error)
 {
     try {
-        return fret::CurrencyText(fret::ClassicLength(lengthText, fret::DecimalInputFor(separator)), separator);
+        return fret::CurrencyText(
+            fret::ClassicLength(lengthText, fret::DecimalInputFor(separator)), separator);
     } catch (const fret::RuntimeError& failure) {
         error = QStringLiteral("La longueur « %1 » est hors limites : %2")
                     .arg(FromUtf8(lengthText), FromUtf8(failure.message()));
@@ -70,15 +71,18 @@ WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source)
     request.scaleText = Utf8(source.sourceText(QStringLiteral("Combo1")));
     const fret::ScaleChoice* scale = fret::FindScaleChoice(request.scaleText);
     if (scale == nullptr) {
-        texts.error = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+        texts.error
+            = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
         return texts;
     }
     const QString mode = source.sourceText(QStringLiteral("Combo2"));
-    request.modeText = mode == QLatin1String(" Sol") ? "Sol" : mode == QLatin1String(" Do") ? "Do" : "";
+    request.modeText = mode == QLatin1String(" Sol") ? "Sol"
+        : mode == QLatin1String(" Do")               ? "Do"
+                                                     : "";
 
     QString lengthError;
-    const auto length =
-        EngineLengthText(Utf8(source.sourceText(QStringLiteral("Longvib"))), request.decimalSeparator, lengthError);
+    const auto length = EngineLengthText(
+        Utf8(source.sourceText(QStringLiteral("Longvib"))), request.decimalSeparator, lengthError);
     if (!length) {
         texts.error = lengthError;
         return texts;
@@ -90,10 +94,11 @@ WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source)
         const int fretNumber = fret::PlayerFretNumber(diatonic, slot);
         if (fretNumber == 0)
             continue;
-        request.frets.push_back(drawing::ClassicFret{
-            fretNumber, Utf8(source.sourceText(SlotControl(slot))),
-            request.modeText.empty() ? std::string()
-                                     : Utf8(source.sourceText(SlotControl(slot + fret::SlotCount)))});
+        request.frets.push_back(
+            drawing::ClassicFret { fretNumber, Utf8(source.sourceText(SlotControl(slot))),
+                request.modeText.empty()
+                    ? std::string()
+                    : Utf8(source.sourceText(SlotControl(slot + fret::SlotCount))) });
     }
     return texts;
 }
@@ -133,7 +138,8 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
     auto* layout = new QVBoxLayout(&optionsDialog);
     auto* options = new TemplateOptionsWidget(TemplateOptionsWidget::Use::Saving, &optionsDialog);
     layout->addWidget(options);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &optionsDialog);
+    auto* buttons
+        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &optionsDialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Enregistrer…"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &optionsDialog, &QDialog::accept);
@@ -157,25 +163,29 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
     fileDialog.setObjectName(QStringLiteral("TemplateFileDialog"));
     fileDialog.setAcceptMode(QFileDialog::AcceptSave);
     fileDialog.setFileMode(QFileDialog::AnyFile);
-    fileDialog.setNameFilters({pdf, svg, dxf});
+    fileDialog.setNameFilters({ pdf, svg, dxf });
     fileDialog.setDefaultSuffix(QStringLiteral("pdf"));
     fileDialog.selectFile(made.title + QStringLiteral(".pdf"));
-    QObject::connect(&fileDialog, &QFileDialog::filterSelected, &fileDialog, [&](const QString& filter) {
-        const QString suffix = filter == svg ? QStringLiteral("svg") : filter == dxf ? QStringLiteral("dxf") : QStringLiteral("pdf");
-        fileDialog.setDefaultSuffix(suffix);
-        // The proposed name follows the chosen format.
-        const QFileInfo proposed(fileDialog.selectedFiles().value(0));
-        if (!proposed.completeBaseName().isEmpty())
-            fileDialog.selectFile(proposed.completeBaseName() + QLatin1Char('.') + suffix);
-    });
+    QObject::connect(
+        &fileDialog, &QFileDialog::filterSelected, &fileDialog, [&](const QString& filter) {
+            const QString suffix = filter == svg ? QStringLiteral("svg")
+                : filter == dxf                  ? QStringLiteral("dxf")
+                                                 : QStringLiteral("pdf");
+            fileDialog.setDefaultSuffix(suffix);
+            // The proposed name follows the chosen format.
+            const QFileInfo proposed(fileDialog.selectedFiles().value(0));
+            if (!proposed.completeBaseName().isEmpty())
+                fileDialog.selectFile(proposed.completeBaseName() + QLatin1Char('.') + suffix);
+        });
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return;
     QString path = fileDialog.selectedFiles().constFirst();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("dxf"))
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg")
+        && suffix != QLatin1String("dxf"))
         path += QLatin1Char('.') + fileDialog.defaultSuffix();
 
-    const drawing::ExportOptions exportOptions{choice.paper, choice.unit, made.title, {}};
+    const drawing::ExportOptions exportOptions { choice.paper, choice.unit, made.title, {} };
     if (const auto error = drawing::ExportTemplate(*made.drawing, path, exportOptions))
         QMessageBox::warning(parent, caption, *error);
 }

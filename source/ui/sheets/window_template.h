@@ -32,7 +32,7 @@ WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source);
 struct TemplateChoice {
     drawing::Unit unit = drawing::Unit::Millimetre;
     double boardWidth = 60; // in the unit
-    drawing::Paper paper;   // for a saved PDF
+    drawing::Paper paper; // for a saved PDF
 };
 
 // The drawing, or the French reason there is none.

@@ -24,10 +24,10 @@ namespace corvane::atelier_driver {
 
 using atelier::AtelierWindow;
 
-
 // Runs the action, which must open a message box; reads its text and
 // closes it with the given button. Fails if no box appeared.
-inline QString AnswerMessageBox(const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok)
+inline QString AnswerMessageBox(
+    const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok)
 {
     QString text;
     bool seen = false;
@@ -57,7 +57,8 @@ inline void AnswerFileDialog(const std::function<void()>& action, const QString&
             return;
         seen = true;
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the dialog is what the user closes
+        static_cast<QDialog*>(dialog)
+            ->accept(); // QFileDialog hides it; the dialog is what the user closes
     });
     action();
     if (!seen)

@@ -12,15 +12,15 @@
 #include "translation.h"
 
 #include <QCheckBox>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QTranslator>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cfenv>
 #include <fstream>
@@ -87,16 +87,19 @@ private slots:
         QTemporaryDir folder;
         atelier::DesignForm& form = *window->form();
         Retype(form.lengthField(), QStringLiteral("600"));
-        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); },
-                         folder.filePath(QStringLiteral("t.csv")));
+        AnswerFileDialog(
+            [&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); },
+            folder.filePath(QStringLiteral("t.csv")));
         const QString path = folder.filePath(QStringLiteral("classic.corvane"));
-        for (const char* scale : {"Tempérée Diatonique", "Tempérée Chromatique", "Naturelle Diatonique",
-                                  "Naturelle Chromatique", "Pythagore Diatonique", "Pythagore Chromatique"}) {
+        for (const char* scale :
+            { "Tempérée Diatonique", "Tempérée Chromatique", "Naturelle Diatonique",
+                "Naturelle Chromatique", "Pythagore Diatonique", "Pythagore Chromatique" }) {
             std::feraiseexcept(FE_OVERFLOW | FE_INVALID);
             Choose(form.temperamentField(), QString::fromUtf8(scale));
             QVERIFY2(window->shownProblem().isEmpty(), qPrintable(window->shownProblem()));
             QVERIFY2(window->saveFile(path), scale);
-            QVERIFY(std::holds_alternative<board::ClassicSource>(board::LoadDesign(path.toStdString()).design->temperament));
+            QVERIFY(std::holds_alternative<board::ClassicSource>(
+                board::LoadDesign(path.toStdString()).design->temperament));
         }
     }
 
@@ -142,7 +145,8 @@ private slots:
 
         window->form()->stringsField()->setValue(5);
         bool saved = true;
-        const QString question = AnswerMessageBox([&] { saved = window->saveFile(path); }, QMessageBox::Cancel);
+        const QString question
+            = AnswerMessageBox([&] { saved = window->saveFile(path); }, QMessageBox::Cancel);
         QVERIFY(question.contains(QStringLiteral("modifié sur le disque")));
         QVERIFY(!saved);
         QCOMPARE(ReadBytes(path.toStdString()), theirs);
@@ -157,7 +161,8 @@ private slots:
         QStringList many;
         for (int i = 0; i < 100000; ++i)
             many << QStringLiteral("/tmp/design-%1.corvane").arg(i);
-        QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).setValue(QStringLiteral("recentFiles"), many);
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"))
+            .setValue(QStringLiteral("recentFiles"), many);
         QCOMPARE(atelier::RecentFiles().size(), atelier::MaximumRecentFiles);
         atelier::ClearRecentFiles();
     }
@@ -168,7 +173,8 @@ private slots:
         Retype(window->form()->lengthField(), QStringLiteral("abc"));
         bool announced = false;
         for (const QLabel* label : window->statusBar()->findChildren<QLabel*>())
-            announced = announced || label->accessibleName().contains(QStringLiteral("aucun nombre"));
+            announced
+                = announced || label->accessibleName().contains(QStringLiteral("aucun nombre"));
         QVERIFY(announced);
     }
 
@@ -176,8 +182,9 @@ private slots:
     void latin1FileNamesKeepTheirBytes()
     {
         QTemporaryDir folder;
-        const std::string native = QFile::encodeName(folder.path()).toStdString() + "/caf\xE9.corvane";
-        QVERIFY(!board::SaveDesign(board::Design{}, native));
+        const std::string native
+            = QFile::encodeName(folder.path()).toStdString() + "/caf\xE9.corvane";
+        QVERIFY(!board::SaveDesign(board::Design {}, native));
         QVERIFY(window->openFile(drawing::FileNameFromNative(native)));
         window->form()->stringsField()->setValue(4);
         QVERIFY(window->saveFile(window->currentFile()));
@@ -188,8 +195,9 @@ private slots:
     // CSV fail with a message, the earlier files stay whole, no temporary.
     void aFullDiskLosesNothing()
     {
-        const testing_support::FullDisk disk(
-            {{std::string("d.corvane"), std::string("{}")}, {std::string("t.csv"), std::string("old")}}, 2048);
+        const testing_support::FullDisk disk({ { std::string("d.corvane"), std::string("{}") },
+                                                 { std::string("t.csv"), std::string("old") } },
+            2048);
         if (!disk.mounted())
             QSKIP("mounting a tmpfs needs root");
         window->form()->fretsField()->setValue(60);
@@ -197,36 +205,43 @@ private slots:
         const QString design = drawing::FileNameFromNative(disk.path("d.corvane"));
         const QString csv = drawing::FileNameFromNative(disk.path("t.csv"));
         bool saved = true;
-        QVERIFY(AnswerMessageBox([&] { saved = window->saveFile(design); }).contains(QStringLiteral("disque est plein")));
+        QVERIFY(AnswerMessageBox([&] {
+            saved = window->saveFile(design);
+        }).contains(QStringLiteral("disque est plein")));
         QVERIFY(!saved);
         const auto message = AnswerNextMessageBox(window.get());
-        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); }, csv);
+        AnswerFileDialog(
+            [&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); },
+            csv);
         QVERIFY2(message->contains(QStringLiteral("disque est plein")), qPrintable(*message));
         QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Rien n'a été exporté."));
         QCOMPARE(ReadBytes(disk.path("d.corvane")), QByteArray("{}"));
         QCOMPARE(ReadBytes(disk.path("t.csv")), QByteArray("old"));
-        QCOMPARE(disk.names(), (std::vector<std::string>{"d.corvane", "t.csv"}));
+        QCOMPARE(disk.names(), (std::vector<std::string> { "d.corvane", "t.csv" }));
     }
 
     // In English the exported template speaks English, notes by letter.
     void englishExportsSpeakEnglish()
     {
-        language::InstallInterfaceLanguage(*QCoreApplication::instance(), QStringLiteral("corvane-atelier"),
-                                           QLocale(QLocale::English, QLocale::UnitedKingdom));
+        language::InstallInterfaceLanguage(*QCoreApplication::instance(),
+            QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
         const auto uninstall = qScopeGuard([] {
-            for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+            for (QTranslator* translator :
+                QCoreApplication::instance()->findChildren<QTranslator*>())
                 QCoreApplication::removeTranslator(translator);
             language::LoadTranslations(QStringLiteral("fr"));
         });
         AtelierWindow english;
         QTemporaryDir folder;
-        for (const char* name : {"board.svg", "board.dxf"}) {
+        for (const char* name : { "board.svg", "board.dxf" }) {
             const QString path = folder.filePath(QString::fromLatin1(name));
-            AnswerFileDialog([&] { MenuAction(english, QStringLiteral("E&xport Template…"))->trigger(); }, path);
+            AnswerFileDialog(
+                [&] { MenuAction(english, QStringLiteral("E&xport Template…"))->trigger(); }, path);
             const QByteArray file = ReadBytes(path.toStdString());
-            for (const char* word : {"Nut", "Bridge", "Template 12-EDO 650 mm", "6 strings, 24 frets", "F#"})
+            for (const char* word :
+                { "Nut", "Bridge", "Template 12-EDO 650 mm", "6 strings, 24 frets", "F#" })
                 QVERIFY2(file.contains(word), name);
-            for (const char* word : {"Sillet", "Gabarit", "Fa#"})
+            for (const char* word : { "Sillet", "Gabarit", "Fa#" })
                 QVERIFY2(!file.contains(word), name);
         }
     }
@@ -236,11 +251,14 @@ private slots:
     void tableMatchesTheCommand_data()
     {
         QTest::addColumn<QString>("design");
-        QTest::newRow("classic") << R"({"format": "corvane-board", "version": 1, "frets": 24, "strings": 1,
+        QTest::newRow("classic")
+            << R"({"format": "corvane-board", "version": 1, "frets": 24, "strings": 1,
             "bass_length": 650, "temperament": {"kind": "classic", "scale": "natural-chromatic", "mode": "do"}})";
-        QTest::newRow("19-EDO") << R"({"format": "corvane-board", "version": 1, "frets": 30, "strings": 6,
+        QTest::newRow("19-EDO")
+            << R"({"format": "corvane-board", "version": 1, "frets": 30, "strings": 6,
             "bass_length": 648, "temperament": {"kind": "equal", "divisions": 19}})";
-        QTest::newRow("fanned, inches") << R"({"format": "corvane-board", "version": 1, "unit": "in", "frets": 24,
+        QTest::newRow("fanned, inches")
+            << R"({"format": "corvane-board", "version": 1, "unit": "in", "frets": 24,
             "strings": 7, "bass_length": 698.5, "treble_length": 647.7, "perpendicular_fret": 8,
             "saddle_setback_bass": 2.5, "temperament": {"kind": "equal", "divisions": 12}})";
     }
@@ -258,13 +276,16 @@ private slots:
         QProcess command;
         command.setProcessEnvironment([] {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8")); // French names, as the window here
+            environment.insert(QStringLiteral("LC_ALL"),
+                QStringLiteral("fr_FR.UTF-8")); // French names, as the window here
             return environment;
         }());
-        command.start(QStringLiteral(CORVANE_FRETS_PATH), {QStringLiteral("--design"), path, QStringLiteral("--format"),
-                                                           QStringLiteral("csv")});
+        command.start(QStringLiteral(CORVANE_FRETS_PATH),
+            { QStringLiteral("--design"), path, QStringLiteral("--format"),
+                QStringLiteral("csv") });
         QVERIFY(command.waitForFinished());
-        const QStringList lines = QString::fromUtf8(command.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromUtf8(command.readAllStandardOutput())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QStringList keys = lines.first().split(QLatin1Char(','));
         const atelier::WorkshopTable& table = *window->table();
         int compared = 0;
@@ -282,7 +303,8 @@ private slots:
             QVERIFY(line != lines.end());
             const QStringList fields = line->split(QLatin1Char(','));
             for (int column = 0; column < table.columnCount(); ++column) {
-                const auto key = QString::fromUtf8(board::Describe(table.columns()[std::size_t(column)]).key.data());
+                const auto key = QString::fromUtf8(
+                    board::Describe(table.columns()[std::size_t(column)]).key.data());
                 const qsizetype at = keys.indexOf(key);
                 QVERIFY2(at >= 0, qPrintable(key));
                 QCOMPARE(table.index(row, column).data().toString(), fields[at]);

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QDropEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -70,10 +70,18 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("twelfth");
-        QTest::newRow("mm") << "mm" << "648" << "324.0000";
-        QTest::newRow("cm") << "cm" << "64.8" << "32.4000";
-        QTest::newRow("inch fraction") << "in" << "25 1/2" << "12.7500";
-        QTest::newRow("unit written") << "mm" << "25.5 in" << "323.8500";
+        QTest::newRow("mm") << "mm"
+                            << "648"
+                            << "324.0000";
+        QTest::newRow("cm") << "cm"
+                            << "64.8"
+                            << "32.4000";
+        QTest::newRow("inch fraction") << "in"
+                                       << "25 1/2"
+                                       << "12.7500";
+        QTest::newRow("unit written") << "mm"
+                                      << "25.5 in"
+                                      << "323.8500";
     }
     void typedLengthsReachTheTable()
     {
@@ -85,7 +93,9 @@ private slots:
         Retype(form.lengthField(), typed);
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), twelfth);
         // At 25 1/2 in frets 6 and 18 lie a few 1/100000 in short of their 1/64: never a "-0.0000".
-        QVERIFY(!window->table()->toText(QLatin1Char('\t')).contains(QRegularExpression(QStringLiteral("(^|\\s)-0\\.0+(\\s|$)"))));
+        QVERIFY(!window->table()
+                     ->toText(QLatin1Char('\t'))
+                     .contains(QRegularExpression(QStringLiteral("(^|\\s)-0\\.0+(\\s|$)"))));
         QVERIFY(window->isWindowModified());
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Sans titre")));
     }
@@ -143,12 +153,22 @@ private slots:
         QTest::addColumn<int>("fret");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents" << "63.158";
-        QTest::newRow("Bohlen-Pierce period") << "Divisions égales de la période" << 13 << 13 << "Rapport" << "3.000000";
-        QTest::newRow("classic chromatic") << "Tempérée Chromatique" << 0 << 12 << "Depuis le sillet" << "325.0000";
-        QTest::newRow("classic digits kept") << "Naturelle Chromatique" << 0 << 6 << "Depuis le sillet" << "189.57725";
-        QTest::newRow("just 12") << "Juste, 5-limite (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
-        QTest::newRow("meantone") << "Mésotonique au quart de comma (12 notes)" << 0 << 4 << "Rapport" << "1.250000";
+        QTest::newRow("19-EDO") << "Divisions égales de la période" << 19 << 1 << "Cents"
+                                << "63.158";
+        QTest::newRow("Bohlen-Pierce period")
+            << "Divisions égales de la période" << 13 << 13 << "Rapport"
+            << "3.000000";
+        QTest::newRow("classic chromatic")
+            << "Tempérée Chromatique" << 0 << 12 << "Depuis le sillet"
+            << "325.0000";
+        QTest::newRow("classic digits kept")
+            << "Naturelle Chromatique" << 0 << 6 << "Depuis le sillet"
+            << "189.57725";
+        QTest::newRow("just 12") << "Juste, 5-limite (12 notes)" << 0 << 4 << "Rapport"
+                                 << "1.250000";
+        QTest::newRow("meantone") << "Mésotonique au quart de comma (12 notes)" << 0 << 4
+                                  << "Rapport"
+                                  << "1.250000";
     }
     void temperamentChoices()
     {
@@ -175,7 +195,8 @@ private slots:
     void fannedBoardListsEveryString()
     {
         atelier::DesignForm& form = *window->form();
-        QTest::mouseClick(form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
+        QTest::mouseClick(
+            form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
         QVERIFY(form.fannedField()->isChecked());
         Retype(form.lengthField(), QStringLiteral("686"));
         Retype(form.trebleLengthField(), QStringLiteral("648"));
@@ -199,7 +220,8 @@ private slots:
         QTest::newRow("650 mm, nut's name against fret 1") << 650.0 << 24 << 6 << 0.5 << 4;
         QTest::newRow("25.5 in, 22 frets, fitted") << 647.7 << 22 << 6 << 1.0 << 10;
         QTest::newRow("bass, 4 strings") << 864.0 << 20 << 4 << 0.6 << 8;
-        QTest::newRow("600 mm, 24 frets, fitted: Do and Do#, 10 and 11 met") << 600.0 << 24 << 6 << 1.05 << 9;
+        QTest::newRow("600 mm, 24 frets, fitted: Do and Do#, 10 and 11 met")
+            << 600.0 << 24 << 6 << 1.05 << 9;
     }
     void labelsStayReadableAndApart()
     {
@@ -214,11 +236,12 @@ private slots:
         design.strings = strings;
         drawing::BoardDrawingOptions options;
         options.titleBlock = false;
-        const drawing::Drawing shown =
-            atelier::ReadableAt(drawing::BoardDrawing(*board::ComputeLayout(design).layout, options), pixelsPerMm).shown;
+        const drawing::Drawing shown = atelier::ReadableAt(
+            drawing::BoardDrawing(*board::ComputeLayout(design).layout, options), pixelsPerMm)
+                                           .shown;
         const auto kept = [&](const std::string& label) {
             return std::any_of(shown.texts.begin(), shown.texts.end(),
-                               [&](const drawing::Text& text) { return text.utf8 == label; });
+                [&](const drawing::Text& text) { return text.utf8 == label; });
         };
         for (int fret = 1; fret <= numbered; ++fret)
             QVERIFY2(kept(std::to_string(fret)), qPrintable(QStringLiteral("fret %1").arg(fret)));
@@ -226,11 +249,14 @@ private slots:
         const std::vector<drawing::Box> boxes = drawing::TextBounds(shown.texts);
         for (std::size_t i = 0; i < boxes.size(); ++i)
             for (std::size_t j = i + 1; j < boxes.size(); ++j) {
-                const double gapMm = 0.99 * std::max(atelier::LabelGapPx / pixelsPerMm,
-                                                     atelier::LabelGapOfCapHeight
-                                                         * std::min(shown.texts[i].heightMm, shown.texts[j].heightMm));
-                const bool apart = boxes[i].right + gapMm <= boxes[j].left || boxes[j].right + gapMm <= boxes[i].left
-                    || boxes[i].bottom + gapMm <= boxes[j].top || boxes[j].bottom + gapMm <= boxes[i].top;
+                const double gapMm = 0.99
+                    * std::max(atelier::LabelGapPx / pixelsPerMm,
+                        atelier::LabelGapOfCapHeight
+                            * std::min(shown.texts[i].heightMm, shown.texts[j].heightMm));
+                const bool apart = boxes[i].right + gapMm <= boxes[j].left
+                    || boxes[j].right + gapMm <= boxes[i].left
+                    || boxes[i].bottom + gapMm <= boxes[j].top
+                    || boxes[j].bottom + gapMm <= boxes[i].top;
                 QVERIFY2(apart, (shown.texts[i].utf8 + " touches " + shown.texts[j].utf8).c_str());
             }
     }
@@ -256,9 +282,11 @@ private slots:
     {
         window->tableView()->setFocus();
         QTest::keySequence(window.get(), QKeySequence::Copy);
-        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines
+            = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 24);
-        QVERIFY(lines[0].startsWith(QStringLiteral("Frette\tNote\tRapport\tCents\tDepuis le sillet (mm)")));
+        QVERIFY(lines[0].startsWith(
+            QStringLiteral("Frette\tNote\tRapport\tCents\tDepuis le sillet (mm)")));
         QVERIFY(lines[12].startsWith(QStringLiteral("12\tMi\t2.000000\t1200.000\t325.0000\t")));
     }
 
@@ -287,7 +315,7 @@ private slots:
         // Dropped on a window, the file opens too.
         AtelierWindow dropTarget;
         QMimeData dragged;
-        dragged.setUrls({QUrl::fromLocalFile(path)});
+        dragged.setUrls({ QUrl::fromLocalFile(path) });
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
         // QApplication passes a drop on only during a real drag: straight
         // to the window, as the drag would.
@@ -304,7 +332,8 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::newRow("not JSON") << QByteArray("{ frets: 24") << "bad.corvane";
         QTest::newRow("negative length")
-            << QByteArray(R"({"format": "corvane-board", "version": 1, "bass_length": -650})") << "bad.corvane";
+            << QByteArray(R"({"format": "corvane-board", "version": 1, "bass_length": -650})")
+            << "bad.corvane";
         QTest::newRow("missing") << QByteArray() << "missing.corvane";
     }
     void badFileChangesNothing()
@@ -324,7 +353,8 @@ private slots:
         bool opened = true;
         const QString message = AnswerMessageBox([&] { opened = window->openFile(path); });
         QVERIFY(!opened);
-        QVERIFY2(message.contains(named) && message.count(QLatin1Char('\n')) >= 1, qPrintable(message));
+        QVERIFY2(
+            message.contains(named) && message.count(QLatin1Char('\n')) >= 1, qPrintable(message));
         QVERIFY(window->design() == before);
         QCOMPARE(window->windowTitle(), title);
         QVERIFY(window->isWindowModified());
@@ -348,10 +378,14 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("DXF in inches") << "in" << "board.dxf" << QByteArray("$INSUNITS\n 70\n1\n");
-        QTest::newRow("DXF in mm") << "mm" << "board.dxf" << QByteArray("$INSUNITS\n 70\n4\n");
-        QTest::newRow("SVG") << "in" << "board.svg" << QByteArray("mm\" viewBox=");
-        QTest::newRow("PDF") << "mm" << "board.pdf" << QByteArray("/Type /Pages");
+        QTest::newRow("DXF in inches") << "in"
+                                       << "board.dxf" << QByteArray("$INSUNITS\n 70\n1\n");
+        QTest::newRow("DXF in mm") << "mm"
+                                   << "board.dxf" << QByteArray("$INSUNITS\n 70\n4\n");
+        QTest::newRow("SVG") << "in"
+                             << "board.svg" << QByteArray("mm\" viewBox=");
+        QTest::newRow("PDF") << "mm"
+                             << "board.pdf" << QByteArray("/Type /Pages");
     }
     void exportsTheTemplate()
     {
@@ -360,12 +394,14 @@ private slots:
         QFETCH(QByteArray, expected);
         atelier::DesignForm& form = *window->form();
         Choose(form.unitField(), form.unitField()->itemText(form.unitField()->findData(unit)));
-        QTest::mouseClick(form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
+        QTest::mouseClick(
+            form.fannedField(), Qt::LeftButton, {}, QPoint(5, form.fannedField()->height() / 2));
         QTemporaryDir folder;
         const QString path = folder.filePath(file);
         if (file.endsWith(QStringLiteral(".pdf")))
             AnswerPaperDialog(window.get(), QString());
-        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
+        AnswerFileDialog(
+            [&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QByteArray content = written.readAll();
@@ -373,7 +409,9 @@ private slots:
         QVERIFY2(content.contains(expected), content.left(400).constData());
         if (file.endsWith(QStringLiteral(".pdf"))) {
             // 686 mm of board need more than one A4 sheet.
-            const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(content));
+            const QRegularExpressionMatch pages
+                = QRegularExpression(QStringLiteral("/Count (\\d+)"))
+                      .match(QString::fromLatin1(content));
             QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
         }
     }
@@ -396,24 +434,30 @@ private slots:
         QFETCH(double, shortSidePt);
         QFETCH(double, longSidePt);
         if (paper.isEmpty())
-            QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).remove(QStringLiteral("pdfPaper"));
+            QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"))
+                .remove(QStringLiteral("pdfPaper"));
         QTemporaryDir folder;
         const auto exportTo = [&](const QString& path, const QString& choice) {
             const auto offered = AnswerPaperDialog(window.get(), choice);
-            AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
+            AnswerFileDialog(
+                [&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); },
+                path);
             return *offered;
         };
         QVERIFY(!exportTo(folder.filePath(QStringLiteral("board.pdf")), paper).isEmpty());
         QFile written(folder.filePath(QStringLiteral("board.pdf")));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        const QRegularExpressionMatch box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
-                                                .match(QString::fromLatin1(written.readAll()));
+        const QRegularExpressionMatch box
+            = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                  .match(QString::fromLatin1(written.readAll()));
         QVERIFY(box.hasMatch());
         const double width = box.captured(1).toDouble();
         const double height = box.captured(2).toDouble();
-        QVERIFY2(std::abs(std::min(width, height) - shortSidePt) < 1 && std::abs(std::max(width, height) - longSidePt) < 1,
-                 qPrintable(box.captured(0)));
-        const QString remembered = exportTo(folder.filePath(QStringLiteral("again.pdf")), QString());
+        QVERIFY2(std::abs(std::min(width, height) - shortSidePt) < 1
+                && std::abs(std::max(width, height) - longSidePt) < 1,
+            qPrintable(box.captured(0)));
+        const QString remembered
+            = exportTo(folder.filePath(QStringLiteral("again.pdf")), QString());
         QCOMPARE(remembered, paper.isEmpty() ? QStringLiteral("A4 (210 × 297 mm)") : paper);
     }
 
@@ -424,7 +468,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("printed.pdf"));
         QTest::mouseClick(window->form()->fannedField(), Qt::LeftButton, {},
-                          QPoint(5, window->form()->fannedField()->height() / 2));
+            QPoint(5, window->form()->fannedField()->height() / 2));
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
@@ -441,7 +485,8 @@ private slots:
         QVERIFY2(seen, "no print dialog appeared");
         QFile printed(path);
         QVERIFY(printed.open(QIODevice::ReadOnly));
-        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(printed.readAll()));
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("/Count (\\d+)"))
+                                                  .match(QString::fromLatin1(printed.readAll()));
         QVERIFY(pages.hasMatch() && pages.captured(1).toInt() > 1);
     }
 
@@ -451,11 +496,14 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("frets.csv"));
-        AnswerFileDialog([&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); }, path);
+        AnswerFileDialog(
+            [&] { MenuAction(*window, QStringLiteral("Exporter le &tableau CSV…"))->trigger(); },
+            path);
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray content = written.readAll();
-        QVERIFY(content.startsWith("\xEF\xBB\xBF" "Frette,Note,Rapport,Cents,Depuis le sillet (mm),"));
+        QVERIFY(content.startsWith("\xEF\xBB\xBF"
+                                   "Frette,Note,Rapport,Cents,Depuis le sillet (mm),"));
         QCOMPARE(content.count("\r\n"), 1 + 24);
         QVERIFY(content.contains("\r\n12,Mi,2.000000,1200.000,325.0000,"));
     }
@@ -469,7 +517,8 @@ private slots:
         QVERIFY(!form.problem().isEmpty());
         QVERIFY(!window->shownProblem().isEmpty());
         QCOMPARE(Cell(*window, 12, QStringLiteral("Depuis le sillet")), QStringLiteral("325.0000"));
-        form.useScalaFile(QStringLiteral("fifths.scl"), "! fifths.scl\nFifth and octave\n2\n3/2\n2/1\n");
+        form.useScalaFile(
+            QStringLiteral("fifths.scl"), "! fifths.scl\nFifth and octave\n2\n3/2\n2/1\n");
         QVERIFY(form.problem().isEmpty());
         QCOMPARE(Cell(*window, 1, QStringLiteral("Rapport")), QStringLiteral("1.500000"));
         QCOMPARE(Cell(*window, 2, QStringLiteral("Rapport")), QStringLiteral("2.000000"));
@@ -483,11 +532,13 @@ private slots:
         QList<QWidget*> fields;
         for (QFormLayout* layout : form.findChildren<QFormLayout*>())
             for (int row = 0; row < layout->rowCount(); ++row)
-                if (QLayoutItem* item = layout->itemAt(row, QFormLayout::FieldRole); item && item->widget())
+                if (QLayoutItem* item = layout->itemAt(row, QFormLayout::FieldRole);
+                    item && item->widget())
                     fields << item->widget();
         QVERIFY(fields.size() >= 18);
         for (QWidget* field : fields) {
-            if (field->inherits("QLineEdit") || field->inherits("QComboBox") || field->inherits("QSpinBox")) {
+            if (field->inherits("QLineEdit") || field->inherits("QComboBox")
+                || field->inherits("QSpinBox")) {
                 QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
                 bool buddied = false;
                 for (const QLabel* candidate : form.findChildren<QLabel*>())
@@ -514,11 +565,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("preferred");
         QTest::addColumn<QString>("language");
-        QTest::newRow("French") << QStringList{"fr-FR", "fr"} << "fr";
-        QTest::newRow("C locale") << QStringList{"C"} << "fr";
-        QTest::newRow("English") << QStringList{"en-GB", "en"} << "en";
-        QTest::newRow("French first, then English") << QStringList{"fr-CA", "en-US"} << "fr";
-        QTest::newRow("no translation: English") << QStringList{"de-DE", "de"} << "en";
+        QTest::newRow("French") << QStringList { "fr-FR", "fr" } << "fr";
+        QTest::newRow("C locale") << QStringList { "C" } << "fr";
+        QTest::newRow("English") << QStringList { "en-GB", "en" } << "en";
+        QTest::newRow("French first, then English") << QStringList { "fr-CA", "en-US" } << "fr";
+        QTest::newRow("no translation: English") << QStringList { "de-DE", "de" } << "en";
     }
     void interfaceLanguageFollowsTheLocale()
     {
@@ -531,7 +582,8 @@ private slots:
     // English under an English locale.
     void englishMenus()
     {
-        language::InstallInterfaceLanguage(*QCoreApplication::instance(), QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
+        language::InstallInterfaceLanguage(*QCoreApplication::instance(),
+            QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
         AtelierWindow english;
         QStringList menus;
         for (const QAction* menu : english.menuBar()->actions())
@@ -543,17 +595,19 @@ private slots:
         const auto translators = QCoreApplication::instance()->findChildren<QTranslator*>();
         for (QTranslator* translator : translators)
             QCoreApplication::removeTranslator(translator);
-        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
-        QCOMPARE(ends, (QStringList{"Nut", "Bridge"}));
+        QCOMPARE(menus, (QStringList { "&File", "&Edit", "&View", "&Help" }));
+        QCOMPARE(ends, (QStringList { "Nut", "Bridge" }));
     }
 
     // The engine's problems read in English too: a typed field and a design
     // file, each named by the form's own (translated) label.
     void englishProblems()
     {
-        language::InstallInterfaceLanguage(*QCoreApplication::instance(), QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
+        language::InstallInterfaceLanguage(*QCoreApplication::instance(),
+            QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
         const auto uninstall = qScopeGuard([] {
-            for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+            for (QTranslator* translator :
+                QCoreApplication::instance()->findChildren<QTranslator*>())
                 QCoreApplication::removeTranslator(translator);
         });
         AtelierWindow english;
@@ -568,17 +622,20 @@ private slots:
         Retype(field("Scale length"), QStringLiteral("650"));
         Retype(field("Overhang at the nut"), QStringLiteral("30"));
         QCOMPARE(field("Overhang at the nut")->toolTip(),
-                 QStringLiteral("Overhang at the nut: 30 mm on each side leaves no room for the strings on 43 mm"));
+            QStringLiteral(
+                "Overhang at the nut: 30 mm on each side leaves no room for the strings on 43 mm"));
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("short.corvane"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(board::DesignToJson(board::Design{}))
+        file.write(QByteArray::fromStdString(board::DesignToJson(board::Design {}))
                        .replace("\"bass_length\": 650.0", "\"bass_length\": -650"));
         file.close();
         const QString message = AnswerMessageBox([&] { english.openFile(path); });
-        QVERIFY2(message.endsWith(QStringLiteral(":\nScale length: -650 mm, must be greater than 0 mm")), qPrintable(message));
+        QVERIFY2(
+            message.endsWith(QStringLiteral(":\nScale length: -650 mm, must be greater than 0 mm")),
+            qPrintable(message));
     }
 
 private:

@@ -980,8 +980,9 @@ void BaseWindowTest::startsWithoutADisplay_data()
     QTest::addColumn<QStringList>("unset");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("line");
-    QTest::newRow("no display named") << QStringList { "DISPLAY", "WAYLAND_DISPLAY" } << QString()
-                                      << "corvane : aucun affichage graphique disponible (DISPLAY)\n";
+    QTest::newRow("no display named")
+        << QStringList { "DISPLAY", "WAYLAND_DISPLAY" } << QString()
+        << "corvane : aucun affichage graphique disponible (DISPLAY)\n";
     QTest::newRow("a display that does not answer")
         << QStringList { "WAYLAND_DISPLAY" } << ":1999"
         << "corvane : aucun affichage graphique disponible (DISPLAY=:1999 ne répond pas)\n";
@@ -1020,4 +1021,3 @@ int main(int argc, char* argv[])
 }
 
 #include "base_window_test.moc"
-

@@ -12,9 +12,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,8 +222,12 @@ private slots:
         QTest::addColumn<QString>("lengthBox");
         QTest::addColumn<QString>("positionBox");
         // The octave's fret, halfway: 325 at 650, 350 at 700.
-        QTest::newRow("diatonic") << "Tempérée Diatonique" << "Text2" << "Text19";
-        QTest::newRow("chromatic") << "Tempérée Chromatique" << "Text49" << "Text12";
+        QTest::newRow("diatonic") << "Tempérée Diatonique"
+                                  << "Text2"
+                                  << "Text19";
+        QTest::newRow("chromatic") << "Tempérée Chromatique"
+                                   << "Text49"
+                                   << "Text12";
     }
 
     void lengthEditedAfterTheScale()

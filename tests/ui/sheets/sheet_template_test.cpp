@@ -1,8 +1,8 @@
 // The full-size template from the sheets: the print dialog's "Gabarit" tab
 // and the sheets' "Enregistrer le gabarit…" menu, driven as a user does.
 
-#include "sheet_test_support.h"
 #include "sheet_design.h"
+#include "sheet_test_support.h"
 #include "sheet_window.h"
 
 #include "control_table.h"
@@ -43,18 +43,18 @@ FakeSource EngineSource(const char* length, const char* scale)
     window.SetText("Combo1", scale);
     calculator.Combo1_Click();
     FakeSource source;
-    for (const char* control : {"Longvib", "Combo1", "Combo2"})
+    for (const char* control : { "Longvib", "Combo1", "Combo2" })
         source.texts.insert(control, QString::fromStdString(window.Text(control)));
     for (int box = 1; box <= 48; ++box)
         source.texts.insert(QStringLiteral("Text%1").arg(box),
-                            QString::fromStdString(window.Text("Text" + std::to_string(box))));
+            QString::fromStdString(window.Text("Text" + std::to_string(box))));
     return source;
 }
 
 int PdfPageCount(const QString& pdf)
 {
     QProcess info;
-    info.start(QStringLiteral(PDFINFO_PROGRAM), {pdf});
+    info.start(QStringLiteral(PDFINFO_PROGRAM), { pdf });
     info.waitForFinished();
     const QString out = QString::fromUtf8(info.readAllStandardOutput());
     const auto match = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(out);
@@ -73,7 +73,8 @@ void ChooseUnit(QWidget& options, int index)
 void PickSaveFromMenu(QWidget& target)
 {
     QTimer::singleShot(0, [&target] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target.mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, QPoint(5, 5), target.mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(&target, &event);
     });
     QTimer::singleShot(200, [] {
@@ -147,9 +148,15 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sheet, SVG in cm") << "" << "t.svg" << R"(<line x1="325" y1="-30")";
-        QTest::newRow("box, DXF in cm") << "Text12" << "t.dxf" << "$INSUNITS\n 70\n5\n";
-        QTest::newRow("cancelled") << "" << "" << "";
+        QTest::newRow("sheet, SVG in cm") << ""
+                                          << "t.svg"
+                                          << R"(<line x1="325" y1="-30")";
+        QTest::newRow("box, DXF in cm") << "Text12"
+                                        << "t.dxf"
+                                        << "$INSUNITS\n 70\n5\n";
+        QTest::newRow("cancelled") << ""
+                                   << ""
+                                   << "";
     }
 
     void savesFromTheMenu()
@@ -186,16 +193,17 @@ private slots:
         QWidget* clicked = target.isEmpty() ? &sheet : sheet.findChild<QWidget*>(target);
         QVERIFY(clicked != nullptr);
         PickSaveFromMenu(*clicked);
-        QTRY_VERIFY_WITH_TIMEOUT(watcher.seen().size() == (file.isEmpty() ? 1 : 2) &&
-                                     QApplication::activeModalWidget() == nullptr,
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(watcher.seen().size() == (file.isEmpty() ? 1 : 2)
+                && QApplication::activeModalWidget() == nullptr,
+            10000);
         QVERIFY(watcher.seen().contains(QStringLiteral("TemplateSaveOptions")));
         if (file.isEmpty()) {
             QCOMPARE(QDir(directory.path()).entryList(QDir::Files).size(), 0);
             return;
         }
         QFile written(path);
-        QVERIFY2(written.open(QIODevice::ReadOnly), qPrintable(path + " after " + watcher.seen().join(", ")));
+        QVERIFY2(written.open(QIODevice::ReadOnly),
+            qPrintable(path + " after " + watcher.seen().join(", ")));
         // Fret 12 of 65 cm at 32.5 cm: 325 mm in the SVG, 32.5 in the DXF.
         const QByteArray content = written.readAll();
         QVERIFY2(content.contains(expected.toUtf8()), content.left(400).constData());

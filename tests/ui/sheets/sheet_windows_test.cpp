@@ -15,11 +15,11 @@
 #include <array>
 
 using namespace corvane;
+using corvane::test::Chromatic;
 using corvane::test::ChromaticLoad;
+using corvane::test::Diatonic;
 using corvane::test::DiatonicLoad;
 using corvane::test::FakeSource;
-using corvane::test::Chromatic;
-using corvane::test::Diatonic;
 using corvane::test::ModalWatcher;
 using corvane::test::SheetName;
 
