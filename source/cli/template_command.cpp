@@ -49,7 +49,7 @@ std::optional<std::string> WriteClassicTemplate(
         = TemplateRequestFor(table, decimalSeparator, options.unit, boardWidth, TodayText());
     const drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing)
-        return *built.error;
+        return drawing::ClassicTemplateProblemText(*built.error).toStdString();
 
     // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
     // without starting it.

@@ -75,6 +75,23 @@ void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, doub
 
 } // namespace
 
+std::string ClassicTemplateProblemSentence(const ClassicTemplateProblem& problem)
+{
+    using Kind = ClassicTemplateProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NoScale:
+        return "Choisissez d'abord une gamme : le gabarit dessine ses frettes.";
+    case Kind::LengthNotPositive:
+        return "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.";
+    case Kind::WidthNotPositive:
+        return "La largeur de la touche doit être supérieure à zéro.";
+    case Kind::PositionNotANumber:
+        break;
+    }
+    return "La position « " + problem.position + " » de la frette " + std::to_string(problem.fret)
+        + " n'est pas un nombre.";
+}
+
 double DefaultBoardWidth(Unit unit) noexcept
 {
     return 60.0 / MillimetresPer(unit);
@@ -94,16 +111,18 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
 {
     ClassicTemplate result;
     if (request.frets.empty()) {
-        result.error = "Choisissez d'abord une gamme : le gabarit dessine ses frettes.";
+        result.error = ClassicTemplateProblem { ClassicTemplateProblem::Kind::NoScale, {}, 0 };
         return result;
     }
     const auto length = ReadEngineNumber(request.lengthText, request.decimalSeparator);
     if (!length || *length <= 0) {
-        result.error = "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.";
+        result.error
+            = ClassicTemplateProblem { ClassicTemplateProblem::Kind::LengthNotPositive, {}, 0 };
         return result;
     }
     if (!(request.boardWidth > 0) || !std::isfinite(request.boardWidth)) {
-        result.error = "La largeur de la touche doit être supérieure à zéro.";
+        result.error
+            = ClassicTemplateProblem { ClassicTemplateProblem::Kind::WidthNotPositive, {}, 0 };
         return result;
     }
     const double mmPerUnit = MillimetresPer(request.unit);
@@ -132,8 +151,9 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
     for (const ClassicFret& fret : request.frets) {
         const auto position = ReadEngineNumber(fret.positionText, request.decimalSeparator);
         if (!position) {
-            result.error = "La position « " + fret.positionText + " » de la frette "
-                + std::to_string(fret.fretNumber) + " n'est pas un nombre.";
+            result.error
+                = ClassicTemplateProblem { ClassicTemplateProblem::Kind::PositionNotANumber,
+                      fret.positionText, fret.fretNumber };
             return result;
         }
         const double x = nutX + *position * mmPerUnit;

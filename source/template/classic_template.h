@@ -34,14 +34,29 @@ struct ClassicTemplateRequest {
 // The board width a request starts with: 60 mm in the request's unit.
 double DefaultBoardWidth(Unit unit) noexcept;
 
-struct ClassicTemplate {
-    std::optional<Drawing> drawing;
-    std::optional<std::string> error; // in French, when no drawing
+// Why a request cannot be drawn, as data.
+struct ClassicTemplateProblem {
+    enum class Kind {
+        NoScale, // no frets: no scale chosen yet
+        LengthNotPositive, // the vibrating length is not above zero
+        WidthNotPositive, // the board width is not above zero
+        PositionNotANumber // a position text (`position`, of fret `fret`) is no number
+    } kind
+        = Kind::NoScale;
+    std::string position;
+    int fret = 0;
 };
 
-// Refuses, with a French message, a request with no frets (no scale
-// chosen), a length or board width that is not above zero, or a text
-// that is not a number.
+struct ClassicTemplate {
+    std::optional<Drawing> drawing;
+    std::optional<ClassicTemplateProblem> error; // when no drawing
+};
+
+// The French sentence of a problem, as the sheets show it.
+std::string ClassicTemplateProblemSentence(const ClassicTemplateProblem& problem);
+
+// Refuses a request with no frets (no scale chosen), a length or board
+// width that is not above zero, or a text that is not a number.
 ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request);
 
 // The title of the template's documents: "Gabarit Tempérée Chromatique 650 mm".

@@ -128,6 +128,7 @@ TEST(ClassicTemplate, RefusesWhatCannotBeDrawn)
             ClassicRequest(TemperedChromatic, "-650", Unit::Millimetre), zeroWidth }) {
         const ClassicTemplate result = BuildClassicTemplate(request);
         EXPECT_FALSE(result.drawing) << request.lengthText;
-        EXPECT_TRUE(result.error && !result.error->empty()) << request.lengthText;
+        EXPECT_TRUE(result.error && !ClassicTemplateProblemSentence(*result.error).empty())
+            << request.lengthText;
     }
 }

@@ -365,6 +365,22 @@
         <source>Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, par exemple)</source>
         <translation>This template would take %1 pages (%2 at most) for a board %3 m long: is the length in the right unit? (millimetres read as inches, for one)</translation>
     </message>
+    <message>
+        <source>Choisissez d&apos;abord une gamme : le gabarit dessine ses frettes.</source>
+        <translation>Choose a scale first: the template draws its frets.</translation>
+    </message>
+    <message>
+        <source>La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.</source>
+        <translation>The vibrating length must be greater than zero to draw a template.</translation>
+    </message>
+    <message>
+        <source>La largeur de la touche doit être supérieure à zéro.</source>
+        <translation>The board width must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>La position « %1 » de la frette %2 n&apos;est pas un nombre.</source>
+        <translation>The position “%1” of fret %2 is not a number.</translation>
+    </message>
 </context>
 <context>
     <name>BoardTable</name>

@@ -117,6 +117,25 @@ std::optional<QString> ExportPdf(
 
 } // namespace
 
+QString ClassicTemplateProblemText(const ClassicTemplateProblem& problem)
+{
+    using Kind = ClassicTemplateProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NoScale:
+        return Translated("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+    case Kind::LengthNotPositive:
+        return Translated(
+            "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.");
+    case Kind::WidthNotPositive:
+        return Translated("La largeur de la touche doit être supérieure à zéro.");
+    case Kind::PositionNotANumber:
+        break;
+    }
+    return Translated("La position « %1 » de la frette %2 n'est pas un nombre.")
+        .arg(QString::fromStdString(problem.position))
+        .arg(problem.fret);
+}
+
 QString PaginationProblemText(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)

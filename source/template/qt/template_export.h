@@ -3,6 +3,7 @@
 // Writing a template to a file or a printer: the board's drawing in, a
 // tiled and calibrated PDF or print, or an SVG or DXF file at true size out.
 
+#include "classic_template.h"
 #include "drawing.h"
 #include "drawing_unit.h"
 #include "paginator.h"
@@ -38,6 +39,9 @@ std::optional<QString> PrintTemplate(
 // printer (the painter is active on it and has drawn at least one page).
 std::optional<QString> AppendTemplatePages(
     const Drawing& board, QPrinter& printer, QPainter& painter);
+
+// Why a classic template cannot be drawn, in the interface's language.
+QString ClassicTemplateProblemText(const ClassicTemplateProblem& problem);
 
 // Why a board cannot be laid on the paper, in the interface's language.
 QString PaginationProblemText(const PaginationProblem& problem);

@@ -131,8 +131,8 @@ WindowTemplateTexts SheetWindow::templateTexts() const
 {
     if (source_ == nullptr) {
         WindowTemplateTexts none;
-        none.error
-            = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+        none.error = QString::fromStdString(drawing::ClassicTemplateProblemSentence(
+            { drawing::ClassicTemplateProblem::Kind::NoScale, {}, 0 }));
         return none;
     }
     return SnapshotTemplateTexts(*source_);

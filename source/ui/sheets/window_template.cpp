@@ -71,8 +71,8 @@ WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source)
     request.scaleText = Utf8(source.sourceText(QStringLiteral("Combo1")));
     const fret::ScaleChoice* scale = fret::FindScaleChoice(request.scaleText);
     if (scale == nullptr) {
-        texts.error
-            = QStringLiteral("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
+        texts.error = FromUtf8(drawing::ClassicTemplateProblemSentence(
+            { drawing::ClassicTemplateProblem::Kind::NoScale, {}, 0 }));
         return texts;
     }
     const QString mode = source.sourceText(QStringLiteral("Combo2"));
@@ -116,7 +116,7 @@ WindowTemplate BuildWindowTemplate(const WindowTemplateTexts& texts, const Templ
     request.date = Utf8(QDate::currentDate().toString(Qt::ISODate));
     drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing) {
-        result.error = FromUtf8(*built.error);
+        result.error = FromUtf8(drawing::ClassicTemplateProblemSentence(*built.error));
         return result;
     }
     result.drawing = std::move(built.drawing);
