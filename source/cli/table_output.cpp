@@ -1,6 +1,7 @@
 #include "table_output.h"
 
 #include "messages.h"
+#include "translation.h"
 #include "text_fields.h"
 
 #include <algorithm>
@@ -71,9 +72,9 @@ std::string FormatJson(const FretTable& table)
 std::string FormatText(const FretTable& table)
 {
     // The scale names and Sol and Do are the classic program's own words.
-    const std::string FretHeading = Say("Frette");
+    const std::string FretHeading = language::Translate("BoardTable", "Frette").toStdString();
     const std::string PositionHeading = Say("Position");
-    const std::string NoteHeading = Say("Note");
+    const std::string NoteHeading = language::Translate("BoardTable", "Note").toStdString();
 
     std::string out = Say("%1 - longueur vibrante %2", { table.scaleText, table.lengthText });
     if (table.mode != Mode::None)

@@ -272,16 +272,8 @@ one row per fret and string.
         <translation>Distances in %1 along the centre line of the neck (string 1: the lowest)</translation>
     </message>
     <message>
-        <source>Frette</source>
-        <translation>Fret</translation>
-    </message>
-    <message>
         <source>Position</source>
         <translation>Position</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Note</translation>
     </message>
     <message>
         <source>%1 - longueur vibrante %2</source>

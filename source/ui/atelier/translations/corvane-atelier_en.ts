@@ -555,44 +555,8 @@ Save it anyway, and replace those changes?</translation>
         <translation>Saddle setback, treble string</translation>
     </message>
     <message>
-        <source>Tempérée Diatonique</source>
-        <translation>Equal-tempered, diatonic</translation>
-    </message>
-    <message>
-        <source>Tempérée Chromatique</source>
-        <translation>Equal-tempered, chromatic</translation>
-    </message>
-    <message>
-        <source>Naturelle Diatonique</source>
-        <translation>Natural (just), diatonic</translation>
-    </message>
-    <message>
-        <source>Naturelle Chromatique</source>
-        <translation>Natural (just), chromatic</translation>
-    </message>
-    <message>
-        <source>Pythagore Diatonique</source>
-        <translation>Pythagorean, diatonic</translation>
-    </message>
-    <message>
-        <source>Pythagore Chromatique</source>
-        <translation>Pythagorean, chromatic</translation>
-    </message>
-    <message>
         <source>Divisions égales de la période</source>
         <translation>Equal divisions of the period</translation>
-    </message>
-    <message>
-        <source>Juste, 5-limite (12 notes)</source>
-        <translation>Just, 5-limit (12 notes)</translation>
-    </message>
-    <message>
-        <source>Pythagore, quintes justes (12 notes)</source>
-        <translation>Pythagorean, pure fifths (12 notes)</translation>
-    </message>
-    <message>
-        <source>Mésotonique au quart de comma (12 notes)</source>
-        <translation>Quarter-comma meantone (12 notes)</translation>
     </message>
     <message>
         <source>Fichier Scala…</source>
