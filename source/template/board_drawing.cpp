@@ -81,8 +81,10 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         { (board.nut.from.x + board.nut.to.x) / 2, (board.nut.from.y + board.nut.to.y) / 2 },
         offset);
 
-    AddLine(drawing, board.bassEdge, offset, Layer::Edges, EdgeLineMm);
-    AddLine(drawing, board.trebleEdge, offset, Layer::Edges, EdgeLineMm);
+    Outline outline { {}, Layer::Edges, EdgeLineMm };
+    for (const board::Point& corner : board.outline)
+        outline.points.push_back(Moved(corner, offset));
+    drawing.outlines.push_back(std::move(outline));
     AddLine(drawing, board.centreLine, offset, Layer::CentreLine, StringLineMm, true);
     for (const board::StringLine& string : board.strings)
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);

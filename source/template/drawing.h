@@ -50,6 +50,14 @@ struct Line {
     bool dashed = false;
 };
 
+// A closed outline (the board's), drawn as one piece: cutting software
+// follows it round without joining loose lines.
+struct Outline {
+    std::vector<Point> points; // in order; the last joins the first
+    Layer layer = Layer::Edges;
+    double widthMm = 0.2;
+};
+
 enum class Anchor { Left, Centre, Right }; // horizontal anchor of a text at its baseline point
 
 // An axis-aligned rectangle in millimetres.
@@ -84,7 +92,11 @@ struct Drawing {
     // the nut), so that a fret's x in the file is its distance from the nut.
     Point datum;
     std::vector<Line> lines;
+    std::vector<Outline> outlines;
     std::vector<Text> texts;
 };
+
+// The sides of an outline as lines, for what works line by line (tiling).
+std::vector<Line> OutlineSides(const Outline& outline);
 
 } // namespace corvane::drawing

@@ -151,6 +151,16 @@ TileCount CountTiles(const Drawing& board, const Paper& paper) noexcept
         static_cast<int>(std::min(rows, Cap)) };
 }
 
+std::vector<Line> OutlineSides(const Outline& outline)
+{
+    std::vector<Line> sides;
+    const std::size_t count = outline.points.size();
+    for (std::size_t i = 0; i < count && count > 1; ++i)
+        sides.push_back(Line { outline.points[i], outline.points[(i + 1) % count], outline.layer,
+            outline.widthMm, false });
+    return sides;
+}
+
 std::string PaginationProblemSentence(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
@@ -205,7 +215,11 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
             Drawing page;
             page.widthMm = sheet.widthMm;
             page.heightMm = sheet.heightMm;
-            for (const Line& line : board.lines) {
+            std::vector<Line> lines = board.lines;
+            for (const Outline& outline : board.outlines)
+                for (const Line& side : OutlineSides(outline))
+                    lines.push_back(side);
+            for (const Line& line : lines) {
                 if (auto clipped = ClipLine(line, tile)) {
                     clipped->from = Moved(clipped->from, dx, dy);
                     clipped->to = Moved(clipped->to, dx, dy);

@@ -1,5 +1,6 @@
 """Reads a template's DXF file back with ezdxf, an independent reader, and
-prints what the tests compare: the header units, every fret line and every text's angle."""
+prints what the tests compare: the header units, every fret line, every
+text's angle, the closed outlines and the layers' colours."""
 import sys
 
 import ezdxf
@@ -15,3 +16,7 @@ texts = document.modelspace().query('TEXT[layer=="TEXTES"]')
 print("TEXTS", len(texts))
 for text in texts:
     print("ROTATION %.9f" % text.dxf.rotation)
+for outline in document.modelspace().query("LWPOLYLINE"):
+    print("OUTLINE %s %d %d" % (outline.dxf.layer, int(outline.closed), len(outline)))
+for layer in document.layers:
+    print("COLOUR %s %d" % (layer.dxf.name, layer.color))

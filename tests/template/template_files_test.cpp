@@ -1,3 +1,4 @@
+#include "board_drawing.h"
 #include "classic_board.h"
 #include "dxf_writer.h"
 #include "svg_writer.h"
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -121,6 +123,54 @@ TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
         for (std::size_t i = 0; i < frets.size(); ++i)
             EXPECT_NEAR(frets[i], expected[i], 1e-6) << c.length << " fret " << i + 1;
     }
+}
+
+// What a laser or CAD program sorts by: the board's outline is one closed
+// path, and every layer has a colour of its own.
+TEST(DxfFile, TheOutlineIsOneClosedPathAndEveryLayerHasItsColour)
+{
+    corvane::board::Design design;
+    design.trebleLengthMm = 620; // a fan: the outline is no rectangle
+    design.perpendicularFret = 7;
+    const Drawing board = BoardDrawing(*corvane::board::ComputeLayout(design).layout);
+    const std::string path = TempPath("outline.dxf");
+    ASSERT_FALSE(WriteDxfFile(board, Unit::Millimetre, path));
+    FILE* pipe
+        = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    ASSERT_EQ(::pclose(pipe), 0) << output;
+    std::remove(path.c_str());
+
+    std::istringstream lines(output);
+    std::string word, name;
+    std::vector<std::string> outlines;
+    std::map<int, std::string> colours;
+    while (lines >> word) {
+        if (word == "OUTLINE") {
+            int closed = 0, vertices = 0;
+            lines >> name >> closed >> vertices;
+            outlines.push_back(
+                name + " " + std::to_string(closed) + " " + std::to_string(vertices));
+        } else if (word == "COLOUR") {
+            int colour = 0;
+            lines >> name >> colour;
+            if (name.size() > 1 && name != DxfTextLayer
+                && name != "Defpoints") { // ours, not the reader's
+                EXPECT_TRUE(colours.emplace(colour, name).second) << name << " shares " << colour;
+            }
+        }
+    }
+    EXPECT_EQ(outlines, std::vector<std::string> { "BORDS 1 4" });
+    EXPECT_GE(colours.size(), 10u);
+
+    const std::string svg = SvgText(board, "t");
+    const auto edges = svg.find("<g id=\"edges\" stroke=\"#00ff00\"");
+    ASSERT_NE(edges, std::string::npos);
+    EXPECT_NE(svg.find(" Z\" fill=\"none\"", edges), std::string::npos);
 }
 
 // A file is written whole or not at all: a failed write names the file and

@@ -1,5 +1,7 @@
 #include "dxf_writer.h"
 
+#include "layer_colours.h"
+
 #include <dxflib/dl_dxf.h>
 
 #include <array>
@@ -95,8 +97,8 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dw.tableLayers(static_cast<int>(LineLayers.size()) + 2);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, 100, "CONTINUOUS"));
     for (const Layer layer : LineLayers)
-        dxf.writeLayer(
-            dw, DL_LayerData(DxfLayerName(layer), 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
+        dxf.writeLayer(dw, DL_LayerData(DxfLayerName(layer), 0),
+            DL_Attributes("", ColourOf(layer).aci, 0, -3, "CONTINUOUS"));
     dxf.writeLayer(dw, DL_LayerData(DxfTextLayer, 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
     dw.tableEnd();
 
@@ -128,6 +130,15 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
             DL_LineData(fileX(line.from.x), fileY(line.from.y), 0.0, fileX(line.to.x),
                 fileY(line.to.y), 0.0),
             attributes);
+    }
+    // An outline is one closed LWPOLYLINE (flag 1), which cutting software
+    // follows as one path.
+    for (const Outline& outline : drawing.outlines) {
+        dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(outline.points.size()), 0, 0, 1),
+            DL_Attributes(DxfLayerName(outline.layer), 256, -1, "BYLAYER", 1.0));
+        for (const Point& point : outline.points)
+            dxf.writeVertex(dw, DL_VertexData(fileX(point.x), fileY(point.y), 0.0, 0.0));
+        dxf.writePolylineEnd(dw);
     }
     for (const Text& text : drawing.texts) {
         const double x = fileX(text.at.x), y = fileY(text.at.y);

@@ -1,5 +1,7 @@
 #include "svg_writer.h"
 
+#include "layer_colours.h"
+
 #include "number_format.h"
 
 #include <array>
@@ -86,6 +88,21 @@ void AppendText(std::string& out, Text text, Point datum)
     out += "</text>\n";
 }
 
+// One closed path, from the datum like every coordinate.
+void AppendOutline(std::string& out, const Outline& outline, Point datum)
+{
+    out += "    <path d=\"";
+    for (std::size_t i = 0; i < outline.points.size(); ++i) {
+        out += i == 0 ? "M " : " L ";
+        AppendNumber(out, outline.points[i].x - datum.x);
+        out += ' ';
+        AppendNumber(out, outline.points[i].y - datum.y);
+    }
+    out += " Z\" fill=\"none\" stroke-width=\"";
+    AppendNumber(out, outline.widthMm);
+    out += "\"/>\n";
+}
+
 } // namespace
 
 const char* LayerId(Layer layer) noexcept
@@ -140,6 +157,9 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
         for (const Line& line : drawing.lines)
             if (line.layer == layer)
                 AppendLine(group, line, drawing.datum);
+        for (const Outline& outline : drawing.outlines)
+            if (outline.layer == layer)
+                AppendOutline(group, outline, drawing.datum);
         for (const Text& text : drawing.texts)
             if (text.layer == layer)
                 AppendText(group, text, drawing.datum);
@@ -147,7 +167,11 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
             continue;
         out += "  <g id=\"";
         out += LayerId(layer);
-        out += "\" stroke=\"black\" fill=\"black\" stroke-linecap=\"butt\" "
+        out += "\" stroke=\"";
+        out += ColourOf(layer).rgb;
+        out += "\" fill=\"";
+        out += ColourOf(layer).rgb;
+        out += "\" stroke-linecap=\"butt\" "
                "font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\">\n";
         out += group;
         out += "  </g>\n";

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QTransform>
 
 #include <algorithm>
@@ -64,6 +65,16 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
             pen.setStyle(Qt::SolidLine);
         painter.setPen(pen);
         painter.drawLine(QPointF(line.from.x, line.from.y), QPointF(line.to.x, line.to.y));
+    }
+    pen.setStyle(Qt::SolidLine);
+    painter.setBrush(Qt::NoBrush);
+    for (const Outline& outline : drawing.outlines) {
+        pen.setWidthF(outline.widthMm);
+        painter.setPen(pen);
+        QPolygonF polygon;
+        for (const Point& point : outline.points)
+            polygon << QPointF(point.x, point.y);
+        painter.drawPolygon(polygon);
     }
 
     const QFont font = TemplateFont();

@@ -22,7 +22,11 @@ BoardSpan SpanAt(const drawing::Drawing& board, double x)
 {
     BoardSpan span;
     constexpr double ToleranceMm = 1e-6;
-    for (const drawing::Line& line : board.lines) {
+    std::vector<drawing::Line> lines = board.lines;
+    for (const drawing::Outline& outline : board.outlines)
+        for (const drawing::Line& side : drawing::OutlineSides(outline))
+            lines.push_back(side);
+    for (const drawing::Line& line : lines) {
         if (line.layer != drawing::Layer::Edges && line.layer != drawing::Layer::Strings)
             continue;
         const double left = std::min(line.from.x, line.to.x);
