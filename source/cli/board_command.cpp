@@ -66,7 +66,12 @@ void PrintBoardHelp(std::ostream& out)
                "  --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg "
                "ou .dxf\n"
                "  --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit "
-               ".pdf\n");
+               ".pdf\n"
+               "  --slot-width W       chaque fente de frette en contour fermé de cette largeur\n"
+               "  --extend-frets E     prolonge chaque frette de E au-delà des deux bords\n"
+               "  --markers dots|none  les repères de touche habituels (none par défaut)\n"
+               "  --marker-diameter D  leur diamètre (6 mm par défaut)\n"
+               "  --hairline           tous les traits du SVG en filet de 0,025 mm\n");
 }
 
 } // namespace
@@ -104,7 +109,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     if (options.templatePath) {
         const std::optional<std::string> failure = writeTemplate
-            ? writeTemplate(layout, *options.templatePath, options.paper)
+            ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)
             : std::optional<std::string>(
                 Say("les gabarits ne sont pas disponibles dans cette version"));
         if (failure) {

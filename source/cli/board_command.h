@@ -4,9 +4,11 @@
 
 #include "layout.h"
 
+#include "board_options.h"
 #include <functional>
 #include <iosfwd>
 #include <optional>
+
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ namespace corvane::cli {
 // message, or nothing on success. The paper is the --paper value, if any.
 using BoardTemplateWriter
     = std::function<std::optional<std::string>(const board::BoardLayout& board,
-        const std::string& path, const std::optional<std::string>& paper)>;
+        const std::string& path, const std::optional<std::string>& paper, const CutOptions& cut)>;
 
 // Runs the command and returns its exit status: 0, 1 for a value that
 // cannot be used (one line on err), 2 for a usage error. Nothing is written

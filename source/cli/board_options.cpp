@@ -5,6 +5,7 @@
 
 #include "design_file.h"
 #include "drawing_unit.h"
+#include "figure_text.h"
 #include "paginator.h"
 #include "temperament.h"
 #include "units.h"
@@ -19,11 +20,15 @@ namespace corvane::cli {
 
 namespace {
 
+// A slot wider than a saw cuts is a mistyped unit.
+constexpr double MaxSlotWidthMm = 5.0;
+
 // Options only a general fretboard has; their presence selects it.
-constexpr std::array<std::string_view, 17> BoardOnlyOptions { "--design", "--edo", "--period",
+constexpr std::array<std::string_view, 22> BoardOnlyOptions { "--design", "--edo", "--period",
     "--scl", "--table", "--frets", "--bass-length", "--treble-length", "--strings", "--nut-width",
     "--bridge-width", "--perpendicular", "--open-note", "--nut-setback", "--saddle-setback",
-    "--overhang", "--last-fret-overhang" };
+    "--overhang", "--last-fret-overhang", "--slot-width", "--extend-frets", "--markers",
+    "--marker-diameter", "--hairline" };
 
 // Options shared with the classic table.
 constexpr std::array<std::string_view, 8> SharedOptions { "--length", "--scale", "--mode",
@@ -32,6 +37,11 @@ constexpr std::array<std::string_view, 8> SharedOptions { "--length", "--scale",
 std::string OptionName(const std::string& argument)
 {
     return argument.substr(0, argument.find('='));
+}
+
+bool Flag(std::string_view name)
+{
+    return name == "--hairline";
 }
 
 bool Known(std::string_view name)
@@ -80,7 +90,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     };
 
     BoardOptions options;
-    const OptionWords words = SplitOptions(arguments, Known);
+    const OptionWords words = SplitOptions(arguments, Known, Flag);
     if (words.error)
         return usage(words.error->message);
     options.help = words.help;
@@ -278,6 +288,27 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         || !pair("--nut-setback", design.nutSetbackBassMm, design.nutSetbackTrebleMm)
         || !pair("--saddle-setback", design.saddleSetbackBassMm, design.saddleSetbackTrebleMm))
         return result;
+
+    // For the laser and the router.
+    CutOptions& cut = options.cut;
+    if (!length("--slot-width", cut.slotWidthMm, board::LengthKind::ZeroOrMore)
+        || !length("--extend-frets", cut.extendFretsMm, board::LengthKind::ZeroOrMore)
+        || !length("--marker-diameter", cut.markerDiameterMm, board::LengthKind::Positive))
+        return result;
+    if (const std::string* markers = find("--markers")) {
+        if (*markers != "dots" && *markers != "none")
+            return usage(Say("repères inconnus « %1 » (dots ou none)", { *markers }));
+        cut.markers = *markers == "dots";
+    }
+    cut.hairline = find("--hairline") != nullptr;
+    if (cut.slotWidthMm > MaxSlotWidthMm) {
+        const auto shown = [&](double mm) {
+            return board::ShortText(board::FromMillimetres(mm, design.unit)) + " "
+                + std::string(board::UnitSymbol(design.unit));
+        };
+        return bad(Say(
+            "--slot-width : %1, au plus %2", { shown(cut.slotWidthMm), shown(MaxSlotWidthMm) }));
+    }
 
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;

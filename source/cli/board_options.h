@@ -12,6 +12,15 @@
 
 namespace corvane::cli {
 
+// What a laser or a router needs of a template; all off unless asked for.
+struct CutOptions {
+    double slotWidthMm = 0; // --slot-width
+    double extendFretsMm = 0; // --extend-frets
+    bool markers = false; // --markers dots
+    double markerDiameterMm = 6; // --marker-diameter
+    bool hairline = false; // --hairline (SVG)
+};
+
 struct BoardOptions {
     board::Design design;
     std::optional<board::Unit> unit; // --unit, when given
@@ -19,6 +28,7 @@ struct BoardOptions {
     std::optional<std::string> separator; // unset: the format's default
     std::optional<std::string> templatePath;
     std::optional<std::string> paper; // for a PDF template
+    CutOptions cut;
     bool help = false;
 };
 

@@ -15,7 +15,7 @@
 namespace corvane::cli {
 
 std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
-    const std::string& path, const std::optional<std::string>& paperName)
+    const std::string& path, const std::optional<std::string>& paperName, const CutOptions& cut)
 {
     const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
     if (!paper)
@@ -28,6 +28,14 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     drawing::BoardDrawingOptions options;
     options.date = TodayText();
     options.words = language::InterfaceTemplateWords();
+    options.slotWidthMm = cut.slotWidthMm;
+    options.extendFretsMm = cut.extendFretsMm;
+    options.markers = cut.markers;
+    options.markerDiameterMm = cut.markerDiameterMm;
+    options.slotWidthMm = cut.slotWidthMm;
+    options.extendFretsMm = cut.extendFretsMm;
+    options.markers = cut.markers;
+    options.markerDiameterMm = cut.markerDiameterMm;
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
@@ -35,6 +43,8 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     exportOptions.title
         = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
     exportOptions.words = options.words;
+    exportOptions.hairline = cut.hairline;
+    exportOptions.hairline = cut.hairline;
     const auto failure
         = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)

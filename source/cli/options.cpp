@@ -73,8 +73,8 @@ const std::string* OptionWords::find(std::string_view name) const
     return nullptr;
 }
 
-OptionWords SplitOptions(
-    const std::vector<std::string>& arguments, bool (*known)(std::string_view name))
+OptionWords SplitOptions(const std::vector<std::string>& arguments,
+    bool (*known)(std::string_view name), bool (*flag)(std::string_view name))
 {
     OptionWords words;
     const auto refuse = [&](std::string message) {
@@ -90,7 +90,9 @@ OptionWords SplitOptions(
         if (name.rfind("--", 0) != 0)
             return refuse(Say("argument inattendu « %1 »", { name }));
         std::optional<std::string> value;
-        if (const auto equals = name.find('='); equals != std::string::npos) {
+        if (flag != nullptr && flag(name)) {
+            value = std::string();
+        } else if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
             name.resize(equals);
         } else if (at + 1 < arguments.size()) {

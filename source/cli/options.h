@@ -49,8 +49,9 @@ struct OptionWords {
     std::optional<UsageError> error;
     const std::string* find(std::string_view name) const;
 };
-OptionWords SplitOptions(
-    const std::vector<std::string>& arguments, bool (*known)(std::string_view name));
+// `flag` names the options that take no value ("--hairline").
+OptionWords SplitOptions(const std::vector<std::string>& arguments,
+    bool (*known)(std::string_view name), bool (*flag)(std::string_view name) = nullptr);
 
 // Parses the arguments after the program name. Returns the options, or the
 // reason they are unusable.

@@ -1,8 +1,8 @@
 #include "table_output.h"
 
 #include "messages.h"
-#include "translation.h"
 #include "text_fields.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <string_view>

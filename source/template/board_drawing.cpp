@@ -43,6 +43,63 @@ void AddText(Drawing& drawing, Point at, std::string text, double height, Anchor
     drawing.texts.push_back(Text { at, std::move(text), height, layer, anchor, rotation, {} });
 }
 
+board::Point Along(board::Point from, board::Point to, double t) noexcept
+{
+    return { from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
+}
+
+// The fret line, longer by `by` at each end, in its own direction.
+board::Segment Prolonged(const board::Segment& fret, double by)
+{
+    const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+    if (by <= 0 || length <= 0)
+        return fret;
+    return { Along(fret.from, fret.to, -by / length), Along(fret.from, fret.to, 1 + by / length) };
+}
+
+// The slot a saw of that width cuts along the fret, edge to edge: the fret
+// line is its centre line; on a fanned board it is the slanted quadrilateral.
+Outline Slot(const board::Segment& fret, double widthMm, Point offset)
+{
+    const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+    const double nx = length > 0 ? -(fret.to.y - fret.from.y) / length * widthMm / 2 : widthMm / 2;
+    const double ny = length > 0 ? (fret.to.x - fret.from.x) / length * widthMm / 2 : 0;
+    return { { Moved({ fret.from.x - nx, fret.from.y - ny }, offset),
+                 Moved({ fret.to.x - nx, fret.to.y - ny }, offset),
+                 Moved({ fret.to.x + nx, fret.to.y + ny }, offset),
+                 Moved({ fret.from.x + nx, fret.from.y + ny }, offset) },
+        Layer::Slots, FretLineMm };
+}
+
+// Where a fret crosses the centre line (on a fanned board, the middle of
+// the board between its edges).
+board::Point OnCentreLine(const board::BoardLayout& board, int fret)
+{
+    const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
+    return Along(line.from, line.to, 0.5);
+}
+
+void AddMarkers(Drawing& drawing, const board::BoardLayout& board, double diameterMm, Point offset)
+{
+    const int frets = board.design.frets;
+    const auto dot = [&](board::Point at) {
+        drawing.circles.push_back({ Moved(at, offset), diameterMm, Layer::Markers, EdgeLineMm });
+    };
+    for (const int first : SingleMarkers)
+        if (first + 1 <= frets)
+            dot(Along(OnCentreLine(board, first), OnCentreLine(board, first + 1), 0.5));
+    for (const int first : DoubleMarkers) {
+        if (first + 1 > frets)
+            continue;
+        // Two dots across the board, a quarter of its width from the middle.
+        const board::Segment& a = board.frets[static_cast<std::size_t>(first - 1)];
+        const board::Segment& b = board.frets[static_cast<std::size_t>(first)];
+        const board::Segment across { Along(a.from, b.from, 0.5), Along(a.to, b.to, 0.5) };
+        dot(Along(across.from, across.to, 0.25));
+        dot(Along(across.from, across.to, 0.75));
+    }
+}
+
 std::string PerpendicularText(const board::Design& design, const TemplateWords& words)
 {
     if (!design.IsFanned())
@@ -74,7 +131,8 @@ std::string BoardTemplateTitle(const board::BoardLayout& board, const std::strin
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
 {
     const board::Design& design = board.design;
-    const Point offset { SideMarginMm, options.labels ? LabelBandMm : SideMarginMm };
+    const double extend = std::max(0.0, options.extendFretsMm);
+    const Point offset { SideMarginMm, (options.labels ? LabelBandMm : SideMarginMm) + extend };
     const double bottom = offset.y + board.heightMm;
     Drawing drawing;
     drawing.datum = Moved(
@@ -90,8 +148,13 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
     AddLine(drawing, board.nut, offset, Layer::Nut, NutLineMm);
     AddLine(drawing, board.saddle, offset, Layer::Saddle, NutLineMm);
-    for (const board::Segment& fret : board.frets)
-        AddLine(drawing, fret, offset, Layer::Frets, FretLineMm);
+    for (const board::Segment& fret : board.frets) {
+        AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
+        if (options.slotWidthMm > 0)
+            drawing.outlines.push_back(Slot(fret, options.slotWidthMm, offset));
+    }
+    if (options.markers)
+        AddMarkers(drawing, board, options.markerDiameterMm, offset);
 
     // Compensated nut and saddle, dashed, where they differ from the design.
     const auto compensated = [&](auto point, Layer layer) {
@@ -126,8 +189,9 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
-            const Point bass = Moved(line.from, offset);
-            const Point treble = Moved(line.to, offset);
+            // Labels stand clear of the fret lines' prolongations.
+            const Point bass = Moved(Prolonged(line, extend).from, offset);
+            const Point treble = Moved(Prolonged(line, extend).to, offset);
             AddText(drawing, { bass.x, bass.y - 2.0 }, std::to_string(fret), FretNumberHeightMm,
                 Anchor::Centre);
             if (named)
@@ -146,7 +210,7 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     }
 
     double right = offset.x + board.widthMm;
-    double height = bottom + (options.labels ? DistanceBandMm : 0.0);
+    double height = bottom + extend + (options.labels ? DistanceBandMm : 0.0);
     if (options.titleBlock) {
         const TemplateWords& words = options.words;
         const double left = offset.x;

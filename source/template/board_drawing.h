@@ -19,7 +19,17 @@ struct BoardDrawingOptions {
     std::string decimalSeparator = ".";
     std::string date; // as printed in the title block
     TemplateWords words; // in the interface's language
+    // For the laser and the CNC:
+    double slotWidthMm = 0; // above 0: each fret's slot as a closed outline of this width
+    double extendFretsMm = 0; // each fret line prolonged this far past both edges
+    bool markers = false; // the usual face dots
+    double markerDiameterMm = 6;
 };
+
+// The frets between which the face dots stand (a dot midway between the
+// two), the first of each pair; the pairs in DoubleMarkers get two dots.
+inline constexpr int SingleMarkers[] = { 2, 4, 6, 8, 14, 16, 18, 20 };
+inline constexpr int DoubleMarkers[] = { 11, 23 };
 
 // The board at true size, nut on the left, bass string at the top. The
 // drawing's datum is the middle of the nut.

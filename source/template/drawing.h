@@ -40,6 +40,8 @@ enum class Layer {
     TitleBlock,
     Ruler, // calibration ruler and its texts
     Registration, // crosses, cut/align line, page labels
+    Slots, // fret slots as closed outlines of the saw's width
+    Markers, // inlay markers
 };
 
 struct Line {
@@ -55,6 +57,14 @@ struct Line {
 struct Outline {
     std::vector<Point> points; // in order; the last joins the first
     Layer layer = Layer::Edges;
+    double widthMm = 0.2;
+};
+
+// A circle (an inlay marker), outlined.
+struct Circle {
+    Point centre;
+    double diameterMm = 6;
+    Layer layer = Layer::Markers;
     double widthMm = 0.2;
 };
 
@@ -93,10 +103,13 @@ struct Drawing {
     Point datum;
     std::vector<Line> lines;
     std::vector<Outline> outlines;
+    std::vector<Circle> circles;
     std::vector<Text> texts;
 };
 
-// The sides of an outline as lines, for what works line by line (tiling).
+// The sides of an outline as lines, for what works line by line (tiling);
+// a circle as the sides of a 72-gon, within 0.1 % of its radius.
 std::vector<Line> OutlineSides(const Outline& outline);
+std::vector<Line> CircleSides(const Circle& circle);
 
 } // namespace corvane::drawing

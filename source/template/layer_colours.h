@@ -37,6 +37,10 @@ constexpr LayerColour ColourOf(Layer layer) noexcept
         return { 30, "#ff7f00" }; // orange
     case Layer::Registration:
         return { 9, "#c0c0c0" }; // light grey
+    case Layer::Slots:
+        return { 10, "#ff3f3f" }; // light red
+    case Layer::Markers:
+        return { 2, "#c8a000" }; // yellow, darkened to show on white
     }
     return { 7, "#000000" };
 }

@@ -161,6 +161,19 @@ std::vector<Line> OutlineSides(const Outline& outline)
     return sides;
 }
 
+std::vector<Line> CircleSides(const Circle& circle)
+{
+    constexpr int Sides = 72;
+    const double radius = circle.diameterMm / 2;
+    Outline polygon { {}, circle.layer, circle.widthMm };
+    for (int i = 0; i < Sides; ++i) {
+        const double angle = 2 * std::acos(-1.0) * i / Sides;
+        polygon.points.push_back({ circle.centre.x + radius * std::cos(angle),
+            circle.centre.y + radius * std::sin(angle) });
+    }
+    return OutlineSides(polygon);
+}
+
 std::string PaginationProblemSentence(const PaginationProblem& problem)
 {
     if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
@@ -218,6 +231,9 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
             std::vector<Line> lines = board.lines;
             for (const Outline& outline : board.outlines)
                 for (const Line& side : OutlineSides(outline))
+                    lines.push_back(side);
+            for (const Circle& circle : board.circles)
+                for (const Line& side : CircleSides(circle))
                     lines.push_back(side);
             for (const Line& line : lines) {
                 if (auto clipped = ClipLine(line, tile)) {

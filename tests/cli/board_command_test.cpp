@@ -228,6 +228,10 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         { { "--design", bad }, 1, "champ « strings » : nombre de cordes : 99" },
         { { "--edo", "12", "--length", "650", "--length", "700" }, 2,
             "l'option « --length » est donnée deux fois" },
+        { { "--edo", "12", "--length", "650", "--markers", "stars" }, 2,
+            "repères inconnus « stars »" },
+        { { "--edo", "12", "--unit", "in", "--length", "25.5", "--slot-width", "1" }, 1,
+            "--slot-width : 1 in, au plus 0.1969 in" },
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);

@@ -1,6 +1,6 @@
 """Reads a template's DXF file back with ezdxf, an independent reader, and
 prints what the tests compare: the header units, every fret line, every
-text's angle, the closed outlines and the layers' colours."""
+text's angle, the closed outlines and circles, and the layers' colours."""
 import sys
 
 import ezdxf
@@ -18,5 +18,10 @@ for text in texts:
     print("ROTATION %.9f" % text.dxf.rotation)
 for outline in document.modelspace().query("LWPOLYLINE"):
     print("OUTLINE %s %d %d" % (outline.dxf.layer, int(outline.closed), len(outline)))
+    for x, y in outline.get_points("xy"):
+        print("VERTEX %.12f %.12f" % (x, y))
+for circle in document.modelspace().query("CIRCLE"):
+    print("CIRCLE %s %.12f %.12f %.12f"
+          % (circle.dxf.layer, circle.dxf.center.x, circle.dxf.center.y, circle.dxf.radius))
 for layer in document.layers:
     print("COLOUR %s %d" % (layer.dxf.name, layer.color))

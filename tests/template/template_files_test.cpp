@@ -173,6 +173,86 @@ TEST(DxfFile, TheOutlineIsOneClosedPathAndEveryLayerHasItsColour)
     EXPECT_NE(svg.find(" Z\" fill=\"none\"", edges), std::string::npos);
 }
 
+// Cut-ready: each slot a closed four-sided outline of the saw's width whose
+// centre line is the engine's fret, the face dots midway between their
+// frets; read back by ezdxf. In SVG, hairlines on request.
+TEST(DxfFile, SlotsAndMarkersLieWhereTheEngineSays)
+{
+    corvane::board::Design design;
+    design.trebleLengthMm = 620; // slanted slots
+    design.perpendicularFret = 7;
+    const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;
+    BoardDrawingOptions options;
+    options.slotWidthMm = 0.6;
+    options.markers = true;
+    options.extendFretsMm = 10;
+    const Drawing board = BoardDrawing(layout, options);
+    const std::string path = TempPath("slots.dxf");
+    ASSERT_FALSE(WriteDxfFile(board, Unit::Millimetre, path));
+    FILE* pipe
+        = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    ASSERT_EQ(::pclose(pipe), 0) << output;
+    std::remove(path.c_str());
+
+    // The engine's fret in the file's frame: from the nut's middle, y up.
+    const corvane::board::Point nut { (layout.nut.from.x + layout.nut.to.x) / 2,
+        (layout.nut.from.y + layout.nut.to.y) / 2 };
+    const auto file = [&](corvane::board::Point p) {
+        return corvane::board::Point { p.x - nut.x, nut.y - p.y };
+    };
+    std::istringstream lines(output);
+    std::string word, layer;
+    std::vector<std::vector<corvane::board::Point>> slots;
+    std::vector<corvane::board::Point> dots;
+    while (lines >> word) {
+        if (word == "OUTLINE") {
+            int closed = 0, vertices = 0;
+            lines >> layer >> closed >> vertices;
+            if (layer == "FENTES") {
+                EXPECT_EQ(closed, 1);
+                EXPECT_EQ(vertices, 4);
+                slots.emplace_back();
+            }
+        } else if (word == "VERTEX" && layer == "FENTES") {
+            double x, y;
+            lines >> x >> y;
+            slots.back().push_back({ x, y });
+        } else if (word == "CIRCLE") {
+            double x, y, r;
+            lines >> layer >> x >> y >> r;
+            EXPECT_EQ(layer, "REPERES_INCRUSTES");
+            EXPECT_NEAR(r, 3.0, 1e-9);
+            dots.push_back({ x, y });
+        }
+    }
+    ASSERT_EQ(slots.size(), layout.frets.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const auto& s = slots[i];
+        const corvane::board::Point from = file(layout.frets[i].from),
+                                    to = file(layout.frets[i].to);
+        EXPECT_NEAR((s[0].x + s[3].x) / 2, from.x, 1e-6) << "fret " << i + 1;
+        EXPECT_NEAR((s[0].y + s[3].y) / 2, from.y, 1e-6) << "fret " << i + 1;
+        EXPECT_NEAR((s[1].x + s[2].x) / 2, to.x, 1e-6) << "fret " << i + 1;
+        EXPECT_NEAR(std::hypot(s[0].x - s[3].x, s[0].y - s[3].y), 0.6, 1e-9);
+    }
+    // 24 frets: eight single dots and two pairs; the first between frets 2 and 3.
+    ASSERT_EQ(dots.size(), 12u);
+    const auto middle = [&](int fret) {
+        const auto& f = layout.frets[static_cast<std::size_t>(fret - 1)];
+        return file({ (f.from.x + f.to.x) / 2, (f.from.y + f.to.y) / 2 });
+    };
+    EXPECT_NEAR(dots[0].x, (middle(2).x + middle(3).x) / 2, 1e-6);
+
+    const std::string hairline = SvgText(board, "t", true);
+    EXPECT_EQ(hairline.find("stroke-width=\"0.2"), std::string::npos);
+    EXPECT_NE(hairline.find("stroke-width=\"0.025\""), std::string::npos);
+}
+
 // A file is written whole or not at all: a failed write names the file and
 // leaves neither a half file nor a temporary behind.
 TEST(WholeFiles, AFailedWriteLeavesWhatWasThere)

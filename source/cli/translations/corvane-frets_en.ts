@@ -212,6 +212,11 @@ tempérament : une ligne par frette et par corde.
   --separator CAR      séparateur décimal de text et csv
   --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg ou .dxf
   --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit .pdf
+  --slot-width W       chaque fente de frette en contour fermé de cette largeur
+  --extend-frets E     prolonge chaque frette de E au-delà des deux bords
+  --markers dots|none  les repères de touche habituels (none par défaut)
+  --marker-diameter D  leur diamètre (6 mm par défaut)
+  --hairline           tous les traits du SVG en filet de 0,025 mm
 </source>
         <translation>Prints where the frets go on a straight or fanned board in any temperament:
 one row per fret and string.
@@ -241,6 +246,11 @@ one row per fret and string.
   --separator CHAR     decimal separator of text and csv
   --template FILE      draw the board at true size: .pdf (tiled), .svg or .dxf
   --paper PAPER        a4 (default), letter, a3 or legal, for a .pdf template
+  --slot-width W       each fret slot as a closed outline of this width
+  --extend-frets E     prolong every fret by E beyond both edges
+  --markers dots|none  the usual face dots (default none)
+  --marker-diameter D  their diameter (default 6 mm)
+  --hairline           every SVG stroke a 0.025 mm hairline
 </translation>
     </message>
     <message>
@@ -286,6 +296,14 @@ one row per fret and string.
     <message>
         <source>les gabarits ne sont pas disponibles dans cette version</source>
         <translation>templates are not available in this build</translation>
+    </message>
+    <message>
+        <source>repères inconnus « %1 » (dots ou none)</source>
+        <translation>unknown markers &apos;%1&apos; (dots or none)</translation>
+    </message>
+    <message>
+        <source>--slot-width : %1, au plus %2</source>
+        <translation>--slot-width: %1, at most %2</translation>
     </message>
 </context>
 </TS>

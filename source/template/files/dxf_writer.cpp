@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::array LineLayers { Layer::Nut, Layer::Frets, Layer::Saddle, Layer::Edges,
     Layer::CentreLine, Layer::Strings, Layer::Labels, Layer::TitleBlock, Layer::Ruler,
-    Layer::Registration };
+    Layer::Registration, Layer::Slots, Layer::Markers };
 
 // $INSUNITS: 1 inches, 4 millimetres, 5 centimetres.
 int InsUnits(Unit unit) noexcept
@@ -140,6 +140,11 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
             dxf.writeVertex(dw, DL_VertexData(fileX(point.x), fileY(point.y), 0.0, 0.0));
         dxf.writePolylineEnd(dw);
     }
+    for (const Circle& circle : drawing.circles)
+        dxf.writeCircle(dw,
+            DL_CircleData(fileX(circle.centre.x), fileY(circle.centre.y), 0.0,
+                circle.diameterMm / 2 / unitMm),
+            DL_Attributes(DxfLayerName(circle.layer), 256, -1, "BYLAYER", 1.0));
     for (const Text& text : drawing.texts) {
         const double x = fileX(text.at.x), y = fileY(text.at.y);
         dxf.writeText(dw,
@@ -197,6 +202,10 @@ const char* DxfLayerName(Layer layer) noexcept
         return "REGLE";
     case Layer::Registration:
         return "ASSEMBLAGE";
+    case Layer::Slots:
+        return "FENTES";
+    case Layer::Markers:
+        return "REPERES_INCRUSTES";
     }
     return "0";
 }

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::array AllLayers { Layer::Edges, Layer::CentreLine, Layer::Strings, Layer::Nut,
     Layer::Frets, Layer::Saddle, Layer::Labels, Layer::TitleBlock, Layer::Ruler,
-    Layer::Registration };
+    Layer::Registration, Layer::Slots, Layer::Markers };
 
 // A cap height in em for the sans-serif fonts a viewer picks for
 // "sans-serif" (DejaVu Sans, Liberation Sans, Arial are all near 0.72).
@@ -103,6 +103,31 @@ void AppendOutline(std::string& out, const Outline& outline, Point datum)
     out += "\"/>\n";
 }
 
+void AppendCircle(std::string& out, const Circle& circle, Point datum)
+{
+    out += "    <circle cx=\"";
+    AppendNumber(out, circle.centre.x - datum.x);
+    out += "\" cy=\"";
+    AppendNumber(out, circle.centre.y - datum.y);
+    out += "\" r=\"";
+    AppendNumber(out, circle.diameterMm / 2);
+    out += "\" fill=\"none\" stroke-width=\"";
+    AppendNumber(out, circle.widthMm);
+    out += "\"/>\n";
+}
+
+// Every stroke at the hairline width some laser software cuts.
+Drawing Hairlined(Drawing drawing)
+{
+    for (Line& line : drawing.lines)
+        line.widthMm = HairlineMm;
+    for (Outline& outline : drawing.outlines)
+        outline.widthMm = HairlineMm;
+    for (Circle& circle : drawing.circles)
+        circle.widthMm = HairlineMm;
+    return drawing;
+}
+
 } // namespace
 
 const char* LayerId(Layer layer) noexcept
@@ -128,12 +153,17 @@ const char* LayerId(Layer layer) noexcept
         return "ruler";
     case Layer::Registration:
         return "registration";
+    case Layer::Slots:
+        return "slots";
+    case Layer::Markers:
+        return "markers";
     }
     return "other";
 }
 
-std::string SvgText(const Drawing& drawing, const std::string& title)
+std::string SvgText(const Drawing& original, const std::string& title, bool hairline)
 {
+    const Drawing drawing = hairline ? Hairlined(original) : original;
     std::string out;
     out.reserve(256 + 120 * (drawing.lines.size() + drawing.texts.size()));
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -160,6 +190,9 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
         for (const Outline& outline : drawing.outlines)
             if (outline.layer == layer)
                 AppendOutline(group, outline, drawing.datum);
+        for (const Circle& circle : drawing.circles)
+            if (circle.layer == layer)
+                AppendCircle(group, circle, drawing.datum);
         for (const Text& text : drawing.texts)
             if (text.layer == layer)
                 AppendText(group, text, drawing.datum);
@@ -181,9 +214,9 @@ std::string SvgText(const Drawing& drawing, const std::string& title)
 }
 
 std::optional<files::WriteProblem> WriteSvgFile(
-    const Drawing& drawing, const std::string& title, const std::string& path)
+    const Drawing& drawing, const std::string& title, const std::string& path, bool hairline)
 {
-    return files::WriteWholeFile(path, SvgText(drawing, title));
+    return files::WriteWholeFile(path, SvgText(drawing, title, hairline));
 }
 
 } // namespace corvane::drawing

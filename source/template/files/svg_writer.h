@@ -14,11 +14,15 @@
 
 namespace corvane::drawing {
 
-std::string SvgText(const Drawing& drawing, const std::string& title);
+// Every stroke this wide with `hairline`, for laser software that cuts
+// only hairlines.
+inline constexpr double HairlineMm = 0.025;
+
+std::string SvgText(const Drawing& drawing, const std::string& title, bool hairline = false);
 
 // Written whole or not at all; why not, on failure.
-std::optional<files::WriteProblem> WriteSvgFile(
-    const Drawing& drawing, const std::string& title, const std::string& path);
+std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
+    const std::string& path, bool hairline = false);
 
 // The id of a kind's group ("frets", "nut"…); also its DXF layer's basis.
 const char* LayerId(Layer layer) noexcept;

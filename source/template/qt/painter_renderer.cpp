@@ -76,6 +76,12 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
             polygon << QPointF(point.x, point.y);
         painter.drawPolygon(polygon);
     }
+    for (const Circle& circle : drawing.circles) {
+        pen.setWidthF(circle.widthMm);
+        painter.setPen(pen);
+        const double radius = circle.diameterMm / 2;
+        painter.drawEllipse(QPointF(circle.centre.x, circle.centre.y), radius, radius);
+    }
 
     const QFont font = TemplateFont();
     const QFontMetricsF metrics(font);

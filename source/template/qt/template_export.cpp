@@ -174,7 +174,7 @@ std::optional<QString> ExportTemplate(
     case TemplateFormat::Pdf:
         return ExportPdf(board, path, options);
     case TemplateFormat::Svg:
-        problem = WriteSvgFile(board, options.title.toStdString(), nativePath);
+        problem = WriteSvgFile(board, options.title.toStdString(), nativePath, options.hairline);
         break;
     case TemplateFormat::Dxf:
         problem = WriteDxfFile(board, options.unit, nativePath);

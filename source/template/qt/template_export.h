@@ -22,6 +22,7 @@ struct ExportOptions {
     Unit unit = Unit::Millimetre; // DXF only: the unit of its coordinates and $INSUNITS
     QString title; // document title of the PDF and SVG
     TemplateWords words; // PDF only: the pages' calibration sentence and labels
+    bool hairline = false; // SVG only: every stroke a hairline
 };
 
 // The format follows the extension (.pdf, .svg, .dxf, any case). Returns a

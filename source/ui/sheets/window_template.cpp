@@ -185,7 +185,7 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
         && suffix != QLatin1String("dxf"))
         path += QLatin1Char('.') + fileDialog.defaultSuffix();
 
-    const drawing::ExportOptions exportOptions { choice.paper, choice.unit, made.title, {} };
+    const drawing::ExportOptions exportOptions { choice.paper, choice.unit, made.title, {}, false };
     if (const auto error = drawing::ExportTemplate(*made.drawing, path, exportOptions))
         QMessageBox::warning(parent, caption, *error);
 }
