@@ -2,8 +2,11 @@
 
 #include "board_options.h"
 #include "board_table_output.h"
+#include "figure_text.h"
 #include "messages.h"
 #include "translation.h"
+#include "whole_file.h"
+#include "write_problem_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -26,6 +29,38 @@ int Flushed(std::ostream& out, std::ostream& err, const char* what)
         return 0;
     err << "corvane-frets: " << Say(what, { std::strerror(errno != 0 ? errno : EIO) }) << '\n';
     return ExitValue;
+}
+
+// The slotting program, written whole; 0, or 1 with one line saying why.
+int WriteSlottingProgram(
+    const board::BoardLayout& layout, const BoardOptions& options, std::ostream& err)
+{
+    const auto program
+        = drawing::SlottingProgram(layout, options.slotting, layout.temperament.name);
+    if (const auto* problem = std::get_if<drawing::SlottingProblem>(&program)) {
+        const board::Unit unit = layout.design.unit;
+        const auto shown = [&](double mm) {
+            return board::ShortText(board::FromMillimetres(mm, unit)) + " "
+                + std::string(board::UnitSymbol(unit));
+        };
+        const double limit = problem->kind == drawing::SlottingProblem::Kind::SlotDepth
+            ? drawing::MaxSlotDepthMm
+            : problem->kind == drawing::SlottingProblem::Kind::ToolDiameter
+            ? drawing::MaxToolDiameterMm
+            : drawing::MaxSlottedBoardMm;
+        const std::string pattern
+            = language::Translate("Slotting", drawing::SlottingProblemPattern(problem->kind))
+                  .toStdString();
+        err << "corvane-frets: "
+            << drawing::Filled(pattern, { shown(problem->valueMm), shown(limit) }) << '\n';
+        return ExitValue;
+    }
+    if (const auto failure
+        = files::WriteWholeFile(*options.gcodePath, std::get<std::string>(program))) {
+        err << "corvane-frets: " << language::WriteProblemText(*failure).toStdString() << '\n';
+        return ExitValue;
+    }
+    return 0;
 }
 
 void PrintBoardHelp(std::ostream& out)
@@ -71,7 +106,17 @@ void PrintBoardHelp(std::ostream& out)
                "  --extend-frets E     prolonge chaque frette de E au-delà des deux bords\n"
                "  --markers dots|none  les repères de touche habituels (none par défaut)\n"
                "  --marker-diameter D  leur diamètre (6 mm par défaut)\n"
-               "  --hairline           tous les traits du SVG en filet de 0,025 mm\n");
+               "  --hairline           tous les traits du SVG en filet de 0,025 mm\n"
+               "  --gcode FICHIER.nc   le programme de rainurage des fentes (GRBL) au lieu du "
+               "tableau\n"
+               "  --origin O           nut-centre (par défaut) ou nut-bass-corner\n"
+               "  --tool-diameter D    diamètre de la fraise (0,6 mm par défaut, 2 mm au plus)\n"
+               "  --slot-depth P       profondeur des fentes (3 mm par défaut, 6 mm au plus)\n"
+               "  --pass-depth P       profondeur de chaque passe (1 mm par défaut)\n"
+               "  --feed V             avance en coupe, par minute (300 mm par défaut)\n"
+               "  --plunge-feed V      avance en plongée, par minute (60 mm par défaut)\n"
+               "  --safe-z Z           hauteur de dégagement (5 mm par défaut)\n"
+               "  --binding-margin M   arrête chaque fente à M des bords (0 : traversante)\n");
 }
 
 } // namespace
@@ -107,6 +152,8 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
     const board::BoardLayout& layout = *computed.layout;
 
+    if (options.gcodePath)
+        return WriteSlottingProgram(layout, options, err);
     if (options.templatePath) {
         const std::optional<std::string> failure = writeTemplate
             ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)

@@ -24,11 +24,12 @@ namespace {
 constexpr double MaxSlotWidthMm = 5.0;
 
 // Options only a general fretboard has; their presence selects it.
-constexpr std::array<std::string_view, 22> BoardOnlyOptions { "--design", "--edo", "--period",
+constexpr std::array<std::string_view, 31> BoardOnlyOptions { "--design", "--edo", "--period",
     "--scl", "--table", "--frets", "--bass-length", "--treble-length", "--strings", "--nut-width",
     "--bridge-width", "--perpendicular", "--open-note", "--nut-setback", "--saddle-setback",
     "--overhang", "--last-fret-overhang", "--slot-width", "--extend-frets", "--markers",
-    "--marker-diameter", "--hairline" };
+    "--marker-diameter", "--hairline", "--gcode", "--origin", "--tool-diameter", "--slot-depth",
+    "--pass-depth", "--feed", "--plunge-feed", "--safe-z", "--binding-margin" };
 
 // Options shared with the classic table.
 constexpr std::array<std::string_view, 8> SharedOptions { "--length", "--scale", "--mode",
@@ -301,6 +302,27 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         cut.markers = *markers == "dots";
     }
     cut.hairline = find("--hairline") != nullptr;
+
+    // The slotting program: lengths and feeds in the design's unit; the
+    // program itself checks what a router can do.
+    if (const std::string* path = find("--gcode"))
+        options.gcodePath = *path;
+    drawing::SlottingParameters& slotting = options.slotting;
+    if (!length("--tool-diameter", slotting.toolDiameterMm, board::LengthKind::ZeroOrMore)
+        || !length("--slot-depth", slotting.slotDepthMm, board::LengthKind::Signed)
+        || !length("--pass-depth", slotting.passDepthMm, board::LengthKind::Signed)
+        || !length("--feed", slotting.feedMmPerMinute, board::LengthKind::Signed)
+        || !length("--plunge-feed", slotting.plungeFeedMmPerMinute, board::LengthKind::Signed)
+        || !length("--safe-z", slotting.safeZMm, board::LengthKind::Signed)
+        || !length("--binding-margin", slotting.bindingMarginMm, board::LengthKind::Signed))
+        return result;
+    if (const std::string* origin = find("--origin")) {
+        if (*origin != "nut-centre" && *origin != "nut-bass-corner")
+            return usage(
+                Say("origine inconnue « %1 » (nut-centre ou nut-bass-corner)", { *origin }));
+        slotting.origin = *origin == "nut-centre" ? drawing::SlottingOrigin::NutCentre
+                                                  : drawing::SlottingOrigin::NutBassCorner;
+    }
     if (cut.slotWidthMm > MaxSlotWidthMm) {
         const auto shown = [&](double mm) {
             return board::ShortText(board::FromMillimetres(mm, design.unit)) + " "

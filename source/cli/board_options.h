@@ -4,6 +4,7 @@
 // shortcuts that describe one (--edo, --scl, --strings, ...).
 
 #include "design.h"
+#include "gcode.h"
 #include "options.h"
 
 #include <optional>
@@ -29,6 +30,8 @@ struct BoardOptions {
     std::optional<std::string> templatePath;
     std::optional<std::string> paper; // for a PDF template
     CutOptions cut;
+    std::optional<std::string> gcodePath; // --gcode: the slotting program instead of the table
+    drawing::SlottingParameters slotting;
     bool help = false;
 };
 

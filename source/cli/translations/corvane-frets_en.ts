@@ -217,6 +217,15 @@ tempérament : une ligne par frette et par corde.
   --markers dots|none  les repères de touche habituels (none par défaut)
   --marker-diameter D  leur diamètre (6 mm par défaut)
   --hairline           tous les traits du SVG en filet de 0,025 mm
+  --gcode FICHIER.nc   le programme de rainurage des fentes (GRBL) au lieu du tableau
+  --origin O           nut-centre (par défaut) ou nut-bass-corner
+  --tool-diameter D    diamètre de la fraise (0,6 mm par défaut, 2 mm au plus)
+  --slot-depth P       profondeur des fentes (3 mm par défaut, 6 mm au plus)
+  --pass-depth P       profondeur de chaque passe (1 mm par défaut)
+  --feed V             avance en coupe, par minute (300 mm par défaut)
+  --plunge-feed V      avance en plongée, par minute (60 mm par défaut)
+  --safe-z Z           hauteur de dégagement (5 mm par défaut)
+  --binding-margin M   arrête chaque fente à M des bords (0 : traversante)
 </source>
         <translation>Prints where the frets go on a straight or fanned board in any temperament:
 one row per fret and string.
@@ -251,6 +260,15 @@ one row per fret and string.
   --markers dots|none  the usual face dots (default none)
   --marker-diameter D  their diameter (default 6 mm)
   --hairline           every SVG stroke a 0.025 mm hairline
+  --gcode FILE.nc      the slotting program (GRBL) instead of the table
+  --origin O           nut-centre (default) or nut-bass-corner
+  --tool-diameter D    the end mill&apos;s diameter (default 0.6 mm, at most 2 mm)
+  --slot-depth P       depth of the slots (default 3 mm, at most 6 mm)
+  --pass-depth P       depth of each pass (default 1 mm)
+  --feed V             cutting feed, per minute (default 300 mm)
+  --plunge-feed V      plunging feed, per minute (default 60 mm)
+  --safe-z Z           clearance height (default 5 mm)
+  --binding-margin M   stop each slot M inside the edges (0: through)
 </translation>
     </message>
     <message>
@@ -304,6 +322,10 @@ one row per fret and string.
     <message>
         <source>--slot-width : %1, au plus %2</source>
         <translation>--slot-width: %1, at most %2</translation>
+    </message>
+    <message>
+        <source>origine inconnue « %1 » (nut-centre ou nut-bass-corner)</source>
+        <translation>unknown origin &apos;%1&apos; (nut-centre or nut-bass-corner)</translation>
     </message>
 </context>
 </TS>

@@ -617,4 +617,39 @@
         <translation>Quarter-comma meantone (12 notes)</translation>
     </message>
 </context>
+<context>
+    <name>Slotting</name>
+    <message>
+        <source>--slot-depth : %1, doit être plus grande que 0 et au plus %2</source>
+        <translation>--slot-depth: %1, must be greater than 0 and at most %2</translation>
+    </message>
+    <message>
+        <source>--pass-depth : %1, doit être plus grande que 0 et au plus la profondeur de fente</source>
+        <translation>--pass-depth: %1, must be greater than 0 and at most the slot depth</translation>
+    </message>
+    <message>
+        <source>--tool-diameter : %1, doit être plus grand que 0 et au plus %2</source>
+        <translation>--tool-diameter: %1, must be greater than 0 and at most %2</translation>
+    </message>
+    <message>
+        <source>--feed : %1, doit être plus grande que 0</source>
+        <translation>--feed: %1, must be greater than 0</translation>
+    </message>
+    <message>
+        <source>--plunge-feed : %1, doit être plus grande que 0</source>
+        <translation>--plunge-feed: %1, must be greater than 0</translation>
+    </message>
+    <message>
+        <source>--safe-z : %1, doit être au-dessus de la touche (plus de 0)</source>
+        <translation>--safe-z: %1, must be above the board (more than 0)</translation>
+    </message>
+    <message>
+        <source>--binding-margin : %1, ne laisse aucune fente à couper</source>
+        <translation>--binding-margin: %1 leaves no slot to cut</translation>
+    </message>
+    <message>
+        <source>la corde de %1 dépasse les %2 qu&apos;une petite fraiseuse couvre</source>
+        <translation>the %1 string is longer than the %2 a small router covers</translation>
+    </message>
+</context>
 </TS>

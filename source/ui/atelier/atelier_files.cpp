@@ -156,7 +156,7 @@ bool AtelierWindow::saveFile(const QString& path)
         return false;
     }
     if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
-        const QString reason = problem->write ? drawing::WriteProblemReasonText(*problem->write)
+        const QString reason = problem->write ? language::WriteProblemReasonText(*problem->write)
             : problem->invalid                ? form_->fileProblemText(*problem->invalid)
                                               : QString::fromStdString(problem->message);
         QMessageBox::warning(this, tr("Corvane Atelier"),
@@ -230,7 +230,7 @@ void AtelierWindow::exportTable()
             std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
             tr("Impossible d'exporter « %1 » :\n%2")
-                .arg(QFileInfo(path).fileName(), drawing::WriteProblemReasonText(*problem)));
+                .arg(QFileInfo(path).fileName(), language::WriteProblemReasonText(*problem)));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }

@@ -49,7 +49,7 @@ std::optional<QString> PrintWhole(QPrinter& printer, const std::function<bool(QP
         return Reason(target,
             QStringLiteral("les pages n'ont pas pu être écrites en entier (disque plein ?)"));
     if (const auto problem = files::WriteWholeFile(drawing::NativeFileName(target), pdf))
-        return Reason(target, drawing::WriteProblemReasonText(*problem));
+        return Reason(target, language::WriteProblemReasonText(*problem));
     return std::nullopt;
 }
 

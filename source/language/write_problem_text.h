@@ -8,7 +8,7 @@
 
 #include <QString>
 
-namespace corvane::drawing {
+namespace corvane::language {
 
 // "le disque est plein", or the system's own words.
 QString WriteProblemReasonText(const files::WriteProblem& problem);
@@ -16,4 +16,4 @@ QString WriteProblemReasonText(const files::WriteProblem& problem);
 // "Impossible d'écrire « path » : le disque est plein."
 QString WriteProblemText(const files::WriteProblem& problem);
 
-} // namespace corvane::drawing
+} // namespace corvane::language
