@@ -96,7 +96,8 @@ std::optional<QString> ExportPdf(
                 QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return language::WriteProblemText({ NativeFileName(path), files::WriteFailure::Incomplete, 0 });
+            return language::WriteProblemText(
+                { NativeFileName(path), files::WriteFailure::Incomplete, 0 });
         const double unitsPerMm = writer.resolution() / MmPerInch;
         bool first = true;
         for (const Drawing& page : pagination.pages) {
@@ -109,7 +110,8 @@ std::optional<QString> ExportPdf(
     }
     const std::string_view bytes(pdf.constData(), std::size_t(pdf.size()));
     if (!files::PdfIsWhole(bytes))
-        return language::WriteProblemText({ NativeFileName(path), files::WriteFailure::Incomplete, 0 });
+        return language::WriteProblemText(
+            { NativeFileName(path), files::WriteFailure::Incomplete, 0 });
     if (const auto problem = files::WriteWholeFile(NativeFileName(path), bytes))
         return language::WriteProblemText(*problem);
     return std::nullopt;
