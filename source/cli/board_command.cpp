@@ -4,6 +4,7 @@
 #include "board_table_output.h"
 #include "figure_text.h"
 #include "messages.h"
+#include "problem_text.h"
 #include "translation.h"
 #include "whole_file.h"
 #include "write_problem_text.h"
@@ -38,21 +39,8 @@ int WriteSlottingProgram(
     const auto program
         = drawing::SlottingProgram(layout, options.slotting, layout.temperament.name);
     if (const auto* problem = std::get_if<drawing::SlottingProblem>(&program)) {
-        const board::Unit unit = layout.design.unit;
-        const auto shown = [&](double mm) {
-            return board::ShortText(board::FromMillimetres(mm, unit)) + " "
-                + std::string(board::UnitSymbol(unit));
-        };
-        const double limit = problem->kind == drawing::SlottingProblem::Kind::SlotDepth
-            ? drawing::MaxSlotDepthMm
-            : problem->kind == drawing::SlottingProblem::Kind::ToolDiameter
-            ? drawing::MaxToolDiameterMm
-            : drawing::MaxSlottedBoardMm;
-        const std::string pattern
-            = language::Translate("Slotting", drawing::SlottingProblemPattern(problem->kind))
-                  .toStdString();
         err << "corvane-frets: "
-            << drawing::Filled(pattern, { shown(problem->valueMm), shown(limit) }) << '\n';
+            << language::SlottingProblemText(*problem, layout.design.unit).toStdString() << '\n';
         return ExitValue;
     }
     if (const auto failure

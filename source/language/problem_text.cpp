@@ -1,5 +1,6 @@
 #include "problem_text.h"
 
+#include "figure_text.h"
 #include "translation.h"
 
 #include <string>
@@ -35,6 +36,21 @@ QString DesignFileErrorText(const board::DesignError& error)
     return Translate("EngineProblem", "champ « %1 » : %2")
         .arg(QString::fromStdString(error.field),
             ProblemText(error.problem, FieldSubjectText(field)));
+}
+
+QString SlottingProblemText(const drawing::SlottingProblem& problem, board::Unit unit)
+{
+    const auto shown = [&](double mm) {
+        return board::ShortText(board::FromMillimetres(mm, unit)) + " "
+            + std::string(board::UnitSymbol(unit));
+    };
+    using Kind = drawing::SlottingProblem::Kind;
+    const double limit = problem.kind == Kind::SlotDepth ? drawing::MaxSlotDepthMm
+        : problem.kind == Kind::ToolDiameter             ? drawing::MaxToolDiameterMm
+                                                         : drawing::MaxSlottedBoardMm;
+    return QString::fromStdString(drawing::Filled(
+        Translate("Slotting", drawing::SlottingProblemPattern(problem.kind)).toStdString(),
+        { shown(problem.valueMm), shown(limit) }));
 }
 
 bool NamesSubject(board::ProblemKind kind)

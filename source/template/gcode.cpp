@@ -101,6 +101,21 @@ const char* SlottingProblemPattern(SlottingProblem::Kind kind) noexcept
     return "";
 }
 
+std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const SlottingParameters& p)
+{
+    std::vector<board::Segment> paths;
+    for (const board::Segment& fret : board.frets) {
+        const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+        if (!(length > 0))
+            continue;
+        // Through: past each edge by the tool's radius; bound: inside by the margin.
+        const double past = p.bindingMarginMm > 0 ? -p.bindingMarginMm : p.toolDiameterMm / 2;
+        paths.push_back({ Along(fret.from, fret.to, -past / length),
+            Along(fret.from, fret.to, 1 + past / length) });
+    }
+    return paths;
+}
+
 std::variant<std::string, SlottingProblem> SlottingProgram(
     const board::BoardLayout& board, const SlottingParameters& p, const std::string& title)
 {
@@ -137,12 +152,9 @@ std::variant<std::string, SlottingProblem> SlottingProgram(
     g.Line("M3 S" + board::ShortText(p.spindleRpm));
     g.Line("G4 P2");
 
-    for (std::size_t i = 0; i < board.frets.size(); ++i) {
-        const board::Segment& fret = board.frets[i];
-        const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
-        const double past = p.bindingMarginMm > 0 ? -p.bindingMarginMm : p.toolDiameterMm / 2;
-        board::Point ends[2] = { Along(fret.from, fret.to, -past / length),
-            Along(fret.from, fret.to, 1 + past / length) };
+    const std::vector<board::Segment> paths = SlotPaths(board, p);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const board::Point ends[2] = { paths[i].from, paths[i].to };
         g.Line("( Slot " + std::to_string(i + 1) + " )");
         g.Line(safe);
         g.Line("G0 X" + g.X(ends[0].x) + " Y" + g.Y(ends[0].y));

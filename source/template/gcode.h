@@ -13,6 +13,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace corvane::drawing {
 
@@ -60,6 +61,16 @@ struct SlottingProblem {
 // The French sentence of a problem, its value given already written in the
 // user's unit; the command translates the same patterns.
 const char* SlottingProblemPattern(SlottingProblem::Kind kind) noexcept;
+
+// The tool's path along each slot, in the layout's millimetres, in cutting
+// order: what the program cuts and a preview draws.
+std::vector<board::Segment> SlotPaths(
+    const board::BoardLayout& board, const SlottingParameters& parameters);
+
+// The tool's path along each slot, in the layout's millimetres, in cutting
+// order: what the program cuts and a preview draws.
+std::vector<board::Segment> SlotPaths(
+    const board::BoardLayout& board, const SlottingParameters& parameters);
 
 // The program, or why not.
 std::variant<std::string, SlottingProblem> SlottingProgram(const board::BoardLayout& board,

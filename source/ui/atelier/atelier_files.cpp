@@ -8,7 +8,9 @@
 #include "design_form.h"
 #include "file_names.h"
 #include "pdf_paper_dialog.h"
+#include "problem_text.h"
 #include "recent_files.h"
+#include "slotting_dialog.h"
 #include "template_export.h"
 #include "translation.h"
 #include "whole_file.h"
@@ -235,6 +237,34 @@ void AtelierWindow::exportTable()
         return;
     }
     statusBar()->showMessage(tr("Tableau exporté : %1").arg(QFileInfo(path).fileName()), 3000);
+}
+
+void AtelierWindow::exportSlottingProgram()
+{
+    SlottingDialog dialog(*layout_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le programme de rainurage"),
+        suggestedPath(QStringLiteral(".nc")), tr("Programme G-code (*.nc *.gcode)"));
+    if (path.isEmpty())
+        return;
+    path = WithExtension(path, QStringLiteral(".nc"));
+    const auto program
+        = drawing::SlottingProgram(*layout_, dialog.parameters(), layout_->temperament.name);
+    const auto* text = std::get_if<std::string>(&program);
+    const auto problem = text ? files::WriteWholeFile(drawing::NativeFileName(path), *text)
+                              : std::optional<files::WriteProblem>();
+    if (!text || problem) {
+        QMessageBox::warning(this, tr("Corvane Atelier"),
+            tr("Impossible d'exporter « %1 » :\n%2")
+                .arg(QFileInfo(path).fileName(),
+                    text ? language::WriteProblemReasonText(*problem)
+                         : language::SlottingProblemText(
+                             std::get<drawing::SlottingProblem>(program), layout_->design.unit)));
+        statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
+        return;
+    }
+    statusBar()->showMessage(tr("Programme exporté : %1").arg(QFileInfo(path).fileName()), 3000);
 }
 
 void AtelierWindow::print()

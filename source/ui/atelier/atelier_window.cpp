@@ -187,6 +187,9 @@ void AtelierWindow::createActions()
         &AtelierWindow::exportTemplate);
     exportTableAction_ = make(tr("Exporter le &tableau CSV…"), QString(), QKeySequence(),
         tr("Écrire le tableau d'atelier dans un fichier CSV"), &AtelierWindow::exportTable);
+    exportProgramAction_ = make(tr("Exporter le programme de &rainurage…"), QString(),
+        QKeySequence(), tr("Écrire le programme G-code qui fraise les fentes des frettes"),
+        &AtelierWindow::exportSlottingProgram);
     printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"), QKeySequence::Print,
         tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
         &AtelierWindow::print);
@@ -226,6 +229,7 @@ void AtelierWindow::createMenus()
     file->addSeparator();
     file->addAction(exportTemplateAction_);
     file->addAction(exportTableAction_);
+    file->addAction(exportProgramAction_);
     file->addAction(printAction_);
     file->addSeparator();
     file->addAction(quitAction_);

@@ -69,6 +69,7 @@ private slots:
     bool saveAs();
     void exportTemplate();
     void exportTable();
+    void exportSlottingProgram();
     void print();
     void copyTable();
     void about();
@@ -116,6 +117,7 @@ private:
     QAction* saveAsAction_ = nullptr;
     QAction* exportTemplateAction_ = nullptr;
     QAction* exportTableAction_ = nullptr;
+    QAction* exportProgramAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     QAction* copyTableAction_ = nullptr;

@@ -2,12 +2,14 @@
 // user drives it.
 
 #include "atelier_driver.h"
+#include "board_view.h"
 #include "design_file.h"
 #include "design_form.h"
 #include "file_names.h"
 #include "full_disk.h"
 #include "interface_language.h"
 #include "recent_files.h"
+#include "slotting_dialog.h"
 #include "table_columns.h"
 #include "translation.h"
 
@@ -312,6 +314,55 @@ private slots:
             }
         }
         QVERIFY(compared > 100);
+    }
+
+    // Fichier › Exporter le programme de rainurage: the values asked, the
+    // path previewed, a value a router cannot use refused, the program
+    // written whole.
+    void exportsTheSlottingProgram()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("slots.nc"));
+        QString refusal;
+        int previewed = 0;
+        auto* poll = new QTimer(window.get());
+        poll->setInterval(10);
+        // The refusal opens over the dialog, while the poll below is busy.
+        auto* boxes = new QTimer(window.get());
+        boxes->setInterval(10);
+        QObject::connect(boxes, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->accept();
+            }
+        });
+        boxes->start();
+        QObject::connect(poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                poll->stop();
+                files->selectFile(path);
+                static_cast<QDialog*>(files)->accept();
+            } else if (auto* dialog = qobject_cast<atelier::SlottingDialog*>(modal)) {
+                for (const drawing::Line& line : dialog->preview()->shownDrawing().lines)
+                    previewed += line.layer == drawing::Layer::Slots;
+                if (const QByteArray shot = qgetenv("CORVANE_SCREENSHOT"); !shot.isEmpty())
+                    dialog->grab().save(QString::fromLocal8Bit(shot));
+                // First 7 mm, deeper than a router's 6 mm: refused; then 2,5.
+                Retype(dialog->field("slot_depth"),
+                    refusal.isEmpty() ? QStringLiteral("7") : QStringLiteral("2,5"));
+                dialog->accept();
+            }
+        });
+        poll->start();
+        MenuAction(*window, QStringLiteral("Exporter le programme de &rainurage…"))->trigger();
+        boxes->stop();
+        QVERIFY2(refusal.contains(QStringLiteral("--slot-depth : 7 mm")), qPrintable(refusal));
+        QCOMPARE(previewed, 2 * 24); // the dialog seen twice
+        const QByteArray program = ReadBytes(path.toStdString());
+        QVERIFY(program.startsWith("( Corvane slotting program"));
+        QCOMPARE(program.count("( Slot "), 24);
+        QVERIFY(program.contains("G1 Z-2.5000") && !program.contains("G1 Z-3.0000"));
     }
 
 private:

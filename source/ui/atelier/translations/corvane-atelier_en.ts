@@ -340,6 +340,26 @@ Save it anyway, and replace those changes?</translation>
         <source>Problème de saisie : %1</source>
         <translation>Entry problem: %1</translation>
     </message>
+    <message>
+        <source>Exporter le programme de rainurage</source>
+        <translation>Export the Slotting Program</translation>
+    </message>
+    <message>
+        <source>Programme G-code (*.nc *.gcode)</source>
+        <translation>G-code program (*.nc *.gcode)</translation>
+    </message>
+    <message>
+        <source>Programme exporté : %1</source>
+        <translation>Program exported: %1</translation>
+    </message>
+    <message>
+        <source>Exporter le programme de &amp;rainurage…</source>
+        <translation>Export the &amp;Slotting Program…</translation>
+    </message>
+    <message>
+        <source>Écrire le programme G-code qui fraise les fentes des frettes</source>
+        <translation>Write the G-code program that mills the fret slots</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -652,6 +672,61 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>Le gabarit tient sur %1 pages.</source>
         <translation>The template takes %1 pages.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::atelier::SlottingDialog</name>
+    <message>
+        <source>Programme de rainurage</source>
+        <translation>Slotting Program</translation>
+    </message>
+    <message>
+        <source>%1/min</source>
+        <translation>%1/min</translation>
+    </message>
+    <message>
+        <source>&amp;Diamètre de la fraise :</source>
+        <translation>End mill &amp;diameter:</translation>
+    </message>
+    <message>
+        <source>&amp;Profondeur des fentes :</source>
+        <translation>Slot &amp;depth:</translation>
+    </message>
+    <message>
+        <source>Profondeur par &amp;passe :</source>
+        <translation>Depth per &amp;pass:</translation>
+    </message>
+    <message>
+        <source>&amp;Avance (%1) :</source>
+        <translation>&amp;Feed (%1):</translation>
+    </message>
+    <message>
+        <source>Avance en p&amp;longée (%1) :</source>
+        <translation>P&amp;lunge feed (%1):</translation>
+    </message>
+    <message>
+        <source>Hauteur de &amp;dégagement :</source>
+        <translation>&amp;Safe height:</translation>
+    </message>
+    <message>
+        <source>&amp;Marge des filets (0 : traversantes) :</source>
+        <translation>Binding &amp;margin (0: through):</translation>
+    </message>
+    <message>
+        <source>Milieu du sillet</source>
+        <translation>Middle of the nut</translation>
+    </message>
+    <message>
+        <source>Sillet, côté graves</source>
+        <translation>Nut, bass end</translation>
+    </message>
+    <message>
+        <source>&amp;Origine :</source>
+        <translation>&amp;Origin:</translation>
+    </message>
+    <message>
+        <source>Trajet de la fraise</source>
+        <translation>Tool path</translation>
     </message>
 </context>
 <context>
