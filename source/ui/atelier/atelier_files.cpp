@@ -4,6 +4,7 @@
 #include "atelier_window.h"
 
 #include "board_drawing.h"
+#include "cut_options_box.h"
 #include "design_file.h"
 #include "design_form.h"
 #include "file_names.h"
@@ -209,6 +210,7 @@ void AtelierWindow::exportTemplate()
     options.title = QString::fromStdString(drawing::BoardTemplateTitle(
         *layout_, QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
     options.words = language::InterfaceTemplateWords();
+    options.hairline = cutOptions_->hairline();
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
             tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));

@@ -2,6 +2,7 @@
 
 #include "board_drawing.h"
 #include "board_view.h"
+#include "cut_options_box.h"
 #include "design_form.h"
 #include "recent_files.h"
 #include "template_export.h"
@@ -60,6 +61,8 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setWindowIcon(QIcon::fromTheme(
         QStringLiteral("corvane-atelier"), QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
 
+    cutOptions_ = new CutOptionsBox;
+    form_->addGroup(cutOptions_);
     auto* formArea = new QScrollArea;
     formArea->setWidget(form_);
     formArea->setWidgetResizable(true);
@@ -123,6 +126,7 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setTabOrder(form_, view_);
     setTabOrder(view_, tableView_);
 
+    connect(cutOptions_, &CutOptionsBox::changed, this, [this] { showDesign(form_->design()); });
     connect(form_, &DesignForm::designChanged, this, [this](const board::Design& design) {
         showDesign(design);
         documentEdited();
@@ -294,7 +298,8 @@ void AtelierWindow::showDesign(const board::Design& design)
     layout_ = std::move(*result.layout);
     layout_->temperament.name
         = language::TemperamentNameText(layout_->temperament.name).toStdString();
-    drawing::BoardDrawingOptions options;
+    cutOptions_->setUnit(layout_->design.unit);
+    drawing::BoardDrawingOptions options = cutOptions_->applied({});
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.words = language::InterfaceTemplateWords();
@@ -323,7 +328,7 @@ void AtelierWindow::showDesign(const board::Design& design)
 
 drawing::Drawing AtelierWindow::templateDrawing() const
 {
-    drawing::BoardDrawingOptions options;
+    drawing::BoardDrawingOptions options = cutOptions_->applied({});
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     options.words = language::InterfaceTemplateWords();

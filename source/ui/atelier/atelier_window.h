@@ -18,6 +18,8 @@ class QTableView;
 
 namespace corvane::atelier {
 
+class CutOptionsBox;
+
 class BoardView;
 class DesignForm;
 
@@ -47,6 +49,7 @@ public:
     BoardView* boardView() const { return view_; }
     QTableView* tableView() const { return tableView_; }
     WorkshopTable* table() const { return table_; }
+    CutOptionsBox* cutOptions() const { return cutOptions_; }
     // The layout behind the drawing and the table (the last valid design's).
     const board::BoardLayout& layout() const { return *layout_; }
     // The board's drawing at true size as the view shows it: labels, no
@@ -90,6 +93,7 @@ private:
     QString suggestedPath(const QString& extension) const;
 
     DesignForm* form_ = nullptr;
+    CutOptionsBox* cutOptions_ = nullptr;
     BoardView* view_ = nullptr;
     QTableView* tableView_ = nullptr;
     WorkshopTable* table_ = nullptr;

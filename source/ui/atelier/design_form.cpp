@@ -217,6 +217,12 @@ void DesignForm::buildFields()
     });
 }
 
+void DesignForm::addGroup(QWidget* group)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->count() - 1, group); // before the closing stretch
+}
+
 void DesignForm::setNoteNamesAvailable(bool available)
 {
     openNote_->setEnabled(available);

@@ -52,6 +52,8 @@ public:
     // Whether the current temperament names its degrees as notes; when it
     // does not, the open-string note has no use and is disabled.
     void setNoteNamesAvailable(bool available);
+    // A group of the window's own under the form's (the cut options).
+    void addGroup(QWidget* group);
 
     // For tests and the window: the fields, by their accessible name's role.
     QLineEdit* lengthField() const { return bassLength_; }

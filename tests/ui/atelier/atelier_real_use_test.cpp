@@ -3,6 +3,7 @@
 
 #include "atelier_driver.h"
 #include "board_view.h"
+#include "cut_options_box.h"
 #include "design_file.h"
 #include "design_form.h"
 #include "file_names.h"
@@ -314,6 +315,29 @@ private slots:
             }
         }
         QVERIFY(compared > 100);
+    }
+
+    // The cut options reach the live drawing and the exported files.
+    void cutOptionsReachTheTemplate()
+    {
+        atelier::CutOptionsBox& cut = *window->cutOptions();
+        Retype(cut.slotWidthField(), QStringLiteral("0,6"));
+        cut.markersField()->click();
+        const auto count = [](const auto& items, drawing::Layer layer) {
+            return std::count_if(
+                items.begin(), items.end(), [&](const auto& item) { return item.layer == layer; });
+        };
+        QCOMPARE(count(window->boardDrawing().outlines, drawing::Layer::Slots), 24);
+        QCOMPARE(count(window->boardDrawing().circles, drawing::Layer::Markers), 12);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cut.svg"));
+        AnswerFileDialog(
+            [&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
+        const QByteArray svg = ReadBytes(path.toStdString());
+        QVERIFY(svg.contains("<g id=\"slots\"") && svg.contains("<g id=\"markers\""));
+        Retype(cut.slotWidthField(),
+            QStringLiteral("0")); // the settings are shared with the next tests
+        cut.markersField()->click();
     }
 
     // Fichier › Exporter le programme de rainurage: the values asked, the

@@ -369,6 +369,45 @@ Save it anyway, and replace those changes?</translation>
     </message>
 </context>
 <context>
+    <name>corvane::atelier::CutOptionsBox</name>
+    <message>
+        <source>Découpe (laser, CNC)</source>
+        <translation>Cutting (laser, CNC)</translation>
+    </message>
+    <message>
+        <source>Largeur des &amp;fentes (0 : aucune) :</source>
+        <translation>Slot &amp;width (0: none):</translation>
+    </message>
+    <message>
+        <source>Largeur des fentes</source>
+        <translation>Slot width</translation>
+    </message>
+    <message>
+        <source>Prolonger les frettes &amp;de :</source>
+        <translation>E&amp;xtend the frets by:</translation>
+    </message>
+    <message>
+        <source>Prolongement des frettes</source>
+        <translation>Fret extension</translation>
+    </message>
+    <message>
+        <source>&amp;Repères de touche</source>
+        <translation>Inlay &amp;markers</translation>
+    </message>
+    <message>
+        <source>Diamètre des &amp;repères :</source>
+        <translation>Marker &amp;diameter:</translation>
+    </message>
+    <message>
+        <source>Diamètre des repères</source>
+        <translation>Marker diameter</translation>
+    </message>
+    <message>
+        <source>Traits &amp;fins dans le SVG (0,025 mm)</source>
+        <translation>&amp;Hairlines in SVG (0.025 mm)</translation>
+    </message>
+</context>
+<context>
     <name>corvane::atelier::DesignForm</name>
     <message>
         <source>Diapason</source>
