@@ -25,6 +25,23 @@ std::string TempPath(const std::string& name)
     return ::testing::TempDir() + "template-files-" + std::to_string(::getpid()) + "-" + name;
 }
 
+// The file read back by ezdxf (read_dxf.py), then removed; empty when the
+// reader failed, which the caller's parsing then reports.
+std::string ReadBackDxf(const std::string& path)
+{
+    std::string output;
+    if (FILE* pipe = ::popen(
+            (std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        if (::pclose(pipe) != 0)
+            ADD_FAILURE() << "read_dxf.py failed: " << output;
+    }
+    std::remove(path.c_str());
+    return output;
+}
+
 std::vector<double> EnginePositions(const char* length)
 {
     std::vector<double> positions;
@@ -79,15 +96,7 @@ TEST(DxfFile, ReadBackHasItsUnitsAndEveryFretAtTheEnginesPosition)
     for (const Case& c : cases) {
         const std::string path = TempPath("board.dxf");
         ASSERT_FALSE(WriteDxfFile(ClassicBoard(TemperedChromatic, c.length, c.unit), c.unit, path));
-        FILE* pipe = ::popen(
-            (std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string output;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        ASSERT_EQ(::pclose(pipe), 0) << output;
-        std::remove(path.c_str());
+        const std::string output = ReadBackDxf(path);
 
         std::istringstream lines(output);
         std::string word, version;
@@ -135,15 +144,7 @@ TEST(DxfFile, TheOutlineIsOneClosedPathAndEveryLayerHasItsColour)
     const Drawing board = BoardDrawing(*corvane::board::ComputeLayout(design).layout);
     const std::string path = TempPath("outline.dxf");
     ASSERT_FALSE(WriteDxfFile(board, Unit::Millimetre, path));
-    FILE* pipe
-        = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    ASSERT_EQ(::pclose(pipe), 0) << output;
-    std::remove(path.c_str());
+    const std::string output = ReadBackDxf(path);
 
     std::istringstream lines(output);
     std::string word, name;
@@ -189,15 +190,7 @@ TEST(DxfFile, SlotsAndMarkersLieWhereTheEngineSays)
     const Drawing board = BoardDrawing(layout, options);
     const std::string path = TempPath("slots.dxf");
     ASSERT_FALSE(WriteDxfFile(board, Unit::Millimetre, path));
-    FILE* pipe
-        = ::popen((std::string(CORVANE_SYSTEM_PYTHON " " READ_DXF_SCRIPT " ") + path).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    ASSERT_EQ(::pclose(pipe), 0) << output;
-    std::remove(path.c_str());
+    const std::string output = ReadBackDxf(path);
 
     // The engine's fret in the file's frame: from the nut's middle, y up.
     const corvane::board::Point nut { (layout.nut.from.x + layout.nut.to.x) / 2,
