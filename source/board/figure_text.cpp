@@ -50,6 +50,12 @@ std::string ShortText(double value, std::string_view separator)
     return text;
 }
 
+std::string LengthWithUnitText(double millimetres, Unit unit, std::string_view separator)
+{
+    return ShortText(FromMillimetres(millimetres, unit), separator) + " "
+        + std::string(UnitSymbol(unit));
+}
+
 std::string FromNutText(
     const BoardLayout& board, const FretOnString& row, std::string_view separator)
 {

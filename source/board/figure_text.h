@@ -28,6 +28,9 @@ std::string ShortText(double value, std::string_view separator = ".");
 // "-0.00117", "0.00000").
 std::string InchErrorText(double errorInches, std::string_view separator = ".");
 
+// A length in millimetres shown in the unit, with it: "650 mm", "25.5 in".
+std::string LengthWithUnitText(double millimetres, Unit unit, std::string_view separator = ".");
+
 // A row's distance from the nut in the design's unit, four decimals; a
 // classic scale's position keeps the classic window's digits, a fifth
 // decimal included.

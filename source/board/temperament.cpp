@@ -376,11 +376,7 @@ std::string_view ClassicScaleName(ClassicScale scale) noexcept
 
 std::string ClassicScaleTitle(ClassicScale scale)
 {
-    std::string title;
-    for (const char c : fret::ScaleCatalogue[static_cast<std::size_t>(scale)].text)
-        if (c != ' ' || (!title.empty() && title.back() != ' '))
-            title += c;
-    return title;
+    return SingleBlanks(fret::ScaleCatalogue[static_cast<std::size_t>(scale)].text);
 }
 
 bool IsDiatonic(ClassicScale scale) noexcept

@@ -61,6 +61,15 @@ std::string Utf8OrLatin1(std::string_view bytes)
     return text;
 }
 
+std::string SingleBlanks(std::string_view text)
+{
+    std::string single;
+    for (const char c : text)
+        if (c != ' ' || (!single.empty() && single.back() != ' '))
+            single += c;
+    return single;
+}
+
 std::string_view WithoutByteOrderMark(std::string_view text) noexcept
 {
     constexpr std::string_view Mark = "\xEF\xBB\xBF";

@@ -15,6 +15,10 @@ bool IsValidUtf8(std::string_view bytes) noexcept;
 // Latin-1 (ISO 8859-1), each one a code point.
 std::string Utf8OrLatin1(std::string_view bytes);
 
+// The text with every run of blanks read as one and none in front: the
+// classic list items ("Naturelle   Diatonique") as titles show them.
+std::string SingleBlanks(std::string_view text);
+
 // The text without a leading UTF-8 byte order mark.
 std::string_view WithoutByteOrderMark(std::string_view text) noexcept;
 

@@ -324,12 +324,9 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
                                                   : drawing::SlottingOrigin::NutBassCorner;
     }
     if (cut.slotWidthMm > MaxSlotWidthMm) {
-        const auto shown = [&](double mm) {
-            return board::ShortText(board::FromMillimetres(mm, design.unit)) + " "
-                + std::string(board::UnitSymbol(design.unit));
-        };
-        return bad(Say(
-            "--slot-width : %1, au plus %2", { shown(cut.slotWidthMm), shown(MaxSlotWidthMm) }));
+        return bad(Say("--slot-width : %1, au plus %2",
+            { board::LengthWithUnitText(cut.slotWidthMm, design.unit),
+                board::LengthWithUnitText(MaxSlotWidthMm, design.unit) }));
     }
 
     if (design.strings == 1 && !find("--treble-length"))

@@ -63,9 +63,7 @@ std::string Heading(const BoardLayout& board, TableColumn column)
 
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)
 {
-    const Unit unit = board.design.unit;
-    return board::ShortText(board::FromMillimetres(mm, unit), separator) + " "
-        + std::string(board::UnitSymbol(unit));
+    return board::LengthWithUnitText(mm, board.design.unit, separator);
 }
 
 std::string Title(const BoardLayout& board, std::string_view separator)

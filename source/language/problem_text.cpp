@@ -40,10 +40,7 @@ QString DesignFileErrorText(const board::DesignError& error)
 
 QString SlottingProblemText(const drawing::SlottingProblem& problem, board::Unit unit)
 {
-    const auto shown = [&](double mm) {
-        return board::ShortText(board::FromMillimetres(mm, unit)) + " "
-            + std::string(board::UnitSymbol(unit));
-    };
+    const auto shown = [&](double mm) { return board::LengthWithUnitText(mm, unit); };
     using Kind = drawing::SlottingProblem::Kind;
     const double limit = problem.kind == Kind::SlotDepth ? drawing::MaxSlotDepthMm
         : problem.kind == Kind::ToolDiameter             ? drawing::MaxToolDiameterMm

@@ -1,5 +1,7 @@
 #include "translation.h"
 
+#include "text_encoding.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTranslator>
@@ -90,12 +92,7 @@ drawing::TemplateWords InterfaceTemplateWords()
 
 QString TemperamentNameText(const std::string& name)
 {
-    // The classic list items' runs of blanks read as one in a title.
-    std::string folded;
-    for (const char c : name)
-        if (c != ' ' || (!folded.empty() && folded.back() != ' '))
-            folded += c;
-    return Translate("TemperamentNames", folded.c_str());
+    return Translate("TemperamentNames", board::SingleBlanks(name).c_str());
 }
 
 board::NoteNaming InterfaceNoteNaming()

@@ -2,6 +2,7 @@
 
 #include "figure_text.h"
 #include "line_weights.h"
+#include "text_encoding.h"
 #include "title_block.h"
 
 #include <algorithm>
@@ -99,12 +100,8 @@ double DefaultBoardWidth(Unit unit) noexcept
 
 std::string ClassicTemplateTitle(const ClassicTemplateRequest& request)
 {
-    std::string scale;
-    for (const char c : Trimmed(request.scaleText))
-        if (c != ' ' || scale.empty() || scale.back() != ' ')
-            scale += c; // the list's runs of blanks read as one in a title
-    return "Gabarit " + scale + " " + request.lengthText + " "
-        + std::string(UnitSymbol(request.unit));
+    return "Gabarit " + board::SingleBlanks(Trimmed(request.scaleText)) + " " + request.lengthText
+        + " " + std::string(UnitSymbol(request.unit));
 }
 
 ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
