@@ -1,14 +1,19 @@
-// The slotting program run by a small G-code reader of the test's own: it
-// executes the moves and checks every slot's path, its depth, the safe
-// heights and the order, against the engine's frets.
+// The slotting program run by two G-code readers, a small one of the
+// test's own and bCNC's parser (when Debian's bcnc is installed): each
+// executes the moves, and the test checks every slot's path, its depth, the
+// safe heights and the order, against the engine's frets.
 
 #include "gcode.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
+#include <unistd.h>
 
 namespace corvane::drawing {
 namespace {
@@ -54,6 +59,36 @@ Executed Execute(const std::string& program)
     return run;
 }
 
+// The same moves as bCNC executes them; nothing when bCNC is missing.
+std::optional<Executed> ExecuteWithBcnc(const std::string& program)
+{
+    const std::string path
+        = ::testing::TempDir() + "slotting-" + std::to_string(::getpid()) + ".nc";
+    std::ofstream(path) << program;
+    std::string output;
+    FILE* pipe = ::popen(
+        (std::string(CORVANE_SYSTEM_PYTHON " " READ_GCODE_BCNC_SCRIPT " ") + path).c_str(), "r");
+    if (!pipe)
+        return std::nullopt;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    std::remove(path.c_str());
+    if (WEXITSTATUS(status) == 77)
+        return std::nullopt;
+    EXPECT_EQ(status, 0) << output;
+    Executed run;
+    std::istringstream lines(output);
+    std::string code;
+    Move m {};
+    while (lines >> code >> m.x >> m.y >> m.z) {
+        m.rapid = code == "G0";
+        run.moves.push_back(m);
+    }
+    return run;
+}
+
 board::BoardLayout Fanned()
 {
     board::Design design;
@@ -70,48 +105,56 @@ TEST(SlottingProgram, CutsEverySlotAlongItsFretInPassesFromTheNut)
     parameters.bindingMarginMm = 2; // a bound board: each slot stops 2 mm inside
     const auto program = SlottingProgram(board, parameters, "t");
     ASSERT_TRUE(std::holds_alternative<std::string>(program));
-    const Executed run = Execute(std::get<std::string>(program));
+    const std::string& text = std::get<std::string>(program);
+    const Executed ours = Execute(text);
     EXPECT_EQ(
-        run.codes, (std::vector<std::string> { "G21", "G90", "G17", "M3", "G4", "M5", "M30" }));
+        ours.codes, (std::vector<std::string> { "G21", "G90", "G17", "M3", "G4", "M5", "M30" }));
+    std::vector<std::pair<std::string, Executed>> runs { { "our reader", ours } };
+    if (auto bcnc = ExecuteWithBcnc(text))
+        runs.emplace_back("bCNC", std::move(*bcnc));
 
     // From the nut's middle, Y towards the treble.
     const board::Point origin { (board.nut.from.x + board.nut.to.x) / 2,
         (board.nut.from.y + board.nut.to.y) / 2 };
-    std::size_t slot = 0;
-    int passes = 0;
-    double deepest = 0, lastX = -1;
-    for (std::size_t i = 0; i < run.moves.size(); ++i) {
-        const Move& m = run.moves[i];
-        if (m.rapid) {
-            EXPECT_GE(m.z, parameters.safeZMm) << "a rapid below the safe height, move " << i;
-            if (passes > 0) { // a slot ended
-                EXPECT_EQ(passes, 3);
-                EXPECT_DOUBLE_EQ(deepest, -3.0);
-                ++slot;
-                passes = 0;
-                deepest = 0;
+    for (const auto& [reader, run] : runs) {
+        SCOPED_TRACE(reader);
+        std::size_t slot = 0;
+        int passes = 0;
+        double deepest = 0, lastX = -1;
+        for (std::size_t i = 0; i < run.moves.size(); ++i) {
+            const Move& m = run.moves[i];
+            if (m.rapid) {
+                EXPECT_GE(m.z, parameters.safeZMm) << "a rapid below the safe height, move " << i;
+                if (passes > 0) { // a slot ended
+                    EXPECT_EQ(passes, 3);
+                    EXPECT_DOUBLE_EQ(deepest, -3.0);
+                    ++slot;
+                    passes = 0;
+                    deepest = 0;
+                }
+                continue;
             }
-            continue;
+            ASSERT_LT(slot, board.frets.size());
+            const board::Segment& fret = board.frets[slot];
+            const double ax = fret.from.x - origin.x, ay = fret.from.y - origin.y;
+            const double bx = fret.to.x - origin.x, by = fret.to.y - origin.y;
+            const double length = std::hypot(bx - ax, by - ay);
+            // On the fret's line, and inside its ends by the margin.
+            EXPECT_NEAR(((bx - ax) * (m.y - ay) - (by - ay) * (m.x - ax)) / length, 0, 1e-4)
+                << "slot " << slot + 1;
+            const double along = ((m.x - ax) * (bx - ax) + (m.y - ay) * (by - ay)) / length;
+            EXPECT_TRUE(std::fabs(along - 2) < 1e-3 || std::fabs(along - (length - 2)) < 1e-3)
+                << along;
+            EXPECT_LT(m.z, 0);
+            if (m.z < deepest) {
+                deepest = m.z;
+                ++passes;
+            }
+            EXPECT_GE(m.x, lastX - 30) << "slots in order from the nut"; // a fan slants each slot
+            lastX = std::max(lastX, m.x);
         }
-        ASSERT_LT(slot, board.frets.size());
-        const board::Segment& fret = board.frets[slot];
-        const double ax = fret.from.x - origin.x, ay = fret.from.y - origin.y;
-        const double bx = fret.to.x - origin.x, by = fret.to.y - origin.y;
-        const double length = std::hypot(bx - ax, by - ay);
-        // On the fret's line, and inside its ends by the margin.
-        EXPECT_NEAR(((bx - ax) * (m.y - ay) - (by - ay) * (m.x - ax)) / length, 0, 1e-4)
-            << "slot " << slot + 1;
-        const double along = ((m.x - ax) * (bx - ax) + (m.y - ay) * (by - ay)) / length;
-        EXPECT_TRUE(std::fabs(along - 2) < 1e-3 || std::fabs(along - (length - 2)) < 1e-3) << along;
-        EXPECT_LT(m.z, 0);
-        if (m.z < deepest) {
-            deepest = m.z;
-            ++passes;
-        }
-        EXPECT_GE(m.x, lastX - 30) << "slots in order from the nut"; // a fan slants each slot
-        lastX = std::max(lastX, m.x);
+        EXPECT_EQ(slot, board.frets.size());
     }
-    EXPECT_EQ(slot, board.frets.size());
 }
 
 TEST(SlottingProgram, RefusesWhatARouterCannotDo)

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -244,6 +245,78 @@ TEST(DxfFile, SlotsAndMarkersLieWhereTheEngineSays)
     const std::string hairline = SvgText(board, "t", true);
     EXPECT_EQ(hairline.find("stroke-width=\"0.2"), std::string::npos);
     EXPECT_NE(hairline.find("stroke-width=\"0.025\""), std::string::npos);
+}
+
+// The same slots and dots found by a reader we did not write: Inkscape's
+// --query-all gives each element's box in px from the page's corner; a slot
+// and a dot are symmetric, so the box's middle is their centre. Skipped where
+// Inkscape is not installed.
+TEST(SvgFile, InkscapeFindsTheSlotsAndDotsWhereTheEngineSays)
+{
+    if (std::system("command -v inkscape >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "inkscape is not installed";
+    corvane::board::Design design;
+    design.trebleLengthMm = 620;
+    design.perpendicularFret = 7;
+    const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;
+    BoardDrawingOptions options;
+    options.slotWidthMm = 0.6;
+    options.markers = true;
+    const Drawing drawing = BoardDrawing(layout, options);
+    const std::string svg = SvgText(drawing, "t");
+    std::smatch viewBox;
+    ASSERT_TRUE(
+        std::regex_search(svg, viewBox, std::regex(R"re(viewBox="(-?[0-9.]+) (-?[0-9.]+))re")));
+    const std::string path = TempPath("query.svg");
+    std::ofstream(path) << svg;
+    std::string output;
+    if (FILE* pipe = ::popen(("inkscape --query-all " + path + " 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        ::pclose(pipe);
+    }
+    std::remove(path.c_str());
+
+    constexpr double PxPerMm = 96.0 / 25.4;
+    const double left = std::stod(viewBox[1]), top = std::stod(viewBox[2]);
+    const corvane::board::Point nut { (layout.nut.from.x + layout.nut.to.x) / 2,
+        (layout.nut.from.y + layout.nut.to.y) / 2 };
+    std::map<std::string, std::vector<corvane::board::Point>> centres; // by group
+    std::istringstream lines(output);
+    std::string line, group;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string id, value;
+        std::getline(fields, id, ',');
+        double box[4] {};
+        for (double& v : box)
+            if (std::getline(fields, value, ','))
+                v = std::stod(value);
+        if (id.rfind("path", 0) != 0 && id.rfind("circle", 0) != 0 && id.rfind("line", 0) != 0)
+            group = id;
+        else
+            centres[group].push_back(
+                { (box[0] + box[2] / 2) / PxPerMm + left, (box[1] + box[3] / 2) / PxPerMm + top });
+    }
+    const auto& slots = centres["slots"];
+    ASSERT_EQ(slots.size(), layout.frets.size()) << output;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const auto& fret = layout.frets[i];
+        EXPECT_NEAR(slots[i].x, (fret.from.x + fret.to.x) / 2 - nut.x, 0.005) << "fret " << i + 1;
+        EXPECT_NEAR(slots[i].y, (fret.from.y + fret.to.y) / 2 - nut.y, 0.005) << "fret " << i + 1;
+    }
+    // The dots where the drawing put them (midway along the middle string),
+    // from the drawing's datum (the nut's middle).
+    const auto& dots = centres["markers"];
+    ASSERT_EQ(dots.size(), drawing.circles.size());
+    ASSERT_EQ(dots.size(), 12u);
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        EXPECT_NEAR(dots[i].x, drawing.circles[i].centre.x - drawing.datum.x, 0.005)
+            << "dot " << i + 1;
+        EXPECT_NEAR(dots[i].y, drawing.circles[i].centre.y - drawing.datum.y, 0.005)
+            << "dot " << i + 1;
+    }
 }
 
 // A file is written whole or not at all: a failed write names the file and
