@@ -1,0 +1,123 @@
+// Strings against numbers published by others: the string maker's tension
+// chart, and Anderson and Beausoleil's compensation of a nylon set (J.
+// Acoust. Soc. Am. 156, 683, 2024, from its kappa and B0).
+
+#include "pitch.h"
+#include "string_physics.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace corvane::board {
+namespace {
+
+TEST(StringPhysics, TensionIsTheChartsAndTheHandWorkedOne)
+{
+    // T = mu (2 L f)^2: 0.01 kg/m, 0.5 m, 100 Hz -> 0.01 * 100^2 = 100 N.
+    EXPECT_DOUBLE_EQ(TensionNewtons(0.01, 500, 100), 100.0);
+    struct Case {
+        double unitWeightLbPerIn;
+        const char* pitch;
+        double lengthIn;
+        double chartLbf;
+    } const cases[] = {
+        // The 10-46 set at 25.5 in, treble to bass.
+        { 2.215e-05, "E4", 25.5, 16.2 }, // PL010
+        { 3.744e-05, "B3", 25.5, 15.4 }, // PL013
+        { 6.402e-05, "G3", 25.5, 16.6 }, // PL017
+        { 0.00012671, "D3", 25.5, 18.4 }, // NW026
+        { 0.00023964, "A2", 25.5, 19.5 }, // NW036
+        { 0.00038216, "E2", 25.5, 17.5 }, // NW046
+        // A long-scale bass at 34 in (XLB045 at G2, XLB100 at E1): the chart
+        // works its tensions out as UW (2 L f)^2 / 386.4.
+        { 0.0003724, "G2", 34, 0.0003724 * std::pow(2 * 34 * 97.998859, 2) / 386.4 },
+        { 0.00179687, "E1", 34, 0.00179687 * std::pow(2 * 34 * 41.203445, 2) / 386.4 },
+    };
+    for (const Case& c : cases) {
+        const auto pitch = ParsePitch(c.pitch);
+        ASSERT_TRUE(pitch) << c.pitch;
+        const double lbf = TensionNewtons(c.unitWeightLbPerIn * KgPerMPerLbPerIn, c.lengthIn * 25.4,
+                               pitch->frequencyHz)
+            / NewtonsPerLbf;
+        EXPECT_NEAR(lbf, c.chartLbf, 0.1) << c.pitch;
+    }
+}
+
+TEST(StringPhysics, PitchesByNameOrFrequency)
+{
+    struct Case {
+        const char* text;
+        double hz; // 0: refused
+    } const cases[] = { { "A4", 440 }, { "E2", 82.406889 }, { "F#3", 184.997211 },
+        { "Bb1", 58.270470 }, { "a4", 440 }, { "110 Hz", 110 }, { "98.5", 98.5 }, { "H2", 0 },
+        { "E", 0 }, { "E22", 0 }, { "0 Hz", 0 }, { "", 0 } };
+    for (const Case& c : cases) {
+        const auto pitch = ParsePitch(c.text);
+        if (c.hz == 0)
+            EXPECT_FALSE(pitch) << c.text;
+        else
+            EXPECT_NEAR(pitch ? pitch->frequencyHz : 0, c.hz, 1e-5) << c.text;
+    }
+    EXPECT_EQ(PitchName(40), "E2");
+    EXPECT_EQ(PitchName(66), "F#4");
+    EXPECT_NEAR(ParsePitch("A4", 415)->frequencyHz, 415, 1e-12);
+}
+
+TEST(StringPhysics, ComputedSetbacksAreThePublishedOnes)
+{
+    struct Case {
+        double kappa, b0, saddle, nut, rms;
+    } const ej45[] = {
+        { 48.2, 0.00190, 1.48, -0.36, 0.143 },
+        { 48.7, 0.00220, 1.69, -0.36, 0.145 },
+        { 58.6, 0.00301, 2.33, -0.43, 0.177 },
+        { 46.0, 0.00192, 1.49, -0.34, 0.137 },
+        { 48.7, 0.00239, 1.83, -0.36, 0.146 },
+        { 58.2, 0.00321, 2.46, -0.43, 0.177 },
+    };
+    std::vector<double> ratios;
+    for (int n = 1; n <= 19; ++n)
+        ratios.push_back(std::exp2(n / 12.0));
+    for (const Case& c : ej45) {
+        const StringModel string { 650, c.kappa, c.b0, { 1, 4, 0, 0 } };
+        const Setbacks fit = FitSetbacks(string, ratios, 12);
+        EXPECT_NEAR(fit.saddleMm, c.saddle, 0.01) << c.kappa;
+        EXPECT_NEAR(-fit.nutMm, c.nut, 0.01) << c.kappa; // the paper's nut moves the other way
+        const auto after = FretErrors(string, fit, ratios);
+        EXPECT_NEAR(RootMeanSquare(after, 12), c.rms, 0.01) << c.kappa;
+        EXPECT_GT(RootMeanSquare(FretErrors(string, {}, ratios), 12), 5 * c.rms);
+    }
+}
+
+TEST(StringPhysics, FretletsPutEveryNoteInTune)
+{
+    std::vector<double> ratios;
+    for (int n = 1; n <= 12; ++n)
+        ratios.push_back(std::exp2(n / 12.0));
+    // An ideal string: the fretlets are the plain frets.
+    const StringModel ideal { 650, 0, 0, { 0, 0, 0, 0 } };
+    for (const double ratio : ratios)
+        EXPECT_NEAR(FretletFromNutMm(ideal, {}, ratio), 650 * (1 - 1 / ratio), 1e-9);
+    // A real one, uncompensated: each note is sharp by e cents, so its fret
+    // moves towards the nut by about (stopped length) * e * ln 2 / 1200,
+    // more at every fret up the neck past the first (whose stretch over the
+    // nut's clearance makes it sharper than the second).
+    const StringModel nylon { 650, 48.2, 0.00190, { 1, 4, 0, 0 } };
+    const auto errors = FretErrors(nylon, {}, ratios);
+    double previousShift = 0;
+    for (std::size_t i = 0; i < ratios.size(); ++i) {
+        const double plain = 650 * (1 - 1 / ratios[i]);
+        const double shift = plain - FretletFromNutMm(nylon, {}, ratios[i]);
+        const double expected = (650 - plain) * errors[i] * std::log(2.0) / 1200;
+        EXPECT_NEAR(shift, expected, 0.1 * expected) << "fret " << i + 1;
+        if (i > 1) {
+            EXPECT_GT(shift, previousShift) << "fret " << i + 1;
+        }
+        previousShift = shift;
+        EXPECT_NEAR(FretErrorCents(nylon, {}, plain - shift, ratios[i]), 0, 1e-6);
+    }
+}
+
+} // namespace
+} // namespace corvane::board
