@@ -149,6 +149,11 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
     if (auto error
         = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm, design.unit))
         return error;
+    {
+        std::string field;
+        if (auto problem = StringingProblem(design.stringing, design.strings, design.frets, field))
+            return FieldError(std::move(field), std::move(*problem));
+    }
     if (design.openNote < 0 || design.openNote > 11)
         return FieldError("open_note",
             { ProblemKind::OpenNoteOutOfRange, { std::to_string(design.openNote) }, {} });

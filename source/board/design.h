@@ -7,6 +7,7 @@
 // it. The strings are spread evenly along the nut and along the saddle; the
 // bass string is string 1.
 
+#include "stringing.h"
 #include "temperament.h"
 #include "units.h"
 
@@ -46,15 +47,19 @@ struct Design {
     double nutOverhangMm = 3.5; // outer string to board edge at the nut
     double lastFretOverhangMm = 3.5; // outer string to board edge at the last fret
 
-    // Compensation, along each string: the nut moves towards the bridge by
-    // nutSetback, the saddle away from the nut by saddleSetback. Given for
-    // the outer strings, linear between.
+    // Manual compensation, along each string: the nut moves towards the
+    // bridge by nutSetback, the saddle away from the nut by saddleSetback.
+    // Given for the outer strings, linear between.
     double nutSetbackBassMm = 0.0;
     double nutSetbackTrebleMm = 0.0;
     double saddleSetbackBassMm = 0.0;
     double saddleSetbackTrebleMm = 0.0;
 
     int openNote = 4; // pitch class of the open bass string from Do (4 = Mi)
+
+    // The strings themselves, when known: their physics, and the
+    // compensation it calls for.
+    Stringing stringing;
 
     friend bool operator==(const Design&, const Design&) = default;
 

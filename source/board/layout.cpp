@@ -102,6 +102,29 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
             = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
         string.saddleSetbackMm = design.saddleSetbackBassMm
             + (design.saddleSetbackTrebleMm - design.saddleSetbackBassMm) * t;
+    }
+
+    // With strings, each one's physics, and the setbacks it calls for.
+    std::vector<double> ratios;
+    for (int fret = 1; fret <= design.frets; ++fret)
+        ratios.push_back(temperament.FretRatio(fret));
+    if (design.stringing.HasStrings()) {
+        std::vector<double> lengths;
+        std::vector<Setbacks> manual;
+        for (const StringLine& string : board.strings) {
+            lengths.push_back(string.lengthMm);
+            manual.push_back({ string.saddleSetbackMm, string.nutSetbackMm });
+        }
+        board.stringReports = ComputeStrings(design.stringing, lengths, manual, ratios);
+    }
+    for (std::size_t i = 0; i < board.strings.size(); ++i) {
+        StringLine& string = board.strings[i];
+        if (design.stringing.compensation == CompensationMode::None) {
+            string.nutSetbackMm = string.saddleSetbackMm = 0;
+        } else if (!board.stringReports.empty()) {
+            string.nutSetbackMm = board.stringReports[i].setbacks.nutMm;
+            string.saddleSetbackMm = board.stringReports[i].setbacks.saddleMm;
+        }
         // Setbacks move along the string, measured along the centre line like every length.
         const double slope = (string.line.to.y - string.line.from.y) / string.lengthMm;
         string.compensatedNut = { string.line.from.x + string.nutSetbackMm,
@@ -116,7 +139,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     board.rows.resize(static_cast<std::size_t>(fretCount * stringCount));
     std::vector<double> previous(static_cast<std::size_t>(stringCount), 0.0);
     for (int fret = 1; fret <= fretCount; ++fret) {
-        const double ratio = temperament.FretRatio(fret);
+        const double ratio = ratios[static_cast<std::size_t>(fret - 1)];
         const double fraction = 1.0 - 1.0 / ratio;
         const double cents = 1200.0 * std::log2(ratio);
         const auto degreeCount = static_cast<int>(temperament.DegreeCount());
@@ -155,6 +178,17 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
             row.compensatedFromNutMm = row.fromNutMm - string.nutSetbackMm;
             row.compensatedToSaddleMm = row.toSaddleMm + string.saddleSetbackMm;
             row.at = Lerp(string.line.from, string.line.to, row.fromNutMm / string.lengthMm);
+            if (!board.stringReports.empty()) {
+                const StringReport& report = board.stringReports[static_cast<std::size_t>(i)];
+                const auto index = static_cast<std::size_t>(fret - 1);
+                if (index < report.centsAfter.size())
+                    row.errorCents = report.centsAfter[index];
+                if (index < report.fretletsFromNutMm.size()) {
+                    row.fretletFromNutMm = report.fretletsFromNutMm[index];
+                    row.fretletAt = Lerp(
+                        string.line.from, string.line.to, *row.fretletFromNutMm / string.lengthMm);
+                }
+            }
         }
     }
 
@@ -217,8 +251,10 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     }
     for (Segment& fret : board.frets)
         Shift(fret, minX, minY);
-    for (FretOnString& row : board.rows)
+    for (FretOnString& row : board.rows) {
         Shift(row.at, minX, minY);
+        Shift(row.fretletAt, minX, minY);
+    }
     Shift(board.nut, minX, minY);
     Shift(board.saddle, minX, minY);
     Shift(board.bassEdge, minX, minY);

@@ -24,6 +24,7 @@
 #include "temperament.h"
 #include "units.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,12 @@ struct FretOnString {
     double compensatedFromNutMm = 0;
     double compensatedToSaddleMm = 0;
     Point at; // where the fret crosses the string
+    // With strings: the error of this fret's note on this string with the
+    // setbacks in use (cents), and, when asked for, where the fret must
+    // stand on this string for its note to be in tune (the fretlet).
+    std::optional<double> errorCents;
+    std::optional<double> fretletFromNutMm;
+    Point fretletAt;
     // fromNutMm is the classic window's own position for this fret (at most
     // five decimals in the design's unit), to be shown digit for digit.
     bool classicDigits = false;
@@ -88,6 +95,7 @@ struct BoardLayout {
     double heightMm = 0;
 
     std::vector<FretOnString> rows; // fret by fret, bass string first in each
+    std::vector<StringReport> stringReports; // bass first; empty without strings
 
     const FretOnString& At(int fret, int string) const
     {

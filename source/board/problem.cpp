@@ -88,6 +88,18 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::FileUnreadableBecause, "impossible de lire « %2 » : %3" },
     { K::FileTooLarge, "« %2 » est trop grand pour un dessin de manche" },
     { K::ScalaFileTooLarge, "« %2 » est trop grand pour un fichier Scala" },
+    { K::StringCountDiffers, "%1 : %2 cordes pour un manche de %3" },
+    { K::PitchUnreadable,
+        "%1, corde %2 : « %3 » n'est pas une hauteur (E2, F#3, Bb1 ou une fréquence, 110 Hz)" },
+    { K::UnknownStringItem, "%1, corde %2 : pas d'article « %3 » au catalogue" },
+    { K::StringWeightMissing, "%1, corde %2 : ni article du catalogue ni masse linéique" },
+    { K::StringValueOutOfRange, "%1, corde %2 : %3 = %4, doit être entre %5 et %6" },
+    { K::StringConstantsTogether, "%1, corde %2 : donnez κ et B₀ ensemble" },
+    { K::StringConstantsUnknown,
+        "%1, corde %2 : κ et B₀ inconnus ; donnez-les, ou le diamètre du fil ou de l'âme" },
+    { K::CompensationNeedsStrings,
+        "%1 : calculer la compensation demande l'accord et le jeu de cordes" },
+    { K::CompensationModeExpected, "« %2 » : none, manual ou computed attendu" },
 } };
 
 constexpr bool InKindOrder()
@@ -99,7 +111,7 @@ constexpr bool InKindOrder()
 }
 static_assert(InKindOrder(), "one pattern per kind, in the enum's order");
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 17> Subjects = { {
+constexpr std::array<std::pair<std::string_view, std::string_view>, 26> Subjects = { {
     { "divisions", "divisions de la période" },
     { "period", "période" },
     { "scala", "gamme Scala" },
@@ -117,6 +129,15 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> Subjects
     { "saddle_setback_bass", "recul du chevalet (graves)" },
     { "saddle_setback_treble", "recul du chevalet (aigus)" },
     { "open_note", "note de la corde à vide" },
+    { "tuning", "accord" },
+    { "reference_a4_hz", "fréquence du la de référence" },
+    { "string_set", "jeu de cordes" },
+    { "action.nut_clearance_mm", "hauteur des cordes au sillet" },
+    { "action.saddle_height_mm", "hauteur du chevalet" },
+    { "action.relief_mm", "creux de la touche" },
+    { "action.fretting_distance_mm", "distance du doigt à la frette" },
+    { "compensation.mode", "compensation" },
+    { "compensation.fit_frets", "frettes de l'ajustement" },
 } };
 
 } // namespace

@@ -88,8 +88,18 @@ enum class ProblemKind {
     FileUnreadableBecause,
     FileTooLarge,
     ScalaFileTooLarge,
+    // A design's strings; the first value is the string's number.
+    StringCountDiffers,
+    PitchUnreadable,
+    UnknownStringItem,
+    StringWeightMissing,
+    StringValueOutOfRange,
+    StringConstantsTogether,
+    StringConstantsUnknown,
+    CompensationNeedsStrings,
+    CompensationModeExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::ScalaFileTooLarge) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::CompensationModeExpected) + 1;
 
 struct Problem {
     ProblemKind kind = ProblemKind::NotFinite;

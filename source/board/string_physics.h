@@ -24,6 +24,7 @@ inline constexpr double SteelModulusPa = 200e9; // the core of a steel string
 // A fit needs two frets to settle two setbacks.
 inline constexpr int MinFitFrets = 2;
 inline constexpr int DefaultFitFrets = 12;
+inline constexpr int MaxFitFrets = 60;
 // Physical ranges of the string constants.
 inline constexpr double MinKappa = 1.0;
 inline constexpr double MaxKappa = 1000.0;

@@ -1,0 +1,99 @@
+#pragma once
+
+// The strings a design carries: their open pitches and what they are made
+// of, the action, and how the nut and saddle are compensated. A design
+// without a tuning and a string set has no strings to compute.
+
+#include "pitch.h"
+#include "problem.h"
+#include "string_physics.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::board {
+
+enum class CompensationMode {
+    None, // nut and saddle where the scale length puts them
+    Manual, // the design's four setbacks, linear across the strings
+    Computed, // per string, from its physics
+};
+
+// What one string is made of: a catalogue item, or its unit weight typed;
+// each typed value overrides the catalogue's.
+struct StringSpec {
+    std::string item;
+    std::optional<double> unitWeightKgPerM;
+    std::optional<double> gaugeIn;
+    std::optional<double> kappa;
+    std::optional<double> b0;
+    std::optional<double> coreDiameterMm;
+    friend bool operator==(const StringSpec&, const StringSpec&) = default;
+};
+
+struct Stringing {
+    std::vector<std::string> tuning; // pitch texts, bass first
+    double referenceA4Hz = DefaultReferenceA4Hz;
+    std::vector<StringSpec> set; // bass first
+    Action action;
+    CompensationMode compensation = CompensationMode::Manual;
+    int fitFrets = DefaultFitFrets; // the fit runs over frets 1..fitFrets
+    bool fretlets = false; // a fret position per string
+    friend bool operator==(const Stringing&, const Stringing&) = default;
+
+    bool HasStrings() const noexcept { return !tuning.empty() && !set.empty(); }
+};
+
+// Where a string's kappa and B0 come from.
+enum class ConstantsSource {
+    Typed,
+    Published, // the catalogue's measured constants, carried to this string
+    SteelWire, // a plain steel string, from its gauge
+    SteelCore, // a wound string, from the core diameter given
+    EstimatedCore, // a wound steel string, core estimated from the gauge
+    TypicalNylon, // an estimate: typical values of nylon strings
+    Unknown,
+};
+
+// A wound steel string's core, when not given, as a share of its gauge.
+inline constexpr double EstimatedCoreShareOfGauge = 0.4;
+// Typical nylon: the mean of the published normal-tension set, at 650 mm.
+inline constexpr double TypicalNylonKappa = 51.4;
+inline constexpr double TypicalNylonB0At650Mm = 0.00244;
+
+// One string as the engine computed it.
+struct StringReport {
+    int string = 0; // 1 = bass
+    std::string pitch; // as given
+    double frequencyHz = 0;
+    double lengthMm = 0;
+    double unitWeightKgPerM = 0;
+    double tensionN = 0;
+    std::optional<double> kappa;
+    std::optional<double> b0;
+    ConstantsSource constantsSource = ConstantsSource::Unknown;
+    Setbacks setbacks; // in use
+    // Per fret, fret 1 first; empty when kappa and B0 are unknown.
+    std::vector<double> centsBefore; // without setbacks
+    std::vector<double> centsAfter; // with the setbacks in use
+    double rmsCentsBefore = 0; // over the fit frets
+    double rmsCentsAfter = 0;
+    double worstCentsAfter = 0;
+    std::vector<double> fretletsFromNutMm; // when asked for
+};
+
+// The first problem of the strings of a design with this many strings and
+// frets; its field is the design file's key ("string_set"), its values name
+// the string.
+std::optional<Problem> StringingProblem(
+    const Stringing& stringing, int strings, int frets, std::string& field);
+
+// Each string's report on strings of these lengths (bass first), for
+// frets placed for these ratios; `manual` are the design's own setbacks per
+// string. The stringing must be valid (StringingProblem).
+std::vector<StringReport> ComputeStrings(const Stringing& stringing,
+    const std::vector<double>& lengthsMm, const std::vector<Setbacks>& manual,
+    const std::vector<double>& fretRatios);
+
+} // namespace corvane::board
