@@ -114,6 +114,44 @@ Json TemperamentToJson(const TemperamentSource& source)
     return json;
 }
 
+constexpr std::array<std::pair<CompensationMode, std::string_view>, 3> CompensationModes = { {
+    { CompensationMode::None, "none" },
+    { CompensationMode::Manual, "manual" },
+    { CompensationMode::Computed, "computed" },
+} };
+
+void StringingToJson(const Stringing& stringing, Json& json)
+{
+    if (!stringing.tuning.empty())
+        json["tuning"] = stringing.tuning;
+    json["reference_a4_hz"] = stringing.referenceA4Hz;
+    if (!stringing.set.empty()) {
+        Json set = Json::array();
+        for (const StringSpec& spec : stringing.set) {
+            Json string = Json::object();
+            if (!spec.item.empty())
+                string["item"] = spec.item;
+            const std::pair<const char*, const std::optional<double>*> values[]
+                = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
+                      { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
+                      { "core_diameter_mm", &spec.coreDiameterMm } };
+            for (const auto& [key, value] : values)
+                if (*value)
+                    string[key] = **value;
+            set.push_back(std::move(string));
+        }
+        json["string_set"] = std::move(set);
+    }
+    json["action"] = { { "nut_clearance_mm", stringing.action.nutClearanceMm },
+        { "saddle_height_mm", stringing.action.saddleHeightMm },
+        { "relief_mm", stringing.action.reliefMm },
+        { "fretting_distance_mm", stringing.action.frettingDistanceMm } };
+    for (const auto& [mode, name] : CompensationModes)
+        if (mode == stringing.compensation)
+            json["compensation"] = { { "mode", name }, { "fit_frets", stringing.fitFrets },
+                { "fretlets", stringing.fretlets } };
+}
+
 // --- Reading ---------------------------------------------------------------
 
 const Json& Member(const Json& object, const std::string& key, const std::string& field)
@@ -223,6 +261,74 @@ TemperamentSource TemperamentFromJson(const Json& json)
     Fail("temperament.kind", ProblemKind::UnknownTemperamentKind, { kind });
 }
 
+Stringing StringingFromObject(const Json& json)
+{
+    Stringing stringing;
+    if (json.contains("tuning")) {
+        const Json& tuning = json["tuning"];
+        if (!tuning.is_array())
+            Fail("tuning", ProblemKind::ArrayExpected);
+        for (const Json& pitch : tuning)
+            stringing.tuning.push_back(String(pitch, "tuning"));
+    }
+    if (json.contains("reference_a4_hz"))
+        stringing.referenceA4Hz = Number(json["reference_a4_hz"], "reference_a4_hz");
+    if (json.contains("string_set")) {
+        const Json& set = json["string_set"];
+        if (!set.is_array())
+            Fail("string_set", ProblemKind::ArrayExpected);
+        for (const Json& string : set) {
+            if (!string.is_object())
+                Fail("string_set", ProblemKind::ObjectExpected);
+            StringSpec spec;
+            if (string.contains("item"))
+                spec.item = String(string["item"], "string_set.item");
+            const std::pair<const char*, std::optional<double>*> values[]
+                = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
+                      { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
+                      { "core_diameter_mm", &spec.coreDiameterMm } };
+            for (const auto& [key, value] : values)
+                if (string.contains(key))
+                    *value = Number(string[key], std::string("string_set.") + key);
+            stringing.set.push_back(std::move(spec));
+        }
+    }
+    if (json.contains("action")) {
+        const Json& action = json["action"];
+        if (!action.is_object())
+            Fail("action", ProblemKind::ObjectExpected);
+        const std::pair<const char*, double*> values[]
+            = { { "nut_clearance_mm", &stringing.action.nutClearanceMm },
+                  { "saddle_height_mm", &stringing.action.saddleHeightMm },
+                  { "relief_mm", &stringing.action.reliefMm },
+                  { "fretting_distance_mm", &stringing.action.frettingDistanceMm } };
+        for (const auto& [key, value] : values)
+            if (action.contains(key))
+                *value = Number(action[key], std::string("action.") + key);
+    }
+    if (json.contains("compensation")) {
+        const Json& compensation = json["compensation"];
+        if (!compensation.is_object())
+            Fail("compensation", ProblemKind::ObjectExpected);
+        if (compensation.contains("mode")) {
+            const std::string mode = String(compensation["mode"], "compensation.mode");
+            const auto named = std::find_if(CompensationModes.begin(), CompensationModes.end(),
+                [&](const auto& entry) { return entry.second == mode; });
+            if (named == CompensationModes.end())
+                Fail("compensation.mode", ProblemKind::CompensationModeExpected, { mode });
+            stringing.compensation = named->first;
+        }
+        if (compensation.contains("fit_frets"))
+            stringing.fitFrets = Integer(compensation["fit_frets"], "compensation.fit_frets");
+        if (compensation.contains("fretlets")) {
+            if (!compensation["fretlets"].is_boolean())
+                Fail("compensation.fretlets", ProblemKind::BooleanExpected);
+            stringing.fretlets = compensation["fretlets"].get<bool>();
+        }
+    }
+    return stringing;
+}
+
 Design DesignFromObject(const Json& json)
 {
     if (!json.is_object())
@@ -231,7 +337,7 @@ Design DesignFromObject(const Json& json)
     if (format != DesignFileFormat)
         Fail("format", ProblemKind::NotABoardDesign, { format });
     const int version = Integer(Member(json, "version", "version"), "version");
-    if (version != DesignFileVersion)
+    if (version < 1 || version > DesignFileVersion)
         Fail("version", ProblemKind::UnknownVersion,
             { std::to_string(version), std::to_string(DesignFileVersion) });
 
@@ -285,6 +391,7 @@ Design DesignFromObject(const Json& json)
             Fail("open_note", ProblemKind::NotANoteName, { note });
         design.openNote = *parsed;
     }
+    design.stringing = StringingFromObject(json);
     return design;
 }
 
@@ -341,15 +448,27 @@ std::string DesignToJson(const Design& design)
     json["saddle_setback_bass"] = design.saddleSetbackBassMm;
     json["saddle_setback_treble"] = design.saddleSetbackTrebleMm;
     json["open_note"] = NoteName(design.openNote);
+    if (design.stringing != Stringing {}) {
+        json["version"] = DesignFileVersion;
+        StringingToJson(design.stringing, json);
+    } else {
+        json["version"] = 1; // nothing a version-1 reader would miss
+    }
     return json.dump(2) + "\n";
 }
 
 namespace {
 
-constexpr std::array<std::string_view, 18> DesignKeys = { "format", "version", "unit",
+constexpr std::array<std::string_view, 23> DesignKeys = { "format", "version", "unit",
     "temperament", "frets", "strings", "bass_length", "treble_length", "perpendicular_fret",
     "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang", "nut_setback_bass",
-    "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note" };
+    "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note", "tuning",
+    "reference_a4_hz", "string_set", "action", "compensation" };
+constexpr std::array<std::string_view, 6> StringSpecKeys
+    = { "item", "unit_weight_kg_per_m", "gauge_in", "kappa", "b0", "core_diameter_mm" };
+constexpr std::array<std::string_view, 4> ActionKeys
+    = { "nut_clearance_mm", "saddle_height_mm", "relief_mm", "fretting_distance_mm" };
+constexpr std::array<std::string_view, 3> CompensationKeys = { "mode", "fit_frets", "fretlets" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
 
@@ -373,13 +492,24 @@ public:
             if (!Known(DesignKeys, key))
                 Fail(key, ProblemKind::UnknownField);
             topLevelKey_ = key;
-        } else if (depth != 2 || topLevelKey_ != "temperament" || !Known(TemperamentKeys, key)) {
+        } else if (!KnownInside(depth, key)) {
             Fail(topLevelKey_ + "." + key, ProblemKind::UnknownField);
         }
         return true;
     }
 
 private:
+    bool KnownInside(int depth, const std::string& key) const
+    {
+        if (depth == 2 && topLevelKey_ == "temperament")
+            return Known(TemperamentKeys, key);
+        if (depth == 2 && topLevelKey_ == "action")
+            return Known(ActionKeys, key);
+        if (depth == 2 && topLevelKey_ == "compensation")
+            return Known(CompensationKeys, key);
+        return depth == 3 && topLevelKey_ == "string_set" && Known(StringSpecKeys, key);
+    }
+
     std::string topLevelKey_;
 };
 

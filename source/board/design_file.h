@@ -15,7 +15,8 @@
 namespace corvane::board {
 
 inline constexpr std::string_view DesignFileFormat = "corvane-board";
-inline constexpr int DesignFileVersion = 1;
+// Version 2 adds the strings; a design without them is written as version 1.
+inline constexpr int DesignFileVersion = 2;
 inline constexpr std::string_view DesignFileExtension = ".corvane";
 
 std::string DesignToJson(const Design& design);

@@ -77,7 +77,7 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::UnknownTemperamentKind, "« %2 » : equal, scala, classic ou builtin attendu" },
     { K::NotAJsonObject, "le fichier ne contient pas un objet JSON" },
     { K::NotABoardDesign, "« %2 » n'est pas un dessin de manche Corvane (corvane-board attendu)" },
-    { K::UnknownVersion, "version %2 inconnue (cette version de Corvane lit la version %3)" },
+    { K::UnknownVersion, "version %2 inconnue (cette version de Corvane lit les versions 1 à %3)" },
     { K::UnitExpected, "« %2 » : mm, cm ou in attendu" },
     { K::PerpendicularNameExpected, "« %2 » : un numéro de frette, nut ou bridge attendu" },
     { K::PerpendicularExpected, "un numéro de frette, nut ou bridge attendu" },
@@ -100,6 +100,8 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::CompensationNeedsStrings,
         "%1 : calculer la compensation demande l'accord et le jeu de cordes" },
     { K::CompensationModeExpected, "« %2 » : none, manual ou computed attendu" },
+    { K::ArrayExpected, "une liste est attendue" },
+    { K::BooleanExpected, "true ou false est attendu" },
 } };
 
 constexpr bool InKindOrder()

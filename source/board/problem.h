@@ -98,8 +98,10 @@ enum class ProblemKind {
     StringConstantsUnknown,
     CompensationNeedsStrings,
     CompensationModeExpected,
+    ArrayExpected,
+    BooleanExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::CompensationModeExpected) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::BooleanExpected) + 1;
 
 struct Problem {
     ProblemKind kind = ProblemKind::NotFinite;

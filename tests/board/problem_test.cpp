@@ -77,11 +77,11 @@ TEST(Problem, EachKindReadsAsTheEngineAlwaysWroteIt)
             "gamme Scala « a.scl », ligne 4 : les hauteurs doivent monter, celle-ci ne dépasse pas "
             "la précédente" },
         { [] {
-             auto r = DesignFromJson(R"({"format": "corvane-board", "version": 2})");
+             auto r = DesignFromJson(R"({"format": "corvane-board", "version": 3})");
              return Said { r.error->message, r.error->problem };
          },
             ProblemKind::UnknownVersion,
-            "champ « version » : version 2 inconnue (cette version de Corvane lit la version 1)" },
+            "champ « version » : version 3 inconnue (cette version de Corvane lit les versions 1 à 2)" },
     };
     for (const Case& c : cases) {
         const Said said = c.make();

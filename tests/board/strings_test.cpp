@@ -2,7 +2,10 @@
 // chart, and Anderson and Beausoleil's compensation of a nylon set (J.
 // Acoust. Soc. Am. 156, 683, 2024, from its kappa and B0).
 
+#include "design_file.h"
+#include "layout.h"
 #include "pitch.h"
+#include "string_catalogue.h"
 #include "string_physics.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +119,117 @@ TEST(StringPhysics, FretletsPutEveryNoteInTune)
         }
         previousShift = shift;
         EXPECT_NEAR(FretErrorCents(nylon, {}, plain - shift, ratios[i]), 0, 1e-6);
+    }
+}
+
+// The classical set of the catalogue on a 650 mm board, computed.
+Design Classical()
+{
+    Design design;
+    design.frets = 19;
+    const NamedStringSet* set = FindNamedStringSet("ej45");
+    design.stringing.tuning = set->tuning;
+    for (const std::string& item : set->items)
+        design.stringing.set.push_back({ item, {}, {}, {}, {}, {} });
+    design.stringing.compensation = CompensationMode::Computed;
+    return design;
+}
+
+TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
+{
+    const BoardLayout board = *ComputeLayout(Classical()).layout;
+    ASSERT_EQ(board.stringReports.size(), 6u);
+    // The catalogue's constants at their own length and pitch: the
+    // published setbacks, bass (J4506) and treble (J4501).
+    EXPECT_NEAR(board.strings[0].saddleSetbackMm, 2.46, 0.01);
+    EXPECT_NEAR(board.strings[0].nutSetbackMm, 0.43, 0.01);
+    EXPECT_NEAR(board.strings[5].saddleSetbackMm, 1.48, 0.01);
+    EXPECT_EQ(board.stringReports[5].constantsSource, ConstantsSource::Published);
+    const StringLine& bass = board.strings[0];
+    EXPECT_NEAR(bass.compensatedSaddle.x - bass.line.to.x, bass.saddleSetbackMm, 1e-12);
+    EXPECT_NEAR(board.At(12, 1).compensatedToSaddleMm - board.At(12, 1).toSaddleMm,
+        bass.saddleSetbackMm, 1e-12);
+    EXPECT_LT(std::fabs(*board.At(12, 1).errorCents), 0.5);
+    // Steel strings get theirs from the wire: a plain 0.010 in at E4.
+    Design electric;
+    const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
+    electric.stringing.tuning = set->tuning;
+    for (const std::string& item : set->items)
+        electric.stringing.set.push_back({ item, {}, {}, {}, {}, {} });
+    electric.stringing.compensation = CompensationMode::Computed;
+    electric.bassLengthMm = electric.trebleLengthMm = 647.7;
+    const BoardLayout steel = *ComputeLayout(electric).layout;
+    EXPECT_EQ(steel.stringReports[5].constantsSource, ConstantsSource::SteelWire);
+    EXPECT_EQ(steel.stringReports[0].constantsSource, ConstantsSource::EstimatedCore);
+    EXPECT_NEAR(steel.stringReports[5].tensionN / NewtonsPerLbf, 16.2, 0.1);
+    // A = pi (0.127 mm)^2, E = 200 GPa, T0 = 72.1 N: kappa ~ 140.
+    EXPECT_NEAR(*steel.stringReports[5].kappa, 140.6, 1);
+    for (const StringReport& string : steel.stringReports) {
+        EXPECT_GT(string.setbacks.saddleMm, 0.5) << string.string;
+        EXPECT_LT(string.setbacks.saddleMm, 6) << string.string;
+        EXPECT_LT(string.rmsCentsAfter, string.rmsCentsBefore) << string.string;
+    }
+}
+
+TEST(Strings, DesignFilesKeepThemAndVersionOneFilesOpenUnchanged)
+{
+    Design design = Classical();
+    design.stringing.set[2] = { {}, 0.0008, 0.04, 55, 0.003, {} };
+    design.stringing.action = { 0.8, 3.5, 0.1, 1 };
+    design.stringing.referenceA4Hz = 442;
+    design.stringing.fitFrets = 9;
+    design.stringing.fretlets = true;
+    const std::string text = DesignToJson(design);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    const auto read = DesignFromJson(text);
+    ASSERT_TRUE(read.design) << read.error->message;
+    EXPECT_EQ(*read.design, design);
+    const std::string plain = DesignToJson(Design {});
+    EXPECT_NE(plain.find("\"version\": 1"), std::string::npos);
+    EXPECT_EQ(*DesignFromJson(plain).design, Design {});
+}
+
+TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
+{
+    struct Case {
+        void (*change)(Stringing&);
+        const char* field;
+        const char* message;
+    } const cases[] = {
+        { [](Stringing& s) { s.tuning[1] = "H2"; }, "tuning",
+            "accord, corde 2 : « H2 » n'est pas une hauteur" },
+        { [](Stringing& s) { s.tuning.pop_back(); }, "tuning",
+            "accord : 5 cordes pour un manche de 6" },
+        { [](Stringing& s) {
+             s.set[3] = { "XX999", {}, {}, {}, {}, {} };
+         },
+            "string_set", "jeu de cordes, corde 4 : pas d'article « XX999 »" },
+        { [](Stringing& s) { s.set[0].unitWeightKgPerM = 0; }, "string_set",
+            "corde 1 : unit_weight_kg_per_m = 0, doit être entre 0 et 1" },
+        { [](Stringing& s) {
+             s.set[0] = { {}, 0.001, {}, 1200, 0.002, {} };
+         },
+            "string_set", "corde 1 : kappa = 1200, doit être entre 1 et 1000" },
+        { [](Stringing& s) {
+             s.set[5] = { {}, 0.001, {}, 50, 0.06, {} };
+         },
+            "string_set", "corde 6 : b0 = 0.06, doit être entre 0 et 0.05" },
+        { [](Stringing& s) {
+             s.set[5] = { {}, 0.001, {}, {}, {}, {} };
+         },
+            "string_set", "corde 6 : κ et B₀ inconnus" },
+        { [](Stringing& s) { s.action.nutClearanceMm = 0; }, "action.nut_clearance_mm",
+            "hauteur des cordes au sillet : 0 mm, doit être plus grand que 0 mm" },
+        { [](Stringing& s) { s.fitFrets = 1; }, "compensation.fit_frets",
+            "frettes de l'ajustement : 1, doit être entre 2 et 60" },
+    };
+    for (const Case& c : cases) {
+        Design design = Classical();
+        c.change(design.stringing);
+        const auto error = ValidateDesign(design);
+        ASSERT_TRUE(error) << c.message;
+        EXPECT_EQ(error->field, c.field);
+        EXPECT_NE(error->message.find(c.message), std::string::npos) << error->message;
     }
 }
 

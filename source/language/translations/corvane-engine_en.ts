@@ -224,8 +224,8 @@
         <translation>“%2” is not a Corvane board design (corvane-board expected)</translation>
     </message>
     <message>
-        <source>version %2 inconnue (cette version de Corvane lit la version %3)</source>
-        <translation>unknown version %2 (this version of Corvane reads version %3)</translation>
+        <source>version %2 inconnue (cette version de Corvane lit les versions 1 à %3)</source>
+        <translation>unknown version %2 (this version of Corvane reads versions 1 to %3)</translation>
     </message>
     <message>
         <source>« %2 » : mm, cm ou in attendu</source>
@@ -290,6 +290,50 @@
     <message>
         <source>champ « %1 » : %2</source>
         <translation>field “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 : %2 cordes pour un manche de %3</source>
+        <translation>%1: %2 strings for a board of %3</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : « %3 » n'est pas une hauteur (E2, F#3, Bb1 ou une fréquence, 110 Hz)</source>
+        <translation>%1, string %2: “%3” is not a pitch (E2, F#3, Bb1 or a frequency, 110 Hz)</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : pas d'article « %3 » au catalogue</source>
+        <translation>%1, string %2: no item “%3” in the catalogue</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : ni article du catalogue ni masse linéique</source>
+        <translation>%1, string %2: neither a catalogue item nor a unit weight</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : %3 = %4, doit être entre %5 et %6</source>
+        <translation>%1, string %2: %3 = %4, must be between %5 and %6</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : donnez κ et B₀ ensemble</source>
+        <translation>%1, string %2: give κ and B₀ together</translation>
+    </message>
+    <message>
+        <source>%1, corde %2 : κ et B₀ inconnus ; donnez-les, ou le diamètre du fil ou de l'âme</source>
+        <translation>%1, string %2: κ and B₀ unknown; give them, or the diameter of the wire or of the core</translation>
+    </message>
+    <message>
+        <source>%1 : calculer la compensation demande l'accord et le jeu de cordes</source>
+        <translation>%1: computing the compensation needs the tuning and the string set</translation>
+    </message>
+    <message>
+        <source>« %2 » : none, manual ou computed attendu</source>
+        <translation>“%2”: none, manual or computed expected</translation>
+    </message>
+    <message>
+        <source>une liste est attendue</source>
+        <translation>a list is expected</translation>
+    </message>
+    <message>
+        <source>true ou false est attendu</source>
+        <translation>true or false is expected</translation>
     </message>
 </context>
 <context>
@@ -502,6 +546,42 @@
     <message>
         <source>note de la corde à vide</source>
         <translation>open-string note</translation>
+    </message>
+    <message>
+        <source>accord</source>
+        <translation>tuning</translation>
+    </message>
+    <message>
+        <source>fréquence du la de référence</source>
+        <translation>reference A4 frequency</translation>
+    </message>
+    <message>
+        <source>jeu de cordes</source>
+        <translation>string set</translation>
+    </message>
+    <message>
+        <source>hauteur des cordes au sillet</source>
+        <translation>string height at the nut</translation>
+    </message>
+    <message>
+        <source>hauteur du chevalet</source>
+        <translation>saddle height</translation>
+    </message>
+    <message>
+        <source>creux de la touche</source>
+        <translation>neck relief</translation>
+    </message>
+    <message>
+        <source>distance du doigt à la frette</source>
+        <translation>fretting distance</translation>
+    </message>
+    <message>
+        <source>compensation</source>
+        <translation>compensation</translation>
+    </message>
+    <message>
+        <source>frettes de l'ajustement</source>
+        <translation>frets of the fit</translation>
     </message>
 </context>
 <context>
