@@ -16,6 +16,7 @@ inline constexpr int LengthDecimals = 4;
 inline constexpr int RatioDecimals = 6;
 inline constexpr int CentsDecimals = 3;
 inline constexpr int InchErrorDecimals = 5;
+inline constexpr int ErrorCentsDecimals = 2; // a fretted note's error
 
 // value with exactly `decimals` decimals, rounded to nearest; a value that
 // rounds to zero has no sign.

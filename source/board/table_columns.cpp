@@ -16,7 +16,7 @@ namespace {
 
 using C = TableColumn;
 
-constexpr std::array<ColumnInfo, 12> Columns = { {
+constexpr std::array<ColumnInfo, 14> Columns = { {
     { C::Fret, "fret", QT_TRANSLATE_NOOP("BoardTable", "Frette"), false, true },
     { C::String, "string", QT_TRANSLATE_NOOP("BoardTable", "Corde"), false, true },
     { C::Note, "note", QT_TRANSLATE_NOOP("BoardTable", "Note"), false, false },
@@ -34,6 +34,10 @@ constexpr std::array<ColumnInfo, 12> Columns = { {
         true },
     { C::SixtyFourthError, "from_nut_64th_error",
         QT_TRANSLATE_NOOP("BoardTable", "Écart du 1/64 (in)"), false, true },
+    { C::ErrorCents, "error_cents", QT_TRANSLATE_NOOP("BoardTable", "Justesse (cents)"), false,
+        true },
+    { C::FretletFromNut, "fretlet_from_nut",
+        QT_TRANSLATE_NOOP("BoardTable", "Frette de la corde, depuis le sillet"), true, true },
 } };
 
 constexpr bool InColumnOrder()
@@ -52,16 +56,40 @@ const ColumnInfo& Describe(TableColumn column) noexcept
     return Columns[static_cast<std::size_t>(column)];
 }
 
+namespace {
+
+bool ComputedCompensation(const Design& d) noexcept
+{
+    return d.stringing.compensation == CompensationMode::Computed && d.stringing.HasStrings();
+}
+
+} // namespace
+
 bool Compensated(const Design& d) noexcept
 {
-    return d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0 || d.saddleSetbackBassMm != 0
-        || d.saddleSetbackTrebleMm != 0;
+    if (d.stringing.compensation == CompensationMode::None)
+        return false;
+    return ComputedCompensation(d) || d.nutSetbackBassMm != 0 || d.nutSetbackTrebleMm != 0
+        || d.saddleSetbackBassMm != 0 || d.saddleSetbackTrebleMm != 0;
 }
 
 bool StringsDiffer(const Design& d) noexcept
 {
-    return d.bassLengthMm != d.trebleLengthMm || d.nutSetbackBassMm != d.nutSetbackTrebleMm
-        || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm;
+    if (d.bassLengthMm != d.trebleLengthMm || ComputedCompensation(d))
+        return true;
+    return d.stringing.compensation != CompensationMode::None
+        && (d.nutSetbackBassMm != d.nutSetbackTrebleMm
+            || d.saddleSetbackBassMm != d.saddleSetbackTrebleMm);
+}
+
+bool HasErrors(const BoardLayout& board) noexcept
+{
+    return !board.rows.empty() && board.rows.front().errorCents.has_value();
+}
+
+bool HasFretlets(const BoardLayout& board) noexcept
+{
+    return !board.rows.empty() && board.rows.front().fretletFromNutMm.has_value();
 }
 
 std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
@@ -97,6 +125,11 @@ std::string CellText(const BoardLayout& board, const FretOnString& row, TableCol
     case C::SixtyFourthError:
         return InchErrorText(
             NearestSixtyFourth(FromMillimetres(row.fromNutMm, Unit::Inch)).errorInches, separator);
+    case C::ErrorCents:
+        return row.errorCents ? FixedText(*row.errorCents, ErrorCentsDecimals, separator)
+                              : std::string();
+    case C::FretletFromNut:
+        return row.fretletFromNutMm ? length(*row.fretletFromNutMm) : std::string();
     }
     return {};
 }

@@ -26,6 +26,8 @@ enum class TableColumn {
     CompensatedToSaddle,
     NearestSixtyFourth,
     SixtyFourthError,
+    ErrorCents, // with strings: the note's error with the setbacks in use
+    FretletFromNut, // with fretlets: this string's own fret position
 };
 
 struct ColumnInfo {
@@ -42,9 +44,13 @@ const ColumnInfo& Describe(TableColumn column) noexcept;
 bool Compensated(const Design& design) noexcept;
 // Whether the strings differ (a fan, or compensation varying across).
 bool StringsDiffer(const Design& design) noexcept;
+// Whether the layout has each fret's error, and each string's fretlets.
+bool HasErrors(const BoardLayout& board) noexcept;
+bool HasFretlets(const BoardLayout& board) noexcept;
 
 // The figure of a row in a column: fixed decimals, the given decimal
-// separator, no negative zero, a classic scale's own digits.
+// separator, no negative zero, a classic scale's own digits; empty where
+// the layout has no such figure.
 std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
     std::string_view separator = ".");
 

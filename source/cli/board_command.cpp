@@ -5,6 +5,7 @@
 #include "figure_text.h"
 #include "messages.h"
 #include "problem_text.h"
+#include "strings_report.h"
 #include "translation.h"
 #include "whole_file.h"
 #include "write_problem_text.h"
@@ -104,13 +105,28 @@ void PrintBoardHelp(std::ostream& out)
                "  --feed V             avance en coupe, par minute (300 mm par défaut)\n"
                "  --plunge-feed V      avance en plongée, par minute (60 mm par défaut)\n"
                "  --safe-z Z           hauteur de dégagement (5 mm par défaut)\n"
-               "  --binding-margin M   arrête chaque fente à M des bords (0 : traversante)\n");
+               "  --binding-margin M   arrête chaque fente à M des bords (0 : traversante)\n")
+        << Say("\nLes cordes (tension, justesse et compensation de chacune) :\n"
+               "  --string-set JEU     un jeu du catalogue (light-electric-10-46,\n"
+               "                       phosphor-bronze-12-53, long-scale-bass-45-100, ej45)\n"
+               "                       ou ses articles, du grave à l'aigu : NW046,NW036,...\n"
+               "  --tuning H,H,...     hauteurs à vide, du grave à l'aigu (E2,A2,D3,G3,B3,E4)\n"
+               "  --reference-a4 HZ    fréquence du la 4 (440 Hz par défaut)\n"
+               "  --action B:C         hauteur des cordes au sillet et du chevalet (1:4 mm)\n"
+               "  --relief R           creux de la touche à l'octave (0 par défaut)\n"
+               "  --compensate         calcule le recul du sillet et du chevalet de chaque corde\n"
+               "  --fit-frets N        l'ajustement porte sur les frettes 1 à N (12 par défaut)\n"
+               "  --fretlets           la position juste de chaque frette sur chaque corde\n"
+               "  --strings-report     une ligne par corde au lieu du tableau des frettes\n"
+               "  --intonation-chart FICHIER.svg|.png  la justesse de chaque corde, avant et "
+               "après\n");
 }
 
 } // namespace
 
 int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate)
+    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate,
+    const IntonationChartWriter& writeChart)
 {
     const BoardParseResult parsed = ParseBoardOptions(arguments);
     if (parsed.usage) {
@@ -142,6 +158,17 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     if (options.gcodePath)
         return WriteSlottingProgram(layout, options, err);
+    if (options.intonationChartPath) {
+        const std::optional<std::string> failure = writeChart
+            ? writeChart(layout, *options.intonationChartPath)
+            : std::optional<std::string>(
+                Say("les gabarits ne sont pas disponibles dans cette version"));
+        if (failure) {
+            err << "corvane-frets: " << *failure << '\n';
+            return ExitValue;
+        }
+        return 0;
+    }
     if (options.templatePath) {
         const std::optional<std::string> failure = writeTemplate
             ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)
@@ -157,6 +184,20 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     const std::string separator = options.separator.value_or(
         options.format == Format::Text ? regionalSeparator : std::string("."));
     errno = 0;
+    if (options.stringsReport) {
+        switch (options.format) {
+        case Format::Csv:
+            out << FormatStringsCsv(layout, separator);
+            break;
+        case Format::Json:
+            out << FormatStringsJson(layout);
+            break;
+        case Format::Text:
+            out << FormatStringsText(layout, separator);
+            break;
+        }
+        return Flushed(out, err, "impossible d'écrire le tableau : %1");
+    }
     switch (options.format) {
     case Format::Csv:
         out << FormatBoardCsv(layout, separator);

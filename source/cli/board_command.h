@@ -20,11 +20,17 @@ using BoardTemplateWriter
     = std::function<std::optional<std::string>(const board::BoardLayout& board,
         const std::string& path, const std::optional<std::string>& paper, const CutOptions& cut)>;
 
+// Draws the strings' intonation chart into a file (.svg, .png); returns an
+// error message, or nothing on success.
+using IntonationChartWriter = std::function<std::optional<std::string>(
+    const board::BoardLayout& board, const std::string& path)>;
+
 // Runs the command and returns its exit status: 0, 1 for a value that
 // cannot be used (one line on err), 2 for a usage error. Nothing is written
 // to out on failure. regionalSeparator is the default decimal separator of
 // the text table.
 int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate);
+    const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate,
+    const IntonationChartWriter& writeChart = {});
 
 } // namespace corvane::cli

@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "options.h"
+#include "string_options.h"
 
 #include "design_file.h"
 #include "drawing_unit.h"
@@ -42,13 +43,21 @@ std::string OptionName(const std::string& argument)
 
 bool Flag(std::string_view name)
 {
-    return name == "--hairline";
+    return name == "--hairline" || StringFlag(name);
+}
+
+bool BoardOnly(std::string_view name)
+{
+    return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name)
+        != BoardOnlyOptions.end()
+        || std::find(StringOptionNames.begin(), StringOptionNames.end(), name)
+        != StringOptionNames.end()
+        || name == "--intonation-chart";
 }
 
 bool Known(std::string_view name)
 {
-    return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name)
-        != BoardOnlyOptions.end()
+    return BoardOnly(name)
         || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
 }
 
@@ -71,11 +80,8 @@ std::string FileName(const std::string& path)
 
 bool IsBoardCommand(const std::vector<std::string>& arguments)
 {
-    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-        const std::string name = OptionName(argument);
-        return std::find(BoardOnlyOptions.begin(), BoardOnlyOptions.end(), name)
-            != BoardOnlyOptions.end();
-    });
+    return std::any_of(arguments.begin(), arguments.end(),
+        [](const std::string& argument) { return BoardOnly(OptionName(argument)); });
 }
 
 BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
@@ -328,6 +334,16 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             { board::LengthWithUnitText(cut.slotWidthMm, design.unit),
                 board::LengthWithUnitText(MaxSlotWidthMm, design.unit) }));
     }
+
+    // The strings.
+    if (auto problem = ApplyStringOptions(words, design, find("--strings") != nullptr))
+        return bad(std::move(*problem));
+    options.stringsReport = find("--strings-report") != nullptr;
+    if (const std::string* chart = find("--intonation-chart"))
+        options.intonationChartPath = *chart;
+    if ((options.stringsReport || options.intonationChartPath) && !design.stringing.HasStrings())
+        return usage(Say("--strings-report et --intonation-chart demandent les cordes : "
+                         "--tuning et --string-set, ou un dessin qui les porte"));
 
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;

@@ -32,6 +32,8 @@ struct BoardOptions {
     CutOptions cut;
     std::optional<std::string> gcodePath; // --gcode: the slotting program instead of the table
     drawing::SlottingParameters slotting;
+    bool stringsReport = false; // --strings-report: one row per string instead of the table
+    std::optional<std::string> intonationChartPath; // --intonation-chart FILE.svg|png
     bool help = false;
 };
 
@@ -53,6 +55,7 @@ inline constexpr const char* BoardUsageLine
     = "corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
       "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
       "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
-      "[--format text|csv|json] [--template FILE] [--help]";
+      "[--format text|csv|json] [--template FILE] [--tuning P,P,... --string-set SET] "
+      "[--compensate] [--strings-report] [--help]";
 
 } // namespace corvane::cli

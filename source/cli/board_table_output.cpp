@@ -37,6 +37,10 @@ std::vector<TableColumn> Columns(const BoardLayout& board, bool allCompensation)
         columns.insert(columns.end(), { CompensatedFromNut, CompensatedToSaddle });
     if (board.design.unit == Unit::Inch)
         columns.insert(columns.end(), { NearestSixtyFourth, SixtyFourthError });
+    if (board::HasErrors(board))
+        columns.push_back(ErrorCents);
+    if (board::HasFretlets(board))
+        columns.push_back(FretletFromNut);
     return columns;
 }
 
@@ -184,6 +188,11 @@ std::string FormatBoardJson(const BoardLayout& board)
             out += ", \"from_nut_64th\": " + JsonString(fraction.Text())
                 + ", \"from_nut_64th_error\": "
                 + FixedText(fraction.errorInches, board::InchErrorDecimals);
+        }
+        for (const TableColumn column : { TableColumn::ErrorCents, TableColumn::FretletFromNut }) {
+            const std::string cell = board::CellText(board, row, column);
+            if (!cell.empty())
+                out += ", \"" + std::string(board::Describe(column).key) + "\": " + cell;
         }
         out += "}";
     }

@@ -10,6 +10,15 @@
 #include "template_request.h"
 #include "translation.h"
 
+#include "intonation_chart.h"
+#include "painter_renderer.h"
+#include "svg_writer.h"
+#include "whole_file.h"
+#include "write_problem_text.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
 #include <QString>
 
 namespace corvane::cli {
@@ -32,10 +41,6 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     options.extendFretsMm = cut.extendFretsMm;
     options.markers = cut.markers;
     options.markerDiameterMm = cut.markerDiameterMm;
-    options.slotWidthMm = cut.slotWidthMm;
-    options.extendFretsMm = cut.extendFretsMm;
-    options.markers = cut.markers;
-    options.markerDiameterMm = cut.markerDiameterMm;
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
@@ -44,11 +49,45 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
         = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
     exportOptions.words = options.words;
     exportOptions.hairline = cut.hairline;
-    exportOptions.hairline = cut.hairline;
     const auto failure
         = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
         return failure->toStdString();
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteIntonationChart(
+    const board::BoardLayout& board, const std::string& path)
+{
+    const drawing::Drawing chart
+        = drawing::IntonationChart(board, language::InterfaceTemplateWords());
+    const bool png = path.size() >= 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
+    if (!png && !(path.ends_with(".svg") || path.ends_with(".SVG")))
+        return Say("--intonation-chart %1 : un fichier .svg ou .png est attendu", { path });
+    std::optional<files::WriteProblem> failure;
+    if (!png) {
+        failure = drawing::WriteSvgFile(chart, board.temperament.name, path);
+    } else {
+        EnsureGuiApplication();
+        constexpr double PixelsPerMm = 200 / 25.4;
+        QImage image(static_cast<int>(chart.widthMm * PixelsPerMm),
+            static_cast<int>(chart.heightMm * PixelsPerMm), QImage::Format_RGB32);
+        image.setDotsPerMeterX(static_cast<int>(PixelsPerMm * 1000));
+        image.setDotsPerMeterY(static_cast<int>(PixelsPerMm * 1000));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            drawing::RenderDrawing(chart, painter, PixelsPerMm);
+        }
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        failure = files::WriteWholeFile(path, bytes.toStdString());
+    }
+    if (failure)
+        return language::WriteProblemText(*failure).toStdString();
     return std::nullopt;
 }
 

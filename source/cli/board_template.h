@@ -16,4 +16,9 @@ namespace corvane::cli {
 std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     const std::string& path, const std::optional<std::string>& paperName, const CutOptions& cut);
 
+// The intonation chart as an SVG or a PNG (200 dpi), written whole; a
+// French message on failure.
+std::optional<std::string> WriteIntonationChart(
+    const board::BoardLayout& board, const std::string& path);
+
 } // namespace corvane::cli

@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsBoardCommand(arguments))
         return RunBoardCommand(arguments, std::cout, std::cerr,
-            corvane::regional::DecimalSeparator(), WriteBoardTemplate);
+            corvane::regional::DecimalSeparator(), WriteBoardTemplate, WriteIntonationChart);
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
         std::cerr << "corvane-frets: " << parsed.error->message << '\n'

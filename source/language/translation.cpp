@@ -85,7 +85,9 @@ drawing::TemplateWords InterfaceTemplateWords()
     for (std::string* word : { &words.nut, &words.saddle, &words.title, &words.fannedLengths,
              &words.oneString, &words.strings, &words.oneFret, &words.frets, &words.straightBoard,
              &words.nutSquare, &words.bridgeSquare, &words.fretSquare, &words.distances,
-             &words.distancesByString, &words.printAtTrueSize, &words.pageOf })
+             &words.distancesByString, &words.printAtTrueSize, &words.pageOf,
+             &words.intonationTitle, &words.fretAxis, &words.centsAxis,
+             &words.beforeCompensation, &words.afterCompensation, &words.stringNumber })
         *word = translated(*word);
     return words;
 }

@@ -1,5 +1,7 @@
 #include "board_drawing.h"
 
+#include "table_columns.h"
+
 #include "figure_text.h"
 #include "line_weights.h"
 #include "title_block.h"
@@ -17,7 +19,6 @@ constexpr double LabelBandMm = 30.0; // above: fret numbers, notes, bass-string 
 constexpr double DistanceBandMm = 16.0; // below: treble-string distances
 constexpr double BottomMarginMm = 6.0;
 
-constexpr double StringLineMm = 0.15;
 constexpr double DistanceHeightMm = 2.2;
 
 bool TwoDistanceRows(const board::Design& design) noexcept
@@ -128,6 +129,37 @@ std::string BoardTemplateTitle(const board::BoardLayout& board, const std::strin
     return Filled(words.title, { board.temperament.name, lengths, unit });
 }
 
+namespace {
+
+// Each string's own fret, as a short segment along the fret's direction
+// reaching halfway to the neighbouring strings (for bent or segmented frets).
+void AddFretlets(Drawing& drawing, const board::BoardLayout& board, Point offset)
+{
+    const int strings = board.design.strings;
+    for (int fret = 1; fret <= board.design.frets; ++fret) {
+        const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
+        const double length = std::hypot(line.to.x - line.from.x, line.to.y - line.from.y);
+        const board::Point along { (line.to.x - line.from.x) / length,
+            (line.to.y - line.from.y) / length };
+        const auto at = [&](int string) { return board.At(fret, string).fretletAt; };
+        for (int string = 1; string <= strings; ++string) {
+            const board::Point p = at(string);
+            const auto half = [&](int neighbour) {
+                if (neighbour < 1 || neighbour > strings)
+                    return strings > 1 ? std::hypot(at(2).x - at(1).x, at(2).y - at(1).y) / 2 : 3.0;
+                return std::hypot(at(neighbour).x - p.x, at(neighbour).y - p.y) / 2;
+            };
+            const double before = half(string - 1), after = half(string + 1);
+            AddLine(drawing,
+                { { p.x - along.x * before, p.y - along.y * before },
+                    { p.x + along.x * after, p.y + along.y * after } },
+                offset, Layer::Frets, FretLineMm);
+        }
+    }
+}
+
+} // namespace
+
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
 {
     const board::Design& design = board.design;
@@ -148,11 +180,15 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
     AddLine(drawing, board.nut, offset, Layer::Nut, NutLineMm);
     AddLine(drawing, board.saddle, offset, Layer::Saddle, NutLineMm);
+    const bool fretlets = board::HasFretlets(board);
     for (const board::Segment& fret : board.frets) {
-        AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
+        if (!fretlets)
+            AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
         if (options.slotWidthMm > 0)
             drawing.outlines.push_back(Slot(fret, options.slotWidthMm, offset));
     }
+    if (fretlets)
+        AddFretlets(drawing, board, offset);
     if (options.markers)
         AddMarkers(drawing, board, options.markerDiameterMm, offset);
 
@@ -167,9 +203,14 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
                 true);
         }
     };
-    if (design.nutSetbackBassMm != 0 || design.nutSetbackTrebleMm != 0)
+    // Each string's own points: computed compensation sets them one by one.
+    const auto any = [&](double board::StringLine::*setback) {
+        return std::any_of(board.strings.begin(), board.strings.end(),
+            [&](const board::StringLine& s) { return s.*setback != 0; });
+    };
+    if (any(&board::StringLine::nutSetbackMm))
         compensated([](const board::StringLine& s) { return s.compensatedNut; }, Layer::Nut);
-    if (design.saddleSetbackBassMm != 0 || design.saddleSetbackTrebleMm != 0)
+    if (any(&board::StringLine::saddleSetbackMm))
         compensated([](const board::StringLine& s) { return s.compensatedSaddle; }, Layer::Saddle);
 
     const std::string unit(board::UnitSymbol(design.unit));

@@ -9,6 +9,7 @@ namespace corvane::drawing {
 inline constexpr double FretLineMm = 0.2;
 inline constexpr double NutLineMm = 0.5;
 inline constexpr double EdgeLineMm = 0.3;
+inline constexpr double StringLineMm = 0.15; // strings, the centre line, grids
 inline constexpr double FretNumberHeightMm = 3.0;
 inline constexpr double NoteHeightMm = 2.5;
 

@@ -31,6 +31,13 @@ struct TemplateWords {
     std::string printAtTrueSize
         = "Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.";
     std::string pageOf = "page %1/%2";
+    // The intonation chart.
+    std::string intonationTitle = "Justesse de chaque corde : %1";
+    std::string fretAxis = "frette";
+    std::string centsAxis = "écart (cents)";
+    std::string beforeCompensation = "tirets : sans compensation";
+    std::string afterCompensation = "traits pleins : avec la compensation";
+    std::string stringNumber = "corde %1";
 };
 
 // The pattern with %1, %2… replaced by the values in order.

@@ -293,3 +293,48 @@ TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
 }
 
 } // namespace
+
+// The strings: one row per string, the keys scripts read, the chart's
+// tensions (10-46 at 25.5 in, treble to bass 16.2 ... 17.5 lb), the
+// computed setbacks, and bad strings named.
+TEST(BoardCommand, StringsReportAndIntonationChart)
+{
+    const Outcome run
+        = RunFrets({ "--edo", "12", "--length", "25.5in", "--unit", "in", "--string-set",
+            "light-electric-10-46", "--compensate", "--strings-report", "--format", "json" });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto strings = nlohmann::json::parse(run.out).at("strings");
+    ASSERT_EQ(strings.size(), 6u);
+    const double chart[] = { 17.5, 19.5, 18.4, 16.6, 15.4, 16.2 }; // bass first
+    for (std::size_t i = 0; i < 6; ++i) {
+        const auto& s = strings[i];
+        EXPECT_EQ(s.at("string"), static_cast<int>(i) + 1);
+        EXPECT_NEAR(s.at("length_mm").get<double>(), 647.7, 1e-9);
+        EXPECT_NEAR(s.at("tension_lbf").get<double>(), chart[i], 0.1) << s.at("pitch");
+        EXPECT_NEAR(
+            s.at("tension_n").get<double>(), s.at("tension_kgf").get<double>() * 9.80665, 0.05);
+        EXPECT_GT(s.at("saddle_setback_mm").get<double>(), 0);
+        EXPECT_LT(s.at("rms_cents_after").get<double>(), s.at("rms_cents_before").get<double>());
+        for (const char* key : { "frequency_hz", "unit_weight_kg_per_m", "kappa", "b0",
+                 "nut_setback_mm", "worst_cents_after" })
+            EXPECT_TRUE(s.at(key).is_number()) << key;
+    }
+    EXPECT_EQ(strings[0].at("pitch"), "E2");
+
+    const Outcome bad = RunFrets({ "--edo", "12", "--length", "650", "--string-set", "ej45",
+        "--tuning", "E2,A2,D3,G3,X3,E4" });
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("accord, corde 5 : « X3 » n'est pas une hauteur"), std::string::npos)
+        << bad.err;
+
+    const std::string svg = testing::TempDir() + "intonation-" + std::to_string(getpid()) + ".svg";
+    ASSERT_EQ(RunFrets({ "--edo", "12", "--length", "650", "--string-set", "ej45", "--compensate",
+                           "--intonation-chart", svg })
+                  .status,
+        0);
+    std::ifstream file(svg);
+    const std::string text { std::istreambuf_iterator<char>(file),
+        std::istreambuf_iterator<char>() };
+    EXPECT_NE(text.find("Justesse de chaque corde"), std::string::npos);
+    std::remove(svg.c_str());
+}

@@ -327,5 +327,121 @@ one row per fret and string.
         <source>origine inconnue « %1 » (nut-centre ou nut-bass-corner)</source>
         <translation>unknown origin &apos;%1&apos; (nut-centre or nut-bass-corner)</translation>
     </message>
+    <message>
+        <source>--string-set %1 : ni jeu connu (%2) ni article du catalogue</source>
+        <translation>--string-set %1: neither a known set (%2) nor a catalogue item</translation>
+    </message>
+    <message>
+        <source>--reference-a4 %1 : une fréquence en Hz est attendue</source>
+        <translation>--reference-a4 %1: a frequency in Hz is expected</translation>
+    </message>
+    <message>
+        <source>--action %1 : B:C attendu (hauteur au sillet : hauteur du chevalet)</source>
+        <translation>--action %1: B:C expected (string height at the nut:saddle height)</translation>
+    </message>
+    <message>
+        <source>--fit-frets %1 : un nombre de frettes est attendu</source>
+        <translation>--fit-frets %1: a number of frets is expected</translation>
+    </message>
+    <message>
+        <source>--strings-report et --intonation-chart demandent les cordes : --tuning et --string-set, ou un dessin qui les porte</source>
+        <translation>--strings-report and --intonation-chart need the strings: --tuning and --string-set, or a design that has them</translation>
+    </message>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Fréquence (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>Diapason</source>
+        <translation>Scale length</translation>
+    </message>
+    <message>
+        <source>Masse linéique (kg/m)</source>
+        <translation>Unit weight (kg/m)</translation>
+    </message>
+    <message>
+        <source>Tension (N)</source>
+        <translation>Tension (N)</translation>
+    </message>
+    <message>
+        <source>Tension (kgf)</source>
+        <translation>Tension (kgf)</translation>
+    </message>
+    <message>
+        <source>Tension (lbf)</source>
+        <translation>Tension (lbf)</translation>
+    </message>
+    <message>
+        <source>κ</source>
+        <translation>κ</translation>
+    </message>
+    <message>
+        <source>B₀</source>
+        <translation>B₀</translation>
+    </message>
+    <message>
+        <source>Recul du chevalet</source>
+        <translation>Saddle setback</translation>
+    </message>
+    <message>
+        <source>Recul du sillet</source>
+        <translation>Nut setback</translation>
+    </message>
+    <message>
+        <source>Écart RMS avant (cents)</source>
+        <translation>RMS error before (cents)</translation>
+    </message>
+    <message>
+        <source>Écart RMS après (cents)</source>
+        <translation>RMS error after (cents)</translation>
+    </message>
+    <message>
+        <source>Pire écart après (cents)</source>
+        <translation>Worst error after (cents)</translation>
+    </message>
+    <message>
+        <source>
+Les cordes (tension, justesse et compensation de chacune) :
+  --string-set JEU     un jeu du catalogue (light-electric-10-46,
+                       phosphor-bronze-12-53, long-scale-bass-45-100, ej45)
+                       ou ses articles, du grave à l'aigu : NW046,NW036,...
+  --tuning H,H,...     hauteurs à vide, du grave à l'aigu (E2,A2,D3,G3,B3,E4)
+  --reference-a4 HZ    fréquence du la 4 (440 Hz par défaut)
+  --action B:C         hauteur des cordes au sillet et du chevalet (1:4 mm)
+  --relief R           creux de la touche à l'octave (0 par défaut)
+  --compensate         calcule le recul du sillet et du chevalet de chaque corde
+  --fit-frets N        l'ajustement porte sur les frettes 1 à N (12 par défaut)
+  --fretlets           la position juste de chaque frette sur chaque corde
+  --strings-report     une ligne par corde au lieu du tableau des frettes
+  --intonation-chart FICHIER.svg|.png  la justesse de chaque corde, avant et après
+</source>
+        <translation>
+Strings (the tension, intonation and compensation of each):
+  --string-set SET     a set of the catalogue (light-electric-10-46,
+                       phosphor-bronze-12-53, long-scale-bass-45-100, ej45)
+                       or its items, bass first: NW046,NW036,...
+  --tuning P,P,...     open pitches, bass first (E2,A2,D3,G3,B3,E4)
+  --reference-a4 HZ    frequency of A4 (440 Hz by default)
+  --action B:C         string height at the nut and saddle height (1:4 mm)
+  --relief R           neck relief at the octave (0 by default)
+  --compensate         computes each string's nut and saddle setbacks
+  --fit-frets N        the fit covers frets 1 to N (12 by default)
+  --fretlets           where each fret must stand on each string
+  --strings-report     one row per string instead of the fret table
+  --intonation-chart FILE.svg|.png  each string's intonation, before and after
+</translation>
+    </message>
+    <message>
+        <source>--intonation-chart %1 : un fichier .svg ou .png est attendu</source>
+        <translation>--intonation-chart %1: a .svg or .png file is expected</translation>
+    </message>
 </context>
 </TS>

@@ -476,6 +476,14 @@
         <source>Écart du 1/64 (in)</source>
         <translation>Error of the 1/64 (in)</translation>
     </message>
+    <message>
+        <source>Justesse (cents)</source>
+        <translation>Error (cents)</translation>
+    </message>
+    <message>
+        <source>Frette de la corde, depuis le sillet</source>
+        <translation>String's own fret, from the nut</translation>
+    </message>
 </context>
 <context>
     <name>FieldSubject</name>
@@ -656,6 +664,30 @@
     <message>
         <source>page %1/%2</source>
         <translation>page %1/%2</translation>
+    </message>
+    <message>
+        <source>Justesse de chaque corde : %1</source>
+        <translation>Intonation of each string: %1</translation>
+    </message>
+    <message>
+        <source>frette</source>
+        <translation>fret</translation>
+    </message>
+    <message>
+        <source>écart (cents)</source>
+        <translation>error (cents)</translation>
+    </message>
+    <message>
+        <source>tirets : sans compensation</source>
+        <translation>dashed: without compensation</translation>
+    </message>
+    <message>
+        <source>traits pleins : avec la compensation</source>
+        <translation>solid: with the compensation</translation>
+    </message>
+    <message>
+        <source>corde %1</source>
+        <translation>string %1</translation>
     </message>
 </context>
 <context>

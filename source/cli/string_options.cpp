@@ -1,0 +1,117 @@
+#include "string_options.h"
+
+#include "messages.h"
+
+#include "string_catalogue.h"
+#include "units.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace corvane::cli {
+
+namespace {
+
+std::vector<std::string> CommaSeparated(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return parts;
+        start = comma + 1;
+    }
+}
+
+std::optional<double> Number(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool StringFlag(std::string_view name) noexcept
+{
+    return name == "--compensate" || name == "--fretlets" || name == "--strings-report";
+}
+
+std::optional<std::string> ApplyStringOptions(
+    const OptionWords& words, board::Design& design, bool stringsGiven)
+{
+    board::Stringing& stringing = design.stringing;
+    if (const std::string* set = words.find("--string-set")) {
+        std::vector<std::string> items;
+        if (const board::NamedStringSet* named = board::FindNamedStringSet(*set)) {
+            items = named->items;
+            if (!words.find("--tuning"))
+                stringing.tuning = named->tuning;
+        } else {
+            items = CommaSeparated(*set);
+            if (items.size() == 1 && !board::FindCatalogueItem(items.front())) {
+                std::string names;
+                for (const board::NamedStringSet& known : board::NamedStringSets())
+                    names += (names.empty() ? "" : ", ") + known.name;
+                return Say(
+                    "--string-set %1 : ni jeu connu (%2) ni article du catalogue", { *set, names });
+            }
+        }
+        stringing.set.clear();
+        for (std::string& item : items)
+            stringing.set.push_back({ std::move(item), {}, {}, {}, {}, {} });
+    }
+    if (const std::string* tuning = words.find("--tuning"))
+        stringing.tuning = CommaSeparated(*tuning);
+    if (!stringsGiven && !stringing.set.empty() && stringing.set.size() <= board::MaxStrings)
+        design.strings = static_cast<int>(stringing.set.size());
+    if (const std::string* reference = words.find("--reference-a4")) {
+        const std::string text
+            = reference->ends_with("Hz") ? reference->substr(0, reference->size() - 2) : *reference;
+        const auto hz = Number(text.ends_with(' ') ? text.substr(0, text.size() - 1) : text);
+        if (!hz)
+            return Say("--reference-a4 %1 : une fréquence en Hz est attendue", { *reference });
+        stringing.referenceA4Hz = *hz;
+    }
+    // Heights: "B:C", the clearance at the nut and the saddle's height.
+    if (const std::string* action = words.find("--action")) {
+        const std::size_t colon = action->find(':');
+        if (colon == std::string::npos)
+            return Say(
+                "--action %1 : B:C attendu (hauteur au sillet : hauteur du chevalet)", { *action });
+        const std::pair<std::string, double*> parts[]
+            = { { action->substr(0, colon), &stringing.action.nutClearanceMm },
+                  { action->substr(colon + 1), &stringing.action.saddleHeightMm } };
+        for (const auto& [part, target] : parts) {
+            const auto parsed
+                = board::ParseDistance(part, design.unit, board::LengthKind::Positive);
+            if (!parsed)
+                return Say("%1 : %2", { "--action", ProblemSaid(parsed.problem) });
+            *target = *parsed.value;
+        }
+    }
+    if (const std::string* relief = words.find("--relief")) {
+        const auto parsed = board::ParseDistance(*relief, design.unit, board::LengthKind::Signed);
+        if (!parsed)
+            return Say("%1 : %2", { "--relief", ProblemSaid(parsed.problem) });
+        stringing.action.reliefMm = *parsed.value;
+    }
+    if (const std::string* fit = words.find("--fit-frets")) {
+        int value = 0;
+        const auto [end, error] = std::from_chars(fit->data(), fit->data() + fit->size(), value);
+        if (fit->empty() || error != std::errc() || end != fit->data() + fit->size())
+            return Say("--fit-frets %1 : un nombre de frettes est attendu", { *fit });
+        stringing.fitFrets = value;
+    }
+    if (words.find("--compensate"))
+        stringing.compensation = board::CompensationMode::Computed;
+    if (words.find("--fretlets"))
+        stringing.fretlets = true;
+    return std::nullopt;
+}
+
+} // namespace corvane::cli
