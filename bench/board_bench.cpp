@@ -1,8 +1,10 @@
 // The fretboard engine: a whole fanned board computed from its design, as
-// the Atelier does on every change. Target: a 24-fret, 6-string fanned
-// board in under 20 microseconds.
+// the Atelier does on every change. Targets: a 24-fret, 6-string fanned
+// board in under 20 microseconds; with its strings' compensation computed
+// (fit, errors of every fret, fretlets) in under 1 millisecond.
 
 #include "layout.h"
+#include "string_catalogue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,6 +33,24 @@ void FannedBoardFromDesign(benchmark::State& state)
     }
 }
 BENCHMARK(FannedBoardFromDesign)->Unit(benchmark::kMicrosecond);
+
+// The same board strung with the 10-46 set, compensation computed per
+// string, with fretlets.
+void FannedBoardWithCompensation(benchmark::State& state)
+{
+    corvane::board::Design design = FannedSixString();
+    const auto* set = corvane::board::FindNamedStringSet("light-electric-10-46");
+    design.stringing.tuning = set->tuning;
+    for (const std::string& item : set->items)
+        design.stringing.set.push_back({ item, {}, {}, {}, {}, {} });
+    design.stringing.compensation = corvane::board::CompensationMode::Computed;
+    design.stringing.fretlets = true;
+    for (auto _ : state) {
+        auto result = corvane::board::ComputeLayout(design);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(FannedBoardWithCompensation)->Unit(benchmark::kMicrosecond);
 
 // The geometry alone, from a temperament already built.
 void FannedBoardGeometry(benchmark::State& state)
