@@ -86,8 +86,8 @@ drawing::TemplateWords InterfaceTemplateWords()
              &words.oneString, &words.strings, &words.oneFret, &words.frets, &words.straightBoard,
              &words.nutSquare, &words.bridgeSquare, &words.fretSquare, &words.distances,
              &words.distancesByString, &words.printAtTrueSize, &words.pageOf,
-             &words.intonationTitle, &words.fretAxis, &words.centsAxis,
-             &words.beforeCompensation, &words.afterCompensation, &words.stringNumber })
+             &words.intonationTitle, &words.fretAxis, &words.centsAxis, &words.beforeCompensation,
+             &words.afterCompensation, &words.stringNumber })
         *word = translated(*word);
     return words;
 }
