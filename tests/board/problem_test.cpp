@@ -81,7 +81,8 @@ TEST(Problem, EachKindReadsAsTheEngineAlwaysWroteIt)
              return Said { r.error->message, r.error->problem };
          },
             ProblemKind::UnknownVersion,
-            "champ « version » : version 3 inconnue (cette version de Corvane lit les versions 1 à 2)" },
+            "champ « version » : version 3 inconnue (cette version de Corvane lit les versions 1 à "
+            "2)" },
     };
     for (const Case& c : cases) {
         const Said said = c.make();
