@@ -78,6 +78,17 @@ Problem OfString(ProblemKind kind, std::size_t index, std::vector<std::string> v
 
 } // namespace
 
+void ResizeStringing(Stringing& stringing, int strings)
+{
+    if (strings < 1)
+        return;
+    const auto count = static_cast<std::size_t>(strings);
+    if (!stringing.tuning.empty())
+        stringing.tuning.resize(count, stringing.tuning.back());
+    if (!stringing.set.empty())
+        stringing.set.resize(count, stringing.set.back());
+}
+
 std::optional<Problem> StringingProblem(
     const Stringing& stringing, int strings, int frets, std::string& field)
 {

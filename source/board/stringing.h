@@ -83,6 +83,11 @@ struct StringReport {
     std::vector<double> fretletsFromNutMm; // when asked for
 };
 
+// The strings of a board that now has `strings` strings: the last ones
+// dropped, or the last one repeated for the new ones. Nothing changes
+// without strings.
+void ResizeStringing(Stringing& stringing, int strings);
+
 // The first problem of the strings of a design with this many strings and
 // frets; its field is the design file's key ("string_set"), its values name
 // the string.

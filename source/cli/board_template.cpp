@@ -10,15 +10,12 @@
 #include "template_request.h"
 #include "translation.h"
 
+#include "image_export.h"
 #include "intonation_chart.h"
-#include "painter_renderer.h"
 #include "svg_writer.h"
 #include "whole_file.h"
 #include "write_problem_text.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QPainter>
 #include <QString>
 
 namespace corvane::cli {
@@ -69,22 +66,7 @@ std::optional<std::string> WriteIntonationChart(
         failure = drawing::WriteSvgFile(chart, board.temperament.name, path);
     } else {
         EnsureGuiApplication();
-        constexpr double PixelsPerMm = 200 / 25.4;
-        QImage image(static_cast<int>(chart.widthMm * PixelsPerMm),
-            static_cast<int>(chart.heightMm * PixelsPerMm), QImage::Format_RGB32);
-        image.setDotsPerMeterX(static_cast<int>(PixelsPerMm * 1000));
-        image.setDotsPerMeterY(static_cast<int>(PixelsPerMm * 1000));
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            drawing::RenderDrawing(chart, painter, PixelsPerMm);
-        }
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        failure = files::WriteWholeFile(path, bytes.toStdString());
+        failure = drawing::WritePngFile(chart, path);
     }
     if (failure)
         return language::WriteProblemText(*failure).toStdString();

@@ -764,4 +764,23 @@
         <translation>the %1 string is longer than the %2 a small router covers</translation>
     </message>
 </context>
+<context>
+    <name>StringSets</name>
+    <message>
+        <source>Guitare électrique, tirant léger 10-46</source>
+        <translation>Electric guitar, light 10-46</translation>
+    </message>
+    <message>
+        <source>Guitare folk, bronze phosphoreux 12-53</source>
+        <translation>Acoustic guitar, phosphor bronze 12-53</translation>
+    </message>
+    <message>
+        <source>Basse 4 cordes, grand diapason 45-100</source>
+        <translation>4-string bass, long scale 45-100</translation>
+    </message>
+    <message>
+        <source>Guitare classique, nylon tension normale (EJ45)</source>
+        <translation>Classical guitar, normal tension nylon (EJ45)</translation>
+    </message>
+</context>
 </TS>

@@ -12,6 +12,7 @@
 #include "problem_text.h"
 #include "recent_files.h"
 #include "slotting_dialog.h"
+#include "strings_panel.h"
 #include "template_export.h"
 #include "translation.h"
 #include "whole_file.h"
@@ -88,6 +89,7 @@ bool AtelierWindow::openFile(const QString& path)
         return false;
     }
     form_->setDesign(*read.design);
+    strings_->setDesign(*read.design);
     showDesign(form_->design());
     setCurrentFile(QFileInfo(path).absoluteFilePath());
     diskStamp_ = StampOf(path);

@@ -4,7 +4,9 @@
 #include "board_view.h"
 #include "cut_options_box.h"
 #include "design_form.h"
+#include "intonation_chart_dialog.h"
 #include "recent_files.h"
+#include "strings_panel.h"
 #include "template_export.h"
 #include "translation.h"
 #include "workshop_table.h"
@@ -27,6 +29,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 
@@ -61,6 +64,7 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setWindowIcon(QIcon::fromTheme(
         QStringLiteral("corvane-atelier"), QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
 
+    strings_ = new StringsPanel;
     cutOptions_ = new CutOptionsBox;
     form_->addGroup(cutOptions_);
     auto* formArea = new QScrollArea;
@@ -93,7 +97,13 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     auto* rightSide = new QSplitter(Qt::Vertical);
     rightSide->setObjectName(QStringLiteral("drawingAndTable"));
     rightSide->addWidget(view_);
-    rightSide->addWidget(tableView_);
+    // The table and the strings share the space under the drawing.
+    auto* below = new QTabWidget;
+    below->setObjectName(QStringLiteral("tableAndStrings"));
+    below->addTab(tableView_, tr("&Tableau d'atelier"));
+    below->addTab(strings_, tr("Co&rdes"));
+    below->setDocumentMode(true);
+    rightSide->addWidget(below);
     rightSide->setStretchFactor(0, 3);
     rightSide->setStretchFactor(1, 2);
     rightSide->setChildrenCollapsible(false);
@@ -127,6 +137,8 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setTabOrder(view_, tableView_);
 
     connect(cutOptions_, &CutOptionsBox::changed, this, [this] { showDesign(form_->design()); });
+    connect(strings_, &StringsPanel::stringingChanged, form_, &DesignForm::setStringing);
+    connect(strings_, &StringsPanel::chartRequested, this, &AtelierWindow::showIntonationChart);
     connect(form_, &DesignForm::designChanged, this, [this](const board::Design& design) {
         showDesign(design);
         documentEdited();
@@ -155,6 +167,7 @@ void AtelierWindow::startNewDesign()
     if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
         fresh.unit = *unit;
     form_->setDesign(fresh);
+    strings_->setDesign(fresh);
     showDesign(form_->design());
     setCurrentFile(QString());
     diskStamp_.reset();
@@ -306,6 +319,7 @@ void AtelierWindow::showDesign(const board::Design& design)
     drawing_ = drawing::BoardDrawing(*layout_, options);
     view_->setDrawing(drawing_);
     table_->setLayout(*layout_);
+    strings_->showLayout(*layout_);
     form_->setNoteNamesAvailable(!layout_->temperament.semitones.empty());
     problem_->clear();
 
@@ -324,6 +338,14 @@ void AtelierWindow::showDesign(const board::Design& design)
                           .arg(shown.strings)
                           .arg(lengths));
     view_->setAccessibleDescription(summary_->text());
+}
+
+void AtelierWindow::showIntonationChart()
+{
+    if (!layout_ || layout_->stringReports.empty())
+        return;
+    IntonationChartDialog dialog(*layout_, suggestedPath(QStringLiteral(".svg")), this);
+    dialog.exec();
 }
 
 drawing::Drawing AtelierWindow::templateDrawing() const

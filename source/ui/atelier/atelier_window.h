@@ -19,6 +19,7 @@ class QTableView;
 namespace corvane::atelier {
 
 class CutOptionsBox;
+class StringsPanel;
 
 class BoardView;
 class DesignForm;
@@ -50,6 +51,7 @@ public:
     QTableView* tableView() const { return tableView_; }
     WorkshopTable* table() const { return table_; }
     CutOptionsBox* cutOptions() const { return cutOptions_; }
+    StringsPanel* stringsPanel() const { return strings_; }
     // The layout behind the drawing and the table (the last valid design's).
     const board::BoardLayout& layout() const { return *layout_; }
     // The board's drawing at true size as the view shows it: labels, no
@@ -73,6 +75,7 @@ private slots:
     void exportTemplate();
     void exportTable();
     void exportSlottingProgram();
+    void showIntonationChart();
     void print();
     void copyTable();
     void about();
@@ -94,6 +97,7 @@ private:
 
     DesignForm* form_ = nullptr;
     CutOptionsBox* cutOptions_ = nullptr;
+    StringsPanel* strings_ = nullptr;
     BoardView* view_ = nullptr;
     QTableView* tableView_ = nullptr;
     WorkshopTable* table_ = nullptr;

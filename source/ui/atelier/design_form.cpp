@@ -217,6 +217,12 @@ void DesignForm::buildFields()
     });
 }
 
+void DesignForm::setStringing(const board::Stringing& stringing)
+{
+    design_.stringing = stringing;
+    readFields();
+}
+
 void DesignForm::addGroup(QWidget* group)
 {
     auto* column = static_cast<QVBoxLayout*>(layout());
@@ -409,6 +415,8 @@ void DesignForm::readFields()
         next.trebleLengthMm = next.bassLengthMm;
     next.perpendicularFret = perpendicular_->currentData().toInt();
     next.frets = frets_->value();
+    if (next.strings != strings_->value())
+        board::ResizeStringing(next.stringing, strings_->value());
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
 
@@ -447,6 +455,8 @@ void DesignForm::readFields()
     marked_.clear();
     if (!problems.empty()) {
         for (const Problem& problem : problems) {
+            if (!problem.field)
+                continue; // a field of the strings' panel
             mark(problem.field, true);
             problem.field->setToolTip(problem.message);
             problem.field->setAccessibleDescription(problem.message);
@@ -455,8 +465,9 @@ void DesignForm::readFields()
         // The engine's messages name their field; a reading error is
         // about the text, so the field's label goes before it.
         const Problem& first = problems.front();
-        problem_ = first.named ? first.message
-                               : tr("%1 : %2").arg(fieldName(first.field), first.message);
+        problem_ = first.named || !first.field
+            ? first.message
+            : tr("%1 : %2").arg(fieldName(first.field), first.message);
         emit designInvalid(problem_);
         return;
     }
@@ -503,7 +514,9 @@ QString DesignForm::fieldName(const QWidget* field) const
 
 QString DesignForm::designProblemText(const board::DesignError& error) const
 {
-    return ProblemText(error.problem, fieldName(fieldForEngineName(error.field)));
+    const QWidget* field = fieldForEngineName(error.field);
+    return ProblemText(
+        error.problem, field ? fieldName(field) : language::FieldSubjectText(error.field));
 }
 
 QString DesignForm::fileProblemText(const board::DesignError& error) const
@@ -558,6 +571,10 @@ QWidget* DesignForm::fieldForEngineName(const std::string& name) const
         return period_;
     if (name.rfind("scala", 0) == 0)
         return scalaButton_;
+    // The strings have their own panel, which marks its fields itself.
+    if (name == "tuning" || name == "string_set" || name == "reference_a4_hz"
+        || name.rfind("action.", 0) == 0 || name.rfind("compensation.", 0) == 0)
+        return nullptr;
     return temperament_;
 }
 

@@ -52,6 +52,8 @@ public:
     // Whether the current temperament names its degrees as notes; when it
     // does not, the open-string note has no use and is disabled.
     void setNoteNamesAvailable(bool available);
+    // The strings' panel changed them: the design is read again with them.
+    void setStringing(const board::Stringing& stringing);
     // A group of the window's own under the form's (the cut options).
     void addGroup(QWidget* group);
 

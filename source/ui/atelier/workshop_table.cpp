@@ -44,6 +44,10 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
     columns_.insert(columns_.end(), { FretToFret, ToSaddle });
     if (board::Compensated(layout_.design))
         columns_.insert(columns_.end(), { CompensatedFromNut, CompensatedToSaddle });
+    if (board::HasErrors(layout_))
+        columns_.push_back(ErrorCents);
+    if (board::HasFretlets(layout_))
+        columns_.push_back(FretletFromNut);
     endResetModel();
 }
 

@@ -9,8 +9,10 @@
 #include "file_names.h"
 #include "full_disk.h"
 #include "interface_language.h"
+#include "intonation_chart_dialog.h"
 #include "recent_files.h"
 #include "slotting_dialog.h"
+#include "strings_panel.h"
 #include "table_columns.h"
 #include "translation.h"
 
@@ -18,10 +20,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -387,6 +391,49 @@ private slots:
         QVERIFY(program.startsWith("( Corvane slotting program"));
         QCOMPARE(program.count("( Slot "), 24);
         QVERIFY(program.contains("G1 Z-2.5000") && !program.contains("G1 Z-3.0000"));
+    }
+
+    // Strings: a set chosen from the list fills the panel; computed
+    // compensation moves each string's saddle by the published amount
+    // (EJ45 at 650 mm); a pitch that is no pitch is marked and changes
+    // nothing; the chart exports; a saved design keeps its strings.
+    void stringsComputeTheirOwnCompensation()
+    {
+        using Panel = atelier::StringsPanel;
+        Panel* panel = window->stringsPanel();
+        QTableWidget* strings = panel->stringsTable();
+        Choose(
+            panel->setField(), QStringLiteral("Guitare classique, nylon tension normale (EJ45)"));
+        QCOMPARE(window->layout().stringReports.size(), std::size_t { 6 });
+        QCOMPARE(strings->item(0, Panel::Pitch)->text(), QStringLiteral("E2"));
+        QCOMPARE(strings->item(5, Panel::Item)->text(), QStringLiteral("J4501"));
+        Choose(panel->compensationField(), QStringLiteral("Calculée d'après les cordes"));
+        QVERIFY(std::fabs(window->layout().strings[0].saddleSetbackMm - 2.46) < 0.01);
+        QCOMPARE(strings->item(0, Panel::SaddleSetback)->text(), QStringLiteral("2.47 mm"));
+        QVERIFY(!Cell(*window, 12, QStringLiteral("Justesse")).isEmpty());
+
+        strings->item(1, Panel::Pitch)->setText(QStringLiteral("H2"));
+        QVERIFY(strings->item(1, Panel::Pitch)->toolTip().contains(QStringLiteral("« H2 »")));
+        QCOMPARE(window->design().stringing.tuning[1], std::string("A2"));
+        strings->item(1, Panel::Pitch)->setText(QStringLiteral("A2"));
+
+        QTemporaryDir folder;
+        const QString chart = folder.filePath(QStringLiteral("chart.svg"));
+        QTimer::singleShot(0, [&] {
+            auto* dialog
+                = qobject_cast<atelier::IntonationChartDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(dialog->exportTo(chart).isEmpty());
+            dialog->reject();
+        });
+        QTest::mouseClick(panel->chartButton(), Qt::LeftButton);
+        QVERIFY(ReadBytes(chart.toStdString()).contains("Justesse de chaque corde"));
+
+        const QString path = folder.filePath(QStringLiteral("ej45.corvane"));
+        QVERIFY(window->saveFile(path));
+        const auto reread = board::LoadDesign(drawing::NativeFileName(path).c_str());
+        QVERIFY(reread.design);
+        QCOMPARE(reread.design->stringing, window->design().stringing);
     }
 
 private:

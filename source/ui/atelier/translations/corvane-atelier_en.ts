@@ -360,6 +360,14 @@ Save it anyway, and replace those changes?</translation>
         <source>Écrire le programme G-code qui fraise les fentes des frettes</source>
         <translation>Write the G-code program that mills the fret slots</translation>
     </message>
+    <message>
+        <source>&amp;Tableau d&apos;atelier</source>
+        <translation>&amp;Workshop table</translation>
+    </message>
+    <message>
+        <source>Co&amp;rdes</source>
+        <translation>St&amp;rings</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -671,6 +679,29 @@ Save it anyway, and replace those changes?</translation>
     </message>
 </context>
 <context>
+    <name>corvane::atelier::IntonationChartDialog</name>
+    <message>
+        <source>Courbe de justesse</source>
+        <translation>Intonation chart</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter (SVG ou PNG)…</source>
+        <translation>&amp;Export (SVG or PNG)…</translation>
+    </message>
+    <message>
+        <source>Exporter la courbe de justesse</source>
+        <translation>Export the intonation chart</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg);;Image PNG (*.png)</source>
+        <translation>SVG image (*.svg);;PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Courbe non exportée</source>
+        <translation>Chart not exported</translation>
+    </message>
+</context>
+<context>
     <name>corvane::atelier::PdfPaperDialog</name>
     <message>
         <source>A4 (210 × 297 mm)</source>
@@ -766,6 +797,193 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>Trajet de la fraise</source>
         <translation>Tool path</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::atelier::StringsPanel</name>
+    <message>
+        <source>saisis</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>publiés</source>
+        <translation>published</translation>
+    </message>
+    <message>
+        <source>fil d&apos;acier</source>
+        <translation>steel wire</translation>
+    </message>
+    <message>
+        <source>âme d&apos;acier</source>
+        <translation>steel core</translation>
+    </message>
+    <message>
+        <source>âme estimée</source>
+        <translation>estimated core</translation>
+    </message>
+    <message>
+        <source>nylon typique</source>
+        <translation>typical nylon</translation>
+    </message>
+    <message>
+        <source>inconnus</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Cordes</source>
+        <translation>Strings</translation>
+    </message>
+    <message>
+        <source>Jeu de cordes du catalogue</source>
+        <translation>String set from the catalogue</translation>
+    </message>
+    <message>
+        <source>— choisir un jeu —</source>
+        <translation>— choose a set —</translation>
+    </message>
+    <message>
+        <source>&amp;Jeu :</source>
+        <translation>S&amp;et:</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Article</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Calibre (in)</source>
+        <translation>Gauge (in)</translation>
+    </message>
+    <message>
+        <source>Masse (g/m)</source>
+        <translation>Weight (g/m)</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>κ</source>
+        <translation>κ</translation>
+    </message>
+    <message>
+        <source>B₀</source>
+        <translation>B₀</translation>
+    </message>
+    <message>
+        <source>κ, B₀ :</source>
+        <translation>κ, B₀:</translation>
+    </message>
+    <message>
+        <source>Recul chevalet</source>
+        <translation>Saddle setback</translation>
+    </message>
+    <message>
+        <source>Recul sillet</source>
+        <translation>Nut setback</translation>
+    </message>
+    <message>
+        <source>RMS après (cents)</source>
+        <translation>RMS after (cents)</translation>
+    </message>
+    <message>
+        <source>Unité des tensions</source>
+        <translation>Tension unit</translation>
+    </message>
+    <message>
+        <source>&amp;Tensions en :</source>
+        <translation>&amp;Tensions in:</translation>
+    </message>
+    <message>
+        <source>Au &amp;sillet :</source>
+        <translation>At the &amp;nut:</translation>
+    </message>
+    <message>
+        <source>Hauteur au sillet</source>
+        <translation>Height at the nut</translation>
+    </message>
+    <message>
+        <source>Hauteur des cordes au-dessus de la frette 1, près du sillet</source>
+        <translation>String height above fret 1, by the nut</translation>
+    </message>
+    <message>
+        <source>Au &amp;chevalet :</source>
+        <translation>At the &amp;saddle:</translation>
+    </message>
+    <message>
+        <source>Hauteur du chevalet</source>
+        <translation>Saddle height</translation>
+    </message>
+    <message>
+        <source>Hauteur du chevalet au-dessus du sillet</source>
+        <translation>Saddle height above the nut</translation>
+    </message>
+    <message>
+        <source>C&amp;reux :</source>
+        <translation>Re&amp;lief:</translation>
+    </message>
+    <message>
+        <source>Creux de la touche</source>
+        <translation>Neck relief</translation>
+    </message>
+    <message>
+        <source>Creux de la touche à l&apos;octave</source>
+        <translation>Neck relief at the octave</translation>
+    </message>
+    <message>
+        <source>Compensation</source>
+        <translation>Compensation</translation>
+    </message>
+    <message>
+        <source>Aucune</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Manuelle (reculs du dessin)</source>
+        <translation>Manual (the design's setbacks)</translation>
+    </message>
+    <message>
+        <source>Calculée d&apos;après les cordes</source>
+        <translation>Computed from the strings</translation>
+    </message>
+    <message>
+        <source>C&amp;ompensation :</source>
+        <translation>C&amp;ompensation:</translation>
+    </message>
+    <message>
+        <source>Frettes de l&apos;ajustement</source>
+        <translation>Frets of the fit</translation>
+    </message>
+    <message>
+        <source>Frettes ajustées, &amp;1 à :</source>
+        <translation>Fit frets &amp;1 to:</translation>
+    </message>
+    <message>
+        <source>Une &amp;frette par corde</source>
+        <translation>A &amp;fret per string</translation>
+    </message>
+    <message>
+        <source>La position juste de chaque frette sur chaque corde, pour des frettes segmentées ou courbes</source>
+        <translation>Where each fret must stand on each string, for segmented or curved frets</translation>
+    </message>
+    <message>
+        <source>Courbe de &amp;justesse…</source>
+        <translation>Intonation &amp;chart…</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas une hauteur (E2, F#3, Bb1 ou 110 Hz)</source>
+        <translation>“%1” is not a pitch (E2, F#3, Bb1 or 110 Hz)</translation>
+    </message>
+    <message>
+        <source>pas d&apos;article « %1 » au catalogue</source>
+        <translation>no item “%1” in the catalogue</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,17 @@
+#pragma once
+
+// A drawing as a PNG image, white behind, at the given resolution; written
+// whole or not at all.
+
+#include "drawing.h"
+#include "whole_file.h"
+
+#include <optional>
+#include <string>
+
+namespace corvane::drawing {
+
+std::optional<files::WriteProblem> WritePngFile(
+    const Drawing& drawing, const std::string& path, double dotsPerInch = 200);
+
+} // namespace corvane::drawing

@@ -1,0 +1,372 @@
+#include "strings_panel.h"
+
+#include "length_text.h"
+#include "problem_text.h"
+#include "string_catalogue.h"
+#include "translation.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace corvane::atelier {
+
+namespace {
+
+QSettings Settings()
+{
+    return QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"));
+}
+
+const QColor BadCell(255, 210, 210);
+
+// The item column's editor completes catalogue numbers as they are typed,
+// from any part of them ("046" finds NW046).
+class ItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            QStringList ids;
+            for (const board::CatalogueItem& item : board::StringCatalogue())
+                ids << QString::fromStdString(item.id);
+            auto* completer = new QCompleter(ids, line);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            completer->setFilterMode(Qt::MatchContains);
+            line->setCompleter(completer);
+        }
+        return editor;
+    }
+};
+
+// Tension units, as the table shows them.
+struct TensionUnit {
+    const char* symbol;
+    double newtons;
+};
+constexpr TensionUnit TensionUnits[]
+    = { { "N", 1.0 }, { "kgf", board::NewtonsPerKgf }, { "lbf", board::NewtonsPerLbf } };
+
+QString SourceText(board::ConstantsSource source)
+{
+    using S = board::ConstantsSource;
+    switch (source) {
+    case S::Typed:
+        return StringsPanel::tr("saisis");
+    case S::Published:
+        return StringsPanel::tr("publiés");
+    case S::SteelWire:
+        return StringsPanel::tr("fil d'acier");
+    case S::SteelCore:
+        return StringsPanel::tr("âme d'acier");
+    case S::EstimatedCore:
+        return StringsPanel::tr("âme estimée");
+    case S::TypicalNylon:
+        return StringsPanel::tr("nylon typique");
+    case S::Unknown:
+        break;
+    }
+    return StringsPanel::tr("inconnus");
+}
+
+} // namespace
+
+StringsPanel::StringsPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setAccessibleName(tr("Cordes"));
+    auto* sides = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout;
+    sides->addLayout(column, 3);
+    auto* top = new QFormLayout;
+    column->addLayout(top);
+
+    set_ = new QComboBox;
+    set_->setAccessibleName(tr("Jeu de cordes du catalogue"));
+    set_->addItem(tr("— choisir un jeu —"));
+    for (const board::NamedStringSet& set : board::NamedStringSets())
+        set_->addItem(language::Translate("StringSets", set.title.c_str()),
+            QString::fromStdString(set.name));
+    top->addRow(tr("&Jeu :"), set_);
+    connect(set_, &QComboBox::activated, this, &StringsPanel::applySet);
+
+    table_ = new QTableWidget(0, ColumnCount);
+    table_->setAccessibleName(tr("Cordes"));
+    table_->setHorizontalHeaderLabels({ tr("Hauteur"), tr("Article"), tr("Calibre (in)"),
+        tr("Masse (g/m)"), tr("Tension"), tr("κ"), tr("B₀"), tr("κ, B₀ :"), tr("Recul chevalet"),
+        tr("Recul sillet"), tr("RMS après (cents)") });
+    table_->setItemDelegateForColumn(Item, new ItemDelegate(table_));
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    column->addWidget(table_, 1);
+    connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!filling_ && (item->column() == Pitch || item->column() == Item))
+            read();
+    });
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    sides->addLayout(form, 1);
+    tensionUnit_ = new QComboBox;
+    tensionUnit_->setAccessibleName(tr("Unité des tensions"));
+    for (const TensionUnit& unit : TensionUnits)
+        tensionUnit_->addItem(QString::fromUtf8(unit.symbol));
+    tensionUnit_->setCurrentText(
+        Settings().value(QStringLiteral("strings/tension_unit"), QStringLiteral("N")).toString());
+    connect(tensionUnit_, &QComboBox::currentIndexChanged, this, [this] {
+        Settings().setValue(QStringLiteral("strings/tension_unit"), tensionUnit_->currentText());
+        if (shown_)
+            showLayout(*shown_);
+    });
+    form->addRow(tr("&Tensions en :"), tensionUnit_);
+    const auto length = [&](const QString& label, const QString& name) {
+        auto* edit = new QLineEdit;
+        edit->setAccessibleName(name);
+        edit->setMaximumWidth(90);
+        form->addRow(label, edit);
+        connect(edit, &QLineEdit::textEdited, this, &StringsPanel::read);
+        return edit;
+    };
+    nutClearance_ = length(tr("Au &sillet :"), tr("Hauteur au sillet"));
+    nutClearance_->setToolTip(tr("Hauteur des cordes au-dessus de la frette 1, près du sillet"));
+    saddleHeight_ = length(tr("Au &chevalet :"), tr("Hauteur du chevalet"));
+    saddleHeight_->setToolTip(tr("Hauteur du chevalet au-dessus du sillet"));
+    relief_ = length(tr("C&reux :"), tr("Creux de la touche"));
+    relief_->setToolTip(tr("Creux de la touche à l'octave"));
+    compensation_ = new QComboBox;
+    compensation_->setAccessibleName(tr("Compensation"));
+    compensation_->addItem(tr("Aucune"), static_cast<int>(board::CompensationMode::None));
+    compensation_->addItem(
+        tr("Manuelle (reculs du dessin)"), static_cast<int>(board::CompensationMode::Manual));
+    compensation_->addItem(
+        tr("Calculée d'après les cordes"), static_cast<int>(board::CompensationMode::Computed));
+    form->addRow(tr("C&ompensation :"), compensation_);
+    connect(compensation_, &QComboBox::activated, this, &StringsPanel::read);
+    fitFrets_ = new QSpinBox;
+    fitFrets_->setRange(board::MinFitFrets, board::MaxFitFrets);
+    fitFrets_->setAccessibleName(tr("Frettes de l'ajustement"));
+    form->addRow(tr("Frettes ajustées, &1 à :"), fitFrets_);
+    connect(fitFrets_, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_)
+            read();
+    });
+    fretlets_ = new QCheckBox(tr("Une &frette par corde"));
+    fretlets_->setToolTip(tr("La position juste de chaque frette sur chaque corde, pour des "
+                             "frettes segmentées ou courbes"));
+    form->addRow(fretlets_);
+    connect(fretlets_, &QCheckBox::toggled, this, &StringsPanel::read);
+    chart_ = new QPushButton(tr("Courbe de &justesse…"));
+    form->addRow(chart_);
+    connect(chart_, &QPushButton::clicked, this, &StringsPanel::chartRequested);
+    setDesign(board::Design {});
+}
+
+void StringsPanel::buildRows(int strings)
+{
+    const bool wasFilling = filling_;
+    filling_ = true;
+    strings_ = strings;
+    table_->setRowCount(strings);
+    QStringList numbers;
+    for (int row = 0; row < strings; ++row) {
+        numbers << QString::number(row + 1);
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (!table_->item(row, column)) {
+                auto* item = new QTableWidgetItem;
+                if (column != Pitch && column != Item)
+                    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                table_->setItem(row, column, item);
+            }
+        }
+        const auto index = static_cast<std::size_t>(row);
+        table_->item(row, Pitch)
+            ->setText(index < stringing_.tuning.size()
+                    ? QString::fromStdString(stringing_.tuning[index])
+                    : QString());
+        table_->item(row, Item)->setText(index < stringing_.set.size()
+                ? QString::fromStdString(stringing_.set[index].item)
+                : QString());
+    }
+    table_->setVerticalHeaderLabels(numbers);
+    filling_ = wasFilling;
+}
+
+void StringsPanel::setDesign(const board::Design& design)
+{
+    filling_ = true;
+    stringing_ = design.stringing;
+    unit_ = design.unit;
+    buildRows(design.strings);
+    nutClearance_->setText(LengthText(stringing_.action.nutClearanceMm, unit_));
+    saddleHeight_->setText(LengthText(stringing_.action.saddleHeightMm, unit_));
+    relief_->setText(LengthText(stringing_.action.reliefMm, unit_));
+    compensation_->setCurrentIndex(
+        compensation_->findData(static_cast<int>(stringing_.compensation)));
+    fitFrets_->setValue(stringing_.fitFrets);
+    fretlets_->setChecked(stringing_.fretlets);
+    set_->setCurrentIndex(0);
+    filling_ = false;
+}
+
+void StringsPanel::applySet(int index)
+{
+    if (index <= 0)
+        return;
+    const board::NamedStringSet* set
+        = board::FindNamedStringSet(set_->itemData(index).toString().toStdString());
+    if (!set)
+        return;
+    filling_ = true;
+    for (int row = 0; row < strings_; ++row) {
+        // A set of fewer strings than the board fills the bass strings.
+        const auto from = static_cast<std::size_t>(
+            std::max(0, row - std::max(0, strings_ - static_cast<int>(set->items.size()))));
+        const std::size_t at = std::min(from, set->items.size() - 1);
+        table_->item(row, Pitch)->setText(QString::fromStdString(set->tuning[at]));
+        table_->item(row, Item)->setText(QString::fromStdString(set->items[at]));
+    }
+    filling_ = false;
+    read();
+}
+
+void StringsPanel::markCell(int row, int column, const QString& problem)
+{
+    QTableWidgetItem* item = table_->item(row, column);
+    item->setBackground(problem.isEmpty() ? QBrush() : QBrush(BadCell));
+    item->setToolTip(problem);
+}
+
+// Every field, read; anything that cannot be read is marked and nothing
+// is passed on until it is mended.
+void StringsPanel::read()
+{
+    if (filling_)
+        return;
+    board::Stringing next = stringing_;
+    bool readable = true;
+    std::vector<std::string> tuning, items;
+    bool anyPitch = false, anyItem = false;
+    for (int row = 0; row < strings_; ++row) {
+        const QString pitch = table_->item(row, Pitch)->text().trimmed();
+        const QString item = table_->item(row, Item)->text().trimmed();
+        anyPitch = anyPitch || !pitch.isEmpty();
+        anyItem = anyItem || !item.isEmpty();
+        tuning.push_back(pitch.toStdString());
+        items.push_back(item.toStdString());
+    }
+    for (int row = 0; row < strings_; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        QString pitchProblem, itemProblem;
+        if (anyPitch && !board::ParsePitch(tuning[index], next.referenceA4Hz))
+            pitchProblem = tr("« %1 » n'est pas une hauteur (E2, F#3, Bb1 ou 110 Hz)")
+                               .arg(QString::fromStdString(tuning[index]));
+        if (anyItem && !board::FindCatalogueItem(items[index]))
+            itemProblem
+                = tr("pas d'article « %1 » au catalogue").arg(QString::fromStdString(items[index]));
+        markCell(row, Pitch, pitchProblem);
+        markCell(row, Item, itemProblem);
+        readable = readable && pitchProblem.isEmpty() && itemProblem.isEmpty();
+    }
+    next.tuning = anyPitch ? tuning : std::vector<std::string> {};
+    std::vector<board::StringSpec> set;
+    for (std::size_t i = 0; anyItem && i < items.size(); ++i) {
+        // A string keeps what a design file typed for it while its item stays.
+        board::StringSpec spec = i < stringing_.set.size() && stringing_.set[i].item == items[i]
+            ? stringing_.set[i]
+            : board::StringSpec {};
+        spec.item = items[i];
+        set.push_back(std::move(spec));
+    }
+    next.set = std::move(set);
+
+    const std::pair<QLineEdit*, double*> heights[]
+        = { { nutClearance_, &next.action.nutClearanceMm },
+              { saddleHeight_, &next.action.saddleHeightMm }, { relief_, &next.action.reliefMm } };
+    for (const auto& [edit, target] : heights) {
+        const auto value = ReadLength(
+            edit->text(), unit_, edit == relief_ ? LengthKind::Signed : LengthKind::Positive);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, value ? QColor(Qt::white) : BadCell);
+        edit->setPalette(palette);
+        edit->setToolTip(value ? QString() : language::ProblemText(value.problem));
+        if (value)
+            *target = *value.value;
+        else
+            readable = false;
+    }
+    next.compensation = static_cast<board::CompensationMode>(compensation_->currentData().toInt());
+    next.fitFrets = fitFrets_->value();
+    next.fretlets = fretlets_->isChecked();
+    if (!readable)
+        return;
+    stringing_ = next;
+    emit stringingChanged(stringing_);
+}
+
+void StringsPanel::showLayout(const board::BoardLayout& layout)
+{
+    if (!shown_ || &layout != &*shown_)
+        shown_ = layout;
+    filling_ = true;
+    if (layout.design.unit != unit_) {
+        unit_ = layout.design.unit;
+        nutClearance_->setText(LengthText(stringing_.action.nutClearanceMm, unit_));
+        saddleHeight_->setText(LengthText(stringing_.action.saddleHeightMm, unit_));
+        relief_->setText(LengthText(stringing_.action.reliefMm, unit_));
+    }
+    if (layout.design.strings != strings_ || layout.design.stringing != stringing_) {
+        stringing_ = layout.design.stringing;
+        buildRows(layout.design.strings);
+    }
+    const TensionUnit& tension = TensionUnits[std::max(0, tensionUnit_->currentIndex())];
+    const QLocale locale;
+    const auto number
+        = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
+    const QString unit = QString::fromUtf8(board::UnitSymbol(unit_).data());
+    for (int row = 0; row < strings_; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        const board::StringReport* report
+            = index < layout.stringReports.size() ? &layout.stringReports[index] : nullptr;
+        const board::CatalogueItem* item = index < stringing_.set.size()
+            ? board::FindCatalogueItem(stringing_.set[index].item)
+            : nullptr;
+        const auto set
+            = [&](int column, const QString& text) { table_->item(row, column)->setText(text); };
+        set(Gauge, item && item->gaugeIn ? number(*item->gaugeIn, 4) : QString());
+        set(UnitWeight, report ? number(report->unitWeightKgPerM * 1000, 4) : QString());
+        set(Tension,
+            report ? tr("%1 %2").arg(
+                number(report->tensionN / tension.newtons, 2), QString::fromUtf8(tension.symbol))
+                   : QString());
+        set(Kappa, report && report->kappa ? number(*report->kappa, 1) : QString());
+        set(B0, report && report->b0 ? number(*report->b0, 5) : QString());
+        set(Source, report ? SourceText(report->constantsSource) : QString());
+        const board::StringLine& string = layout.strings[index];
+        const auto setback = [&](double mm) {
+            return tr("%1 %2").arg(
+                number(board::FromMillimetres(mm, unit_), unit_ == board::Unit::Inch ? 4 : 2),
+                unit);
+        };
+        set(SaddleSetback, setback(string.saddleSetbackMm));
+        set(NutSetback, setback(string.nutSetbackMm));
+        set(RmsAfter, report && report->kappa ? number(report->rmsCentsAfter, 2) : QString());
+    }
+    chart_->setEnabled(!layout.stringReports.empty());
+    filling_ = false;
+}
+
+} // namespace corvane::atelier

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "layout.h"
+#include "stringing.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace corvane::atelier {
+
+// The strings of the design: one row per string (its pitch and catalogue
+// item, typed; its gauge, unit weight, tension, string constants with their
+// source and setbacks, computed), the action, and the compensation. A
+// string set of the catalogue fills every row at once. The panel marks what
+// it cannot read and passes on only what it can; the figures it shows are
+// the engine's, from the layout the window computed.
+class StringsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StringsPanel(QWidget* parent = nullptr);
+
+    // Shows a design's strings (a file opened, a new design); emits nothing.
+    void setDesign(const board::Design& design);
+    // The engine's figures for the strings, after each change.
+    void showLayout(const board::BoardLayout& layout);
+
+    QComboBox* setField() const { return set_; }
+    QTableWidget* stringsTable() const { return table_; }
+    QComboBox* compensationField() const { return compensation_; }
+    QComboBox* tensionUnitField() const { return tensionUnit_; }
+    QCheckBox* fretletsField() const { return fretlets_; }
+    QPushButton* chartButton() const { return chart_; }
+
+    // The columns of the strings' table.
+    enum Column {
+        Pitch,
+        Item,
+        Gauge,
+        UnitWeight,
+        Tension,
+        Kappa,
+        B0,
+        Source,
+        SaddleSetback,
+        NutSetback,
+        RmsAfter,
+        ColumnCount
+    };
+
+signals:
+    // The strings as the user has set them, every field read.
+    void stringingChanged(const corvane::board::Stringing& stringing);
+    // The intonation chart was asked for.
+    void chartRequested();
+
+private:
+    void buildRows(int strings);
+    void applySet(int index);
+    void read();
+    void markCell(int row, int column, const QString& problem);
+
+    board::Stringing stringing_;
+    std::optional<board::BoardLayout> shown_; // the figures shown, for a change of tension unit
+    board::Unit unit_ = board::Unit::Millimetre;
+    int strings_ = 6;
+    bool filling_ = false;
+
+    QComboBox* set_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QComboBox* tensionUnit_ = nullptr;
+    QLineEdit* nutClearance_ = nullptr;
+    QLineEdit* saddleHeight_ = nullptr;
+    QLineEdit* relief_ = nullptr;
+    QComboBox* compensation_ = nullptr;
+    QSpinBox* fitFrets_ = nullptr;
+    QCheckBox* fretlets_ = nullptr;
+    QPushButton* chart_ = nullptr;
+};
+
+} // namespace corvane::atelier
