@@ -4,16 +4,20 @@
 // board. Keys alternate between typing a digit and erasing it, so every
 // keystroke changes the bass length and the whole board is recomputed.
 // Also the time until the key's handling has returned (form read, layout
-// computed, drawing built, table model reset), before any paint.
+// computed, drawing built, table model reset), before any paint. With
+// --strings, the board carries the 10-46 set with its compensation computed
+// string by string and its fretlets.
 //
-//   atelier_keystroke_bench [KEYSTROKES]
+//   atelier_keystroke_bench [KEYSTROKES] [--strings]
 
 #include "atelier_window.h"
 #include "board_view.h"
 #include "design_form.h"
+#include "strings_panel.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -23,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -43,6 +48,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const int keystrokes = argc > 1 ? std::max(10, std::atoi(argv[1])) : 1000;
+    const bool strings = argc > 2 && std::string_view(argv[2]) == "--strings";
 
     corvane::atelier::AtelierWindow window;
     window.resize(1280, 800);
@@ -60,11 +66,22 @@ int main(int argc, char* argv[])
     treble.setFocus();
     treble.selectAll();
     QTest::keyClicks(&treble, QStringLiteral("648"));
+    if (strings) {
+        corvane::atelier::StringsPanel& panel = *window.stringsPanel();
+        panel.setField()->setCurrentIndex(panel.setField()->findData("light-electric-10-46"));
+        emit panel.setField()->activated(panel.setField()->currentIndex());
+        const int computed = panel.compensationField()->findData(
+            static_cast<int>(corvane::board::CompensationMode::Computed));
+        panel.compensationField()->setCurrentIndex(computed);
+        emit panel.compensationField()->activated(computed);
+        panel.fretletsField()->setChecked(true);
+    }
     bass.setFocus();
     bass.end(false);
     QApplication::processEvents();
     const auto& layout = window.layout();
-    if (!layout.design.IsFanned() || layout.design.frets != 24 || layout.design.strings != 6) {
+    if (!layout.design.IsFanned() || layout.design.frets != 24 || layout.design.strings != 6
+        || (strings && layout.rows.front().fretletFromNutMm == std::nullopt)) {
         std::fprintf(stderr, "the board is not a 24-fret 6-string fanned board\n");
         return 1;
     }
@@ -94,8 +111,8 @@ int main(int argc, char* argv[])
     const Spread handling = SpreadOf(handled);
     const Spread drawing = SpreadOf(drawn);
     const Spread total = SpreadOf(painted);
-    std::printf("%d keystrokes in the length field, 24 frets, 6 strings, fanned (microseconds)\n",
-        keystrokes);
+    std::printf("%d keystrokes in the length field, 24 frets, 6 strings, fanned%s (microseconds)\n",
+        keystrokes, strings ? ", compensation computed, fretlets" : "");
     std::printf("%-44s %10s %10s %10s\n", "", "median", "p95", "max");
     std::printf("%-44s %10.1f %10.1f %10.1f\n", "to the key handled (design, layout, drawing)",
         handling.median, handling.p95, handling.max);
