@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFont>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane::atelier {
 
@@ -62,6 +65,44 @@ struct TensionUnit {
 constexpr TensionUnit TensionUnits[]
     = { { "N", 1.0 }, { "kgf", board::NewtonsPerKgf }, { "lbf", board::NewtonsPerLbf } };
 
+// Read in the user's locale, or with a period.
+std::optional<double> Number(const QString& text)
+{
+    bool ok = false;
+    double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+// The typed value of a column of a string's spec.
+std::optional<double>* TypedValue(board::StringSpec& spec, int column)
+{
+    switch (column) {
+    case StringsPanel::Gauge:
+        return &spec.gaugeIn;
+    case StringsPanel::UnitWeight:
+        return &spec.unitWeightKgPerM;
+    case StringsPanel::Kappa:
+        return &spec.kappa;
+    case StringsPanel::B0:
+        return &spec.b0;
+    default:
+        return nullptr;
+    }
+}
+
+const std::optional<double>* TypedValue(const board::StringSpec& spec, int column)
+{
+    return TypedValue(const_cast<board::StringSpec&>(spec), column);
+}
+
+// Unit weights are typed in grams per metre.
+constexpr double TypedPerStored(int column)
+{
+    return column == StringsPanel::UnitWeight ? 1000.0 : 1.0;
+}
+
 QString SourceText(board::ConstantsSource source)
 {
     using S = board::ConstantsSource;
@@ -100,8 +141,8 @@ StringsPanel::StringsPanel(QWidget* parent)
     set_->setAccessibleName(tr("Jeu de cordes du catalogue"));
     set_->addItem(tr("— choisir un jeu —"));
     for (const board::NamedStringSet& set : board::NamedStringSets())
-        set_->addItem(language::Translate("StringSets", set.title.c_str()),
-            QString::fromStdString(set.name));
+        set_->addItem(
+            language::Translate("StringSets", set.title.c_str()), QString::fromStdString(set.name));
     top->addRow(tr("&Jeu :"), set_);
     connect(set_, &QComboBox::activated, this, &StringsPanel::applySet);
 
@@ -114,7 +155,11 @@ StringsPanel::StringsPanel(QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     column->addWidget(table_, 1);
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!filling_ && (item->column() == Pitch || item->column() == Item))
+        if (filling_)
+            return;
+        if (Typeable(item->column()) && !takeTypedValue(item->row(), item->column()))
+            return;
+        if (item->column() == Pitch || item->column() == Item || Typeable(item->column()))
             read();
     });
 
@@ -187,7 +232,7 @@ void StringsPanel::buildRows(int strings)
         for (int column = 0; column < ColumnCount; ++column) {
             if (!table_->item(row, column)) {
                 auto* item = new QTableWidgetItem;
-                if (column != Pitch && column != Item)
+                if (column != Pitch && column != Item && !Typeable(column))
                     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
                 table_->setItem(row, column, item);
             }
@@ -243,6 +288,35 @@ void StringsPanel::applySet(int index)
     read();
 }
 
+bool StringsPanel::Typeable(int column)
+{
+    return column == Gauge || column == UnitWeight || column == Kappa || column == B0;
+}
+
+// A value typed over a computed figure becomes the string's own; an empty
+// cell gives the figure back to the catalogue and the physics.
+bool StringsPanel::takeTypedValue(int row, int column)
+{
+    const auto index = static_cast<std::size_t>(row);
+    if (stringing_.set.size() < static_cast<std::size_t>(strings_))
+        stringing_.set.resize(static_cast<std::size_t>(strings_));
+    std::optional<double>* target = TypedValue(stringing_.set[index], column);
+    const QString text = table_->item(row, column)->text().trimmed();
+    if (text.isEmpty()) {
+        target->reset();
+        markCell(row, column, {});
+        return true;
+    }
+    const auto value = Number(text);
+    if (!value) {
+        markCell(row, column, tr("« %1 » n'est pas un nombre").arg(text));
+        return false;
+    }
+    *target = *value / TypedPerStored(column);
+    markCell(row, column, {});
+    return true;
+}
+
 void StringsPanel::markCell(int row, int column, const QString& problem)
 {
     QTableWidgetItem* item = table_->item(row, column);
@@ -274,7 +348,7 @@ void StringsPanel::read()
         if (anyPitch && !board::ParsePitch(tuning[index], next.referenceA4Hz))
             pitchProblem = tr("« %1 » n'est pas une hauteur (E2, F#3, Bb1 ou 110 Hz)")
                                .arg(QString::fromStdString(tuning[index]));
-        if (anyItem && !board::FindCatalogueItem(items[index]))
+        if (!items[index].empty() && !board::FindCatalogueItem(items[index]))
             itemProblem
                 = tr("pas d'article « %1 » au catalogue").arg(QString::fromStdString(items[index]));
         markCell(row, Pitch, pitchProblem);
@@ -282,12 +356,13 @@ void StringsPanel::read()
         readable = readable && pitchProblem.isEmpty() && itemProblem.isEmpty();
     }
     next.tuning = anyPitch ? tuning : std::vector<std::string> {};
+    // A string keeps the values typed for it (in the table or a design file).
+    const bool anyTyped = std::any_of(stringing_.set.begin(), stringing_.set.end(),
+        [](const board::StringSpec& spec) { return spec.unitWeightKgPerM.has_value(); });
     std::vector<board::StringSpec> set;
-    for (std::size_t i = 0; anyItem && i < items.size(); ++i) {
-        // A string keeps what a design file typed for it while its item stays.
-        board::StringSpec spec = i < stringing_.set.size() && stringing_.set[i].item == items[i]
-            ? stringing_.set[i]
-            : board::StringSpec {};
+    for (std::size_t i = 0; (anyItem || anyTyped) && i < items.size(); ++i) {
+        board::StringSpec spec
+            = i < stringing_.set.size() ? stringing_.set[i] : board::StringSpec {};
         spec.item = items[i];
         set.push_back(std::move(spec));
     }
@@ -346,7 +421,18 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
             : nullptr;
         const auto set
             = [&](int column, const QString& text) { table_->item(row, column)->setText(text); };
-        set(Gauge, item && item->gaugeIn ? number(*item->gaugeIn, 4) : QString());
+        const board::StringSpec* spec
+            = index < stringing_.set.size() ? &stringing_.set[index] : nullptr;
+        // What the user typed shows in bold, the rest is derived.
+        for (const int column : { Gauge, UnitWeight, Kappa, B0 }) {
+            QFont font = table_->item(row, column)->font();
+            font.setBold(spec && TypedValue(*spec, column)->has_value());
+            table_->item(row, column)->setFont(font);
+        }
+        const std::optional<double> gauge = spec && spec->gaugeIn ? spec->gaugeIn
+            : item                                                ? item->gaugeIn
+                                                                  : std::nullopt;
+        set(Gauge, gauge ? number(*gauge, 4) : QString());
         set(UnitWeight, report ? number(report->unitWeightKgPerM * 1000, 4) : QString());
         set(Tension,
             report ? tr("%1 %2").arg(

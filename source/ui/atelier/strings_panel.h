@@ -41,7 +41,9 @@ public:
     QCheckBox* fretletsField() const { return fretlets_; }
     QPushButton* chartButton() const { return chart_; }
 
-    // The columns of the strings' table.
+    // The columns of the strings' table. Pitch and item are typed; gauge,
+    // unit weight (g/m), kappa and B0 are derived unless the user types
+    // them.
     enum Column {
         Pitch,
         Item,
@@ -68,6 +70,8 @@ private:
     void applySet(int index);
     void read();
     void markCell(int row, int column, const QString& problem);
+    static bool Typeable(int column);
+    bool takeTypedValue(int row, int column);
 
     board::Stringing stringing_;
     std::optional<board::BoardLayout> shown_; // the figures shown, for a change of tension unit

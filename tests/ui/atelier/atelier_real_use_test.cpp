@@ -416,6 +416,13 @@ private slots:
         QVERIFY(strings->item(1, Panel::Pitch)->toolTip().contains(QStringLiteral("« H2 »")));
         QCOMPARE(window->design().stringing.tuning[1], std::string("A2"));
         strings->item(1, Panel::Pitch)->setText(QStringLiteral("A2"));
+        // A unit weight typed over the catalogue's (g/m) is the string's own.
+        const double tension = window->layout().stringReports[0].tensionN;
+        strings->item(0, Panel::UnitWeight)->setText(QStringLiteral("6"));
+        QCOMPARE(window->design().stringing.set[0].unitWeightKgPerM, std::optional<double>(0.006));
+        QVERIFY(
+            std::fabs(window->layout().stringReports[0].tensionN - tension * 6 / 5.4703) < 0.01);
+        QVERIFY(strings->item(0, Panel::UnitWeight)->font().bold());
 
         QTemporaryDir folder;
         const QString chart = folder.filePath(QStringLiteral("chart.svg"));

@@ -943,7 +943,7 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>Manuelle (reculs du dessin)</source>
-        <translation>Manual (the design's setbacks)</translation>
+        <translation>Manual (the design&apos;s setbacks)</translation>
     </message>
     <message>
         <source>Calculée d&apos;après les cordes</source>
@@ -984,6 +984,10 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre</source>
+        <translation>“%1” is not a number</translation>
     </message>
 </context>
 <context>
