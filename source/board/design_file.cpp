@@ -134,7 +134,9 @@ void StringingToJson(const Stringing& stringing, Json& json)
             const std::pair<const char*, const std::optional<double>*> values[]
                 = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
                       { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
-                      { "core_diameter_mm", &spec.coreDiameterMm } };
+                      { "core_diameter_mm", &spec.coreDiameterMm },
+                      { "nut_clearance_mm", &spec.nutClearanceMm },
+                      { "saddle_height_mm", &spec.saddleHeightMm } };
             for (const auto& [key, value] : values)
                 if (*value)
                     string[key] = **value;
@@ -286,7 +288,9 @@ Stringing StringingFromObject(const Json& json)
             const std::pair<const char*, std::optional<double>*> values[]
                 = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
                       { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
-                      { "core_diameter_mm", &spec.coreDiameterMm } };
+                      { "core_diameter_mm", &spec.coreDiameterMm },
+                      { "nut_clearance_mm", &spec.nutClearanceMm },
+                      { "saddle_height_mm", &spec.saddleHeightMm } };
             for (const auto& [key, value] : values)
                 if (string.contains(key))
                     *value = Number(string[key], std::string("string_set.") + key);
@@ -464,8 +468,8 @@ constexpr std::array<std::string_view, 23> DesignKeys = { "format", "version", "
     "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang", "nut_setback_bass",
     "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note", "tuning",
     "reference_a4_hz", "string_set", "action", "compensation" };
-constexpr std::array<std::string_view, 6> StringSpecKeys
-    = { "item", "unit_weight_kg_per_m", "gauge_in", "kappa", "b0", "core_diameter_mm" };
+constexpr std::array<std::string_view, 8> StringSpecKeys = { "item", "unit_weight_kg_per_m",
+    "gauge_in", "kappa", "b0", "core_diameter_mm", "nut_clearance_mm", "saddle_height_mm" };
 constexpr std::array<std::string_view, 4> ActionKeys
     = { "nut_clearance_mm", "saddle_height_mm", "relief_mm", "fretting_distance_mm" };
 constexpr std::array<std::string_view, 3> CompensationKeys = { "mode", "fit_frets", "fretlets" };

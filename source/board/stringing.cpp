@@ -134,6 +134,8 @@ std::optional<Problem> StringingProblem(
             { "kappa", spec.kappa, MinKappa, MaxKappa, true },
             { "b0", spec.b0, 0, MaxB0, true },
             { "core_diameter_mm", spec.coreDiameterMm, 0, 6.35, false },
+            { "nut_clearance_mm", spec.nutClearanceMm, 0, 50, false },
+            { "saddle_height_mm", spec.saddleHeightMm, 0, 50, false },
         };
         for (const auto& range : ranges)
             if (range.value
@@ -220,8 +222,10 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
         if (constants) {
             report.kappa = constants->kappa;
             report.b0 = constants->b0;
-            const StringModel model { report.lengthMm, constants->kappa, constants->b0,
-                stringing.action };
+            Action action = stringing.action;
+            action.nutClearanceMm = spec.nutClearanceMm.value_or(action.nutClearanceMm);
+            action.saddleHeightMm = spec.saddleHeightMm.value_or(action.saddleHeightMm);
+            const StringModel model { report.lengthMm, constants->kappa, constants->b0, action };
             if (stringing.compensation == CompensationMode::Computed)
                 report.setbacks = FitSetbacks(model, fretRatios, fit);
             report.centsBefore = FretErrors(model, {}, fretRatios);

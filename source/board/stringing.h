@@ -29,7 +29,17 @@ struct StringSpec {
     std::optional<double> kappa;
     std::optional<double> b0;
     std::optional<double> coreDiameterMm;
+    // This string's own action, where it differs from the design's.
+    std::optional<double> nutClearanceMm;
+    std::optional<double> saddleHeightMm;
     friend bool operator==(const StringSpec&, const StringSpec&) = default;
+
+    static StringSpec OfItem(std::string id)
+    {
+        StringSpec spec;
+        spec.item = std::move(id);
+        return spec;
+    }
 };
 
 struct Stringing {

@@ -63,7 +63,7 @@ std::optional<std::string> ApplyStringOptions(
         }
         stringing.set.clear();
         for (std::string& item : items)
-            stringing.set.push_back({ std::move(item), {}, {}, {}, {}, {} });
+            stringing.set.push_back(board::StringSpec::OfItem(std::move(item)));
     }
     if (const std::string* tuning = words.find("--tuning"))
         stringing.tuning = CommaSeparated(*tuning);

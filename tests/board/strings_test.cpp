@@ -130,7 +130,7 @@ Design Classical()
     const NamedStringSet* set = FindNamedStringSet("ej45");
     design.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        design.stringing.set.push_back({ item, {}, {}, {}, {}, {} });
+        design.stringing.set.push_back(board::StringSpec::OfItem(item));
     design.stringing.compensation = CompensationMode::Computed;
     return design;
 }
@@ -150,12 +150,19 @@ TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
     EXPECT_NEAR(board.At(12, 1).compensatedToSaddleMm - board.At(12, 1).toSaddleMm,
         bass.saddleSetbackMm, 1e-12);
     EXPECT_LT(std::fabs(*board.At(12, 1).errorCents), 0.5);
+    // A string of its own action: a saddle twice as high asks about
+    // kappa/(4 X0) ((b + c)^2 - 25) = 1.25 mm more of that string only.
+    Design higher = Classical();
+    higher.stringing.set[0].saddleHeightMm = 8;
+    const BoardLayout raised = *ComputeLayout(higher).layout;
+    EXPECT_NEAR(raised.strings[0].saddleSetbackMm - board.strings[0].saddleSetbackMm, 1.25, 0.15);
+    EXPECT_EQ(raised.strings[1].saddleSetbackMm, board.strings[1].saddleSetbackMm);
     // Steel strings get theirs from the wire: a plain 0.010 in at E4.
     Design electric;
     const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
     electric.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        electric.stringing.set.push_back({ item, {}, {}, {}, {}, {} });
+        electric.stringing.set.push_back(board::StringSpec::OfItem(item));
     electric.stringing.compensation = CompensationMode::Computed;
     electric.bassLengthMm = electric.trebleLengthMm = 647.7;
     const BoardLayout steel = *ComputeLayout(electric).layout;
@@ -174,7 +181,7 @@ TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
 TEST(Strings, DesignFilesKeepThemAndVersionOneFilesOpenUnchanged)
 {
     Design design = Classical();
-    design.stringing.set[2] = { {}, 0.0008, 0.04, 55, 0.003, {} };
+    design.stringing.set[2] = { {}, 0.0008, 0.04, 55, 0.003, {}, 1.2, 4.5 };
     design.stringing.action = { 0.8, 3.5, 0.1, 1 };
     design.stringing.referenceA4Hz = 442;
     design.stringing.fitFrets = 9;
@@ -200,22 +207,20 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
             "accord, corde 2 : « H2 » n'est pas une hauteur" },
         { [](Stringing& s) { s.tuning.pop_back(); }, "tuning",
             "accord : 5 cordes pour un manche de 6" },
-        { [](Stringing& s) {
-             s.set[3] = { "XX999", {}, {}, {}, {}, {} };
-         },
-            "string_set", "jeu de cordes, corde 4 : pas d'article « XX999 »" },
+        { [](Stringing& s) { s.set[3] = board::StringSpec::OfItem("XX999"); }, "string_set",
+            "jeu de cordes, corde 4 : pas d'article « XX999 »" },
         { [](Stringing& s) { s.set[0].unitWeightKgPerM = 0; }, "string_set",
             "corde 1 : unit_weight_kg_per_m = 0, doit être entre 0 et 1" },
         { [](Stringing& s) {
-             s.set[0] = { {}, 0.001, {}, 1200, 0.002, {} };
+             s.set[0] = { {}, 0.001, {}, 1200, 0.002, {}, {}, {} };
          },
             "string_set", "corde 1 : kappa = 1200, doit être entre 1 et 1000" },
         { [](Stringing& s) {
-             s.set[5] = { {}, 0.001, {}, 50, 0.06, {} };
+             s.set[5] = { {}, 0.001, {}, 50, 0.06, {}, {}, {} };
          },
             "string_set", "corde 6 : b0 = 0.06, doit être entre 0 et 0.05" },
         { [](Stringing& s) {
-             s.set[5] = { {}, 0.001, {}, {}, {}, {} };
+             s.set[5] = { {}, 0.001, {}, {}, {}, {}, {}, {} };
          },
             "string_set", "corde 6 : κ et B₀ inconnus" },
         { [](Stringing& s) { s.action.nutClearanceMm = 0; }, "action.nut_clearance_mm",
