@@ -63,4 +63,17 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
     return { std::move(temperament), {}, {} };
 }
 
+Temperament MakeFromPositions(
+    std::string name, const std::vector<double>& positions, double length, Unit unit)
+{
+    Temperament temperament;
+    temperament.name = std::move(name);
+    temperament.classicLength = length;
+    temperament.classicUnit = unit;
+    temperament.classicPositions = positions;
+    for (const double position : positions)
+        temperament.ratios.push_back(length / (length - position));
+    return temperament;
+}
+
 } // namespace corvane::board

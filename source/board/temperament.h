@@ -117,6 +117,11 @@ Temperament MakeBuiltin(BuiltinTable table);
 // L / (L - position). Fails (error message) when the classic engine rejects
 // the length.
 Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit unit);
+// Frets standing at the given positions (rising, in the unit) on a string
+// of the given length: a board of that length gets exactly those positions
+// (for templates drawn from positions another engine wrote).
+Temperament MakeFromPositions(
+    std::string name, const std::vector<double>& positions, double length, Unit unit);
 Parsed<Temperament> MakeScala(const ScalaSource& source);
 
 // Any source; classicLength/unit are used by classic scales only.

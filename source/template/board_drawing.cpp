@@ -179,7 +179,12 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     for (const board::StringLine& string : board.strings)
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
     AddLine(drawing, board.nut, offset, Layer::Nut, NutLineMm);
-    AddLine(drawing, board.saddle, offset, Layer::Saddle, NutLineMm);
+    // One string ends at a point of the saddle: it is drawn across the board.
+    const board::Segment saddle = board.saddle.from == board.saddle.to
+        ? board::Segment { { board.saddle.from.x, board.frets.back().from.y },
+              { board.saddle.from.x, board.frets.back().to.y } }
+        : board.saddle;
+    AddLine(drawing, saddle, offset, Layer::Saddle, NutLineMm);
     const bool fretlets = board::HasFretlets(board);
     for (const board::Segment& fret : board.frets) {
         if (!fretlets)
@@ -222,27 +227,36 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const bool perString = TwoDistanceRows(design);
         const bool named = !board.temperament.semitones.empty();
         const Point nutTop = Moved(board.nut.from, offset);
-        const Point saddleTop = Moved(board.saddle.from, offset);
+        const Point saddleTop = Moved(saddle.from, offset);
+        const BoardDrawingOptions::GivenLabels* given
+            = options.givenLabels ? &*options.givenLabels : nullptr;
         AddText(
             drawing, { nutTop.x, nutTop.y - 2.0 }, options.words.nut, NoteHeightMm, Anchor::Centre);
         AddText(drawing, { saddleTop.x, saddleTop.y - 2.0 }, options.words.saddle, NoteHeightMm,
             Anchor::Centre);
+        if (given && !given->saddleDistance.empty())
+            AddText(drawing, { saddleTop.x + DistanceHeightMm / 2, saddleTop.y - 11.5 },
+                given->saddleDistance, DistanceHeightMm, Anchor::Left, 90);
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
             // Labels stand clear of the fret lines' prolongations.
             const Point bass = Moved(Prolonged(line, extend).from, offset);
             const Point treble = Moved(Prolonged(line, extend).to, offset);
-            AddText(drawing, { bass.x, bass.y - 2.0 }, std::to_string(fret), FretNumberHeightMm,
+            const auto index = static_cast<std::size_t>(fret - 1);
+            AddText(drawing, { bass.x, bass.y - 2.0 },
+                given ? given->numbers[index] : std::to_string(fret), FretNumberHeightMm,
                 Anchor::Centre);
-            if (named)
-                AddText(drawing, { bass.x, bass.y - 7.0 }, board.At(fret, 1).note, NoteHeightMm,
+            if (given ? !given->notes[index].empty() : named)
+                AddText(drawing, { bass.x, bass.y - 7.0 },
+                    given ? given->notes[index] : board.At(fret, 1).note, NoteHeightMm,
                     Anchor::Centre);
             // Read upwards, centred on the fret: the bass string's distance
             // above the board, the treble string's below.
             AddText(drawing, { bass.x + DistanceHeightMm / 2, bass.y - 11.5 },
-                board::FromNutText(board, board.At(fret, 1), separator), DistanceHeightMm,
-                Anchor::Left, 90);
+                given ? given->distances[index]
+                      : board::FromNutText(board, board.At(fret, 1), separator),
+                DistanceHeightMm, Anchor::Left, 90);
             if (perString)
                 AddText(drawing, { treble.x + DistanceHeightMm / 2, treble.y + 2.0 },
                     board::FromNutText(board, board.At(fret, design.strings), separator),
@@ -257,17 +271,21 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         const double left = offset.x;
         const double titleTop = height + 4.0;
         AddTitleBlock(drawing, { left, titleTop },
-            { BoardTemplateTitle(board, options.decimalSeparator, words),
-                (design.strings == 1 ? words.oneString
-                                     : Filled(words.strings, { std::to_string(design.strings) }))
-                    + ", "
-                    + (design.frets == 1 ? words.oneFret
-                                         : Filled(words.frets, { std::to_string(design.frets) }))
-                    + ", " + PerpendicularText(design, words),
-                options.labels && TwoDistanceRows(design)
-                    ? Filled(words.distancesByString, { unit, std::to_string(design.strings) })
-                    : Filled(words.distances, { unit }),
-                options.date });
+            options.givenTitle
+                ? *options.givenTitle
+                : TitleBlockText { BoardTemplateTitle(board, options.decimalSeparator, words),
+                    (design.strings == 1
+                            ? words.oneString
+                            : Filled(words.strings, { std::to_string(design.strings) }))
+                        + ", "
+                        + (design.frets == 1
+                                ? words.oneFret
+                                : Filled(words.frets, { std::to_string(design.frets) }))
+                        + ", " + PerpendicularText(design, words),
+                    options.labels && TwoDistanceRows(design)
+                        ? Filled(words.distancesByString, { unit, std::to_string(design.strings) })
+                        : Filled(words.distances, { unit }),
+                    options.date });
         const double titleRight = left + TitleBlockWidthMm;
         const double titleBottom = titleTop + TitleBlockHeightMm;
         right = std::max(right, titleRight);

@@ -8,8 +8,11 @@
 #include "drawing_unit.h"
 #include "layout.h"
 #include "template_words.h"
+#include "title_block.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane::drawing {
 
@@ -24,6 +27,18 @@ struct BoardDrawingOptions {
     double extendFretsMm = 0; // each fret line prolonged this far past both edges
     bool markers = false; // the usual face dots
     double markerDiameterMm = 6;
+
+    // Labels written by another engine, to be printed as they are (the
+    // classic scales': the window's own fret numbers, notes and positions)
+    // instead of the layout's; one of each per fret.
+    struct GivenLabels {
+        std::vector<std::string> numbers;
+        std::vector<std::string> notes; // empty texts: no note
+        std::vector<std::string> distances;
+        std::string saddleDistance; // printed at the saddle
+    };
+    std::optional<GivenLabels> givenLabels;
+    std::optional<TitleBlockText> givenTitle; // the title block's lines, when given
 };
 
 // The frets between which the face dots stand (a dot midway between the

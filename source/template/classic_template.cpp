@@ -1,7 +1,9 @@
 #include "classic_template.h"
 
+#include "board_drawing.h"
+#include "layout.h"
+
 #include "figure_text.h"
-#include "line_weights.h"
 #include "text_encoding.h"
 #include "title_block.h"
 
@@ -12,14 +14,6 @@
 namespace corvane::drawing {
 
 namespace {
-
-// Page layout of the board, in millimetres.
-constexpr double SideMarginMm = 12.0; // before the nut and after the saddle
-constexpr double LabelBandMm = 22.0; // above the board: note names and fret numbers
-constexpr double DistanceBandMm = 24.0; // below the board: distances from the nut
-constexpr double BottomMarginMm = 6.0;
-
-constexpr double DistanceHeightMm = 2.5;
 
 std::string Trimmed(const std::string& text)
 {
@@ -50,28 +44,16 @@ std::optional<double> ReadEngineNumber(const std::string& text, const std::strin
     return value;
 }
 
-void AddLine(Drawing& drawing, Point from, Point to, Layer layer, double width, bool dashed = false)
-{
-    drawing.lines.push_back(Line { from, to, layer, width, dashed });
-}
-
-void AddText(Drawing& drawing, Point at, std::string text, double height, Layer layer,
-    Anchor anchor, double rotation = 0)
-{
-    drawing.texts.push_back(Text { at, std::move(text), height, layer, anchor, rotation, {} });
-}
-
-void AddTitleBlock(Drawing& drawing, const ClassicTemplateRequest& request, double left, double top)
+TitleBlockText ClassicTitleBlock(const ClassicTemplateRequest& request)
 {
     const std::string unit(UnitSymbol(request.unit));
     const std::string separator = request.decimalSeparator.empty() ? "." : request.decimalSeparator;
-    AddTitleBlock(drawing, { left, top },
-        { Trimmed(request.scaleText),
-            "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText)
-                + "    Longueur vibrante : " + request.lengthText + " " + unit,
-            "Distances depuis le sillet, en " + unit + ". Largeur de la touche : "
-                + board::ShortText(request.boardWidth, separator) + " " + unit + ".",
-            request.date });
+    return { Trimmed(request.scaleText),
+        "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText)
+            + "    Longueur vibrante : " + request.lengthText + " " + unit,
+        "Distances depuis le sillet, en " + unit + ". Largeur de la touche : "
+            + board::ShortText(request.boardWidth, separator) + " " + unit + ".",
+        request.date };
 }
 
 } // namespace
@@ -122,29 +104,10 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
             = ClassicTemplateProblem { ClassicTemplateProblem::Kind::WidthNotPositive, {}, 0 };
         return result;
     }
-    const double mmPerUnit = MillimetresPer(request.unit);
-    const double lengthMm = *length * mmPerUnit;
-    const double widthMm = request.boardWidth * mmPerUnit;
-
-    Drawing drawing;
-    const double nutX = SideMarginMm;
-    const double saddleX = nutX + lengthMm;
-    const double top = LabelBandMm;
-    const double bottom = top + widthMm;
-    const double centreY = (top + bottom) / 2;
-    drawing.datum = Point { nutX, centreY };
-
-    AddLine(drawing, { nutX, top }, { nutX, bottom }, Layer::Nut, NutLineMm);
-    AddLine(drawing, { saddleX, top }, { saddleX, bottom }, Layer::Saddle, NutLineMm);
-    AddLine(drawing, { nutX, top }, { saddleX, top }, Layer::Edges, EdgeLineMm);
-    AddLine(drawing, { nutX, bottom }, { saddleX, bottom }, Layer::Edges, EdgeLineMm);
-    AddLine(drawing, { nutX, centreY }, { saddleX, centreY }, Layer::CentreLine, 0.15, true);
-    AddText(drawing, { nutX, top - 2.0 }, "Sillet", NoteHeightMm, Layer::Labels, Anchor::Centre);
-    AddText(
-        drawing, { saddleX, top - 2.0 }, "Chevalet", NoteHeightMm, Layer::Labels, Anchor::Centre);
-    AddText(drawing, { saddleX + DistanceHeightMm / 2, bottom + 2.0 }, request.lengthText,
-        DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
-
+    // The classic board is a straight one-string board whose frets stand
+    // at the window's positions, drawn like every board.
+    std::vector<double> positions;
+    BoardDrawingOptions::GivenLabels labels;
     for (const ClassicFret& fret : request.frets) {
         const auto position = ReadEngineNumber(fret.positionText, request.decimalSeparator);
         if (!position) {
@@ -153,22 +116,30 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
                       fret.positionText, fret.fretNumber };
             return result;
         }
-        const double x = nutX + *position * mmPerUnit;
-        AddLine(drawing, { x, top }, { x, bottom }, Layer::Frets, FretLineMm);
-        AddText(drawing, { x, top - 2.0 }, std::to_string(fret.fretNumber), FretNumberHeightMm,
-            Layer::Labels, Anchor::Centre);
-        if (const std::string note = Trimmed(fret.noteText); !note.empty())
-            AddText(drawing, { x, top - 8.0 }, note, NoteHeightMm, Layer::Labels, Anchor::Centre);
-        // Read upwards, centred on the fret line, ending just under the board.
-        AddText(drawing, { x + DistanceHeightMm / 2, bottom + 2.0 }, Trimmed(fret.positionText),
-            DistanceHeightMm, Layer::Labels, Anchor::Right, 90);
+        positions.push_back(*position);
+        labels.numbers.push_back(std::to_string(fret.fretNumber));
+        labels.notes.push_back(Trimmed(fret.noteText));
+        labels.distances.push_back(Trimmed(fret.positionText));
     }
+    labels.saddleDistance = Trimmed(request.lengthText);
 
-    const double titleTop = bottom + DistanceBandMm;
-    AddTitleBlock(drawing, request, nutX, titleTop);
-    drawing.widthMm = std::max(saddleX, nutX + TitleBlockWidthMm) + SideMarginMm;
-    drawing.heightMm = titleTop + TitleBlockHeightMm + BottomMarginMm;
-    result.drawing = std::move(drawing);
+    board::Design design;
+    design.unit = request.unit;
+    design.strings = 1;
+    design.frets = static_cast<int>(positions.size());
+    design.bassLengthMm = design.trebleLengthMm = board::ToMillimetres(*length, request.unit);
+    design.nutWidthMm = board::ToMillimetres(request.boardWidth, request.unit);
+    design.nutOverhangMm = design.lastFretOverhangMm = design.nutWidthMm / 2;
+    design.bridgeSpacingMm = 0;
+    const board::BoardLayout layout = board::ComputeLayout(design,
+        board::MakeFromPositions(Trimmed(request.scaleText), positions, *length, request.unit));
+
+    BoardDrawingOptions options;
+    options.decimalSeparator = request.decimalSeparator.empty() ? "." : request.decimalSeparator;
+    options.date = request.date;
+    options.givenLabels = std::move(labels);
+    options.givenTitle = ClassicTitleBlock(request);
+    result.drawing = BoardDrawing(layout, options);
     return result;
 }
 
