@@ -1,26 +1,19 @@
 #include "design.h"
 
+#include "plain_number.h"
+
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 namespace corvane::board {
 
 namespace {
 
-std::string Number(double value)
-{
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out.precision(10);
-    out << value;
-    return out.str();
-}
-
 // A length as a message shows it: in the unit the user works in, with it.
 std::string Length(double millimetres, Unit unit)
 {
-    return Number(FromMillimetres(millimetres, unit)) + " " + std::string(UnitSymbol(unit));
+    return MessageNumberText(FromMillimetres(millimetres, unit)) + " "
+        + std::string(UnitSymbol(unit));
 }
 
 std::optional<DesignError> CheckLength(
@@ -88,8 +81,8 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
                 return FieldError(
                     "period", { ProblemKind::PeriodRatioNotAboveUnison, { period.Text() }, {} });
         } else if (!(period.cents >= MinPeriodCents && period.cents <= MaxPeriodCents)) {
-            return FieldError(
-                "period", { ProblemKind::PeriodCentsNotInRange, { Number(period.cents) }, {} });
+            return FieldError("period",
+                { ProblemKind::PeriodCentsNotInRange, { MessageNumberText(period.cents) }, {} });
         }
     } else if (const auto* scala = std::get_if<ScalaSource>(&design.temperament)) {
         auto built = MakeScala(*scala);

@@ -114,6 +114,17 @@ Json TemperamentToJson(const TemperamentSource& source)
     return json;
 }
 
+// A string's numbers, by their keys.
+constexpr std::pair<const char*, std::optional<double> StringSpec::*> SpecNumbers[] = {
+    { "unit_weight_kg_per_m", &StringSpec::unitWeightKgPerM },
+    { "gauge_in", &StringSpec::gaugeIn },
+    { "kappa", &StringSpec::kappa },
+    { "b0", &StringSpec::b0 },
+    { "core_diameter_mm", &StringSpec::coreDiameterMm },
+    { "nut_clearance_mm", &StringSpec::nutClearanceMm },
+    { "saddle_height_mm", &StringSpec::saddleHeightMm },
+};
+
 constexpr std::array<std::pair<CompensationMode, std::string_view>, 3> CompensationModes = { {
     { CompensationMode::None, "none" },
     { CompensationMode::Manual, "manual" },
@@ -468,8 +479,6 @@ constexpr std::array<std::string_view, 23> DesignKeys = { "format", "version", "
     "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang", "nut_setback_bass",
     "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note", "tuning",
     "reference_a4_hz", "string_set", "action", "compensation" };
-constexpr std::array<std::string_view, 8> StringSpecKeys = { "item", "unit_weight_kg_per_m",
-    "gauge_in", "kappa", "b0", "core_diameter_mm", "nut_clearance_mm", "saddle_height_mm" };
 constexpr std::array<std::string_view, 4> ActionKeys
     = { "nut_clearance_mm", "saddle_height_mm", "relief_mm", "fretting_distance_mm" };
 constexpr std::array<std::string_view, 3> CompensationKeys = { "mode", "fit_frets", "fretlets" };
@@ -511,7 +520,10 @@ private:
             return Known(ActionKeys, key);
         if (depth == 2 && topLevelKey_ == "compensation")
             return Known(CompensationKeys, key);
-        return depth == 3 && topLevelKey_ == "string_set" && Known(StringSpecKeys, key);
+        return depth == 3 && topLevelKey_ == "string_set"
+            && (key == "item"
+                || std::any_of(std::begin(SpecNumbers), std::end(SpecNumbers),
+                    [&](const auto& number) { return key == number.first; }));
     }
 
     std::string topLevelKey_;

@@ -1,5 +1,7 @@
 #include "pitch.h"
 
+#include "plain_number.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -30,11 +32,7 @@ std::optional<double> Frequency(std::string_view text) noexcept
         if ((h == 'H' || h == 'h') && (z == 'z' || z == 'Z'))
             text = Trimmed(text.substr(0, text.size() - 2));
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return ReadPlainNumber(text);
 }
 
 } // namespace

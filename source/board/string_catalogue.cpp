@@ -1,6 +1,7 @@
 #include "string_catalogue.h"
 
 #include "pitch.h"
+#include "plain_number.h"
 #include "string_catalogue_data.h"
 #include "string_physics.h"
 
@@ -67,15 +68,6 @@ std::vector<std::string> Words(std::string_view text)
     return words;
 }
 
-std::optional<double> Number(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 bool Contains(std::string_view text, std::string_view part)
 {
     return text.find(part) != std::string_view::npos;
@@ -105,13 +97,14 @@ std::vector<CatalogueItem> ReadCatalogue()
     for (const auto& row : CsvRows(catalogue_data::UnitWeights)) {
         if (row.size() < 5)
             continue;
-        const auto weight = Number(row[1]);
+        const auto weight = ReadPlainNumber(row[1]);
         if (!weight)
             continue;
         CatalogueItem item { row[0], *weight * KgPerMPerLbPerIn, row[2], row[3], {},
             MaterialOf(row[0], row[2], row[3]), {} };
         const std::string gauge = row[4].starts_with('.') ? "0" + row[4] : row[4];
-        if (const auto inches = Number(gauge); inches && *inches > 0 && *inches <= LargestGaugeIn)
+        if (const auto inches = ReadPlainNumber(gauge);
+            inches && *inches > 0 && *inches <= LargestGaugeIn)
             item.gaugeIn = inches;
         items.push_back(std::move(item));
     }
@@ -119,7 +112,8 @@ std::vector<CatalogueItem> ReadCatalogue()
         if (row.size() < 5)
             continue;
         const auto pitch = ParsePitch(row[1]);
-        const auto length = Number(row[2]), kappa = Number(row[3]), b0 = Number(row[4]);
+        const auto length = ReadPlainNumber(row[2]), kappa = ReadPlainNumber(row[3]),
+                   b0 = ReadPlainNumber(row[4]);
         const auto item = std::find_if(
             items.begin(), items.end(), [&](const CatalogueItem& i) { return i.id == row[0]; });
         if (pitch && length && kappa && b0 && item != items.end())

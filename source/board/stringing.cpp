@@ -1,24 +1,14 @@
 #include "stringing.h"
 
+#include "plain_number.h"
 #include "string_catalogue.h"
 
 #include <algorithm>
 #include <cmath>
-#include <locale>
-#include <sstream>
 
 namespace corvane::board {
 
 namespace {
-
-std::string Number(double value)
-{
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out.precision(6);
-    out << value;
-    return out.str();
-}
 
 struct Material {
     double unitWeightKgPerM = 0;
@@ -107,8 +97,9 @@ std::optional<Problem> StringingProblem(
             && stringing.referenceA4Hz <= MaxReferenceA4Hz)) {
         field = "reference_a4_hz";
         return Problem { ProblemKind::CountOutOfRange,
-            { Number(stringing.referenceA4Hz) + " Hz", Number(MinReferenceA4Hz) + " Hz",
-                Number(MaxReferenceA4Hz) + " Hz" },
+            { MessageNumberText(stringing.referenceA4Hz) + " Hz",
+                MessageNumberText(MinReferenceA4Hz) + " Hz",
+                MessageNumberText(MaxReferenceA4Hz) + " Hz" },
             {} };
     }
     for (std::size_t i = 0; i < stringing.tuning.size(); ++i)
@@ -143,7 +134,8 @@ std::optional<Problem> StringingProblem(
                     && (*range.value > range.low
                         || (range.lowAllowed && *range.value == range.low))))
                 return OfString(ProblemKind::StringValueOutOfRange, i,
-                    { range.name, Number(*range.value), Number(range.low), Number(range.high) });
+                    { range.name, MessageNumberText(*range.value), MessageNumberText(range.low),
+                        MessageNumberText(range.high) });
         if (spec.kappa.has_value() != spec.b0.has_value())
             return OfString(ProblemKind::StringConstantsTogether, i);
         const CatalogueItem* item = spec.item.empty() ? nullptr : FindCatalogueItem(spec.item);
@@ -171,12 +163,12 @@ std::optional<Problem> StringingProblem(
             field = height.field;
             return Problem { height.zeroAllowed ? ProblemKind::LengthBelowMinimum
                                                 : ProblemKind::LengthNotAboveMinimum,
-                { Number(height.value) + " mm", "0 mm" }, {} };
+                { MessageNumberText(height.value) + " mm", "0 mm" }, {} };
         }
     if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= 5)) {
         field = "action.relief_mm";
         return Problem { ProblemKind::SetbackOutOfRange,
-            { Number(action.reliefMm) + " mm", "-5 mm", "5 mm" }, {} };
+            { MessageNumberText(action.reliefMm) + " mm", "-5 mm", "5 mm" }, {} };
     }
     // The fit runs over the frets the board has, at least two of them.
     const int fitted = std::min(stringing.fitFrets, frets);

@@ -184,29 +184,21 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     const std::string separator = options.separator.value_or(
         options.format == Format::Text ? regionalSeparator : std::string("."));
     errno = 0;
-    if (options.stringsReport) {
-        switch (options.format) {
-        case Format::Csv:
-            out << FormatStringsCsv(layout, separator);
-            break;
-        case Format::Json:
-            out << FormatStringsJson(layout);
-            break;
-        case Format::Text:
-            out << FormatStringsText(layout, separator);
-            break;
-        }
-        return Flushed(out, err, "impossible d'écrire le tableau : %1");
-    }
+    // One row per string, or per fret and string.
+    using Csv = std::string (*)(const board::BoardLayout&, const std::string&);
+    using Json = std::string (*)(const board::BoardLayout&);
+    const Csv csv = options.stringsReport ? FormatStringsCsv : FormatBoardCsv;
+    const Json json = options.stringsReport ? FormatStringsJson : FormatBoardJson;
+    const Csv text = options.stringsReport ? FormatStringsText : FormatBoardText;
     switch (options.format) {
     case Format::Csv:
-        out << FormatBoardCsv(layout, separator);
+        out << csv(layout, separator);
         break;
     case Format::Json:
-        out << FormatBoardJson(layout);
+        out << json(layout);
         break;
     case Format::Text:
-        out << FormatBoardText(layout, separator);
+        out << text(layout, separator);
         break;
     }
     return Flushed(out, err, "impossible d'écrire le tableau : %1");

@@ -2,6 +2,7 @@
 
 #include "messages.h"
 
+#include "plain_number.h"
 #include "string_catalogue.h"
 #include "units.h"
 
@@ -23,15 +24,6 @@ std::vector<std::string> CommaSeparated(const std::string& text)
             return parts;
         start = comma + 1;
     }
-}
-
-std::optional<double> Number(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
 }
 
 } // namespace
@@ -72,7 +64,8 @@ std::optional<std::string> ApplyStringOptions(
     if (const std::string* reference = words.find("--reference-a4")) {
         const std::string text
             = reference->ends_with("Hz") ? reference->substr(0, reference->size() - 2) : *reference;
-        const auto hz = Number(text.ends_with(' ') ? text.substr(0, text.size() - 1) : text);
+        const auto hz
+            = board::ReadPlainNumber(text.ends_with(' ') ? text.substr(0, text.size() - 1) : text);
         if (!hz)
             return Say("--reference-a4 %1 : une fréquence en Hz est attendue", { *reference });
         stringing.referenceA4Hz = *hz;
