@@ -142,15 +142,9 @@ void StringingToJson(const Stringing& stringing, Json& json)
             Json string = Json::object();
             if (!spec.item.empty())
                 string["item"] = spec.item;
-            const std::pair<const char*, const std::optional<double>*> values[]
-                = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
-                      { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
-                      { "core_diameter_mm", &spec.coreDiameterMm },
-                      { "nut_clearance_mm", &spec.nutClearanceMm },
-                      { "saddle_height_mm", &spec.saddleHeightMm } };
-            for (const auto& [key, value] : values)
-                if (*value)
-                    string[key] = **value;
+            for (const auto& [key, member] : SpecNumbers)
+                if (spec.*member)
+                    string[key] = *(spec.*member);
             set.push_back(std::move(string));
         }
         json["string_set"] = std::move(set);
@@ -296,15 +290,9 @@ Stringing StringingFromObject(const Json& json)
             StringSpec spec;
             if (string.contains("item"))
                 spec.item = String(string["item"], "string_set.item");
-            const std::pair<const char*, std::optional<double>*> values[]
-                = { { "unit_weight_kg_per_m", &spec.unitWeightKgPerM },
-                      { "gauge_in", &spec.gaugeIn }, { "kappa", &spec.kappa }, { "b0", &spec.b0 },
-                      { "core_diameter_mm", &spec.coreDiameterMm },
-                      { "nut_clearance_mm", &spec.nutClearanceMm },
-                      { "saddle_height_mm", &spec.saddleHeightMm } };
-            for (const auto& [key, value] : values)
+            for (const auto& [key, member] : SpecNumbers)
                 if (string.contains(key))
-                    *value = Number(string[key], std::string("string_set.") + key);
+                    spec.*member = Number(string[key], std::string("string_set.") + key);
             stringing.set.push_back(std::move(spec));
         }
     }

@@ -158,28 +158,20 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     if (options.gcodePath)
         return WriteSlottingProgram(layout, options, err);
-    if (options.intonationChartPath) {
-        const std::optional<std::string> failure = writeChart
-            ? writeChart(layout, *options.intonationChartPath)
-            : std::optional<std::string>(
-                Say("les gabarits ne sont pas disponibles dans cette version"));
-        if (failure) {
-            err << "corvane-frets: " << *failure << '\n';
-            return ExitValue;
-        }
-        return 0;
-    }
-    if (options.templatePath) {
-        const std::optional<std::string> failure = writeTemplate
-            ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)
-            : std::optional<std::string>(
-                Say("les gabarits ne sont pas disponibles dans cette version"));
-        if (failure) {
-            err << "corvane-frets: " << *failure << '\n';
-            return ExitValue;
-        }
-        return 0;
-    }
+    // A file instead of the table: 0, or 1 with one line saying why.
+    const auto written = [&](const std::optional<std::string>& failure) {
+        if (!failure)
+            return 0;
+        err << "corvane-frets: " << *failure << '\n';
+        return ExitValue;
+    };
+    const std::string unavailable = Say("les gabarits ne sont pas disponibles dans cette version");
+    if (options.intonationChartPath)
+        return written(writeChart ? writeChart(layout, *options.intonationChartPath) : unavailable);
+    if (options.templatePath)
+        return written(writeTemplate
+                ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)
+                : unavailable);
 
     const std::string separator = options.separator.value_or(
         options.format == Format::Text ? regionalSeparator : std::string("."));
