@@ -122,6 +122,51 @@ TEST(StringPhysics, FretletsPutEveryNoteInTune)
     }
 }
 
+TEST(StringCatalogue, ItemsAreFoundAndClassifiedAsTheChartGroupsThem)
+{
+    struct Case {
+        const char* id;
+        StringMaterial material;
+        double gaugeIn; // 0: none
+    } const cases[] = {
+        { "PL010", StringMaterial::PlainSteel, 0.010 },
+        { "nw046", StringMaterial::WoundSteel, 0.046 }, // any case
+        { "NYL028", StringMaterial::Nylon, 0.028 },
+        { "J4504", StringMaterial::WoundNylon, 0 }, // the chart's ".4504" is no gauge
+        { "XLB100", StringMaterial::WoundSteel, 0.100 },
+    };
+    for (const Case& c : cases) {
+        const CatalogueItem* item = FindCatalogueItem(c.id);
+        ASSERT_TRUE(item) << c.id;
+        EXPECT_EQ(item->material, c.material) << c.id;
+        EXPECT_EQ(item->gaugeIn.value_or(0), c.gaugeIn) << c.id;
+    }
+    EXPECT_NEAR(FindCatalogueItem("PL010")->unitWeightKgPerM, 2.215e-05 * 17.857967, 1e-9);
+    EXPECT_TRUE(FindCatalogueItem("J4501")->constants);
+    EXPECT_FALSE(FindCatalogueItem("XX999"));
+    for (const NamedStringSet& set : NamedStringSets()) {
+        EXPECT_EQ(set.items.size(), set.tuning.size()) << set.name;
+        for (const std::string& item : set.items)
+            EXPECT_TRUE(FindCatalogueItem(item)) << set.name << " " << item;
+    }
+}
+
+TEST(Strings, AChangeOfStringCountKeepsTheStringsThatRemain)
+{
+    Stringing stringing;
+    stringing.tuning = { "E2", "A2", "D3" };
+    stringing.set
+        = { StringSpec::OfItem("NW046"), StringSpec::OfItem("NW036"), StringSpec::OfItem("NW026") };
+    ResizeStringing(stringing, 2);
+    EXPECT_EQ(stringing.tuning, (std::vector<std::string> { "E2", "A2" }));
+    ResizeStringing(stringing, 4);
+    EXPECT_EQ(stringing.tuning, (std::vector<std::string> { "E2", "A2", "A2", "A2" }));
+    EXPECT_EQ(stringing.set[3].item, "NW036");
+    Stringing none;
+    ResizeStringing(none, 5);
+    EXPECT_TRUE(none.tuning.empty() && none.set.empty());
+}
+
 // The classical set of the catalogue on a 650 mm board, computed.
 Design Classical()
 {

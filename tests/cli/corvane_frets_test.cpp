@@ -142,6 +142,26 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
             "Frette  Corde  Depuis le sillet (mm)" },
         { "fr_FR.UTF-8", { "--edo", "12", "--length", "650", "--format", "csv" }, 0,
             "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut" },
+        // The strings, in both languages; their csv keys are the json's.
+        { "C.UTF-8",
+            { "--edo", "12", "--length", "650", "--string-set", "ej45", "--tuning",
+                "E2,A2,D3,G3,H3,E4" },
+            1,
+            "corvane-frets: tuning, string 5: “H3” is not a pitch (E2, F#3, Bb1 or a frequency, "
+            "110 Hz)\n" },
+        { "C.UTF-8",
+            { "--edo", "12", "--length", "650", "--string-set", "ej45", "--strings-report" }, 0,
+            "String  Pitch  Frequency (Hz)  Scale length (mm)" },
+        { "fr_FR.UTF-8",
+            { "--edo", "12", "--length", "650", "--string-set", "ej45", "--strings-report" }, 0,
+            "Corde  Hauteur  Fréquence (Hz)  Diapason (mm)" },
+        { "fr_FR.UTF-8",
+            { "--edo", "12", "--length", "650", "--string-set", "ej45", "--strings-report",
+                "--format", "csv" },
+            0,
+            "string,pitch,frequency_hz,length_mm,unit_weight_kg_per_m,tension_n,tension_kgf,"
+            "tension_lbf,kappa,b0,saddle_setback_mm,nut_setback_mm,rms_cents_before,"
+            "rms_cents_after,worst_cents_after\n" },
     };
     for (const auto& [locale, arguments, status, expected] : cases) {
         SCOPED_TRACE(locale + " " + testing::PrintToString(arguments));

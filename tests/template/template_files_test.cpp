@@ -1,6 +1,8 @@
 #include "board_drawing.h"
 #include "classic_board.h"
 #include "dxf_writer.h"
+#include "intonation_chart.h"
+#include "string_catalogue.h"
 #include "svg_writer.h"
 
 #include <gtest/gtest.h>
@@ -336,4 +338,63 @@ TEST(WholeFiles, AFailedWriteLeavesWhatWasThere)
     EXPECT_TRUE(fs::is_directory(directory / "existing.svg"));
     EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
     fs::remove_all(directory);
+}
+
+// Strings on the drawing: each string's own fret as a segment centred on
+// its fretlet, each string's saddle point on the dashed compensated saddle;
+// the intonation chart puts each error at its height on the cents scale.
+TEST(StringsDrawing, FretletsSaddlePointsAndTheChartLieWhereTheEngineSays)
+{
+    corvane::board::Design design;
+    design.frets = 12;
+    const auto* set = corvane::board::FindNamedStringSet("ej45");
+    design.stringing.tuning = set->tuning;
+    for (const std::string& item : set->items)
+        design.stringing.set.push_back(corvane::board::StringSpec::OfItem(item));
+    design.stringing.compensation = corvane::board::CompensationMode::Computed;
+    design.stringing.fretlets = true;
+    const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;
+    const Drawing drawing = BoardDrawing(layout, {});
+    const Point offset { drawing.datum.x - (layout.nut.from.x + layout.nut.to.x) / 2,
+        drawing.datum.y - (layout.nut.from.y + layout.nut.to.y) / 2 };
+    std::vector<Line> fretlets, saddle;
+    for (const Line& line : drawing.lines) {
+        if (line.layer == Layer::Frets)
+            fretlets.push_back(line);
+        if (line.layer == Layer::Saddle && line.dashed)
+            saddle.push_back(line);
+    }
+    ASSERT_EQ(fretlets.size(), 12u * 6u);
+    for (int fret = 1; fret <= 12; ++fret)
+        for (int string = 1; string <= 6; ++string) {
+            const Line& piece = fretlets[static_cast<std::size_t>((fret - 1) * 6 + string - 1)];
+            const corvane::board::Point at = layout.At(fret, string).fretletAt;
+            // Straight across at this fretlet's distance from the nut.
+            EXPECT_NEAR(piece.from.x, at.x + offset.x, 1e-9) << fret << "/" << string;
+            EXPECT_NEAR(piece.to.x, at.x + offset.x, 1e-9) << fret << "/" << string;
+        }
+    ASSERT_EQ(saddle.size(), 5u); // between six saddle points
+    for (std::size_t i = 0; i < saddle.size(); ++i)
+        EXPECT_NEAR(saddle[i].from.x, layout.strings[i].compensatedSaddle.x + offset.x, 1e-9);
+
+    // The chart: 5 steps each side of zero on PlotHeight 90 mm, so 9 mm a step.
+    const Drawing chart = IntonationChart(layout);
+    const double step = ChartStepCents(4.9);
+    EXPECT_EQ(step, 1);
+    EXPECT_EQ(ChartStepCents(5.1), 2);
+    EXPECT_EQ(ChartStepCents(24), 5);
+    EXPECT_EQ(ChartStepCents(26), 10);
+    std::vector<Line> before;
+    for (const Line& line : chart.lines)
+        if (line.layer == Layer::Strings)
+            before.push_back(line);
+    ASSERT_EQ(before.size(), 6u * 11u); // a segment between each pair of frets
+    double largest = 0;
+    for (const auto& string : layout.stringReports)
+        for (const auto* cents : { &string.centsBefore, &string.centsAfter })
+            for (const double c : *cents)
+                largest = std::max(largest, std::fabs(c));
+    const double zeroY = 18.0 + 45.0; // the plot's top and half its height
+    const double fret12 = layout.stringReports[0].centsBefore.back();
+    EXPECT_NEAR(before[10].to.y, zeroY - fret12 / (ChartStepCents(largest) * 5) * 45.0, 1e-9);
 }
