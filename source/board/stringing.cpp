@@ -68,6 +68,39 @@ Problem OfString(ProblemKind kind, std::size_t index, std::vector<std::string> v
 
 } // namespace
 
+std::optional<double> ParseUnitWeight(std::string_view text, std::optional<WeightUnit> bareUnit)
+{
+    constexpr std::pair<std::string_view, WeightUnit> Units[] = { { "kg/m", WeightUnit::KgPerM },
+        { "g/m", WeightUnit::GramPerM }, { "lb/in", WeightUnit::LbPerIn } };
+    const auto trimmed = [](std::string_view t) {
+        while (!t.empty() && t.front() == ' ')
+            t.remove_prefix(1);
+        while (!t.empty() && t.back() == ' ')
+            t.remove_suffix(1);
+        return t;
+    };
+    text = trimmed(text);
+    std::optional<WeightUnit> unit = bareUnit;
+    for (const auto& [symbol, named] : Units)
+        if (text.ends_with(symbol)) {
+            text = trimmed(text.substr(0, text.size() - symbol.size()));
+            unit = named;
+            break;
+        }
+    const auto value = ReadPlainNumber(text);
+    if (!unit || !value || !(*value > 0) || !std::isfinite(*value))
+        return std::nullopt;
+    switch (*unit) {
+    case WeightUnit::GramPerM:
+        return *value / 1000.0;
+    case WeightUnit::LbPerIn:
+        return *value * KgPerMPerLbPerIn;
+    case WeightUnit::KgPerM:
+        break;
+    }
+    return *value;
+}
+
 void ResizeStringing(Stringing& stringing, int strings)
 {
     if (strings < 1)

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::board {
@@ -92,6 +93,12 @@ struct StringReport {
     double worstCentsAfter = 0;
     std::vector<double> fretletsFromNutMm; // when asked for
 };
+
+// A typed unit weight in kg/m: a number with its unit ("6.8 g/m",
+// "0.0068 kg/m", "3.8e-4 lb/in"), or a bare number in `bareUnit`'s
+// (g/m or kg/m or lb/in). Nothing for anything else, zero or less.
+enum class WeightUnit { KgPerM, GramPerM, LbPerIn };
+std::optional<double> ParseUnitWeight(std::string_view text, std::optional<WeightUnit> bareUnit);
 
 // The strings of a board that now has `strings` strings: the last ones
 // dropped, or the last one repeated for the new ones. Nothing changes

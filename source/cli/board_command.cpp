@@ -110,6 +110,7 @@ void PrintBoardHelp(std::ostream& out)
                "  --string-set JEU     un jeu du catalogue (light-electric-10-46,\n"
                "                       phosphor-bronze-12-53, long-scale-bass-45-100, ej45)\n"
                "                       ou ses articles, du grave à l'aigu : NW046,NW036,...\n"
+               "                       (ou des masses linéiques : 6.8g/m, 0.0068kg/m)\n"
                "  --tuning H,H,...     hauteurs à vide, du grave à l'aigu (E2,A2,D3,G3,B3,E4)\n"
                "  --reference-a4 HZ    fréquence du la 4 (440 Hz par défaut)\n"
                "  --action B:C         hauteur des cordes au sillet et du chevalet (1:4 mm)\n"

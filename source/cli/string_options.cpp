@@ -45,7 +45,8 @@ std::optional<std::string> ApplyStringOptions(
                 stringing.tuning = named->tuning;
         } else {
             items = CommaSeparated(*set);
-            if (items.size() == 1 && !board::FindCatalogueItem(items.front())) {
+            if (items.size() == 1 && !board::FindCatalogueItem(items.front())
+                && !board::ParseUnitWeight(items.front(), std::nullopt)) {
                 std::string names;
                 for (const board::NamedStringSet& known : board::NamedStringSets())
                     names += (names.empty() ? "" : ", ") + known.name;
@@ -54,8 +55,16 @@ std::optional<std::string> ApplyStringOptions(
             }
         }
         stringing.set.clear();
-        for (std::string& item : items)
-            stringing.set.push_back(board::StringSpec::OfItem(std::move(item)));
+        // An item of the catalogue, or a unit weight with its unit ("6.8g/m").
+        for (std::string& item : items) {
+            board::StringSpec spec;
+            if (const auto weight = board::ParseUnitWeight(item, std::nullopt);
+                weight && !board::FindCatalogueItem(item))
+                spec.unitWeightKgPerM = weight;
+            else
+                spec.item = std::move(item);
+            stringing.set.push_back(std::move(spec));
+        }
     }
     if (const std::string* tuning = words.find("--tuning"))
         stringing.tuning = CommaSeparated(*tuning);

@@ -151,6 +151,22 @@ TEST(StringCatalogue, ItemsAreFoundAndClassifiedAsTheChartGroupsThem)
     }
 }
 
+TEST(Strings, UnitWeightsAreReadInTheirUnit)
+{
+    struct Case {
+        const char* text;
+        double kgPerM; // 0: refused
+    } const cases[] = { { "6.8 g/m", 0.0068 }, { "0.0068kg/m", 0.0068 },
+        { "2.215e-05 lb/in", 2.215e-05 * 17.857967 }, { "6.8", 0.0068 }, // bare: g/m here
+        { "0 g/m", 0 }, { "-1 g/m", 0 }, { "six g/m", 0 }, { "6.8 oz/yd", 0 } };
+    for (const Case& c : cases) {
+        const auto read = ParseUnitWeight(c.text, WeightUnit::GramPerM);
+        EXPECT_NEAR(read.value_or(0), c.kgPerM, 1e-9) << c.text;
+        EXPECT_EQ(read.has_value(), c.kgPerM > 0) << c.text;
+    }
+    EXPECT_FALSE(ParseUnitWeight("6.8", std::nullopt)); // no unit, none assumed
+}
+
 TEST(Strings, AChangeOfStringCountKeepsTheStringsThatRemain)
 {
     Stringing stringing;

@@ -413,6 +413,7 @@ Les cordes (tension, justesse et compensation de chacune) :
   --string-set JEU     un jeu du catalogue (light-electric-10-46,
                        phosphor-bronze-12-53, long-scale-bass-45-100, ej45)
                        ou ses articles, du grave à l'aigu : NW046,NW036,...
+                       (ou des masses linéiques : 6.8g/m, 0.0068kg/m)
   --tuning H,H,...     hauteurs à vide, du grave à l'aigu (E2,A2,D3,G3,B3,E4)
   --reference-a4 HZ    fréquence du la 4 (440 Hz par défaut)
   --action B:C         hauteur des cordes au sillet et du chevalet (1:4 mm)
@@ -428,6 +429,7 @@ Strings (the tension, intonation and compensation of each):
   --string-set SET     a set of the catalogue (light-electric-10-46,
                        phosphor-bronze-12-53, long-scale-bass-45-100, ej45)
                        or its items, bass first: NW046,NW036,...
+                       (or unit weights: 6.8g/m, 0.0068kg/m)
   --tuning P,P,...     open pitches, bass first (E2,A2,D3,G3,B3,E4)
   --reference-a4 HZ    frequency of A4 (440 Hz by default)
   --action B:C         string height at the nut and saddle height (1:4 mm)

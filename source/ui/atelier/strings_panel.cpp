@@ -97,12 +97,6 @@ const std::optional<double>* TypedValue(const board::StringSpec& spec, int colum
     return TypedValue(const_cast<board::StringSpec&>(spec), column);
 }
 
-// Unit weights are typed in grams per metre.
-constexpr double TypedPerStored(int column)
-{
-    return column == StringsPanel::UnitWeight ? 1000.0 : 1.0;
-}
-
 QString SourceText(board::ConstantsSource source)
 {
     using S = board::ConstantsSource;
@@ -307,12 +301,18 @@ bool StringsPanel::takeTypedValue(int row, int column)
         markCell(row, column, {});
         return true;
     }
-    const auto value = Number(text);
+    // A unit weight may carry its unit (kg/m, g/m, lb/in); grams per metre
+    // otherwise.
+    const auto value = column == UnitWeight
+        ? board::ParseUnitWeight(
+            QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString(),
+            board::WeightUnit::GramPerM)
+        : Number(text);
     if (!value) {
         markCell(row, column, tr("« %1 » n'est pas un nombre").arg(text));
         return false;
     }
-    *target = *value / TypedPerStored(column);
+    *target = *value;
     markCell(row, column, {});
     return true;
 }
