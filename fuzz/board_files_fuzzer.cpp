@@ -27,11 +27,18 @@ void CheckBoard(const corvane::board::Design& design, std::string_view source)
     const corvane::board::BoardLayout& board = *result.layout;
     Require(board.rows.size() == static_cast<std::size_t>(design.frets * design.strings),
         "one row per fret and string", source);
+    for (const corvane::board::StringReport& string : board.stringReports)
+        Require(std::isfinite(string.tensionN) && std::isfinite(string.setbacks.saddleMm)
+                && std::isfinite(string.setbacks.nutMm),
+            "finite tensions and setbacks", source);
     double previous = 0;
     for (const corvane::board::FretOnString& row : board.rows) {
         Require(std::isfinite(row.fromNutMm) && std::isfinite(row.toSaddleMm)
                 && std::isfinite(row.at.x) && std::isfinite(row.at.y) && std::isfinite(row.cents),
             "finite figures", source);
+        Require(!row.errorCents || std::isfinite(*row.errorCents), "finite errors", source);
+        Require(!row.fretletFromNutMm || std::isfinite(*row.fretletFromNutMm), "finite fretlets",
+            source);
         if (row.string == 1) {
             Require(row.fromNutMm > previous, "frets rise along the string", source);
             previous = row.fromNutMm;

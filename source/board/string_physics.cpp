@@ -118,8 +118,14 @@ Setbacks FitSetbacks(const StringModel& string, const std::vector<double>& ratio
             break;
         const double deltaS = -(jnn * gs - jsn * gn) / determinant;
         const double deltaN = -(jss * gn - jsn * gs) / determinant;
-        setbacks.saddleMm += deltaS;
-        setbacks.nutMm += deltaN;
+        // Strings no instrument has can send a step astray: the fit stays
+        // with its last finite setbacks, and within a setback's range.
+        const Setbacks next { std::clamp(
+                                  setbacks.saddleMm + deltaS, -MaxFitSetbackMm, MaxFitSetbackMm),
+            std::clamp(setbacks.nutMm + deltaN, -MaxFitSetbackMm, MaxFitSetbackMm) };
+        if (!std::isfinite(next.saddleMm) || !std::isfinite(next.nutMm))
+            break;
+        setbacks = next;
         if (std::fabs(deltaS) < 1e-9 && std::fabs(deltaN) < 1e-9)
             break;
     }
@@ -137,9 +143,12 @@ double FretletFromNutMm(const StringModel& string, Setbacks setbacks, double rat
             break;
         constexpr double Step = 1e-4;
         const double slope = (FretErrorCents(string, setbacks, x + Step, ratio) - error) / Step;
-        if (!(std::fabs(slope) > 0))
+        if (!(std::fabs(slope) > 0) || !std::isfinite(error / slope))
             break;
-        x -= error / slope;
+        const double next = x - error / slope;
+        if (!(next > 0 && next < string.scaleLengthMm))
+            break; // no place on this string puts the note in tune
+        x = next;
     }
     return x;
 }

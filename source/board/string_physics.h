@@ -25,6 +25,8 @@ inline constexpr double SteelModulusPa = 200e9; // the core of a steel string
 inline constexpr int MinFitFrets = 2;
 inline constexpr int DefaultFitFrets = 12;
 inline constexpr int MaxFitFrets = 60;
+// A computed setback stays within this (the design's own setback range).
+inline constexpr double MaxFitSetbackMm = 100.0;
 // Physical ranges of the string constants.
 inline constexpr double MinKappa = 1.0;
 inline constexpr double MaxKappa = 1000.0;
