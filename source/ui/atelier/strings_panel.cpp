@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDoubleSpinBox>
 #include <QFont>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -180,6 +181,16 @@ StringsPanel::StringsPanel(QWidget* parent)
         connect(edit, &QLineEdit::textEdited, this, &StringsPanel::read);
         return edit;
     };
+    reference_ = new QDoubleSpinBox;
+    reference_->setRange(board::MinReferenceA4Hz, board::MaxReferenceA4Hz);
+    reference_->setDecimals(1);
+    reference_->setSuffix(QStringLiteral(" Hz"));
+    reference_->setAccessibleName(tr("Fréquence du la 4"));
+    form->addRow(tr("&La 4 (A4) :"), reference_);
+    connect(reference_, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (!filling_)
+            read();
+    });
     nutClearance_ = length(tr("Au &sillet :"), tr("Hauteur au sillet"));
     nutClearance_->setToolTip(tr("Hauteur des cordes au-dessus de la frette 1, près du sillet"));
     saddleHeight_ = length(tr("Au &chevalet :"), tr("Hauteur du chevalet"));
@@ -256,6 +267,7 @@ void StringsPanel::setDesign(const board::Design& design)
     compensation_->setCurrentIndex(
         compensation_->findData(static_cast<int>(stringing_.compensation)));
     fitFrets_->setValue(stringing_.fitFrets);
+    reference_->setValue(stringing_.referenceA4Hz);
     fretlets_->setChecked(stringing_.fretlets);
     set_->setCurrentIndex(0);
     filling_ = false;
@@ -385,6 +397,7 @@ void StringsPanel::read()
     }
     next.compensation = static_cast<board::CompensationMode>(compensation_->currentData().toInt());
     next.fitFrets = fitFrets_->value();
+    next.referenceA4Hz = reference_->value();
     next.fretlets = fretlets_->isChecked();
     if (!readable)
         return;

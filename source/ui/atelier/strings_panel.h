@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -82,6 +83,7 @@ private:
     QComboBox* set_ = nullptr;
     QTableWidget* table_ = nullptr;
     QComboBox* tensionUnit_ = nullptr;
+    QDoubleSpinBox* reference_ = nullptr;
     QLineEdit* nutClearance_ = nullptr;
     QLineEdit* saddleHeight_ = nullptr;
     QLineEdit* relief_ = nullptr;

@@ -989,6 +989,14 @@ Save it anyway, and replace those changes?</translation>
         <source>« %1 » n&apos;est pas un nombre</source>
         <translation>“%1” is not a number</translation>
     </message>
+    <message>
+        <source>Fréquence du la 4</source>
+        <translation>A4 frequency</translation>
+    </message>
+    <message>
+        <source>&amp;La 4 (A4) :</source>
+        <translation>&amp;A4:</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::WorkshopTable</name>
