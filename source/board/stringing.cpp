@@ -236,6 +236,10 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
         report.lengthMm = lengthsMm[i];
         const StringSpec& spec = stringing.set[i];
         const Material material = MaterialOf(spec);
+        report.item = spec.item;
+        report.gaugeIn = spec.gaugeIn ? spec.gaugeIn
+            : material.item          ? material.item->gaugeIn
+                                     : std::nullopt;
         report.unitWeightKgPerM = material.unitWeightKgPerM;
         report.tensionN
             = TensionNewtons(report.unitWeightKgPerM, report.lengthMm, report.frequencyHz);

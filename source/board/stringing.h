@@ -77,6 +77,8 @@ inline constexpr double TypicalNylonB0At650Mm = 0.00244;
 struct StringReport {
     int string = 0; // 1 = bass
     std::string pitch; // as given
+    std::string item; // the catalogue's, or empty
+    std::optional<double> gaugeIn; // typed, or the catalogue's
     double frequencyHz = 0;
     double lengthMm = 0;
     double unitWeightKgPerM = 0;

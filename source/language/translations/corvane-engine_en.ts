@@ -783,4 +783,111 @@
         <translation>Classical guitar, normal tension nylon (EJ45)</translation>
     </message>
 </context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Fréquence (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>Diapason</source>
+        <translation>Scale length</translation>
+    </message>
+    <message>
+        <source>Masse linéique (kg/m)</source>
+        <translation>Unit weight (kg/m)</translation>
+    </message>
+    <message>
+        <source>Tension (N)</source>
+        <translation>Tension (N)</translation>
+    </message>
+    <message>
+        <source>Tension (kgf)</source>
+        <translation>Tension (kgf)</translation>
+    </message>
+    <message>
+        <source>Tension (lbf)</source>
+        <translation>Tension (lbf)</translation>
+    </message>
+    <message>
+        <source>κ</source>
+        <translation>κ</translation>
+    </message>
+    <message>
+        <source>B₀</source>
+        <translation>B₀</translation>
+    </message>
+    <message>
+        <source>Recul du chevalet</source>
+        <translation>Saddle setback</translation>
+    </message>
+    <message>
+        <source>Recul du sillet</source>
+        <translation>Nut setback</translation>
+    </message>
+    <message>
+        <source>Écart RMS avant (cents)</source>
+        <translation>RMS error before (cents)</translation>
+    </message>
+    <message>
+        <source>Écart RMS après (cents)</source>
+        <translation>RMS error after (cents)</translation>
+    </message>
+    <message>
+        <source>Pire écart après (cents)</source>
+        <translation>Worst error after (cents)</translation>
+    </message>
+    <message>
+        <source>Article</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Calibre (in)</source>
+        <translation>Gauge (in)</translation>
+    </message>
+    <message>
+        <source>Masse linéique (g/m)</source>
+        <translation>Unit weight (g/m)</translation>
+    </message>
+    <message>
+        <source>κ et B₀</source>
+        <translation>κ and B₀</translation>
+    </message>
+    <message>
+        <source>saisis</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>publiés</source>
+        <translation>published</translation>
+    </message>
+    <message>
+        <source>fil d'acier</source>
+        <translation>steel wire</translation>
+    </message>
+    <message>
+        <source>âme d'acier</source>
+        <translation>steel core</translation>
+    </message>
+    <message>
+        <source>âme estimée</source>
+        <translation>estimated core</translation>
+    </message>
+    <message>
+        <source>nylon typique</source>
+        <translation>typical nylon</translation>
+    </message>
+    <message>
+        <source>inconnus</source>
+        <translation>unknown</translation>
+    </message>
+</context>
 </TS>

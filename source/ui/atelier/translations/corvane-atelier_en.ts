@@ -802,34 +802,6 @@ Save it anyway, and replace those changes?</translation>
 <context>
     <name>corvane::atelier::StringsPanel</name>
     <message>
-        <source>saisis</source>
-        <translation>typed</translation>
-    </message>
-    <message>
-        <source>publiés</source>
-        <translation>published</translation>
-    </message>
-    <message>
-        <source>fil d&apos;acier</source>
-        <translation>steel wire</translation>
-    </message>
-    <message>
-        <source>âme d&apos;acier</source>
-        <translation>steel core</translation>
-    </message>
-    <message>
-        <source>âme estimée</source>
-        <translation>estimated core</translation>
-    </message>
-    <message>
-        <source>nylon typique</source>
-        <translation>typical nylon</translation>
-    </message>
-    <message>
-        <source>inconnus</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
         <source>Cordes</source>
         <translation>Strings</translation>
     </message>
@@ -844,50 +816,6 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>&amp;Jeu :</source>
         <translation>S&amp;et:</translation>
-    </message>
-    <message>
-        <source>Hauteur</source>
-        <translation>Pitch</translation>
-    </message>
-    <message>
-        <source>Article</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <source>Calibre (in)</source>
-        <translation>Gauge (in)</translation>
-    </message>
-    <message>
-        <source>Masse (g/m)</source>
-        <translation>Weight (g/m)</translation>
-    </message>
-    <message>
-        <source>Tension</source>
-        <translation>Tension</translation>
-    </message>
-    <message>
-        <source>κ</source>
-        <translation>κ</translation>
-    </message>
-    <message>
-        <source>B₀</source>
-        <translation>B₀</translation>
-    </message>
-    <message>
-        <source>κ, B₀ :</source>
-        <translation>κ, B₀:</translation>
-    </message>
-    <message>
-        <source>Recul chevalet</source>
-        <translation>Saddle setback</translation>
-    </message>
-    <message>
-        <source>Recul sillet</source>
-        <translation>Nut setback</translation>
-    </message>
-    <message>
-        <source>RMS après (cents)</source>
-        <translation>RMS after (cents)</translation>
     </message>
     <message>
         <source>Unité des tensions</source>
@@ -980,10 +908,6 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>pas d&apos;article « %1 » au catalogue</source>
         <translation>no item “%1” in the catalogue</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>« %1 » n&apos;est pas un nombre</source>

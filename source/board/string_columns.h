@@ -1,0 +1,56 @@
+#pragma once
+
+// The columns of a table of strings, defined once: the command's
+// --strings-report (text, csv, json) and the Atelier's strings take their
+// keys, headings and figures from here, so that a figure reads the same
+// digits in both.
+
+#include "layout.h"
+
+#include <string>
+#include <string_view>
+
+namespace corvane::board {
+
+enum class StringColumn {
+    String,
+    Pitch,
+    Frequency,
+    Length,
+    Item,
+    Gauge,
+    UnitWeightKgPerM,
+    UnitWeightGramPerM,
+    TensionN,
+    TensionKgf,
+    TensionLbf,
+    Kappa,
+    B0,
+    ConstantsSource,
+    SaddleSetback,
+    NutSetback,
+    RmsBefore,
+    RmsAfter,
+    WorstAfter,
+};
+
+struct StringColumnInfo {
+    StringColumn column;
+    std::string_view key; // csv heading and json key: never translated
+    std::string_view heading; // French; translated in context "StringTable"
+    bool inDesignUnit; // a length in the design's unit: its heading names the unit
+    bool isText; // json writes it quoted
+};
+
+const StringColumnInfo& Describe(StringColumn column) noexcept;
+
+// The figure of a string in a column: fixed decimals, the given decimal
+// separator; empty where the engine has no such figure (kappa and B0 of a
+// string it knows nothing of). Lengths in `unit`.
+std::string StringCellText(const StringReport& string, StringColumn column, Unit unit,
+    std::string_view separator = ".");
+
+// Where kappa and B0 come from, in French (context "StringTable").
+std::string_view ConstantsSourceName(ConstantsSource source) noexcept;
+
+} // namespace corvane::board
