@@ -42,8 +42,8 @@ constexpr std::array<StringColumnInfo, 19> Columns = { {
         true, false },
     { C::NutSetback, "nut_setback_mm", QT_TRANSLATE_NOOP("StringTable", "Recul du sillet"), true,
         false },
-    { C::RmsBefore, "rms_cents_before",
-        QT_TRANSLATE_NOOP("StringTable", "Écart RMS avant (cents)"), false, false },
+    { C::RmsBefore, "rms_cents_before", QT_TRANSLATE_NOOP("StringTable", "Écart RMS avant (cents)"),
+        false, false },
     { C::RmsAfter, "rms_cents_after", QT_TRANSLATE_NOOP("StringTable", "Écart RMS après (cents)"),
         false, false },
     { C::WorstAfter, "worst_cents_after",
@@ -90,11 +90,9 @@ std::string_view ConstantsSourceName(ConstantsSource source) noexcept
 std::string StringCellText(
     const StringReport& s, StringColumn column, Unit unit, std::string_view separator)
 {
-    const auto fixed = [&](double value, int decimals) {
-        return FixedText(value, decimals, separator);
-    };
-    const auto length
-        = [&](double mm) { return fixed(FromMillimetres(mm, unit), LengthDecimals); };
+    const auto fixed
+        = [&](double value, int decimals) { return FixedText(value, decimals, separator); };
+    const auto length = [&](double mm) { return fixed(FromMillimetres(mm, unit), LengthDecimals); };
     const bool intonation = s.kappa.has_value();
     switch (column) {
     case C::String:

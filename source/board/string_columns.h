@@ -47,8 +47,8 @@ const StringColumnInfo& Describe(StringColumn column) noexcept;
 // The figure of a string in a column: fixed decimals, the given decimal
 // separator; empty where the engine has no such figure (kappa and B0 of a
 // string it knows nothing of). Lengths in `unit`.
-std::string StringCellText(const StringReport& string, StringColumn column, Unit unit,
-    std::string_view separator = ".");
+std::string StringCellText(
+    const StringReport& string, StringColumn column, Unit unit, std::string_view separator = ".");
 
 // Where kappa and B0 come from, in French (context "StringTable").
 std::string_view ConstantsSourceName(ConstantsSource source) noexcept;

@@ -238,8 +238,8 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
         const Material material = MaterialOf(spec);
         report.item = spec.item;
         report.gaugeIn = spec.gaugeIn ? spec.gaugeIn
-            : material.item          ? material.item->gaugeIn
-                                     : std::nullopt;
+            : material.item           ? material.item->gaugeIn
+                                      : std::nullopt;
         report.unitWeightKgPerM = material.unitWeightKgPerM;
         report.tensionN
             = TensionNewtons(report.unitWeightKgPerM, report.lengthMm, report.frequencyHz);
