@@ -16,8 +16,8 @@ using board::StringColumn;
 // The report's columns, in the order scripts read them.
 constexpr StringColumn ReportColumns[] = { StringColumn::String, StringColumn::Pitch,
     StringColumn::Frequency, StringColumn::Length, StringColumn::UnitWeightKgPerM,
-    StringColumn::TensionN, StringColumn::TensionKgf, StringColumn::TensionLbf,
-    StringColumn::Kappa, StringColumn::B0, StringColumn::SaddleSetback, StringColumn::NutSetback,
+    StringColumn::TensionN, StringColumn::TensionKgf, StringColumn::TensionLbf, StringColumn::Kappa,
+    StringColumn::B0, StringColumn::SaddleSetback, StringColumn::NutSetback,
     StringColumn::RmsBefore, StringColumn::RmsAfter, StringColumn::WorstAfter };
 
 std::string Heading(const board::BoardLayout& board, StringColumn column)
@@ -53,7 +53,7 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
         for (std::size_t i = 0; i < row.size(); ++i)
             line += (i > 0 ? "  " : "")
                 + (board::Describe(ReportColumns[i]).isText ? PadRight(row[i], widths[i])
-                                                             : PadLeft(row[i], widths[i]));
+                                                            : PadLeft(row[i], widths[i]));
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
         out += line + '\n';
