@@ -1,4 +1,6 @@
+#include "board_drawing.h"
 #include "classic_board.h"
+#include "layout.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 
 using namespace corvane::drawing;
 using corvane::cli::Mode;
+using corvane::testing_support::ClassicBoard;
 using corvane::testing_support::ClassicRequest;
 using corvane::testing_support::TemperedChromatic;
 
@@ -131,4 +134,34 @@ TEST(ClassicTemplate, RefusesWhatCannotBeDrawn)
         EXPECT_TRUE(result.error && !ClassicTemplateProblemSentence(*result.error).empty())
             << request.lengthText;
     }
+}
+
+// One builder: the classic template and the template of the same scale as
+// a one-string board designed in the Atelier put every fret, the nut, the
+// saddle and the board's outline at the same place, the window's digits on
+// both.
+TEST(ClassicTemplate, IsTheBoardTemplateOfAStraightOneStringBoard)
+{
+    const Drawing classic = ClassicBoard(TemperedChromatic, "650", Unit::Millimetre);
+    corvane::board::Design design;
+    design.temperament
+        = corvane::board::ClassicSource { corvane::board::ClassicScale::TemperedChromatic,
+              corvane::board::ClassicMode::Sol };
+    design.strings = 1;
+    design.nutWidthMm = 60;
+    design.nutOverhangMm = design.lastFretOverhangMm = 30;
+    const auto layout = corvane::board::ComputeLayout(design);
+    ASSERT_TRUE(layout.layout) << layout.error->message;
+    const Drawing board = BoardDrawing(*layout.layout, {});
+    for (const Layer layer : { Layer::Nut, Layer::Frets, Layer::Saddle })
+        EXPECT_EQ(LinesFromNut(classic, layer), LinesFromNut(board, layer));
+    ASSERT_EQ(classic.outlines.size(), board.outlines.size());
+    for (std::size_t i = 0; i < classic.outlines.front().points.size(); ++i)
+        EXPECT_EQ(classic.outlines.front().points[i].x - classic.datum.x,
+            board.outlines.front().points[i].x - board.datum.x);
+    const auto has = [](const Drawing& d, const char* text) {
+        return std::any_of(
+            d.texts.begin(), d.texts.end(), [&](const Text& t) { return t.utf8 == text; });
+    };
+    EXPECT_TRUE(has(classic, "36.4817") && has(board, "36.4817"));
 }
