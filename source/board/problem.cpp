@@ -1,5 +1,7 @@
 #include "problem.h"
 
+#include "enum_table.h"
+
 #include <array>
 #include <utility>
 
@@ -104,14 +106,8 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::BooleanExpected, "true ou false est attendu" },
 } };
 
-constexpr bool InKindOrder()
-{
-    for (std::size_t i = 0; i < Patterns.size(); ++i)
-        if (static_cast<std::size_t>(Patterns[i].first) != i)
-            return false;
-    return true;
-}
-static_assert(InKindOrder(), "one pattern per kind, in the enum's order");
+static_assert(InEnumOrder(Patterns, [](const auto& entry) { return entry.first; }),
+    "one pattern per kind, in the enum's order");
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 26> Subjects = { {
     { "divisions", "divisions de la période" },

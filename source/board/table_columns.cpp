@@ -2,6 +2,8 @@
 
 #include "figure_text.h"
 
+#include "enum_table.h"
+
 #include <array>
 
 // The engine holds no translation; the marker lets Qt's lupdate find the
@@ -40,14 +42,8 @@ constexpr std::array<ColumnInfo, 14> Columns = { {
         QT_TRANSLATE_NOOP("BoardTable", "Frette de la corde, depuis le sillet"), true, true },
 } };
 
-constexpr bool InColumnOrder()
-{
-    for (std::size_t i = 0; i < Columns.size(); ++i)
-        if (static_cast<std::size_t>(Columns[i].column) != i)
-            return false;
-    return true;
-}
-static_assert(InColumnOrder(), "one description per column, in the enum's order");
+static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),
+    "one description per column, in the enum's order");
 
 } // namespace
 
