@@ -42,7 +42,7 @@ void FannedBoardWithCompensation(benchmark::State& state)
     const auto* set = corvane::board::FindNamedStringSet("light-electric-10-46");
     design.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        design.stringing.set.push_back(corvane::board::StringSpec::OfItem(item));
+        design.stringing.set.push_back(corvane::board::SetString::OfItem(item));
     design.stringing.compensation = corvane::board::CompensationMode::Computed;
     design.stringing.fretlets = true;
     for (auto _ : state) {

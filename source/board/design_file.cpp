@@ -115,14 +115,14 @@ Json TemperamentToJson(const TemperamentSource& source)
 }
 
 // A string's numbers, by their keys.
-constexpr std::pair<const char*, std::optional<double> StringSpec::*> SpecNumbers[] = {
-    { "unit_weight_kg_per_m", &StringSpec::unitWeightKgPerM },
-    { "gauge_in", &StringSpec::gaugeIn },
-    { "kappa", &StringSpec::kappa },
-    { "b0", &StringSpec::b0 },
-    { "core_diameter_mm", &StringSpec::coreDiameterMm },
-    { "nut_clearance_mm", &StringSpec::nutClearanceMm },
-    { "saddle_height_mm", &StringSpec::saddleHeightMm },
+constexpr std::pair<const char*, std::optional<double> SetString::*> SetStringNumbers[] = {
+    { "unit_weight_kg_per_m", &SetString::unitWeightKgPerM },
+    { "gauge_in", &SetString::gaugeIn },
+    { "kappa", &SetString::kappa },
+    { "b0", &SetString::b0 },
+    { "core_diameter_mm", &SetString::coreDiameterMm },
+    { "nut_clearance_mm", &SetString::nutClearanceMm },
+    { "saddle_height_mm", &SetString::saddleHeightMm },
 };
 
 constexpr std::array<std::pair<CompensationMode, std::string_view>, 3> CompensationModes = { {
@@ -138,13 +138,13 @@ void StringingToJson(const Stringing& stringing, Json& json)
     json["reference_a4_hz"] = stringing.referenceA4Hz;
     if (!stringing.set.empty()) {
         Json set = Json::array();
-        for (const StringSpec& spec : stringing.set) {
+        for (const SetString& chosen : stringing.set) {
             Json string = Json::object();
-            if (!spec.item.empty())
-                string["item"] = spec.item;
-            for (const auto& [key, member] : SpecNumbers)
-                if (spec.*member)
-                    string[key] = *(spec.*member);
+            if (!chosen.item.empty())
+                string["item"] = chosen.item;
+            for (const auto& [key, member] : SetStringNumbers)
+                if (chosen.*member)
+                    string[key] = *(chosen.*member);
             set.push_back(std::move(string));
         }
         json["string_set"] = std::move(set);
@@ -287,13 +287,13 @@ Stringing StringingFromObject(const Json& json)
         for (const Json& string : set) {
             if (!string.is_object())
                 Fail("string_set", ProblemKind::ObjectExpected);
-            StringSpec spec;
+            SetString chosen;
             if (string.contains("item"))
-                spec.item = String(string["item"], "string_set.item");
-            for (const auto& [key, member] : SpecNumbers)
+                chosen.item = String(string["item"], "string_set.item");
+            for (const auto& [key, member] : SetStringNumbers)
                 if (string.contains(key))
-                    spec.*member = Number(string[key], std::string("string_set.") + key);
-            stringing.set.push_back(std::move(spec));
+                    chosen.*member = Number(string[key], std::string("string_set.") + key);
+            stringing.set.push_back(std::move(chosen));
         }
     }
     if (json.contains("action")) {
@@ -510,7 +510,7 @@ private:
             return Known(CompensationKeys, key);
         return depth == 3 && topLevelKey_ == "string_set"
             && (key == "item"
-                || std::any_of(std::begin(SpecNumbers), std::end(SpecNumbers),
+                || std::any_of(std::begin(SetStringNumbers), std::end(SetStringNumbers),
                     [&](const auto& number) { return key == number.first; }));
     }
 

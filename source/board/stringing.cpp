@@ -15,26 +15,26 @@ struct Material {
     const CatalogueItem* item = nullptr;
 };
 
-Material MaterialOf(const StringSpec& spec)
+Material MaterialOf(const SetString& chosen)
 {
     Material material;
-    material.item = spec.item.empty() ? nullptr : FindCatalogueItem(spec.item);
+    material.item = chosen.item.empty() ? nullptr : FindCatalogueItem(chosen.item);
     if (material.item)
         material.unitWeightKgPerM = material.item->unitWeightKgPerM;
-    if (spec.unitWeightKgPerM)
-        material.unitWeightKgPerM = *spec.unitWeightKgPerM;
+    if (chosen.unitWeightKgPerM)
+        material.unitWeightKgPerM = *chosen.unitWeightKgPerM;
     return material;
 }
 
 // kappa and B0 of a string at its tension and length, and where they come from.
 std::pair<std::optional<StringConstants>, ConstantsSource> ConstantsOf(
-    const StringSpec& spec, const Material& material, double tensionN, double lengthMm)
+    const SetString& chosen, const Material& material, double tensionN, double lengthMm)
 {
-    if (spec.kappa && spec.b0)
-        return { StringConstants { *spec.kappa, *spec.b0 }, ConstantsSource::Typed };
+    if (chosen.kappa && chosen.b0)
+        return { StringConstants { *chosen.kappa, *chosen.b0 }, ConstantsSource::Typed };
     const CatalogueItem* item = material.item;
-    if (spec.coreDiameterMm)
-        return { SteelCoreConstants(*spec.coreDiameterMm, tensionN, lengthMm),
+    if (chosen.coreDiameterMm)
+        return { SteelCoreConstants(*chosen.coreDiameterMm, tensionN, lengthMm),
             ConstantsSource::SteelCore };
     if (item && item->constants) {
         const PublishedConstants& published = *item->constants;
@@ -44,9 +44,9 @@ std::pair<std::optional<StringConstants>, ConstantsSource> ConstantsOf(
                      published.lengthMm, tensionN, lengthMm),
             ConstantsSource::Published };
     }
-    const std::optional<double> gaugeIn = spec.gaugeIn ? spec.gaugeIn
-        : item                                         ? item->gaugeIn
-                                                       : std::nullopt;
+    const std::optional<double> gaugeIn = chosen.gaugeIn ? chosen.gaugeIn
+        : item                                           ? item->gaugeIn
+                                                         : std::nullopt;
     const StringMaterial kind = item ? item->material : StringMaterial::PlainSteel;
     if (kind == StringMaterial::Nylon || kind == StringMaterial::WoundNylon)
         return { StringConstants { TypicalNylonKappa, TypicalNylonB0At650Mm * 650.0 / lengthMm },
@@ -141,11 +141,11 @@ std::optional<Problem> StringingProblem(
             return OfString(ProblemKind::PitchUnreadable, i, { stringing.tuning[i] });
         }
     for (std::size_t i = 0; i < stringing.set.size(); ++i) {
-        const StringSpec& spec = stringing.set[i];
+        const SetString& chosen = stringing.set[i];
         field = "string_set";
-        if (!spec.item.empty() && !FindCatalogueItem(spec.item))
-            return OfString(ProblemKind::UnknownStringItem, i, { spec.item });
-        if (spec.item.empty() && !spec.unitWeightKgPerM)
+        if (!chosen.item.empty() && !FindCatalogueItem(chosen.item))
+            return OfString(ProblemKind::UnknownStringItem, i, { chosen.item });
+        if (chosen.item.empty() && !chosen.unitWeightKgPerM)
             return OfString(ProblemKind::StringWeightMissing, i);
         const struct {
             const char* name;
@@ -153,13 +153,13 @@ std::optional<Problem> StringingProblem(
             double low, high;
             bool lowAllowed;
         } ranges[] = {
-            { "unit_weight_kg_per_m", spec.unitWeightKgPerM, 0, 1, false },
-            { "gauge_in", spec.gaugeIn, 0, 0.25, false },
-            { "kappa", spec.kappa, MinKappa, MaxKappa, true },
-            { "b0", spec.b0, 0, MaxB0, true },
-            { "core_diameter_mm", spec.coreDiameterMm, 0, 6.35, false },
-            { "nut_clearance_mm", spec.nutClearanceMm, 0, 50, false },
-            { "saddle_height_mm", spec.saddleHeightMm, 0, 50, false },
+            { "unit_weight_kg_per_m", chosen.unitWeightKgPerM, 0, 1, false },
+            { "gauge_in", chosen.gaugeIn, 0, 0.25, false },
+            { "kappa", chosen.kappa, MinKappa, MaxKappa, true },
+            { "b0", chosen.b0, 0, MaxB0, true },
+            { "core_diameter_mm", chosen.coreDiameterMm, 0, 6.35, false },
+            { "nut_clearance_mm", chosen.nutClearanceMm, 0, 50, false },
+            { "saddle_height_mm", chosen.saddleHeightMm, 0, 50, false },
         };
         for (const auto& range : ranges)
             if (range.value
@@ -169,10 +169,10 @@ std::optional<Problem> StringingProblem(
                 return OfString(ProblemKind::StringValueOutOfRange, i,
                     { range.name, MessageNumberText(*range.value), MessageNumberText(range.low),
                         MessageNumberText(range.high) });
-        if (spec.kappa.has_value() != spec.b0.has_value())
+        if (chosen.kappa.has_value() != chosen.b0.has_value())
             return OfString(ProblemKind::StringConstantsTogether, i);
-        const CatalogueItem* item = spec.item.empty() ? nullptr : FindCatalogueItem(spec.item);
-        const bool derivable = spec.kappa || spec.coreDiameterMm || spec.gaugeIn
+        const CatalogueItem* item = chosen.item.empty() ? nullptr : FindCatalogueItem(chosen.item);
+        const bool derivable = chosen.kappa || chosen.coreDiameterMm || chosen.gaugeIn
             || (item
                 && (item->constants || item->gaugeIn || item->material == StringMaterial::Nylon
                     || item->material == StringMaterial::WoundNylon));
@@ -234,17 +234,17 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
         report.pitch = stringing.tuning[i];
         report.frequencyHz = ParsePitch(report.pitch, stringing.referenceA4Hz)->frequencyHz;
         report.lengthMm = lengthsMm[i];
-        const StringSpec& spec = stringing.set[i];
-        const Material material = MaterialOf(spec);
-        report.item = spec.item;
-        report.gaugeIn = spec.gaugeIn ? spec.gaugeIn
-            : material.item           ? material.item->gaugeIn
-                                      : std::nullopt;
+        const SetString& chosen = stringing.set[i];
+        const Material material = MaterialOf(chosen);
+        report.item = chosen.item;
+        report.gaugeIn = chosen.gaugeIn ? chosen.gaugeIn
+            : material.item             ? material.item->gaugeIn
+                                        : std::nullopt;
         report.unitWeightKgPerM = material.unitWeightKgPerM;
         report.tensionN
             = TensionNewtons(report.unitWeightKgPerM, report.lengthMm, report.frequencyHz);
         const auto [constants, source]
-            = ConstantsOf(spec, material, report.tensionN, report.lengthMm);
+            = ConstantsOf(chosen, material, report.tensionN, report.lengthMm);
         report.constantsSource = source;
         if (stringing.compensation == CompensationMode::Manual)
             report.setbacks = manual[i];
@@ -252,8 +252,8 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
             report.kappa = constants->kappa;
             report.b0 = constants->b0;
             Action action = stringing.action;
-            action.nutClearanceMm = spec.nutClearanceMm.value_or(action.nutClearanceMm);
-            action.saddleHeightMm = spec.saddleHeightMm.value_or(action.saddleHeightMm);
+            action.nutClearanceMm = chosen.nutClearanceMm.value_or(action.nutClearanceMm);
+            action.saddleHeightMm = chosen.saddleHeightMm.value_or(action.saddleHeightMm);
             const StringModel model { report.lengthMm, constants->kappa, constants->b0, action };
             if (stringing.compensation == CompensationMode::Computed)
                 report.setbacks = FitSetbacks(model, fretRatios, fit);

@@ -21,9 +21,10 @@ enum class CompensationMode {
     Computed, // per string, from its physics
 };
 
-// What one string is made of: a catalogue item, or its unit weight typed;
+// One string of the set, as the user chose it: a catalogue item, or its
+// unit weight typed;
 // each typed value overrides the catalogue's.
-struct StringSpec {
+struct SetString {
     std::string item;
     std::optional<double> unitWeightKgPerM;
     std::optional<double> gaugeIn;
@@ -33,20 +34,20 @@ struct StringSpec {
     // This string's own action, where it differs from the design's.
     std::optional<double> nutClearanceMm;
     std::optional<double> saddleHeightMm;
-    friend bool operator==(const StringSpec&, const StringSpec&) = default;
+    friend bool operator==(const SetString&, const SetString&) = default;
 
-    static StringSpec OfItem(std::string id)
+    static SetString OfItem(std::string id)
     {
-        StringSpec spec;
-        spec.item = std::move(id);
-        return spec;
+        SetString chosen;
+        chosen.item = std::move(id);
+        return chosen;
     }
 };
 
 struct Stringing {
     std::vector<std::string> tuning; // pitch texts, bass first
     double referenceA4Hz = DefaultReferenceA4Hz;
-    std::vector<StringSpec> set; // bass first
+    std::vector<SetString> set; // bass first
     Action action;
     CompensationMode compensation = CompensationMode::Manual;
     int fitFrets = DefaultFitFrets; // the fit runs over frets 1..fitFrets

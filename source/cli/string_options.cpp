@@ -57,13 +57,13 @@ std::optional<std::string> ApplyStringOptions(
         stringing.set.clear();
         // An item of the catalogue, or a unit weight with its unit ("6.8g/m").
         for (std::string& item : items) {
-            board::StringSpec spec;
+            board::SetString chosen;
             if (const auto weight = board::ParseUnitWeight(item, std::nullopt);
                 weight && !board::FindCatalogueItem(item))
-                spec.unitWeightKgPerM = weight;
+                chosen.unitWeightKgPerM = weight;
             else
-                spec.item = std::move(item);
-            stringing.set.push_back(std::move(spec));
+                chosen.item = std::move(item);
+            stringing.set.push_back(std::move(chosen));
         }
     }
     if (const std::string* tuning = words.find("--tuning"))

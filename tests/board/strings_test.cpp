@@ -172,7 +172,7 @@ TEST(Strings, AChangeOfStringCountKeepsTheStringsThatRemain)
     Stringing stringing;
     stringing.tuning = { "E2", "A2", "D3" };
     stringing.set
-        = { StringSpec::OfItem("NW046"), StringSpec::OfItem("NW036"), StringSpec::OfItem("NW026") };
+        = { SetString::OfItem("NW046"), SetString::OfItem("NW036"), SetString::OfItem("NW026") };
     ResizeStringing(stringing, 2);
     EXPECT_EQ(stringing.tuning, (std::vector<std::string> { "E2", "A2" }));
     ResizeStringing(stringing, 4);
@@ -191,7 +191,7 @@ Design Classical()
     const NamedStringSet* set = FindNamedStringSet("ej45");
     design.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        design.stringing.set.push_back(board::StringSpec::OfItem(item));
+        design.stringing.set.push_back(board::SetString::OfItem(item));
     design.stringing.compensation = CompensationMode::Computed;
     return design;
 }
@@ -223,7 +223,7 @@ TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
     const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
     electric.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        electric.stringing.set.push_back(board::StringSpec::OfItem(item));
+        electric.stringing.set.push_back(board::SetString::OfItem(item));
     electric.stringing.compensation = CompensationMode::Computed;
     electric.bassLengthMm = electric.trebleLengthMm = 647.7;
     const BoardLayout steel = *ComputeLayout(electric).layout;
@@ -268,7 +268,7 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
             "accord, corde 2 : « H2 » n'est pas une hauteur" },
         { [](Stringing& s) { s.tuning.pop_back(); }, "tuning",
             "accord : 5 cordes pour un manche de 6" },
-        { [](Stringing& s) { s.set[3] = board::StringSpec::OfItem("XX999"); }, "string_set",
+        { [](Stringing& s) { s.set[3] = board::SetString::OfItem("XX999"); }, "string_set",
             "jeu de cordes, corde 4 : pas d'article « XX999 »" },
         { [](Stringing& s) { s.set[0].unitWeightKgPerM = 0; }, "string_set",
             "corde 1 : unit_weight_kg_per_m = 0, doit être entre 0 et 1" },

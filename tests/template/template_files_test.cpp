@@ -350,7 +350,7 @@ TEST(StringsDrawing, FretletsSaddlePointsAndTheChartLieWhereTheEngineSays)
     const auto* set = corvane::board::FindNamedStringSet("ej45");
     design.stringing.tuning = set->tuning;
     for (const std::string& item : set->items)
-        design.stringing.set.push_back(corvane::board::StringSpec::OfItem(item));
+        design.stringing.set.push_back(corvane::board::SetString::OfItem(item));
     design.stringing.compensation = corvane::board::CompensationMode::Computed;
     design.stringing.fretlets = true;
     const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;

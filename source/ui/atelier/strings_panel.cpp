@@ -96,26 +96,26 @@ std::optional<double> Number(const QString& text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-// The typed value of a column of a string's spec.
-std::optional<double>* TypedValue(board::StringSpec& spec, int column)
+// The typed value of a column of a string's chosen.
+std::optional<double>* TypedValue(board::SetString& chosen, int column)
 {
     switch (column) {
     case StringsPanel::Gauge:
-        return &spec.gaugeIn;
+        return &chosen.gaugeIn;
     case StringsPanel::UnitWeight:
-        return &spec.unitWeightKgPerM;
+        return &chosen.unitWeightKgPerM;
     case StringsPanel::Kappa:
-        return &spec.kappa;
+        return &chosen.kappa;
     case StringsPanel::B0:
-        return &spec.b0;
+        return &chosen.b0;
     default:
         return nullptr;
     }
 }
 
-const std::optional<double>* TypedValue(const board::StringSpec& spec, int column)
+const std::optional<double>* TypedValue(const board::SetString& chosen, int column)
 {
-    return TypedValue(const_cast<board::StringSpec&>(spec), column);
+    return TypedValue(const_cast<board::SetString&>(chosen), column);
 }
 
 } // namespace
@@ -368,13 +368,13 @@ void StringsPanel::read()
     next.tuning = anyPitch ? tuning : std::vector<std::string> {};
     // A string keeps the values typed for it (in the table or a design file).
     const bool anyTyped = std::any_of(stringing_.set.begin(), stringing_.set.end(),
-        [](const board::StringSpec& spec) { return spec.unitWeightKgPerM.has_value(); });
-    std::vector<board::StringSpec> set;
+        [](const board::SetString& chosen) { return chosen.unitWeightKgPerM.has_value(); });
+    std::vector<board::SetString> set;
     for (std::size_t i = 0; (anyItem || anyTyped) && i < items.size(); ++i) {
-        board::StringSpec spec
-            = i < stringing_.set.size() ? stringing_.set[i] : board::StringSpec {};
-        spec.item = items[i];
-        set.push_back(std::move(spec));
+        board::SetString chosen
+            = i < stringing_.set.size() ? stringing_.set[i] : board::SetString {};
+        chosen.item = items[i];
+        set.push_back(std::move(chosen));
     }
     next.set = std::move(set);
 
@@ -430,12 +430,12 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
         const auto index = static_cast<std::size_t>(row);
         const board::StringReport* report
             = index < layout.stringReports.size() ? &layout.stringReports[index] : nullptr;
-        const board::StringSpec* spec
+        const board::SetString* chosen
             = index < stringing_.set.size() ? &stringing_.set[index] : nullptr;
         // What the user typed shows in bold, the rest is derived.
         for (const int column : { Gauge, UnitWeight, Kappa, B0 }) {
             QFont font = table_->item(row, column)->font();
-            font.setBold(spec && TypedValue(*spec, column)->has_value());
+            font.setBold(chosen && TypedValue(*chosen, column)->has_value());
             table_->item(row, column)->setFont(font);
         }
         for (int column = Gauge; column < ColumnCount; ++column) {
