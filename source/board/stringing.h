@@ -22,8 +22,7 @@ enum class CompensationMode {
 };
 
 // One string of the set, as the user chose it: a catalogue item, or its
-// unit weight typed;
-// each typed value overrides the catalogue's.
+// unit weight typed; each typed value overrides the catalogue's.
 struct SetString {
     std::string item;
     std::optional<double> unitWeightKgPerM;
