@@ -4,7 +4,9 @@
 // answering its dialogs. Shared by the window's tests.
 
 #include "atelier_window.h"
+#include "interface_language.h"
 #include "pdf_paper_dialog.h"
+#include "translation.h"
 #include "workshop_table.h"
 
 #include <QAbstractButton>
@@ -14,8 +16,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -126,6 +130,19 @@ inline QString Cell(const AtelierWindow& window, int fret, const QString& header
                 if (table.index(row, 0).data().toInt() == fret)
                     return table.index(row, column).data().toString();
     return QStringLiteral("(none)");
+}
+
+// The interface in English (as under British settings) until the returned
+// guard is dropped; then French again.
+[[nodiscard]] inline auto EnglishInterface()
+{
+    language::InstallInterfaceLanguage(*QCoreApplication::instance(),
+        QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
+    return qScopeGuard([] {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+            QCoreApplication::removeTranslator(translator);
+        language::LoadTranslations(QStringLiteral("fr"));
+    });
 }
 
 inline bool LooksInvalid(const QWidget* field)

@@ -230,14 +230,7 @@ private slots:
     // In English the exported template speaks English, notes by letter.
     void englishExportsSpeakEnglish()
     {
-        language::InstallInterfaceLanguage(*QCoreApplication::instance(),
-            QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
-        const auto uninstall = qScopeGuard([] {
-            for (QTranslator* translator :
-                QCoreApplication::instance()->findChildren<QTranslator*>())
-                QCoreApplication::removeTranslator(translator);
-            language::LoadTranslations(QStringLiteral("fr"));
-        });
+        const auto backToFrench = EnglishInterface();
         AtelierWindow english;
         QTemporaryDir folder;
         for (const char* name : { "board.svg", "board.dxf" }) {

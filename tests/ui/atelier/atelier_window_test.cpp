@@ -603,13 +603,7 @@ private slots:
     // file, each named by the form's own (translated) label.
     void englishProblems()
     {
-        language::InstallInterfaceLanguage(*QCoreApplication::instance(),
-            QStringLiteral("corvane-atelier"), QLocale(QLocale::English, QLocale::UnitedKingdom));
-        const auto uninstall = qScopeGuard([] {
-            for (QTranslator* translator :
-                QCoreApplication::instance()->findChildren<QTranslator*>())
-                QCoreApplication::removeTranslator(translator);
-        });
+        const auto backToFrench = EnglishInterface();
         AtelierWindow english;
         const auto field = [&](const QString& name) {
             for (QLineEdit* edit : english.findChildren<QLineEdit*>())
