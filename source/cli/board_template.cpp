@@ -12,7 +12,6 @@
 
 #include "image_export.h"
 #include "intonation_chart.h"
-#include "svg_writer.h"
 #include "whole_file.h"
 #include "write_problem_text.h"
 
@@ -58,16 +57,12 @@ std::optional<std::string> WriteIntonationChart(
 {
     const drawing::Drawing chart
         = drawing::IntonationChart(board, language::InterfaceTemplateWords());
-    const bool png = path.size() >= 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
-    if (!png && !(path.ends_with(".svg") || path.ends_with(".SVG")))
+    const auto format = drawing::ChartFormatOf(path);
+    if (!format)
         return Say("--intonation-chart %1 : un fichier .svg ou .png est attendu", { path });
-    std::optional<files::WriteProblem> failure;
-    if (!png) {
-        failure = drawing::WriteSvgFile(chart, board.temperament.name, path);
-    } else {
-        EnsureGuiApplication();
-        failure = drawing::WritePngFile(chart, path);
-    }
+    if (format == drawing::ChartFormat::Png)
+        EnsureGuiApplication(); // the painter needs Qt's fonts
+    const auto failure = drawing::WriteChartFile(chart, board.temperament.name, path);
     if (failure)
         return language::WriteProblemText(*failure).toStdString();
     return std::nullopt;

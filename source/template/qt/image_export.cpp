@@ -1,6 +1,8 @@
 #include "image_export.h"
 
 #include "painter_renderer.h"
+#include "svg_writer.h"
+#include "template_format.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -27,6 +29,14 @@ std::optional<files::WriteProblem> WritePngFile(
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return files::WriteWholeFile(path, bytes.toStdString());
+}
+
+std::optional<files::WriteProblem> WriteChartFile(
+    const Drawing& chart, const std::string& title, const std::string& path)
+{
+    if (ChartFormatOf(path) == ChartFormat::Png)
+        return WritePngFile(chart, path);
+    return WriteSvgFile(chart, title, path);
 }
 
 } // namespace corvane::drawing

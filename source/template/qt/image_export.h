@@ -14,4 +14,9 @@ namespace corvane::drawing {
 std::optional<files::WriteProblem> WritePngFile(
     const Drawing& drawing, const std::string& path, double dotsPerInch = 200);
 
+// A chart as its name's extension says (ChartFormatOf): PNG, or SVG titled
+// `title` for any other name.
+std::optional<files::WriteProblem> WriteChartFile(
+    const Drawing& chart, const std::string& title, const std::string& path);
+
 } // namespace corvane::drawing

@@ -4,7 +4,7 @@
 #include "image_export.h"
 #include "intonation_chart.h"
 #include "painter_renderer.h"
-#include "svg_writer.h"
+#include "template_format.h"
 #include "translation.h"
 #include "write_problem_text.h"
 
@@ -66,10 +66,8 @@ IntonationChartDialog::IntonationChartDialog(
 
 QString IntonationChartDialog::exportTo(const QString& path) const
 {
-    const std::string native = drawing::NativeFileName(path);
-    const auto failure = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
-        ? drawing::WritePngFile(chart_, native)
-        : drawing::WriteSvgFile(chart_, title_.toStdString(), native);
+    const auto failure
+        = drawing::WriteChartFile(chart_, title_.toStdString(), drawing::NativeFileName(path));
     return failure ? language::WriteProblemText(*failure) : QString();
 }
 
@@ -79,8 +77,7 @@ void IntonationChartDialog::exportChart()
         suggestedPath_, tr("Image SVG (*.svg);;Image PNG (*.png)"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-        && !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+    if (!drawing::ChartFormatOf(path.toStdString()))
         path += QStringLiteral(".svg");
     const QString problem = exportTo(path);
     if (!problem.isEmpty())
