@@ -15,6 +15,15 @@ std::optional<double> ReadPlainNumber(std::string_view text) noexcept
     return value;
 }
 
+std::optional<int> ReadPlainInteger(std::string_view text) noexcept
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 std::string MessageNumberText(double value)
 {
     std::ostringstream out;

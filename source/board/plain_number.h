@@ -12,6 +12,9 @@ namespace corvane::board {
 // otherwise.
 std::optional<double> ReadPlainNumber(std::string_view text) noexcept;
 
+// The whole text as one integer ("12", "-1"); nothing otherwise.
+std::optional<int> ReadPlainInteger(std::string_view text) noexcept;
+
 // A value as a message names it: up to ten significant digits ("650",
 // "0.06").
 std::string MessageNumberText(double value);

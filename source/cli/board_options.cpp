@@ -8,12 +8,12 @@
 #include "drawing_unit.h"
 #include "figure_text.h"
 #include "paginator.h"
+#include "plain_number.h"
 #include "temperament.h"
 #include "units.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <fstream>
 #include <iterator>
 
@@ -59,15 +59,6 @@ bool Known(std::string_view name)
 {
     return BoardOnly(name)
         || std::find(SharedOptions.begin(), SharedOptions.end(), name) != SharedOptions.end();
-}
-
-std::optional<int> ReadInteger(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
 }
 
 std::string FileName(const std::string& path)
@@ -158,7 +149,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
 
     // The temperament.
     if (const std::string* edo = find("--edo")) {
-        const auto divisions = ReadInteger(*edo);
+        const auto divisions = board::ReadPlainInteger(*edo);
         if (!divisions || *divisions < board::MinDivisions || *divisions > board::MaxDivisions)
             return bad(
                 Say("--edo %1 : le nombre de divisions doit être un entier de 1 à 1000", { *edo }));
@@ -205,7 +196,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         const std::string* text = find(name);
         if (!text)
             return true;
-        const auto value = ReadInteger(*text);
+        const auto value = board::ReadPlainInteger(*text);
         if (!value || *value < low || *value > high) {
             result.valueError = Say("%1 %2 : %3 doit être un entier de %4 à %5",
                 { name, *text, Say(what), std::to_string(low), std::to_string(high) });
@@ -218,6 +209,9 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         return result;
     if (!count("--strings", design.strings, board::MinStrings, board::MaxStrings,
             "le nombre de cordes"))
+        return result;
+    if (!count("--fit-frets", design.stringing.fitFrets, board::MinFitFrets, board::MaxFitFrets,
+            "le nombre de frettes de l'ajustement"))
         return result;
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);
@@ -232,7 +226,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
             design.perpendicularFret = 0;
         else if (*perpendicular == "bridge")
             design.perpendicularFret = board::PerpendicularAtBridge;
-        else if (const auto fret = ReadInteger(*perpendicular); fret && *fret >= 0)
+        else if (const auto fret = board::ReadPlainInteger(*perpendicular); fret && *fret >= 0)
             design.perpendicularFret = *fret;
         else
             return bad(Say("--perpendicular %1 : un numéro de frette, nut ou bridge attendu",

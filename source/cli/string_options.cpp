@@ -7,7 +7,6 @@
 #include "units.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace corvane::cli {
 
@@ -70,14 +69,12 @@ std::optional<std::string> ApplyStringOptions(
         stringing.tuning = CommaSeparated(*tuning);
     if (!stringsGiven && !stringing.set.empty() && stringing.set.size() <= board::MaxStrings)
         design.strings = static_cast<int>(stringing.set.size());
+    // A frequency, as a pitch may be given ("442", "442 Hz").
     if (const std::string* reference = words.find("--reference-a4")) {
-        const std::string text
-            = reference->ends_with("Hz") ? reference->substr(0, reference->size() - 2) : *reference;
-        const auto hz
-            = board::ReadPlainNumber(text.ends_with(' ') ? text.substr(0, text.size() - 1) : text);
-        if (!hz)
+        const auto pitch = board::ParsePitch(*reference);
+        if (!pitch || pitch->midiNote)
             return Say("--reference-a4 %1 : une fréquence en Hz est attendue", { *reference });
-        stringing.referenceA4Hz = *hz;
+        stringing.referenceA4Hz = pitch->frequencyHz;
     }
     // Heights: "B:C", the clearance at the nut and the saddle's height.
     if (const std::string* action = words.find("--action")) {
@@ -101,13 +98,6 @@ std::optional<std::string> ApplyStringOptions(
         if (!parsed)
             return Say("%1 : %2", { "--relief", ProblemSaid(parsed.problem) });
         stringing.action.reliefMm = *parsed.value;
-    }
-    if (const std::string* fit = words.find("--fit-frets")) {
-        int value = 0;
-        const auto [end, error] = std::from_chars(fit->data(), fit->data() + fit->size(), value);
-        if (fit->empty() || error != std::errc() || end != fit->data() + fit->size())
-            return Say("--fit-frets %1 : un nombre de frettes est attendu", { *fit });
-        stringing.fitFrets = value;
     }
     if (words.find("--compensate"))
         stringing.compensation = board::CompensationMode::Computed;

@@ -340,10 +340,6 @@ one row per fret and string.
         <translation>--action %1: B:C expected (string height at the nut:saddle height)</translation>
     </message>
     <message>
-        <source>--fit-frets %1 : un nombre de frettes est attendu</source>
-        <translation>--fit-frets %1: a number of frets is expected</translation>
-    </message>
-    <message>
         <source>--strings-report et --intonation-chart demandent les cordes : --tuning et --string-set, ou un dessin qui les porte</source>
         <translation>--strings-report and --intonation-chart need the strings: --tuning and --string-set, or a design that has them</translation>
     </message>
@@ -384,6 +380,10 @@ Strings (the tension, intonation and compensation of each):
     <message>
         <source>--intonation-chart %1 : un fichier .svg ou .png est attendu</source>
         <translation>--intonation-chart %1: a .svg or .png file is expected</translation>
+    </message>
+    <message>
+        <source>le nombre de frettes de l'ajustement</source>
+        <translation>the number of frets of the fit</translation>
     </message>
 </context>
 </TS>
