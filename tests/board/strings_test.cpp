@@ -54,7 +54,8 @@ TEST(StringPhysics, PitchesByNameOrFrequency)
         double hz; // 0: refused
     } const cases[] = { { "A4", 440 }, { "E2", 82.406889 }, { "F#3", 184.997211 },
         { "Bb1", 58.270470 }, { "a4", 440 }, { "110 Hz", 110 }, { "98.5", 98.5 }, { "H2", 0 },
-        { "E", 0 }, { "E22", 0 }, { "0 Hz", 0 }, { "", 0 } };
+        { "E", 0 }, { "E22", 0 }, { "0 Hz", 0 }, { "", 0 }, { "F\u266F3", 184.997211 },
+        { "B\u266D1", 58.270470 }, { "C-1", 8.175799 }, { "Cb4", 246.941651 } };
     for (const Case& c : cases) {
         const auto pitch = ParsePitch(c.text);
         if (c.hz == 0)
@@ -91,6 +92,40 @@ TEST(StringPhysics, ComputedSetbacksAreThePublishedOnes)
         EXPECT_NEAR(RootMeanSquare(after, 12), c.rms, 0.01) << c.kappa;
         EXPECT_GT(RootMeanSquare(FretErrors(string, {}, ratios), 12), 5 * c.rms);
     }
+}
+
+// The approximate closed forms of the model (strings.md) bound the fit:
+// dS ~ B0 X0 + kappa/(4 X0) ((b + c)^2 - 7 b^2), dN ~ -kappa/(2 X0) (5b + c) b.
+TEST(StringPhysics, ComputedSetbacksFollowTheClosedFormsAcrossStringsAndActions)
+{
+    struct Case {
+        double lengthMm, kappa, b0, b, c;
+    } const cases[] = {
+        { 650, 48.2, 0.00190, 1.0, 4.0 }, // the published treble
+        { 650, 140, 0.00116, 0.5, 2.5 }, // a plain steel E4 on an electric
+        { 648, 440, 0.00380, 0.8, 3.0 }, // a wound steel E2
+        { 864, 300, 0.00200, 1.0, 3.0 }, // a bass string
+    };
+    std::vector<double> ratios;
+    for (int n = 1; n <= 12; ++n)
+        ratios.push_back(std::exp2(n / 12.0));
+    for (const Case& c : cases) {
+        const StringModel string { c.lengthMm, c.kappa, c.b0, { c.b, c.c, 0, 0 } };
+        const Setbacks fit = FitSetbacks(string, ratios, 12);
+        const double saddle = c.b0 * c.lengthMm
+            + c.kappa / (4 * c.lengthMm) * ((c.b + c.c) * (c.b + c.c) - 7 * c.b * c.b);
+        const double nut = c.kappa / (2 * c.lengthMm) * (5 * c.b + c.c) * c.b;
+        EXPECT_NEAR(fit.saddleMm, saddle, 0.15 * saddle) << c.kappa;
+        EXPECT_NEAR(fit.nutMm, nut, 0.25 * nut) << c.kappa;
+    }
+    // Relief and fretting behind the fret raise the fretted notes: the
+    // saddle must move further.
+    const StringModel plain { 650, 48.2, 0.00190, { 1, 4, 0, 0 } };
+    const StringModel relieved { 650, 48.2, 0.00190, { 1, 4, 0.3, 0 } };
+    const StringModel fretted { 650, 48.2, 0.00190, { 1, 4, 0, 2 } };
+    const double base = FitSetbacks(plain, ratios, 12).saddleMm;
+    EXPECT_GT(FitSetbacks(relieved, ratios, 12).saddleMm, base + 0.01);
+    EXPECT_NE(FitSetbacks(fretted, ratios, 12).saddleMm, base);
 }
 
 TEST(StringPhysics, FretletsPutEveryNoteInTune)
@@ -236,6 +271,92 @@ TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
         EXPECT_GT(string.setbacks.saddleMm, 0.5) << string.string;
         EXPECT_LT(string.setbacks.saddleMm, 6) << string.string;
         EXPECT_LT(string.rmsCentsAfter, string.rmsCentsBefore) << string.string;
+    }
+}
+
+// The three modes: none leaves nut and saddle where the scale puts them
+// whatever the design's setbacks, manual takes those, computed its own; the
+// reference A4 moves every pitch and so every tension.
+TEST(Strings, EachModeSetsTheSetbacksItSays)
+{
+    Design design = Classical();
+    design.saddleSetbackBassMm = 3;
+    design.saddleSetbackTrebleMm = 1;
+    struct Case {
+        CompensationMode mode;
+        double bassSaddle, trebleSaddle, within;
+    } const cases[]
+        = { { CompensationMode::None, 0, 0, 1e-12 }, { CompensationMode::Manual, 3, 1, 1e-12 },
+              { CompensationMode::Computed, 2.46, 1.48, 0.01 } }; // the published E2 and E4
+    for (const Case& c : cases) {
+        design.stringing.compensation = c.mode;
+        const BoardLayout board = *ComputeLayout(design).layout;
+        EXPECT_NEAR(board.strings[0].saddleSetbackMm, c.bassSaddle, c.within);
+        EXPECT_NEAR(board.strings[5].saddleSetbackMm, c.trebleSaddle, c.within);
+        EXPECT_EQ(board.stringReports[0].setbacks.saddleMm, board.strings[0].saddleSetbackMm);
+        EXPECT_NEAR(board.At(1, 1).compensatedToSaddleMm - board.At(1, 1).toSaddleMm,
+            board.strings[0].saddleSetbackMm, 1e-9);
+    }
+    design.stringing.compensation = CompensationMode::None;
+    const double at440 = ComputeLayout(design).layout->stringReports[0].tensionN;
+    design.stringing.referenceA4Hz = 415;
+    EXPECT_NEAR(ComputeLayout(design).layout->stringReports[0].tensionN,
+        at440 * (415.0 / 440) * (415.0 / 440), 1e-9);
+}
+
+// The published constants belong to their length and pitch: carried to
+// another through the tension (kappa ~ 1/T, B0 ~ 1/(sqrt(T) L)); a
+// string of another temperament is fitted against its own frets.
+TEST(Strings, PublishedConstantsAreCarriedToAnotherStringAndTemperament)
+{
+    Design design = Classical();
+    const BoardLayout at650 = *ComputeLayout(design).layout;
+    EXPECT_NEAR(*at650.stringReports[5].kappa, 48.2, 1e-9);
+    EXPECT_NEAR(*at650.stringReports[5].b0, 0.00190, 1e-12);
+    design.bassLengthMm = design.trebleLengthMm = 630;
+    const BoardLayout at630 = *ComputeLayout(design).layout;
+    const double t = at650.stringReports[5].tensionN / at630.stringReports[5].tensionN;
+    EXPECT_NEAR(t, (650.0 / 630) * (650.0 / 630), 1e-12);
+    EXPECT_NEAR(*at630.stringReports[5].kappa, 48.2 * t, 1e-9);
+    EXPECT_NEAR(*at630.stringReports[5].b0, 0.00190 * std::sqrt(t) * 650 / 630, 1e-12);
+
+    design.temperament = EqualDivisions { 19, {} };
+    design.frets = 19;
+    const BoardLayout nineteen = *ComputeLayout(design).layout;
+    EXPECT_LT(nineteen.stringReports[5].rmsCentsAfter, 0.3);
+    EXPECT_GT(nineteen.stringReports[5].rmsCentsBefore, 1.0);
+}
+
+// Bad strings in a design file name their key.
+TEST(Strings, DesignFilesRefuseBadStringsByTheirKey)
+{
+    const std::string head = R"({"format": "corvane-board", "version": 2, "temperament":
+        {"kind": "equal", "divisions": 12}, "frets": 12, "strings": 2, "bass_length": 650, )";
+    struct Case {
+        const char* tail;
+        const char* field;
+        ProblemKind kind;
+    } const cases[] = {
+        { R"("tuning": "E2"})", "tuning", ProblemKind::ArrayExpected },
+        { R"("tuning": ["E2", 40]})", "tuning", ProblemKind::TextExpected },
+        { R"("string_set": [{"itm": "NW046"}]})", "string_set.itm", ProblemKind::UnknownField },
+        { R"("string_set": [{"item": 46}]})", "string_set.item", ProblemKind::TextExpected },
+        { R"("string_set": [{"kappa": "high"}]})", "string_set.kappa",
+            ProblemKind::NumberExpected },
+        { R"("action": {"height_mm": 1}})", "action.height_mm", ProblemKind::UnknownField },
+        { R"("compensation": {"mode": "auto"}})", "compensation.mode",
+            ProblemKind::CompensationModeExpected },
+        { R"("compensation": {"fretlets": "yes"}})", "compensation.fretlets",
+            ProblemKind::BooleanExpected },
+        { R"("tuning": ["E2", "A2", "D3"]})", "tuning", ProblemKind::StringCountDiffers },
+        { R"("compensation": {"mode": "computed"}})", "compensation.mode",
+            ProblemKind::CompensationNeedsStrings },
+    };
+    for (const Case& c : cases) {
+        const auto read = DesignFromJson(head + c.tail);
+        ASSERT_TRUE(read.error) << c.tail;
+        EXPECT_EQ(read.error->field, c.field) << c.tail;
+        EXPECT_EQ(read.error->problem.kind, c.kind) << c.tail << ": " << read.error->message;
     }
 }
 

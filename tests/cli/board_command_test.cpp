@@ -15,6 +15,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -326,6 +327,42 @@ TEST(BoardCommand, StringsReportAndIntonationChart)
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("accord, corde 5 : « X3 » n'est pas une hauteur"), std::string::npos)
         << bad.err;
+
+    // Options that cannot be used: one line, nothing on standard output.
+    const std::vector<std::string> ej45
+        = { "--edo", "12", "--length", "650", "--string-set", "ej45" };
+    const std::tuple<std::vector<std::string>, int, const char*> refused[] = {
+        { { "--action", "1" }, 1, "--action 1 : B:C attendu" },
+        { { "--action", "0:4" }, 1, "--action : la longueur « 0 » doit être plus grande que zéro" },
+        { { "--reference-a4", "A4" }, 1, "--reference-a4 A4 : une fréquence en Hz est attendue" },
+        { { "--reference-a4", "880" }, 1, "fréquence du la de référence : 880 Hz" },
+        { { "--fit-frets", "1" }, 1, "--fit-frets 1 : le nombre de frettes de l'ajustement" },
+        { { "--intonation-chart", "c.pdf" }, 1, "un fichier .svg ou .png est attendu" },
+        { { "--string-set", "XX999" }, 2, "l'option « --string-set » est donnée deux fois" },
+    };
+    for (const auto& [extra, status, message] : refused) {
+        std::vector<std::string> arguments = ej45;
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        const Outcome out = RunFrets(arguments);
+        EXPECT_EQ(out.status, status) << message;
+        EXPECT_EQ(out.out, "") << message;
+        EXPECT_NE(out.err.find(message), std::string::npos) << out.err;
+    }
+    const Outcome noStrings = RunFrets({ "--edo", "12", "--length", "650", "--strings-report" });
+    EXPECT_EQ(noStrings.status, 2);
+    EXPECT_NE(noStrings.err.find("demandent les cordes"), std::string::npos) << noStrings.err;
+
+    // Fretlets: a column of the table, each string's fret a little behind
+    // the plain one under the model (uncompensated) — by under a millimetre.
+    const Outcome fretlets = RunFrets({ "--edo", "12", "--length", "650", "--frets", "12",
+        "--string-set", "ej45", "--compensate", "--fretlets", "--format", "json" });
+    ASSERT_EQ(fretlets.status, 0) << fretlets.err;
+    for (const auto& row : nlohmann::json::parse(fretlets.out).at("rows")) {
+        const double shift
+            = row.at("from_nut").get<double>() - row.at("fretlet_from_nut").get<double>();
+        EXPECT_LT(std::fabs(shift), 1.0) << row.dump();
+        EXPECT_LT(std::fabs(row.at("error_cents").get<double>()), 1.0) << row.dump();
+    }
 
     const std::string svg = testing::TempDir() + "intonation-" + std::to_string(getpid()) + ".svg";
     ASSERT_EQ(RunFrets({ "--edo", "12", "--length", "650", "--string-set", "ej45", "--compensate",

@@ -6,6 +6,7 @@
 #include "cut_options_box.h"
 #include "design_file.h"
 #include "design_form.h"
+#include "figure_text.h"
 #include "file_names.h"
 #include "full_disk.h"
 #include "interface_language.h"
@@ -435,6 +436,26 @@ private slots:
         const auto reread = board::LoadDesign(drawing::NativeFileName(path).c_str());
         QVERIFY(reread.design);
         QCOMPARE(reread.design->stringing, window->design().stringing);
+
+        // Four strings keep the four bass ones; the tension unit chosen is
+        // the next window's too.
+        QSpinBox* count = window->form()->stringsField();
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("4"));
+        QCOMPARE(strings->rowCount(), 4);
+        QCOMPARE(window->design().stringing.tuning,
+            (std::vector<std::string> { "E2", "A2", "D3", "G3" }));
+        QCOMPARE(window->layout().stringReports.size(), std::size_t { 4 });
+        Choose(panel->tensionUnitField(), QStringLiteral("lbf"));
+        QCOMPARE(
+            strings->horizontalHeaderItem(Panel::Tension)->text(), QStringLiteral("Tension (lbf)"));
+        QCOMPARE(strings->item(0, Panel::Tension)->text(),
+            QString::fromStdString(board::FixedText(
+                window->layout().stringReports[0].tensionN / board::NewtonsPerLbf, 2)));
+        AtelierWindow next;
+        QCOMPARE(next.stringsPanel()->tensionUnitField()->currentText(), QStringLiteral("lbf"));
+        Choose(panel->tensionUnitField(), QStringLiteral("N"));
     }
 
 private:
