@@ -6,11 +6,13 @@
 #include "layout.h"
 #include "pitch.h"
 #include "string_catalogue.h"
+#include "string_columns.h"
 #include "string_physics.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace corvane::board {
 namespace {
@@ -325,6 +327,45 @@ TEST(Strings, PublishedConstantsAreCarriedToAnotherStringAndTemperament)
     const BoardLayout nineteen = *ComputeLayout(design).layout;
     EXPECT_LT(nineteen.stringReports[5].rmsCentsAfter, 0.3);
     EXPECT_GT(nineteen.stringReports[5].rmsCentsBefore, 1.0);
+}
+
+// Every figure of the strings' table in its own unit: a column with the
+// wrong factor (kgf for lbf, kg for g, mm for in) reads as another.
+TEST(Strings, EachColumnWritesItsFigureInItsUnit)
+{
+    StringReport string;
+    string.string = 1;
+    string.pitch = "E2";
+    string.frequencyHz = 82.4068892;
+    string.lengthMm = 647.7;
+    string.unitWeightKgPerM = 0.0068246;
+    string.tensionN = 77.8404;
+    string.kappa = 441.2;
+    string.b0 = 0.00379;
+    string.constantsSource = ConstantsSource::EstimatedCore;
+    string.setbacks = { 2.54, -0.254 };
+    using C = StringColumn;
+    const std::tuple<C, Unit, const char*> cases[] = {
+        { C::Frequency, Unit::Millimetre, "82.407" },
+        { C::Length, Unit::Inch, "25.5000" },
+        { C::UnitWeightKgPerM, Unit::Millimetre, "0.0068246" },
+        { C::UnitWeightGramPerM, Unit::Millimetre, "6.8246" },
+        { C::TensionN, Unit::Millimetre, "77.84" },
+        { C::TensionKgf, Unit::Millimetre, "7.94" }, // / 9.80665
+        { C::TensionLbf, Unit::Millimetre, "17.50" }, // / 4.4482216
+        { C::Kappa, Unit::Millimetre, "441.2" },
+        { C::B0, Unit::Millimetre, "0.00379" },
+        { C::SaddleSetback, Unit::Inch, "0.1000" },
+        { C::NutSetback, Unit::Centimetre, "-0.0254" },
+        { C::ConstantsSource, Unit::Millimetre, "âme estimée" },
+    };
+    for (const auto& [column, unit, text] : cases)
+        EXPECT_EQ(StringCellText(string, column, unit), text) << Describe(column).key;
+    StringReport unknown = string;
+    unknown.kappa.reset();
+    unknown.b0.reset();
+    for (const C column : { C::Kappa, C::B0, C::RmsAfter, C::WorstAfter })
+        EXPECT_EQ(StringCellText(unknown, column, Unit::Millimetre), "") << Describe(column).key;
 }
 
 // Bad strings in a design file name their key.

@@ -1,6 +1,6 @@
 """Reads a template's DXF file back with ezdxf, an independent reader, and
-prints what the tests compare: the header units, every fret line, every
-text's angle, the closed outlines and circles, and the layers' colours."""
+prints what the tests compare: the header units, every fret and saddle line,
+every text's angle, the closed outlines and circles, and the layers' colours."""
 import sys
 
 import ezdxf
@@ -12,6 +12,10 @@ print("MEASUREMENT", document.header.get("$MEASUREMENT", -1))
 for line in document.modelspace().query('LINE[layer=="FRETTES"]'):
     print("FRET %.12f %.12f %.12f %.12f"
           % (line.dxf.start.x, line.dxf.start.y, line.dxf.end.x, line.dxf.end.y))
+for line in document.modelspace().query('LINE[layer=="CHEVALET"]'):
+    print("SADDLE %.12f %.12f %.12f %.12f %s"
+          % (line.dxf.start.x, line.dxf.start.y, line.dxf.end.x, line.dxf.end.y,
+             line.dxf.linetype))
 texts = document.modelspace().query('TEXT[layer=="TEXTES"]')
 print("TEXTS", len(texts))
 for text in texts:

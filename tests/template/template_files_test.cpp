@@ -377,6 +377,29 @@ TEST(StringsDrawing, FretletsSaddlePointsAndTheChartLieWhereTheEngineSays)
     for (std::size_t i = 0; i < saddle.size(); ++i)
         EXPECT_NEAR(saddle[i].from.x, layout.strings[i].compensatedSaddle.x + offset.x, 1e-9);
 
+    // The same read back from the DXF by ezdxf: from the nut's middle, y up.
+    const std::string path = TempPath("strings.dxf");
+    ASSERT_FALSE(WriteDxfFile(drawing, Unit::Millimetre, path));
+    std::istringstream dxf(ReadBackDxf(path));
+    std::vector<corvane::board::Point> dashedSaddle;
+    std::size_t fretPieces = 0;
+    for (std::string word; dxf >> word;) {
+        double x1, y1, x2, y2;
+        if (word == "FRET" && dxf >> x1 >> y1 >> x2 >> y2) {
+            ++fretPieces;
+        } else if (word == "SADDLE" && dxf >> x1 >> y1 >> x2 >> y2 >> word && word == "DASHED") {
+            dashedSaddle.push_back({ x1, y1 });
+        }
+    }
+    EXPECT_EQ(fretPieces, 12u * 6u);
+    ASSERT_EQ(dashedSaddle.size(), 5u);
+    const corvane::board::Point nut { (layout.nut.from.x + layout.nut.to.x) / 2,
+        (layout.nut.from.y + layout.nut.to.y) / 2 };
+    for (std::size_t i = 0; i < dashedSaddle.size(); ++i) {
+        EXPECT_NEAR(dashedSaddle[i].x, layout.strings[i].compensatedSaddle.x - nut.x, 1e-6);
+        EXPECT_NEAR(dashedSaddle[i].y, nut.y - layout.strings[i].compensatedSaddle.y, 1e-6);
+    }
+
     // The chart: 5 steps each side of zero on PlotHeight 90 mm, so 9 mm a step.
     const Drawing chart = IntonationChart(layout);
     const double step = ChartStepCents(4.9);

@@ -458,6 +458,35 @@ private slots:
         Choose(panel->tensionUnitField(), QStringLiteral("N"));
     }
 
+    // In English the strings speak English, from the set's name to where
+    // κ and B₀ come from, and the chart exports as a PNG too.
+    void stringsSpeakEnglish()
+    {
+        const auto backToFrench = EnglishInterface();
+        AtelierWindow english;
+        using Panel = atelier::StringsPanel;
+        Panel* panel = english.stringsPanel();
+        Choose(panel->setField(), QStringLiteral("Classical guitar, normal tension nylon (EJ45)"));
+        QTableWidget* strings = panel->stringsTable();
+        QStringList headings;
+        for (int column = 0; column < strings->columnCount(); ++column)
+            headings << strings->horizontalHeaderItem(column)->text();
+        QCOMPARE(headings.mid(0, 5),
+            (QStringList { "Pitch", "Item", "Gauge (in)", "Unit weight (g/m)", "Tension (N)" }));
+        QCOMPARE(headings.at(Panel::SaddleSetback), QStringLiteral("Saddle setback (mm)"));
+        QCOMPARE(strings->item(0, Panel::Source)->text(), QStringLiteral("published"));
+
+        QTemporaryDir folder;
+        const QString png = folder.filePath(QStringLiteral("chart.png"));
+        atelier::IntonationChartDialog dialog(english.layout(), png);
+        QVERIFY(dialog.exportTo(png).isEmpty());
+        QVERIFY(ReadBytes(png.toStdString()).startsWith("\x89PNG"));
+        bool title = false;
+        for (const drawing::Text& text : dialog.chart().texts)
+            title = title || text.utf8.starts_with("Intonation of each string");
+        QVERIFY(title);
+    }
+
 private:
     std::unique_ptr<AtelierWindow> window;
 };
