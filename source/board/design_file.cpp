@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -553,6 +554,25 @@ DesignReadResult DesignFromJson(std::string_view text)
 
 namespace {
 
+// Why a file could not be read, to be phrased in the user's language.
+Problem ReadFailureProblem(const files::ReadProblem& problem)
+{
+    switch (problem.failure) {
+    case files::ReadFailure::NoSuchFile:
+        return { ProblemKind::ReadNoSuchFile, {}, {} };
+    case files::ReadFailure::PermissionDenied:
+        return { ProblemKind::ReadPermissionDenied, {}, {} };
+    case files::ReadFailure::IsAFolder:
+        return { ProblemKind::ReadIsAFolder, {}, {} };
+    case files::ReadFailure::NotARegularFile:
+        return { ProblemKind::ReadNotARegularFile, {}, {} };
+    case files::ReadFailure::TooLarge:
+    case files::ReadFailure::System:
+        break;
+    }
+    return { ProblemKind::ReadSystemError, { std::strerror(problem.systemError) }, {} };
+}
+
 // A named file's bytes, or the problem of reading it.
 Parsed<std::string> ReadNamedFile(const std::filesystem::path& path, ProblemKind tooLarge)
 {
@@ -561,7 +581,7 @@ Parsed<std::string> ReadNamedFile(const std::filesystem::path& path, ProblemKind
         if (problem->failure == files::ReadFailure::TooLarge)
             return Parsed<std::string>::Failure({ tooLarge, { Utf8OrLatin1(path.string()) }, {} });
         return Parsed<std::string>::Failure({ ProblemKind::FileUnreadableBecause,
-            { Utf8OrLatin1(path.string()), files::ReadProblemReason(*problem) }, {} });
+            { Utf8OrLatin1(path.string()) }, { ReadFailureProblem(*problem) } });
     }
     return { std::move(std::get<std::string>(read)), {}, {} };
 }

@@ -104,12 +104,49 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::CompensationModeExpected, "« %2 » : none, manual ou computed attendu" },
     { K::ArrayExpected, "une liste est attendue" },
     { K::BooleanExpected, "true ou false est attendu" },
+    { K::PitchOutOfRange, "%1, corde %2 : « %3 » sonne à %4, doit être entre %5 et %6" },
+    { K::TooManyStrings, "%1 : plus de %2 cordes" },
+    { K::FretsTooFewToFit,
+        "%1 : %2, la compensation calculée demande une touche d'au moins %3 frettes" },
+    { K::AboveMinimumAtMost, "%1 : %2, doit être plus grand que %3 et au plus %4" },
+    { K::CompensationWorse,
+        "corde %2 : compensation impossible, l'ajustement finirait à %3 cents RMS, plus que les %4 "
+        "sans compensation" },
+    { K::CompensationUnsettled,
+        "corde %2 : compensation impossible, l'ajustement ne converge pas" },
+    { K::CompensationSaddleBeyond,
+        "corde %2 : compensation impossible, il faudrait reculer le chevalet de %3, hors de %4 à "
+        "%5" },
+    { K::CompensationNutBeyond,
+        "corde %2 : compensation impossible, il faudrait reculer le sillet de %3, hors de %4 à "
+        "%5" },
+    { K::CompensationNutPastFirstFret,
+        "corde %2 : compensation impossible, il faudrait reculer le sillet de %3, jusqu'à la "
+        "première frette (à %4)" },
+    { K::CompensationSaddlePastLastFret,
+        "corde %2 : compensation impossible, il faudrait avancer le chevalet de %3, jusqu'à la "
+        "dernière frette (à %4)" },
+    { K::FretletOutOfPlace,
+        "corde %2 : pas de frettes par corde, la frette %3 tomberait à %4 du sillet, hors de %5 à "
+        "%6" },
+    { K::FretletNoPlace,
+        "corde %2 : pas de frettes par corde, aucune place ne rend la frette %3 juste" },
+    { K::PassDeeperThanSlot, "%1 : %2, au plus la profondeur des fentes (%3)" },
+    { K::TooManyPasses, "%1 : %2 ferait %3 passes par fente, %4 au plus" },
+    { K::ZeroOrInRange, "%1 : %2, doit être 0 ou entre %3 et %4" },
+    { K::MarginLeavesNoSlot, "%1 : %2 ne laisse rien de la fente %3" },
+    { K::BoardTooLongToSlot, "%1 : la corde de %2 dépasse les %3 qu'une petite fraiseuse couvre" },
+    { K::ReadNoSuchFile, "le fichier n'existe pas" },
+    { K::ReadPermissionDenied, "permission refusée" },
+    { K::ReadIsAFolder, "c'est un dossier" },
+    { K::ReadNotARegularFile, "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)" },
+    { K::ReadSystemError, "%2" },
 } };
 
 static_assert(InEnumOrder(Patterns, [](const auto& entry) { return entry.first; }),
     "one pattern per kind, in the enum's order");
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 26> Subjects = { {
+constexpr std::array<std::pair<std::string_view, std::string_view>, 33> Subjects = { {
     { "divisions", "divisions de la période" },
     { "period", "période" },
     { "scala", "gamme Scala" },
@@ -136,6 +173,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 26> Subjects
     { "action.fretting_distance_mm", "distance du doigt à la frette" },
     { "compensation.mode", "compensation" },
     { "compensation.fit_frets", "frettes de l'ajustement" },
+    { "tool_diameter", "diamètre de la fraise" },
+    { "slot_depth", "profondeur des fentes" },
+    { "pass_depth", "profondeur par passe" },
+    { "feed", "avance" },
+    { "plunge_feed", "avance en plongée" },
+    { "safe_z", "hauteur de dégagement" },
+    { "binding_margin", "marge des filets" },
 } };
 
 } // namespace
@@ -170,9 +214,46 @@ std::string FillPattern(
     return text;
 }
 
+std::string QuotedValue(std::string_view text, std::size_t longest)
+{
+    std::string quoted;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (characters == longest)
+            return quoted + "\u2026";
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // The length of a well-formed UTF-8 sequence starting here; 0 for a
+        // stray byte.
+        std::size_t length = byte < 0x80 ? 1
+            : (byte & 0xE0) == 0xC0      ? 2
+            : (byte & 0xF0) == 0xE0      ? 3
+            : (byte & 0xF8) == 0xF0      ? 4
+                                         : 0;
+        for (std::size_t k = 1; k < length; ++k)
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                length = 0;
+        constexpr std::string_view Hex = "0123456789abcdef";
+        if (byte == '\n')
+            quoted += "\\n";
+        else if (byte == '\r')
+            quoted += "\\r";
+        else if (byte == '\t')
+            quoted += "\\t";
+        else if (length == 0 || byte < 0x20 || byte == 0x7F)
+            quoted += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
+        else
+            quoted.append(text.substr(i, length));
+        i += length == 0 ? 1 : length;
+        ++characters;
+    }
+    return quoted;
+}
+
 std::string ProblemSentence(const Problem& problem, std::string_view subject)
 {
-    std::vector<std::string> values = problem.values;
+    std::vector<std::string> values;
+    for (const std::string& value : problem.values)
+        values.push_back(QuotedValue(value));
     for (const Problem& inner : problem.cause)
         values.push_back(ProblemSentence(inner));
     return FillPattern(ProblemPattern(problem.kind), subject, values);

@@ -100,8 +100,34 @@ enum class ProblemKind {
     CompensationModeExpected,
     ArrayExpected,
     BooleanExpected,
+    PitchOutOfRange,
+    TooManyStrings,
+    FretsTooFewToFit,
+    AboveMinimumAtMost,
+    // A string's computed compensation or fretlets, not used; the first
+    // value is the string's number.
+    CompensationWorse,
+    CompensationUnsettled,
+    CompensationSaddleBeyond,
+    CompensationNutBeyond,
+    CompensationNutPastFirstFret,
+    CompensationSaddlePastLastFret,
+    FretletOutOfPlace,
+    FretletNoPlace,
+    // The router's values.
+    PassDeeperThanSlot,
+    TooManyPasses,
+    ZeroOrInRange,
+    MarginLeavesNoSlot,
+    BoardTooLongToSlot,
+    // Why a named file cannot be read (the cause of FileUnreadableBecause).
+    ReadNoSuchFile,
+    ReadPermissionDenied,
+    ReadIsAFolder,
+    ReadNotARegularFile,
+    ReadSystemError,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::BooleanExpected) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::ReadSystemError) + 1;
 
 struct Problem {
     ProblemKind kind = ProblemKind::NotFinite;
@@ -125,6 +151,12 @@ std::string FillPattern(
 // The French sentence (the end of a sentence, lower case), as every
 // message of the engine reads.
 std::string ProblemSentence(const Problem& problem, std::string_view subject = {});
+
+// A text the user gave, as a message quotes it: control characters
+// escaped ("\n"), and at most QuotedValueLength characters, "…" ending what
+// is left out.
+inline constexpr std::size_t QuotedValueLength = 60;
+std::string QuotedValue(std::string_view text, std::size_t longest = QuotedValueLength);
 
 // The French name of a design field, as the engine's sentences say it
 // ("bass_length" -> "diapason des graves"); the key itself when unknown.

@@ -10,6 +10,7 @@
 #include "whole_file.h"
 #include "write_problem_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -39,9 +40,16 @@ int WriteSlottingProgram(
 {
     const auto program
         = drawing::SlottingProgram(layout, options.slotting, layout.temperament.name);
-    if (const auto* problem = std::get_if<drawing::SlottingProblem>(&program)) {
+    if (const auto* problem = std::get_if<board::DesignError>(&program)) {
+        // A router's value is named by its option; the board by its field.
+        std::string option = "--" + problem->field;
+        std::replace(option.begin(), option.end(), '_', '-');
         err << "corvane-frets: "
-            << language::SlottingProblemText(*problem, layout.design.unit).toStdString() << '\n';
+            << (problem->field == "bass_length"
+                       ? DesignErrorSaid(*problem)
+                       : language::ProblemText(problem->problem, QString::fromStdString(option))
+                             .toStdString())
+            << '\n';
         return ExitValue;
     }
     if (const auto failure

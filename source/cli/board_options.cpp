@@ -91,6 +91,9 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     const OptionWords words = SplitOptions(arguments, Known, Flag);
     if (words.error)
         return usage(words.error->message);
+    for (const OptionValue& value : words.values)
+        if (value.text.empty() && !Flag(value.name))
+            return usage(Say("l'option « %1 » demande une valeur", { value.name }));
     options.help = words.help;
     if (options.help) {
         result.options = options;

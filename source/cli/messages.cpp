@@ -22,8 +22,11 @@ void ChooseCommandLanguage()
 std::string Say(const char* french, std::initializer_list<std::string_view> values)
 {
     QString text = language::Translate(Context, french);
-    for (const std::string_view value : values)
-        text = text.arg(QString::fromUtf8(value.data(), qsizetype(value.size())));
+    // A value keeps the message on one line: its control characters escaped.
+    for (const std::string_view value : values) {
+        const std::string shown = board::QuotedValue(value, std::string::npos);
+        text = text.arg(QString::fromUtf8(shown.data(), qsizetype(shown.size())));
+    }
     return text.toStdString();
 }
 

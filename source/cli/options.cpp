@@ -90,7 +90,10 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments,
         if (name.rfind("--", 0) != 0)
             return refuse(Say("argument inattendu « %1 »", { name }));
         std::optional<std::string> value;
-        if (flag != nullptr && flag(name)) {
+        if (flag != nullptr && flag(name.substr(0, name.find('=')))) {
+            if (name.find('=') != std::string::npos)
+                return refuse(Say(
+                    "l'option « %1 » ne prend pas de valeur", { name.substr(0, name.find('=')) }));
             value = std::string();
         } else if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);

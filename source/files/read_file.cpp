@@ -80,23 +80,4 @@ std::variant<std::string, ReadProblem> ReadWholeFile(
     return bytes;
 }
 
-std::string ReadProblemReason(const ReadProblem& problem)
-{
-    switch (problem.failure) {
-    case ReadFailure::NoSuchFile:
-        return "le fichier n'existe pas";
-    case ReadFailure::PermissionDenied:
-        return "permission refusée";
-    case ReadFailure::IsAFolder:
-        return "c'est un dossier";
-    case ReadFailure::NotARegularFile:
-        return "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)";
-    case ReadFailure::TooLarge:
-        return "le fichier est trop grand";
-    case ReadFailure::System:
-        break;
-    }
-    return std::strerror(problem.systemError);
-}
-
 } // namespace corvane::files

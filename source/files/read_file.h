@@ -30,8 +30,4 @@ struct ReadProblem {
 std::variant<std::string, ReadProblem> ReadWholeFile(
     const std::string& path, std::uintmax_t largestBytes);
 
-// The system's words for a ReadFailure::System, or the French reason of
-// the others ("c'est un dossier").
-std::string ReadProblemReason(const ReadProblem& problem);
-
 } // namespace corvane::files

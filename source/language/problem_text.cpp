@@ -9,7 +9,9 @@ namespace corvane::language {
 
 QString ProblemText(const board::Problem& problem, const QString& subject)
 {
-    std::vector<std::string> values = problem.values;
+    std::vector<std::string> values;
+    for (const std::string& value : problem.values)
+        values.push_back(board::QuotedValue(value));
     for (const board::Problem& inner : problem.cause)
         values.push_back(ProblemText(inner).toStdString());
     const std::string pattern(board::ProblemPattern(problem.kind));
@@ -36,18 +38,6 @@ QString DesignFileErrorText(const board::DesignError& error)
     return Translate("EngineProblem", "champ « %1 » : %2")
         .arg(QString::fromStdString(error.field),
             ProblemText(error.problem, FieldSubjectText(field)));
-}
-
-QString SlottingProblemText(const drawing::SlottingProblem& problem, board::Unit unit)
-{
-    const auto shown = [&](double mm) { return board::LengthWithUnitText(mm, unit); };
-    using Kind = drawing::SlottingProblem::Kind;
-    const double limit = problem.kind == Kind::SlotDepth ? drawing::MaxSlotDepthMm
-        : problem.kind == Kind::ToolDiameter             ? drawing::MaxToolDiameterMm
-                                                         : drawing::MaxSlottedBoardMm;
-    return QString::fromStdString(drawing::Filled(
-        Translate("Slotting", drawing::SlottingProblemPattern(problem.kind)).toStdString(),
-        { shown(problem.valueMm), shown(limit) }));
 }
 
 bool NamesSubject(board::ProblemKind kind)

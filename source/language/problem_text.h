@@ -1,7 +1,6 @@
 #pragma once
 
 #include "design.h"
-#include "gcode.h"
 #include "problem.h"
 
 #include <QString>
@@ -19,9 +18,6 @@ QString FieldSubjectText(std::string_view field);
 // Why a design file cannot be opened: "champ « bass_length » : diapason des
 // graves : -650 mm, …", the field being the file's key.
 QString DesignFileErrorText(const board::DesignError& error);
-
-// Why no slotting program: the value named in the design's unit.
-QString SlottingProblemText(const drawing::SlottingProblem& problem, board::Unit unit);
 
 // Whether the kind's sentence names its subject itself.
 bool NamesSubject(board::ProblemKind kind);

@@ -1,44 +1,21 @@
 #include "gcode.h"
 
 #include "figure_text.h"
+#include "plain_number.h"
 
 #include <algorithm>
 #include <cmath>
-
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
 
 namespace corvane::drawing {
 
 namespace {
 
-using Kind = SlottingProblem::Kind;
+using board::ProblemKind;
 
-std::optional<SlottingProblem> Check(const board::BoardLayout& board, const SlottingParameters& p)
+// The unit a program is written in: a router knows millimetres and inches.
+board::Unit ProgramUnit(board::Unit designUnit) noexcept
 {
-    const auto fails = [](double value) { return !std::isfinite(value) || value <= 0; };
-    if (fails(p.slotDepthMm) || p.slotDepthMm > MaxSlotDepthMm)
-        return SlottingProblem { Kind::SlotDepth, p.slotDepthMm };
-    if (fails(p.passDepthMm) || p.passDepthMm > p.slotDepthMm)
-        return SlottingProblem { Kind::PassDepth, p.passDepthMm };
-    if (fails(p.toolDiameterMm) || p.toolDiameterMm > MaxToolDiameterMm)
-        return SlottingProblem { Kind::ToolDiameter, p.toolDiameterMm };
-    if (fails(p.feedMmPerMinute))
-        return SlottingProblem { Kind::Feed, p.feedMmPerMinute };
-    if (fails(p.plungeFeedMmPerMinute))
-        return SlottingProblem { Kind::PlungeFeed, p.plungeFeedMmPerMinute };
-    if (fails(p.safeZMm))
-        return SlottingProblem { Kind::SafeZ, p.safeZMm };
-    if (!std::isfinite(p.bindingMarginMm) || p.bindingMarginMm < 0)
-        return SlottingProblem { Kind::BindingMargin, p.bindingMarginMm };
-    for (const board::StringLine& string : board.strings)
-        if (string.lengthMm > MaxSlottedBoardMm)
-            return SlottingProblem { Kind::BoardTooLong, string.lengthMm };
-    for (const board::Segment& fret : board.frets)
-        if (std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y) <= 2 * p.bindingMarginMm)
-            return SlottingProblem { Kind::BindingMargin, p.bindingMarginMm };
-    return std::nullopt;
+    return designUnit == board::Unit::Inch ? board::Unit::Inch : board::Unit::Millimetre;
 }
 
 class Program {
@@ -52,6 +29,8 @@ public:
     void Line(const std::string& text) { text_ += text + "\n"; }
     std::string X(double mm) const { return Number(mm - origin_.x); }
     std::string Y(double mm) const { return Number(mm - origin_.y); }
+    // Four decimals of a millimetre, five of an inch: a tenth of a micrometre
+    // or a quarter of one, finer than any router steps.
     std::string Number(double mm) const
     {
         return board::FixedText(
@@ -70,58 +49,118 @@ board::Point Along(board::Point from, board::Point to, double t) noexcept
     return { from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
 }
 
+double Length(const board::Segment& s) noexcept
+{
+    return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
+}
+
+// The sine of the angle between a fret and a board edge: a distance square
+// to the edge is this share of the same distance along the fret.
+double SineToEdge(const board::Segment& fret, const board::Segment& edge) noexcept
+{
+    const double cross = (fret.to.x - fret.from.x) * (edge.to.y - edge.from.y)
+        - (fret.to.y - fret.from.y) * (edge.to.x - edge.from.x);
+    return std::fabs(cross) / (Length(fret) * Length(edge));
+}
+
+// How far inside each end of the fret the cutter's centre stops, along the
+// fret (negative: past the edge). Through, the cutter leaves the board
+// square to the edge; bound, its edge stops the margin short of it.
+std::pair<double, double> Insets(
+    const board::BoardLayout& board, const board::Segment& fret, const SlottingParameters& p)
+{
+    const double radius = p.toolDiameterMm / 2;
+    const double square = p.bindingMarginMm > 0 ? p.bindingMarginMm + radius : -radius;
+    return { square / SineToEdge(fret, board.bassEdge),
+        square / SineToEdge(fret, board.trebleEdge) };
+}
+
+// A value in the design's unit, with it, as messages write it.
+std::string Shown(double mm, board::Unit unit, bool perMinute = false)
+{
+    return board::MessageNumberText(board::FromMillimetres(mm, unit)) + " "
+        + std::string(board::UnitSymbol(unit)) + (perMinute ? "/min" : "");
+}
+
 } // namespace
 
-const char* SlottingProblemPattern(SlottingProblem::Kind kind) noexcept
+std::optional<board::DesignError> SlottingParametersProblem(
+    const board::BoardLayout& board, const SlottingParameters& p)
 {
-    switch (kind) {
-    case Kind::SlotDepth:
-        return QT_TRANSLATE_NOOP(
-            "Slotting", "--slot-depth : %1, doit être plus grande que 0 et au plus %2");
-    case Kind::PassDepth:
-        return QT_TRANSLATE_NOOP("Slotting",
-            "--pass-depth : %1, doit être plus grande que 0 et au plus la profondeur de fente");
-    case Kind::ToolDiameter:
-        return QT_TRANSLATE_NOOP(
-            "Slotting", "--tool-diameter : %1, doit être plus grand que 0 et au plus %2");
-    case Kind::Feed:
-        return QT_TRANSLATE_NOOP("Slotting", "--feed : %1, doit être plus grande que 0");
-    case Kind::PlungeFeed:
-        return QT_TRANSLATE_NOOP("Slotting", "--plunge-feed : %1, doit être plus grande que 0");
-    case Kind::SafeZ:
-        return QT_TRANSLATE_NOOP(
-            "Slotting", "--safe-z : %1, doit être au-dessus de la touche (plus de 0)");
-    case Kind::BindingMargin:
-        return QT_TRANSLATE_NOOP(
-            "Slotting", "--binding-margin : %1, ne laisse aucune fente à couper");
-    case Kind::BoardTooLong:
-        return QT_TRANSLATE_NOOP(
-            "Slotting", "la corde de %1 dépasse les %2 qu'une petite fraiseuse couvre");
+    const board::Unit unit = board.design.unit;
+    const struct {
+        const char* field;
+        double value, low, high;
+        bool perMinute;
+    } ranges[] = {
+        { "tool_diameter", p.toolDiameterMm, MinToolDiameterMm, MaxToolDiameterMm, false },
+        { "slot_depth", p.slotDepthMm, MinSlotDepthMm, MaxSlotDepthMm, false },
+        { "pass_depth", p.passDepthMm, MinPassDepthMm, MaxSlotDepthMm, false },
+        { "feed", p.feedMmPerMinute, MinFeedMmPerMinute, MaxFeedMmPerMinute, true },
+        { "plunge_feed", p.plungeFeedMmPerMinute, MinFeedMmPerMinute, MaxFeedMmPerMinute, true },
+        { "safe_z", p.safeZMm, MinSafeZMm, MaxSafeZMm, false },
+    };
+    for (const auto& range : ranges)
+        if (!(range.value >= range.low && range.value <= range.high))
+            return board::FieldError(range.field,
+                { ProblemKind::CountOutOfRange,
+                    { Shown(range.value, unit, range.perMinute),
+                        Shown(range.low, unit, range.perMinute),
+                        Shown(range.high, unit, range.perMinute) },
+                    {} });
+    if (p.passDepthMm > p.slotDepthMm)
+        return board::FieldError("pass_depth",
+            { ProblemKind::PassDeeperThanSlot,
+                { Shown(p.passDepthMm, unit), Shown(p.slotDepthMm, unit) }, {} });
+    const double passes = std::ceil(p.slotDepthMm / p.passDepthMm - 1e-9);
+    if (passes > MaxPassesPerSlot)
+        return board::FieldError("pass_depth",
+            { ProblemKind::TooManyPasses,
+                { Shown(p.passDepthMm, unit), board::MessageNumberText(passes),
+                    std::to_string(MaxPassesPerSlot) },
+                {} });
+    if (p.bindingMarginMm != 0
+        && !(p.bindingMarginMm >= MinBindingMarginMm && p.bindingMarginMm <= MaxBindingMarginMm))
+        return board::FieldError("binding_margin",
+            { ProblemKind::ZeroOrInRange,
+                { Shown(p.bindingMarginMm, unit), Shown(MinBindingMarginMm, unit),
+                    Shown(MaxBindingMarginMm, unit) },
+                {} });
+    for (const board::StringLine& string : board.strings)
+        if (string.lengthMm > MaxSlottedBoardMm)
+            return board::FieldError("bass_length",
+                { ProblemKind::BoardTooLongToSlot,
+                    { Shown(string.lengthMm, unit), Shown(MaxSlottedBoardMm, unit) }, {} });
+    for (std::size_t i = 0; i < board.frets.size(); ++i) {
+        const auto [bass, treble] = Insets(board, board.frets[i], p);
+        if (!(Length(board.frets[i]) - bass - treble > 0))
+            return board::FieldError("binding_margin",
+                { ProblemKind::MarginLeavesNoSlot,
+                    { Shown(p.bindingMarginMm, unit), std::to_string(i + 1) }, {} });
     }
-    return "";
+    return std::nullopt;
 }
 
 std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const SlottingParameters& p)
 {
     std::vector<board::Segment> paths;
     for (const board::Segment& fret : board.frets) {
-        const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+        const double length = Length(fret);
         if (!(length > 0))
             continue;
-        // Through: past each edge by the tool's radius; bound: inside by the margin.
-        const double past = p.bindingMarginMm > 0 ? -p.bindingMarginMm : p.toolDiameterMm / 2;
-        paths.push_back({ Along(fret.from, fret.to, -past / length),
-            Along(fret.from, fret.to, 1 + past / length) });
+        const auto [bass, treble] = Insets(board, fret, p);
+        paths.push_back({ Along(fret.from, fret.to, bass / length),
+            Along(fret.from, fret.to, 1 - treble / length) });
     }
     return paths;
 }
 
-std::variant<std::string, SlottingProblem> SlottingProgram(
+std::variant<std::string, board::DesignError> SlottingProgram(
     const board::BoardLayout& board, const SlottingParameters& p, const std::string& title)
 {
-    if (const auto problem = Check(board, p))
-        return *problem;
-    const board::Unit unit = board.design.unit;
+    if (auto problem = SlottingParametersProblem(board, p))
+        return std::move(*problem);
+    const board::Unit unit = ProgramUnit(board.design.unit);
     const bool inches = unit == board::Unit::Inch;
     const board::Point nutMiddle = Along(board.nut.from, board.nut.to, 0.5);
     const board::Point origin = p.origin == SlottingOrigin::NutCentre ? nutMiddle : board.nut.from;
@@ -130,6 +169,8 @@ std::variant<std::string, SlottingProblem> SlottingProgram(
     const std::string perMinute = inches ? " in/min" : " mm/min";
 
     g.Line("( Corvane slotting program: " + title + " )");
+    g.Line(std::string("( Units: ") + (inches ? "inches (G20)" : "millimetres (G21)")
+        + "; every length, depth, height and feed below in" + u + " )");
     g.Line(std::string("( Origin: ")
         + (p.origin == SlottingOrigin::NutCentre ? "the middle of the nut"
                                                  : "the bass end of the nut")
@@ -141,7 +182,8 @@ std::variant<std::string, SlottingProblem> SlottingProgram(
         + g.Number(p.plungeFeedMmPerMinute) + perMinute + ", safe Z " + g.Number(p.safeZMm) + u
         + " )");
     g.Line("( Binding margin " + g.Number(p.bindingMarginMm) + u
-        + (p.bindingMarginMm > 0 ? "" : ": through, past each edge by the tool's radius")
+        + (p.bindingMarginMm > 0 ? " left at each edge, square to it"
+                                 : ": through, the cutter leaving each edge")
         + ", spindle " + board::ShortText(p.spindleRpm) + " rpm, "
         + std::to_string(board.frets.size()) + " slots from the nut )");
     g.Line(inches ? "G20" : "G21");
@@ -152,6 +194,7 @@ std::variant<std::string, SlottingProblem> SlottingProgram(
     g.Line("M3 S" + board::ShortText(p.spindleRpm));
     g.Line("G4 P2");
 
+    const auto passes = static_cast<int>(std::ceil(p.slotDepthMm / p.passDepthMm - 1e-9));
     const std::vector<board::Segment> paths = SlotPaths(board, p);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const board::Point ends[2] = { paths[i].from, paths[i].to };
@@ -159,9 +202,10 @@ std::variant<std::string, SlottingProblem> SlottingProgram(
         g.Line(safe);
         g.Line("G0 X" + g.X(ends[0].x) + " Y" + g.Y(ends[0].y));
         int side = 0;
-        for (double depth = 0; depth < p.slotDepthMm - 1e-12;) {
-            depth = std::min(depth + p.passDepthMm, p.slotDepthMm);
-            g.Line("G1 Z" + g.Number(-depth) + " F" + g.Number(p.plungeFeedMmPerMinute));
+        for (int pass = 1; pass <= passes; ++pass) {
+            const double depth = std::min(pass * p.passDepthMm, p.slotDepthMm);
+            g.Line("G1 Z" + g.Number(-(pass == passes ? p.slotDepthMm : depth)) + " F"
+                + g.Number(p.plungeFeedMmPerMinute));
             side = 1 - side;
             g.Line("G1 X" + g.X(ends[side].x) + " Y" + g.Y(ends[side].y) + " F"
                 + g.Number(p.feedMmPerMinute));

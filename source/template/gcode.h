@@ -4,11 +4,14 @@
 // cut with an end mill along the engine's fret line, in passes, from the
 // nut outwards. Standard C++; the same layout as the template's.
 //
-// Units G21 (mm) or G20 (in) as the design's; absolute (G90), XY plane
-// (G17). X runs along the board from the nut, Y across it towards the
-// treble side, Z up from the board's face (Z = 0). Only cutting moves (G1)
-// go below Z = 0, and no rapid (G0) goes below the safe height.
+// Millimetres (G21) for designs in millimetres or centimetres, inches (G20)
+// for designs in inches: every coordinate, depth, height and feed in the
+// unit the program declares. Absolute (G90), XY plane (G17). X runs along
+// the board from the nut, Y across it towards the treble side, Z up from
+// the board's face (Z = 0). Only cutting moves (G1) go below Z = 0, and no
+// rapid (G0) goes below the safe height.
 
+#include "design.h"
 #include "layout.h"
 
 #include <string>
@@ -30,50 +33,45 @@ struct SlottingParameters {
     double feedMmPerMinute = 300;
     double plungeFeedMmPerMinute = 60;
     double safeZMm = 5.0;
-    // Each slot stops this far inside the board's edges (bound boards); 0
-    // cuts through, running past each edge by the tool's radius.
+    // The wood left between each slot's end and the board's edge, square to
+    // the edge (bound boards); 0 cuts through, the cutter leaving the board.
     double bindingMarginMm = 0;
     double spindleRpm = 12000;
     SlottingOrigin origin = SlottingOrigin::NutCentre;
+    friend bool operator==(const SlottingParameters&, const SlottingParameters&) = default;
 };
 
-// The limits a program is refused beyond.
-inline constexpr double MaxSlotDepthMm = 6.0;
+// What a small router and its end mills allow; a program is refused
+// beyond. Millimetres, feeds in millimetres a minute.
+inline constexpr double MinToolDiameterMm = 0.1;
 inline constexpr double MaxToolDiameterMm = 2.0;
+inline constexpr double MinSlotDepthMm = 0.5;
+inline constexpr double MaxSlotDepthMm = 6.0;
+inline constexpr double MinPassDepthMm = 0.05;
+inline constexpr int MaxPassesPerSlot = 100;
+inline constexpr double MinFeedMmPerMinute = 1.0;
+inline constexpr double MaxFeedMmPerMinute = 20000.0;
+inline constexpr double MinSafeZMm = 1.0;
+inline constexpr double MaxSafeZMm = 50.0;
+inline constexpr double MinBindingMarginMm = 0.1; // or 0: through
+inline constexpr double MaxBindingMarginMm = 25.0;
 inline constexpr double MaxSlottedBoardMm = 1500.0;
 
-// Why no program was written, as data; the value as the user gave it.
-struct SlottingProblem {
-    enum class Kind {
-        SlotDepth, // not above 0, or over MaxSlotDepthMm
-        PassDepth, // not above 0, or over the slot depth
-        ToolDiameter, // not above 0, or over MaxToolDiameterMm
-        Feed, // not above 0
-        PlungeFeed, // not above 0
-        SafeZ, // at or below 0
-        BindingMargin, // below 0, or leaving nothing of a slot
-        BoardTooLong, // a string longer than MaxSlottedBoardMm
-    } kind
-        = Kind::SlotDepth;
-    double valueMm = 0; // in millimetres (a feed: per minute)
-};
-
-// The French sentence of a problem, its value given already written in the
-// user's unit; the command translates the same patterns.
-const char* SlottingProblemPattern(SlottingProblem::Kind kind) noexcept;
-
-// The tool's path along each slot, in the layout's millimetres, in cutting
-// order: what the program cuts and a preview draws.
-std::vector<board::Segment> SlotPaths(
+// The first value a router cannot use, or nothing. The error's field names
+// the value ("slot_depth", "pass_depth", "tool_diameter", "feed",
+// "plunge_feed", "safe_z", "binding_margin"; "bass_length" for a board too
+// long); its values are written in the design's unit.
+std::optional<board::DesignError> SlottingParametersProblem(
     const board::BoardLayout& board, const SlottingParameters& parameters);
 
 // The tool's path along each slot, in the layout's millimetres, in cutting
-// order: what the program cuts and a preview draws.
+// order: what the program cuts and a preview draws. The parameters must
+// be usable (SlottingParametersProblem).
 std::vector<board::Segment> SlotPaths(
     const board::BoardLayout& board, const SlottingParameters& parameters);
 
 // The program, or why not.
-std::variant<std::string, SlottingProblem> SlottingProgram(const board::BoardLayout& board,
+std::variant<std::string, board::DesignError> SlottingProgram(const board::BoardLayout& board,
     const SlottingParameters& parameters, const std::string& title);
 
 } // namespace corvane::drawing

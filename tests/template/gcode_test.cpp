@@ -1,7 +1,7 @@
 // The slotting program run by two G-code readers, a small one of the
-// test's own and bCNC's parser (when Debian's bcnc is installed): each
-// executes the moves, and the test checks every slot's path, its depth, the
-// safe heights and the order, against the engine's frets.
+// test's own and bCNC's parser (Debian's bcnc): each executes the moves, and
+// the test checks every slot's path, its depth, the safe heights and the
+// order, against the engine's frets and the board's edges, at true size.
 
 #include "gcode.h"
 
@@ -20,11 +20,10 @@ namespace {
 
 struct Move {
     bool rapid;
-    double x, y, z;
+    double x, y, z, feed; // millimetres, millimetres a minute
 };
 
-// The program's moves (absolute, millimetres or inches as it says), and the
-// codes it gave outside moves.
+// The program's moves at true size, and the codes it gave outside moves.
 struct Executed {
     std::vector<Move> moves;
     std::vector<std::string> codes;
@@ -33,7 +32,7 @@ struct Executed {
 Executed Execute(const std::string& program)
 {
     Executed run;
-    double x = 0, y = 0, z = 0;
+    double x = 0, y = 0, z = 0, feed = 0, scale = 1;
     std::istringstream lines(program);
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line.front() == '(')
@@ -41,20 +40,17 @@ Executed Execute(const std::string& program)
         std::istringstream words(line);
         std::string code;
         words >> code;
+        if (code == "G20" || code == "G21")
+            scale = code == "G20" ? 25.4 : 1;
         if (code != "G0" && code != "G1") {
             run.codes.push_back(code);
             continue;
         }
         for (std::string word; words >> word;) {
-            const double value = std::stod(word.substr(1));
-            if (word[0] == 'X')
-                x = value;
-            else if (word[0] == 'Y')
-                y = value;
-            else if (word[0] == 'Z')
-                z = value;
+            const double value = std::stod(word.substr(1)) * scale;
+            (word[0] == 'X' ? x : word[0] == 'Y' ? y : word[0] == 'Z' ? z : feed) = value;
         }
-        run.moves.push_back({ code == "G0", x, y, z });
+        run.moves.push_back({ code == "G0", x, y, z, feed });
     }
     return run;
 }
@@ -82,106 +78,209 @@ std::optional<Executed> ExecuteWithBcnc(const std::string& program)
     std::istringstream lines(output);
     std::string code;
     Move m {};
-    while (lines >> code >> m.x >> m.y >> m.z) {
+    while (lines >> code >> m.x >> m.y >> m.z >> m.feed) {
         m.rapid = code == "G0";
         run.moves.push_back(m);
     }
     return run;
 }
 
-board::BoardLayout Fanned()
+// Both readers' runs of a program; bCNC's wherever it is installed.
+std::vector<std::pair<std::string, Executed>> Runs(const std::string& program)
+{
+    std::vector<std::pair<std::string, Executed>> runs { { "our reader", Execute(program) } };
+    if (auto bcnc = ExecuteWithBcnc(program))
+        runs.emplace_back("bCNC", std::move(*bcnc));
+    return runs;
+}
+
+board::BoardLayout Fanned(board::Unit unit = board::Unit::Millimetre)
 {
     board::Design design;
     design.bassLengthMm = 686;
     design.trebleLengthMm = 648;
     design.perpendicularFret = 7;
+    design.unit = unit;
     return *board::ComputeLayout(design).layout;
 }
 
+// How far p lies from the edge's line, square to it.
+double FromEdge(board::Point p, const board::Segment& edge)
+{
+    const double dx = edge.to.x - edge.from.x, dy = edge.to.y - edge.from.y;
+    return std::fabs(dx * (p.y - edge.from.y) - dy * (p.x - edge.from.x)) / std::hypot(dx, dy);
+}
+
+std::string Program(const board::BoardLayout& board, const SlottingParameters& parameters)
+{
+    const auto program = SlottingProgram(board, parameters, "t");
+    EXPECT_TRUE(std::holds_alternative<std::string>(program))
+        << std::get<board::DesignError>(program).message;
+    return std::holds_alternative<std::string>(program) ? std::get<std::string>(program) : "";
+}
+
+// Each slot's cutting moves along its fret, in passes, each end stopping
+// where the margin says: bound, the cutter's edge the margin short of the
+// board's edge, square to it; through, the whole cutter off the board.
 TEST(SlottingProgram, CutsEverySlotAlongItsFretInPassesFromTheNut)
 {
-    const board::BoardLayout board = Fanned();
-    SlottingParameters parameters;
-    parameters.bindingMarginMm = 2; // a bound board: each slot stops 2 mm inside
-    const auto program = SlottingProgram(board, parameters, "t");
-    ASSERT_TRUE(std::holds_alternative<std::string>(program));
-    const std::string& text = std::get<std::string>(program);
-    const Executed ours = Execute(text);
-    EXPECT_EQ(
-        ours.codes, (std::vector<std::string> { "G21", "G90", "G17", "M3", "G4", "M5", "M30" }));
-    std::vector<std::pair<std::string, Executed>> runs { { "our reader", ours } };
-    if (auto bcnc = ExecuteWithBcnc(text))
-        runs.emplace_back("bCNC", std::move(*bcnc));
-
-    // From the nut's middle, Y towards the treble.
-    const board::Point origin { (board.nut.from.x + board.nut.to.x) / 2,
-        (board.nut.from.y + board.nut.to.y) / 2 };
-    for (const auto& [reader, run] : runs) {
-        SCOPED_TRACE(reader);
-        std::size_t slot = 0;
-        int passes = 0;
-        double deepest = 0, lastX = -1;
-        for (std::size_t i = 0; i < run.moves.size(); ++i) {
-            const Move& m = run.moves[i];
-            if (m.rapid) {
-                EXPECT_GE(m.z, parameters.safeZMm) << "a rapid below the safe height, move " << i;
-                if (passes > 0) { // a slot ended
-                    EXPECT_EQ(passes, 3);
-                    EXPECT_DOUBLE_EQ(deepest, -3.0);
-                    ++slot;
-                    passes = 0;
-                    deepest = 0;
+    const std::tuple<double, double, int> cases[] = {
+        // margin, tool diameter, strings
+        { 2, 0.6, 6 }, { 0, 0.6, 6 },
+        { 0.1, 2, 6 }, // the cutter's edge, not its centre, stops short
+        { 3, 2, 16 }, // a wide fan: the margin square to the edge, not along the slanted fret
+    };
+    for (const auto& [margin, tool, strings] : cases) {
+        SCOPED_TRACE(testing::Message() << "margin " << margin << ", tool " << tool);
+        board::Design design;
+        design.strings = strings;
+        design.bassLengthMm = strings == 16 ? 1000 : 686;
+        design.trebleLengthMm = strings == 16 ? 500 : 648;
+        design.nutWidthMm = strings == 16 ? 120 : 43;
+        design.bridgeSpacingMm = strings == 16 ? 160 : 52;
+        design.perpendicularFret = 7;
+        const board::BoardLayout board = *board::ComputeLayout(design).layout;
+        SlottingParameters parameters;
+        parameters.bindingMarginMm = margin;
+        parameters.toolDiameterMm = tool;
+        const std::string text = Program(board, parameters);
+        EXPECT_EQ(Execute(text).codes,
+            (std::vector<std::string> { "G21", "G90", "G17", "M3", "G4", "M5", "M30" }));
+        const board::Point origin { (board.nut.from.x + board.nut.to.x) / 2,
+            (board.nut.from.y + board.nut.to.y) / 2 };
+        // How far the cutter's centre stops from each edge: inside by the
+        // margin and the radius, or outside by the radius.
+        const double expected = margin > 0 ? margin + tool / 2 : tool / 2;
+        for (const auto& [reader, run] : Runs(text)) {
+            SCOPED_TRACE(reader);
+            std::size_t slot = 0;
+            int passes = 0;
+            double deepest = 0;
+            for (std::size_t i = 0; i < run.moves.size(); ++i) {
+                const Move& m = run.moves[i];
+                if (m.rapid) {
+                    EXPECT_GE(m.z, parameters.safeZMm)
+                        << "a rapid below the safe height, move " << i;
+                    if (passes > 0) { // a slot ended
+                        EXPECT_EQ(passes, 3);
+                        EXPECT_DOUBLE_EQ(deepest, -3.0);
+                        ++slot;
+                        passes = 0;
+                        deepest = 0;
+                    }
+                    continue;
                 }
-                continue;
+                ASSERT_LT(slot, board.frets.size());
+                const board::Segment& fret = board.frets[slot];
+                const double ax = fret.from.x - origin.x, ay = fret.from.y - origin.y;
+                const double bx = fret.to.x - origin.x, by = fret.to.y - origin.y;
+                const double length = std::hypot(bx - ax, by - ay);
+                EXPECT_NEAR(((bx - ax) * (m.y - ay) - (by - ay) * (m.x - ax)) / length, 0, 1e-4)
+                    << "slot " << slot + 1;
+                const board::Point at { m.x + origin.x, m.y + origin.y };
+                const double bass = FromEdge(at, board.bassEdge);
+                const double treble = FromEdge(at, board.trebleEdge);
+                EXPECT_NEAR(std::min(bass, treble), expected, 1e-4) << "slot " << slot + 1;
+                EXPECT_LT(m.z, 0);
+                if (m.z < deepest) {
+                    deepest = m.z;
+                    ++passes;
+                }
             }
-            ASSERT_LT(slot, board.frets.size());
-            const board::Segment& fret = board.frets[slot];
-            const double ax = fret.from.x - origin.x, ay = fret.from.y - origin.y;
-            const double bx = fret.to.x - origin.x, by = fret.to.y - origin.y;
-            const double length = std::hypot(bx - ax, by - ay);
-            // On the fret's line, and inside its ends by the margin.
-            EXPECT_NEAR(((bx - ax) * (m.y - ay) - (by - ay) * (m.x - ax)) / length, 0, 1e-4)
-                << "slot " << slot + 1;
-            const double along = ((m.x - ax) * (bx - ax) + (m.y - ay) * (by - ay)) / length;
-            EXPECT_TRUE(std::fabs(along - 2) < 1e-3 || std::fabs(along - (length - 2)) < 1e-3)
-                << along;
-            EXPECT_LT(m.z, 0);
-            if (m.z < deepest) {
-                deepest = m.z;
-                ++passes;
-            }
-            EXPECT_GE(m.x, lastX - 30) << "slots in order from the nut"; // a fan slants each slot
-            lastX = std::max(lastX, m.x);
+            EXPECT_EQ(slot, board.frets.size());
         }
-        EXPECT_EQ(slot, board.frets.size());
+    }
+}
+
+// A design kept in centimetres or inches gets the same cuts at true size:
+// millimetres for both metric units, inches for inches, never centimetres
+// under G21.
+TEST(SlottingProgram, CutsTheSameBoardAtTrueSizeInEveryUnit)
+{
+    SlottingParameters parameters;
+    parameters.bindingMarginMm = 1.5;
+    const auto inMillimetres = Runs(Program(Fanned(), parameters));
+    const std::tuple<board::Unit, const char*, const char*> cases[] = {
+        { board::Unit::Centimetre, "G21", "every length, depth, height and feed below in mm" },
+        { board::Unit::Inch, "G20", "every length, depth, height and feed below in in" },
+    };
+    for (const auto& [unit, code, header] : cases) {
+        SCOPED_TRACE(code);
+        const std::string text = Program(Fanned(unit), parameters);
+        EXPECT_NE(text.find(std::string("\n") + code + "\n"), std::string::npos);
+        EXPECT_NE(text.find(header), std::string::npos);
+        const auto runs = Runs(text);
+        ASSERT_EQ(runs.size(), inMillimetres.size());
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            SCOPED_TRACE(runs[r].first);
+            const std::vector<Move>& moves = runs[r].second.moves;
+            const std::vector<Move>& reference = inMillimetres[r].second.moves;
+            ASSERT_EQ(moves.size(), reference.size());
+            for (std::size_t i = 0; i < moves.size(); ++i) {
+                const Move &a = moves[i], &b = reference[i];
+                // An inch program holds five decimals: within 0.00005 in.
+                const double near = unit == board::Unit::Inch ? 0.0013 : 1e-4;
+                EXPECT_NEAR(a.x, b.x, near) << "move " << i;
+                EXPECT_NEAR(a.y, b.y, near) << "move " << i;
+                EXPECT_NEAR(a.z, b.z, near) << "move " << i;
+                EXPECT_NEAR(a.feed, b.feed, 0.01) << "move " << i;
+            }
+        }
     }
 }
 
 TEST(SlottingProgram, RefusesWhatARouterCannotDo)
 {
-    const board::BoardLayout board = Fanned();
-    using Kind = SlottingProblem::Kind;
-    const std::pair<void (*)(SlottingParameters&), Kind> cases[] = {
-        { [](SlottingParameters& p) { p.slotDepthMm = 6.5; }, Kind::SlotDepth },
-        { [](SlottingParameters& p) { p.slotDepthMm = 0; }, Kind::SlotDepth },
-        { [](SlottingParameters& p) { p.passDepthMm = 4; }, Kind::PassDepth },
-        { [](SlottingParameters& p) { p.toolDiameterMm = 2.5; }, Kind::ToolDiameter },
-        { [](SlottingParameters& p) { p.feedMmPerMinute = 0; }, Kind::Feed },
-        { [](SlottingParameters& p) { p.plungeFeedMmPerMinute = 0; }, Kind::PlungeFeed },
-        { [](SlottingParameters& p) { p.safeZMm = 0; }, Kind::SafeZ },
+    using board::ProblemKind;
+    const struct {
+        void (*change)(SlottingParameters&);
+        const char* field;
+        ProblemKind kind;
+    } cases[] = {
+        { [](SlottingParameters& p) { p.slotDepthMm = 6.5; }, "slot_depth",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.slotDepthMm = 0; }, "slot_depth",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.passDepthMm = 4; }, "pass_depth",
+            ProblemKind::PassDeeperThanSlot },
+        { [](SlottingParameters& p) { p.passDepthMm = 1e-10; }, "pass_depth",
+            ProblemKind::CountOutOfRange }, // once a 385 MB program
+        { [](SlottingParameters& p) { p.slotDepthMm = 6, p.passDepthMm = 0.055; }, "pass_depth",
+            ProblemKind::TooManyPasses },
+        { [](SlottingParameters& p) { p.toolDiameterMm = 2.5; }, "tool_diameter",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.toolDiameterMm = 1e-5; }, "tool_diameter",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.feedMmPerMinute = 1e70; }, "feed",
+            ProblemKind::CountOutOfRange }, // once "F?"
+        { [](SlottingParameters& p) { p.feedMmPerMinute = 1e-5; }, "feed",
+            ProblemKind::CountOutOfRange }, // once "F0.0000"
+        { [](SlottingParameters& p) { p.plungeFeedMmPerMinute = 0; }, "plunge_feed",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.safeZMm = 1e-5; }, "safe_z",
+            ProblemKind::CountOutOfRange }, // once rapids at the board's face
+        { [](SlottingParameters& p) { p.safeZMm = 1e70; }, "safe_z", ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.safeZMm = std::nan(""); }, "safe_z",
+            ProblemKind::CountOutOfRange },
+        { [](SlottingParameters& p) { p.bindingMarginMm = 0.01; }, "binding_margin",
+            ProblemKind::ZeroOrInRange },
+        { [](SlottingParameters& p) { p.bindingMarginMm = 24; }, "binding_margin",
+            ProblemKind::MarginLeavesNoSlot },
     };
-    for (const auto& [change, kind] : cases) {
+    const board::BoardLayout board = Fanned();
+    for (const auto& c : cases) {
         SlottingParameters parameters;
-        change(parameters);
+        c.change(parameters);
         const auto program = SlottingProgram(board, parameters, "t");
-        ASSERT_TRUE(std::holds_alternative<SlottingProblem>(program));
-        EXPECT_EQ(std::get<SlottingProblem>(program).kind, kind);
+        ASSERT_TRUE(std::holds_alternative<board::DesignError>(program)) << c.field;
+        EXPECT_EQ(std::get<board::DesignError>(program).field, c.field);
+        EXPECT_EQ(std::get<board::DesignError>(program).problem.kind, c.kind) << c.field;
     }
     board::Design longer;
     longer.bassLengthMm = longer.trebleLengthMm = 1600;
     const auto tooLong = SlottingProgram(*board::ComputeLayout(longer).layout, {}, "t");
-    ASSERT_TRUE(std::holds_alternative<SlottingProblem>(tooLong));
-    EXPECT_EQ(std::get<SlottingProblem>(tooLong).kind, Kind::BoardTooLong);
+    ASSERT_TRUE(std::holds_alternative<board::DesignError>(tooLong));
+    EXPECT_EQ(std::get<board::DesignError>(tooLong).problem.kind, ProblemKind::BoardTooLongToSlot);
 }
 
 } // namespace

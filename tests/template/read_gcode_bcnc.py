@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Runs a G-code program through bCNC's own parser (Debian's bcnc package)
-and prints where each straight move ends, one per line: "G0|G1 X Y Z".
+and prints where each straight move ends, one per line: "G0|G1 X Y Z F",
+in millimetres (bCNC converts an inch program's G20 numbers).
 Exits 77 when bCNC is not installed."""
 import contextlib
 import io
@@ -25,5 +26,5 @@ with open(sys.argv[1], encoding="ascii") as program:
         path = cnc.motionPath()
         if path and cnc.gcode in (0, 1):
             x, y, z = path[-1]
-            print("G%d %.6f %.6f %.6f" % (cnc.gcode, x, y, z))
+            print("G%d %.6f %.6f %.6f %.6f" % (cnc.gcode, x, y, z, cnc.feed))
         cnc.motionEnd()

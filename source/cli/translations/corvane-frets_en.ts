@@ -385,5 +385,9 @@ Strings (the tension, intonation and compensation of each):
         <source>le nombre de frettes de l'ajustement</source>
         <translation>the number of frets of the fit</translation>
     </message>
+    <message>
+        <source>l&apos;option « %1 » ne prend pas de valeur</source>
+        <translation>option &apos;%1&apos; takes no value</translation>
+    </message>
 </context>
 </TS>

@@ -335,6 +335,94 @@
         <source>true ou false est attendu</source>
         <translation>true or false is expected</translation>
     </message>
+    <message>
+        <source>%1, corde %2 : « %3 » sonne à %4, doit être entre %5 et %6</source>
+        <translation>%1, string %2: “%3” sounds at %4, must be between %5 and %6</translation>
+    </message>
+    <message>
+        <source>%1 : plus de %2 cordes</source>
+        <translation>%1: more than %2 strings</translation>
+    </message>
+    <message>
+        <source>%1 : %2, la compensation calculée demande une touche d&apos;au moins %3 frettes</source>
+        <translation>%1: %2, computed compensation needs a board of at least %3 frets</translation>
+    </message>
+    <message>
+        <source>%1 : %2, doit être plus grand que %3 et au plus %4</source>
+        <translation>%1: %2, must be greater than %3 and at most %4</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, l&apos;ajustement finirait à %3 cents RMS, plus que les %4 sans compensation</source>
+        <translation>string %2: compensation impossible, the fit would end at %3 cents RMS, more than the %4 without compensation</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, l&apos;ajustement ne converge pas</source>
+        <translation>string %2: compensation impossible, the fit does not converge</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, il faudrait reculer le chevalet de %3, hors de %4 à %5</source>
+        <translation>string %2: compensation impossible, the saddle would have to move back %3, outside %4 to %5</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, il faudrait reculer le sillet de %3, hors de %4 à %5</source>
+        <translation>string %2: compensation impossible, the nut would have to move %3, outside %4 to %5</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, il faudrait reculer le sillet de %3, jusqu&apos;à la première frette (à %4)</source>
+        <translation>string %2: compensation impossible, the nut would have to move %3, up to the first fret (at %4)</translation>
+    </message>
+    <message>
+        <source>corde %2 : compensation impossible, il faudrait avancer le chevalet de %3, jusqu&apos;à la dernière frette (à %4)</source>
+        <translation>string %2: compensation impossible, the saddle would have to move forward %3, up to the last fret (at %4)</translation>
+    </message>
+    <message>
+        <source>corde %2 : pas de frettes par corde, la frette %3 tomberait à %4 du sillet, hors de %5 à %6</source>
+        <translation>string %2: no fretlets, fret %3 would stand %4 from the nut, outside %5 to %6</translation>
+    </message>
+    <message>
+        <source>corde %2 : pas de frettes par corde, aucune place ne rend la frette %3 juste</source>
+        <translation>string %2: no fretlets, no place puts fret %3 in tune</translation>
+    </message>
+    <message>
+        <source>%1 : %2, au plus la profondeur des fentes (%3)</source>
+        <translation>%1: %2, at most the slot depth (%3)</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ferait %3 passes par fente, %4 au plus</source>
+        <translation>%1: %2 would take %3 passes a slot, %4 at most</translation>
+    </message>
+    <message>
+        <source>%1 : %2, doit être 0 ou entre %3 et %4</source>
+        <translation>%1: %2, must be 0 or between %3 and %4</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ne laisse rien de la fente %3</source>
+        <translation>%1: %2 leaves nothing of slot %3</translation>
+    </message>
+    <message>
+        <source>%1 : la corde de %2 dépasse les %3 qu&apos;une petite fraiseuse couvre</source>
+        <translation>%1: the %2 string is longer than the %3 a small router covers</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>%2</source>
+        <translation>%2</translation>
+    </message>
+    <message>
+        <source>permission refusée</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (périphérique, tube ou socket)</source>
+        <translation>it is not a regular file (a device, pipe or socket)</translation>
+    </message>
 </context>
 <context>
     <name>WriteFailure</name>
@@ -591,6 +679,34 @@
         <source>frettes de l'ajustement</source>
         <translation>frets of the fit</translation>
     </message>
+    <message>
+        <source>diamètre de la fraise</source>
+        <translation>cutter diameter</translation>
+    </message>
+    <message>
+        <source>profondeur des fentes</source>
+        <translation>slot depth</translation>
+    </message>
+    <message>
+        <source>profondeur par passe</source>
+        <translation>pass depth</translation>
+    </message>
+    <message>
+        <source>avance</source>
+        <translation>feed</translation>
+    </message>
+    <message>
+        <source>avance en plongée</source>
+        <translation>plunge feed</translation>
+    </message>
+    <message>
+        <source>hauteur de dégagement</source>
+        <translation>safe height</translation>
+    </message>
+    <message>
+        <source>marge des filets</source>
+        <translation>binding margin</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>
@@ -727,41 +843,6 @@
     <message>
         <source>Mésotonique au quart de comma (12 notes)</source>
         <translation>Quarter-comma meantone (12 notes)</translation>
-    </message>
-</context>
-<context>
-    <name>Slotting</name>
-    <message>
-        <source>--slot-depth : %1, doit être plus grande que 0 et au plus %2</source>
-        <translation>--slot-depth: %1, must be greater than 0 and at most %2</translation>
-    </message>
-    <message>
-        <source>--pass-depth : %1, doit être plus grande que 0 et au plus la profondeur de fente</source>
-        <translation>--pass-depth: %1, must be greater than 0 and at most the slot depth</translation>
-    </message>
-    <message>
-        <source>--tool-diameter : %1, doit être plus grand que 0 et au plus %2</source>
-        <translation>--tool-diameter: %1, must be greater than 0 and at most %2</translation>
-    </message>
-    <message>
-        <source>--feed : %1, doit être plus grande que 0</source>
-        <translation>--feed: %1, must be greater than 0</translation>
-    </message>
-    <message>
-        <source>--plunge-feed : %1, doit être plus grande que 0</source>
-        <translation>--plunge-feed: %1, must be greater than 0</translation>
-    </message>
-    <message>
-        <source>--safe-z : %1, doit être au-dessus de la touche (plus de 0)</source>
-        <translation>--safe-z: %1, must be above the board (more than 0)</translation>
-    </message>
-    <message>
-        <source>--binding-margin : %1, ne laisse aucune fente à couper</source>
-        <translation>--binding-margin: %1 leaves no slot to cut</translation>
-    </message>
-    <message>
-        <source>la corde de %1 dépasse les %2 qu&apos;une petite fraiseuse couvre</source>
-        <translation>the %1 string is longer than the %2 a small router covers</translation>
     </message>
 </context>
 <context>

@@ -263,8 +263,9 @@ void AtelierWindow::exportSlottingProgram()
             tr("Impossible d'exporter « %1 » :\n%2")
                 .arg(QFileInfo(path).fileName(),
                     text ? language::WriteProblemReasonText(*problem)
-                         : language::SlottingProblemText(
-                             std::get<drawing::SlottingProblem>(program), layout_->design.unit)));
+                         : language::ProblemText(std::get<board::DesignError>(program).problem,
+                             language::FieldSubjectText(
+                                 std::get<board::DesignError>(program).field))));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }

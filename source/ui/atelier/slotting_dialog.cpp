@@ -101,11 +101,15 @@ QLineEdit* SlottingDialog::field(const char* key) const
 bool SlottingDialog::readFields(QString* problem)
 {
     for (const Field& f : fields_) {
-        const auto read = board::ParseDistance(
-            f.edit->text().toStdString(), board_.design.unit, board::LengthKind::Signed);
+        // Every value is needed: an emptied field is not zero.
+        const auto read = f.edit->text().trimmed().isEmpty()
+            ? board::Parsed<double>::Failure({ board::ProblemKind::LengthEmpty, {}, {} })
+            : board::ParseDistance(
+                f.edit->text().toStdString(), board_.design.unit, board::LengthKind::Signed);
         if (!read.value) {
             if (problem)
-                *problem = language::ProblemText(read.problem);
+                *problem = tr("%1 : %2").arg(
+                    f.edit->accessibleName(), language::ProblemText(read.problem));
             return false;
         }
         parameters_.*f.member = *read.value;
@@ -129,7 +133,14 @@ void SlottingDialog::showPreview()
     // The drawing's board starts at its margin: the nut's middle is its datum.
     const board::Point nut { (board_.nut.from.x + board_.nut.to.x) / 2,
         (board_.nut.from.y + board_.nut.to.y) / 2 };
-    for (const board::Segment& path : drawing::SlotPaths(board_, parameters_))
+    // The paths depend on the cutter and the margin only: a depth or a feed
+    // being typed leaves them drawn.
+    drawing::SlottingParameters geometry;
+    geometry.toolDiameterMm = parameters_.toolDiameterMm;
+    geometry.bindingMarginMm = parameters_.bindingMarginMm;
+    const bool usable = !drawing::SlottingParametersProblem(board_, geometry);
+    for (const board::Segment& path :
+        usable ? drawing::SlotPaths(board_, parameters_) : std::vector<board::Segment>())
         drawing.lines.push_back(
             { { drawing.datum.x + path.from.x - nut.x, drawing.datum.y + path.from.y - nut.y },
                 { drawing.datum.x + path.to.x - nut.x, drawing.datum.y + path.to.y - nut.y },
@@ -137,13 +148,19 @@ void SlottingDialog::showPreview()
     preview_->setDrawing(std::move(drawing));
 }
 
+QString SlottingDialog::refusalText(const board::DesignError& refused) const
+{
+    const QLineEdit* edit = field(refused.field.c_str());
+    return language::ProblemText(
+        refused.problem, edit ? edit->accessibleName() : language::FieldSubjectText(refused.field));
+}
+
 void SlottingDialog::accept()
 {
     QString problem;
     if (readFields(&problem)) {
-        const auto program = drawing::SlottingProgram(board_, parameters_, {});
-        if (const auto* refused = std::get_if<drawing::SlottingProblem>(&program))
-            problem = language::SlottingProblemText(*refused, board_.design.unit);
+        if (const auto refused = drawing::SlottingParametersProblem(board_, parameters_))
+            problem = refusalText(*refused);
     }
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), problem);

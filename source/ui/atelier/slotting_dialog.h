@@ -37,6 +37,8 @@ private:
         double drawing::SlottingParameters::*member;
     };
     bool readFields(QString* problem);
+    // A value the engine refused, named by its label.
+    QString refusalText(const board::DesignError& refused) const;
     void showPreview();
 
     const board::BoardLayout& board_;

@@ -379,7 +379,9 @@ private slots:
         poll->start();
         MenuAction(*window, QStringLiteral("Exporter le programme de &rainurage…"))->trigger();
         boxes->stop();
-        QVERIFY2(refusal.contains(QStringLiteral("--slot-depth : 7 mm")), qPrintable(refusal));
+        // Named by its label: the Atelier has no options.
+        QVERIFY2(refusal.startsWith(QStringLiteral("Profondeur des fentes : 7 mm")),
+            qPrintable(refusal));
         QCOMPARE(previewed, 2 * 24); // the dialog seen twice
         const QByteArray program = ReadBytes(path.toStdString());
         QVERIFY(program.startsWith("( Corvane slotting program"));
