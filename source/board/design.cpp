@@ -53,6 +53,22 @@ std::optional<DesignError> CheckCount(const char* field, int value, int minimum,
 
 } // namespace
 
+std::vector<double> StringLengths(const Design& design)
+{
+    std::vector<double> lengths;
+    for (int i = 0; i < design.strings; ++i) {
+        // The outer ones exact; the others spread evenly between.
+        const double t = design.strings > 1
+            ? static_cast<double>(i) / static_cast<double>(design.strings - 1)
+            : 0.0;
+        lengths.push_back(i == 0        ? design.bassLengthMm
+                : i == design.strings - 1 ? design.trebleLengthMm
+                                          : design.bassLengthMm
+                        + (design.trebleLengthMm - design.bassLengthMm) * t);
+    }
+    return lengths;
+}
+
 DesignError FieldError(std::string field, Problem problem)
 {
     std::string message = ProblemSentence(problem, FieldSubject(field));
@@ -146,6 +162,8 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         std::string field;
         if (auto problem = StringingProblem(design.stringing, design.strings, design.frets, field))
             return FieldError(std::move(field), std::move(*problem));
+        if (auto problem = StringPhysicsProblem(design.stringing, StringLengths(design)))
+            return FieldError("string_set", std::move(*problem));
     }
     if (design.openNote < 0 || design.openNote > 11)
         return FieldError("open_note",

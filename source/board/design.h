@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane::board {
 
@@ -23,7 +24,7 @@ inline constexpr int MaxStrings = 16;
 inline constexpr int MinDivisions = 1;
 inline constexpr int MaxDivisions = 1000;
 inline constexpr double MaxLengthMm = 10000.0; // ten metres: beyond any instrument
-inline constexpr double MaxSetbackMm = 100.0; // compensation moves the nut or saddle a little
+inline constexpr double MaxSetbackMm = 100.0; // typed setbacks move the nut or saddle a little
 // The last fret leaves at least a millionth of the string: beyond, frets
 // could no longer be told apart in double precision.
 inline constexpr double MaxFretRatio = 1e6;
@@ -76,6 +77,10 @@ struct DesignError {
 };
 // The error for a field, its message said with the field's French name.
 DesignError FieldError(std::string field, Problem problem);
+
+// Each string's scale length, bass first: the outer strings' own, the
+// others spread evenly between them.
+std::vector<double> StringLengths(const Design& design);
 
 // Checks every field's range and the consistency between them (strings
 // spread wider than zero at the nut, perpendicular fret within the board,

@@ -155,9 +155,13 @@ void StringingToJson(const Stringing& stringing, Json& json)
         { "relief_mm", stringing.action.reliefMm },
         { "fretting_distance_mm", stringing.action.frettingDistanceMm } };
     for (const auto& [mode, name] : CompensationModes)
-        if (mode == stringing.compensation)
-            json["compensation"] = { { "mode", name }, { "fit_frets", stringing.fitFrets },
-                { "fretlets", stringing.fretlets } };
+        if (mode == stringing.compensation) {
+            json["compensation"] = { { "mode", name } };
+            // Unset: over one period, whatever the temperament.
+            if (stringing.fitFrets)
+                json["compensation"]["fit_frets"] = *stringing.fitFrets;
+            json["compensation"]["fretlets"] = stringing.fretlets;
+        }
 }
 
 // --- Reading ---------------------------------------------------------------

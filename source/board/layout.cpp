@@ -84,20 +84,15 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     const Point trebleSaddle { trebleNut.x + design.trebleLengthMm, bridgeSpread / 2.0 };
 
     board.strings.resize(static_cast<std::size_t>(stringCount));
+    // The ends are spread evenly, so the length along the centre line is the
+    // linear interpolation itself.
+    const std::vector<double> lengths = StringLengths(design);
     for (int i = 0; i < stringCount; ++i) {
         const double t
             = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
         StringLine& string = board.strings[static_cast<std::size_t>(i)];
         string.line = { Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t) };
-        // The ends are spread evenly, so the length along the centre line is
-        // the linear interpolation itself; the outer ones are kept exact.
-        if (i == stringCount - 1)
-            string.lengthMm = design.trebleLengthMm;
-        else if (i == 0)
-            string.lengthMm = design.bassLengthMm;
-        else
-            string.lengthMm
-                = design.bassLengthMm + (design.trebleLengthMm - design.bassLengthMm) * t;
+        string.lengthMm = lengths[static_cast<std::size_t>(i)];
         string.nutSetbackMm
             = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
         string.saddleSetbackMm = design.saddleSetbackBassMm
@@ -109,13 +104,14 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     for (int fret = 1; fret <= design.frets; ++fret)
         ratios.push_back(temperament.FretRatio(fret));
     if (design.stringing.HasStrings()) {
-        std::vector<double> lengths;
         std::vector<Setbacks> manual;
-        for (const StringLine& string : board.strings) {
-            lengths.push_back(string.lengthMm);
+        for (const StringLine& string : board.strings)
             manual.push_back({ string.saddleSetbackMm, string.nutSetbackMm });
-        }
-        board.stringReports = ComputeStrings(design.stringing, lengths, manual, ratios);
+        // A classic scale's period spans two octaves: its fit, one octave.
+        const auto degrees = static_cast<int>(temperament.DegreeCount());
+        const int periodFrets = temperament.semitonesPerPeriod == 24 ? degrees / 2 : degrees;
+        board.stringReports
+            = ComputeStrings(design.stringing, lengths, manual, ratios, periodFrets);
     }
     for (std::size_t i = 0; i < board.strings.size(); ++i) {
         StringLine& string = board.strings[i];

@@ -20,11 +20,6 @@ std::string_view Trimmed(std::string_view text) noexcept
     return text;
 }
 
-bool InRange(double hz) noexcept
-{
-    return std::isfinite(hz) && hz >= MinPitchHz && hz <= MaxPitchHz;
-}
-
 std::optional<double> Frequency(std::string_view text) noexcept
 {
     if (text.size() >= 2) {
@@ -42,7 +37,20 @@ double NoteFrequency(int midiNote, double referenceA4Hz) noexcept
     return referenceA4Hz * std::exp2(static_cast<double>(midiNote - 69) / 12.0);
 }
 
+bool PitchInRange(double hz) noexcept
+{
+    return std::isfinite(hz) && hz >= MinPitchHz && hz <= MaxPitchHz;
+}
+
 std::optional<Pitch> ParsePitch(std::string_view text, double referenceA4Hz)
+{
+    const auto pitch = ReadPitch(text, referenceA4Hz);
+    if (!pitch || !PitchInRange(pitch->frequencyHz))
+        return std::nullopt;
+    return pitch;
+}
+
+std::optional<Pitch> ReadPitch(std::string_view text, double referenceA4Hz)
 {
     text = Trimmed(text);
     if (text.empty())
@@ -51,7 +59,7 @@ std::optional<Pitch> ParsePitch(std::string_view text, double referenceA4Hz)
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
     if (letter < 'A' || letter > 'G') {
         const auto hz = Frequency(text);
-        if (!hz || !InRange(*hz))
+        if (!hz || !std::isfinite(*hz))
             return std::nullopt;
         return Pitch { *hz, std::nullopt };
     }
@@ -77,10 +85,7 @@ std::optional<Pitch> ParsePitch(std::string_view text, double referenceA4Hz)
         || octave > 9)
         return std::nullopt;
     const int midi = 12 * (octave + 1) + pitchClass;
-    const double hz = NoteFrequency(midi, referenceA4Hz);
-    if (!InRange(hz))
-        return std::nullopt;
-    return Pitch { hz, midi };
+    return Pitch { NoteFrequency(midi, referenceA4Hz), midi };
 }
 
 std::string PitchName(int midiNote)

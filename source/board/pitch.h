@@ -13,7 +13,7 @@ inline constexpr double DefaultReferenceA4Hz = 440.0;
 inline constexpr double MinReferenceA4Hz = 300.0;
 inline constexpr double MaxReferenceA4Hz = 600.0;
 // Beyond, no string of an instrument sounds.
-inline constexpr double MinPitchHz = 5.0;
+inline constexpr double MinPitchHz = 8.0;
 inline constexpr double MaxPitchHz = 20000.0;
 
 struct Pitch {
@@ -24,6 +24,9 @@ struct Pitch {
 // The pitch of a name at the given A4, or of a frequency; nothing when the
 // text is neither, or lies outside MinPitchHz..MaxPitchHz.
 std::optional<Pitch> ParsePitch(std::string_view text, double referenceA4Hz = DefaultReferenceA4Hz);
+// The same at any frequency, for a message that names it.
+std::optional<Pitch> ReadPitch(std::string_view text, double referenceA4Hz = DefaultReferenceA4Hz);
+bool PitchInRange(double hz) noexcept;
 
 // "E2", "F#3": the name files keep, sharps for the black keys.
 std::string PitchName(int midiNote);

@@ -88,21 +88,31 @@ double Worst(const std::vector<double>& cents, int count) noexcept
     return worst;
 }
 
-Setbacks FitSetbacks(const StringModel& string, const std::vector<double>& ratios, int fitFrets)
+Fit FitSetbacks(const StringModel& string, const std::vector<double>& ratios, int fitFrets)
 {
-    // The errors are very nearly linear in both setbacks: Gauss-Newton with
-    // a numerical Jacobian settles in two or three steps.
+    // The errors are very nearly linear in both setbacks on any real string,
+    // and Gauss-Newton settles in two or three steps. Frets crowded near the
+    // nut (72-EDO) make them far less so: Levenberg-Marquardt's damping keeps
+    // every step one that lowers the error, and a fit that cannot is said.
     const std::vector<double> fitted(ratios.begin(),
         ratios.begin()
             + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(ratios.size()), fitFrets));
-    constexpr double Step = 1e-3; // mm
-    Setbacks setbacks;
-    for (int iteration = 0; iteration < 4; ++iteration) {
-        const std::vector<double> e = FretErrors(string, setbacks, fitted);
-        const std::vector<double> es
-            = FretErrors(string, { setbacks.saddleMm + Step, setbacks.nutMm }, fitted);
-        const std::vector<double> en
-            = FretErrors(string, { setbacks.saddleMm, setbacks.nutMm + Step }, fitted);
+    constexpr double Step = 1e-3; // mm, for the Jacobian
+    constexpr double Settled = 1e-6; // mm: the errors' rounding moves a step by 1e-8
+    const auto squares = [&](Setbacks setbacks) {
+        double sum = 0;
+        for (const double e : FretErrors(string, setbacks, fitted))
+            sum += e * e;
+        return sum;
+    };
+    Fit fit;
+    double current = squares(fit.setbacks);
+    double damping = 1e-6;
+    for (int iteration = 0; iteration < 200 && std::isfinite(current); ++iteration) {
+        const Setbacks& s = fit.setbacks;
+        const std::vector<double> e = FretErrors(string, s, fitted);
+        const std::vector<double> es = FretErrors(string, { s.saddleMm + Step, s.nutMm }, fitted);
+        const std::vector<double> en = FretErrors(string, { s.saddleMm, s.nutMm + Step }, fitted);
         double jss = 0, jsn = 0, jnn = 0, gs = 0, gn = 0;
         for (std::size_t i = 0; i < e.size(); ++i) {
             const double js = (es[i] - e[i]) / Step;
@@ -113,44 +123,56 @@ Setbacks FitSetbacks(const StringModel& string, const std::vector<double>& ratio
             gs += js * e[i];
             gn += jn * e[i];
         }
-        const double determinant = jss * jnn - jsn * jsn;
-        if (!(std::fabs(determinant) > 0))
-            break;
-        const double deltaS = -(jnn * gs - jsn * gn) / determinant;
-        const double deltaN = -(jss * gn - jsn * gs) / determinant;
-        // Strings no instrument has can send a step astray: the fit stays
-        // with its last finite setbacks, and within a setback's range.
-        const Setbacks next { std::clamp(
-                                  setbacks.saddleMm + deltaS, -MaxFitSetbackMm, MaxFitSetbackMm),
-            std::clamp(setbacks.nutMm + deltaN, -MaxFitSetbackMm, MaxFitSetbackMm) };
-        if (!std::isfinite(next.saddleMm) || !std::isfinite(next.nutMm))
-            break;
-        setbacks = next;
-        if (std::fabs(deltaS) < 1e-9 && std::fabs(deltaN) < 1e-9)
-            break;
+        // The damped step; more damping, a shorter step, until one lowers the
+        // error or is too short to matter.
+        for (;; damping *= 10) {
+            const double a = jss * (1 + damping), d = jnn * (1 + damping);
+            const double determinant = a * d - jsn * jsn;
+            const Setbacks step { -(d * gs - jsn * gn) / determinant,
+                -(a * gn - jsn * gs) / determinant };
+            if (!std::isfinite(step.saddleMm) || !std::isfinite(step.nutMm))
+                return fit;
+            const bool tiny = std::fabs(step.saddleMm) < Settled && std::fabs(step.nutMm) < Settled;
+            const Setbacks next { s.saddleMm + step.saddleMm, s.nutMm + step.nutMm };
+            const double after = squares(next);
+            if (std::isfinite(after) && after <= current) {
+                fit.setbacks = next;
+                current = after;
+                damping = std::max(damping / 10, 1e-9);
+                if (tiny)
+                    fit.settled = true;
+                break;
+            }
+            if (tiny) {
+                fit.settled = true; // no shorter step lowers the error: its least
+                break;
+            }
+        }
+        if (fit.settled)
+            return fit;
     }
-    return setbacks;
+    return fit;
 }
 
-double FretletFromNutMm(const StringModel& string, Setbacks setbacks, double ratio) noexcept
+std::optional<double> FretletFromNutMm(
+    const StringModel& string, Setbacks setbacks, double ratio) noexcept
 {
     // Newton's method from the plain fret; a cent is about 0.06 % of the
     // stopped length, so the error's slope is nearly constant.
     double x = string.scaleLengthMm * (1.0 - 1.0 / ratio);
-    for (int iteration = 0; iteration < 8; ++iteration) {
+    for (int iteration = 0;; ++iteration) {
         const double error = FretErrorCents(string, setbacks, x, ratio);
-        if (std::fabs(error) < 1e-9)
-            break;
+        if (!std::isfinite(error))
+            return std::nullopt;
+        if (std::fabs(error) < 1e-9 || iteration == 12)
+            return std::fabs(error) < 1e-6 ? std::optional<double>(x) : std::nullopt;
         constexpr double Step = 1e-4;
         const double slope = (FretErrorCents(string, setbacks, x + Step, ratio) - error) / Step;
-        if (!(std::fabs(slope) > 0) || !std::isfinite(error / slope))
-            break;
         const double next = x - error / slope;
         if (!(next > 0 && next < string.scaleLengthMm))
-            break; // no place on this string puts the note in tune
+            return std::nullopt; // no place on this string puts the note in tune
         x = next;
     }
-    return x;
 }
 
 StringConstants SteelCoreConstants(

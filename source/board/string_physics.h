@@ -13,6 +13,7 @@
 // moves away from the nut, the nut towards the saddle, each by a positive
 // amount.
 
+#include <optional>
 #include <vector>
 
 namespace corvane::board {
@@ -23,10 +24,13 @@ inline constexpr double NewtonsPerLbf = 0.45359237 * NewtonsPerKgf;
 inline constexpr double SteelModulusPa = 200e9; // the core of a steel string
 // A fit needs two frets to settle two setbacks.
 inline constexpr int MinFitFrets = 2;
-inline constexpr int DefaultFitFrets = 12;
 inline constexpr int MaxFitFrets = 60;
-// A computed setback stays within this (the design's own setback range).
-inline constexpr double MaxFitSetbackMm = 100.0;
+// What a luthier can build: a saddle moved back up to 15 mm (or forward
+// 2 mm), a nut moved up to 5 mm either way. A fit that wants more is not
+// used.
+inline constexpr double MinComputedSaddleSetbackMm = -2.0;
+inline constexpr double MaxComputedSaddleSetbackMm = 15.0;
+inline constexpr double MaxComputedNutSetbackMm = 5.0;
 // Physical ranges of the string constants.
 inline constexpr double MinKappa = 1.0;
 inline constexpr double MaxKappa = 1000.0;
@@ -39,6 +43,9 @@ double TensionNewtons(double unitWeightKgPerM, double lengthMm, double frequency
 // saddle above the nut; the relief lowers the fret tops by at most
 // `reliefMm`, at the octave; the finger presses `frettingDistanceMm`
 // behind the fret.
+inline constexpr double MaxActionHeightMm = 50.0;
+inline constexpr double MaxReliefMm = 5.0;
+
 struct Action {
     double nutClearanceMm = 1.0; // b
     double saddleHeightMm = 4.0; // c
@@ -77,12 +84,20 @@ double RootMeanSquare(const std::vector<double>& cents, int count) noexcept;
 double Worst(const std::vector<double>& cents, int count) noexcept;
 
 // The setbacks that minimise the root mean square error over the first
-// `fitFrets` frets.
-Setbacks FitSetbacks(const StringModel& string, const std::vector<double>& ratios, int fitFrets);
+// `fitFrets` frets, and whether the fit settled on them (its last step
+// below a nanometre, every figure finite). Nothing is
+// clamped: whether the setbacks can be built is for the caller to judge.
+struct Fit {
+    Setbacks setbacks;
+    bool settled = false;
+};
+Fit FitSetbacks(const StringModel& string, const std::vector<double>& ratios, int fitFrets);
 
 // Where fret `ratio` must stand on this string, from the uncompensated nut,
-// for its note to be in tune with these setbacks.
-double FretletFromNutMm(const StringModel& string, Setbacks setbacks, double ratio) noexcept;
+// for its note to be in tune with these setbacks; nothing when no place
+// between the nut and the saddle puts it within a millionth of a cent.
+std::optional<double> FretletFromNutMm(
+    const StringModel& string, Setbacks setbacks, double ratio) noexcept;
 
 // kappa and B0 of a string whose stiff core is a steel wire of this
 // diameter (the whole string when plain), at its open tension.

@@ -1,10 +1,12 @@
 #include "stringing.h"
 
+#include "figure_text.h"
 #include "plain_number.h"
 #include "string_catalogue.h"
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace corvane::board {
 
@@ -135,11 +137,16 @@ std::optional<Problem> StringingProblem(
                 MessageNumberText(MaxReferenceA4Hz) + " Hz" },
             {} };
     }
-    for (std::size_t i = 0; i < stringing.tuning.size(); ++i)
-        if (!ParsePitch(stringing.tuning[i], stringing.referenceA4Hz)) {
-            field = "tuning";
+    for (std::size_t i = 0; i < stringing.tuning.size(); ++i) {
+        field = "tuning";
+        const auto pitch = ReadPitch(stringing.tuning[i], stringing.referenceA4Hz);
+        if (!pitch)
             return OfString(ProblemKind::PitchUnreadable, i, { stringing.tuning[i] });
-        }
+        if (!PitchInRange(pitch->frequencyHz))
+            return OfString(ProblemKind::PitchOutOfRange, i,
+                { stringing.tuning[i], MessageNumberText(pitch->frequencyHz) + " Hz",
+                    MessageNumberText(MinPitchHz) + " Hz", MessageNumberText(MaxPitchHz) + " Hz" });
+    }
     for (std::size_t i = 0; i < stringing.set.size(); ++i) {
         const SetString& chosen = stringing.set[i];
         field = "string_set";
@@ -153,7 +160,8 @@ std::optional<Problem> StringingProblem(
             double low, high;
             bool lowAllowed;
         } ranges[] = {
-            { "unit_weight_kg_per_m", chosen.unitWeightKgPerM, 0, 1, false },
+            { "unit_weight_kg_per_m", chosen.unitWeightKgPerM, MinUnitWeightKgPerM,
+                MaxUnitWeightKgPerM, true },
             { "gauge_in", chosen.gaugeIn, 0, 0.25, false },
             { "kappa", chosen.kappa, MinKappa, MaxKappa, true },
             { "b0", chosen.b0, 0, MaxB0, true },
@@ -191,26 +199,35 @@ std::optional<Problem> StringingProblem(
         { "action.fretting_distance_mm", action.frettingDistanceMm, true },
     };
     for (const auto& height : heights)
-        if (!(std::isfinite(height.value) && height.value <= 50
+        if (!(std::isfinite(height.value) && height.value <= MaxActionHeightMm
                 && (height.value > 0 || (height.zeroAllowed && height.value == 0)))) {
             field = height.field;
-            return Problem { height.zeroAllowed ? ProblemKind::LengthBelowMinimum
-                                                : ProblemKind::LengthNotAboveMinimum,
-                { MessageNumberText(height.value) + " mm", "0 mm" }, {} };
+            return Problem { height.zeroAllowed ? ProblemKind::CountOutOfRange
+                                                : ProblemKind::AboveMinimumAtMost,
+                { MessageNumberText(height.value) + " mm", "0 mm",
+                    MessageNumberText(MaxActionHeightMm) + " mm" },
+                {} };
         }
-    if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= 5)) {
+    if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= MaxReliefMm)) {
         field = "action.relief_mm";
         return Problem { ProblemKind::SetbackOutOfRange,
-            { MessageNumberText(action.reliefMm) + " mm", "-5 mm", "5 mm" }, {} };
+            { MessageNumberText(action.reliefMm) + " mm",
+                MessageNumberText(-MaxReliefMm) + " mm", MessageNumberText(MaxReliefMm) + " mm" },
+            {} };
     }
     // The fit runs over the frets the board has, at least two of them.
-    const int fitted = std::min(stringing.fitFrets, frets);
-    if (stringing.fitFrets < MinFitFrets || stringing.fitFrets > MaxFitFrets
-        || (stringing.compensation == CompensationMode::Computed && fitted < MinFitFrets)) {
+    if (stringing.fitFrets
+        && (*stringing.fitFrets < MinFitFrets || *stringing.fitFrets > MaxFitFrets)) {
         field = "compensation.fit_frets";
         return Problem { ProblemKind::CountOutOfRange,
-            { std::to_string(fitted), std::to_string(MinFitFrets), std::to_string(MaxFitFrets) },
+            { std::to_string(*stringing.fitFrets), std::to_string(MinFitFrets),
+                std::to_string(MaxFitFrets) },
             {} };
+    }
+    if (stringing.compensation == CompensationMode::Computed && frets < MinFitFrets) {
+        field = "frets";
+        return Problem { ProblemKind::FretsTooFewToFit,
+            { std::to_string(frets), std::to_string(MinFitFrets) }, {} };
     }
     if ((stringing.compensation == CompensationMode::Computed || stringing.fretlets)
         && !stringing.HasStrings()) {
@@ -220,52 +237,162 @@ std::optional<Problem> StringingProblem(
     return std::nullopt;
 }
 
+namespace {
+
+// What a string is on a board: its pull and its constants.
+struct Physics {
+    Material material;
+    double frequencyHz = 0;
+    double tensionN = 0;
+    std::optional<StringConstants> constants;
+    ConstantsSource source = ConstantsSource::Unknown;
+};
+
+Physics PhysicsOf(const Stringing& stringing, std::size_t index, double lengthMm)
+{
+    Physics physics;
+    const SetString& chosen = stringing.set[index];
+    physics.material = MaterialOf(chosen);
+    physics.frequencyHz
+        = ParsePitch(stringing.tuning[index], stringing.referenceA4Hz)->frequencyHz;
+    physics.tensionN
+        = TensionNewtons(physics.material.unitWeightKgPerM, lengthMm, physics.frequencyHz);
+    std::tie(physics.constants, physics.source)
+        = ConstantsOf(chosen, physics.material, physics.tensionN, lengthMm);
+    return physics;
+}
+
+// Computed setbacks a luthier can build and that play better than none;
+// otherwise why not.
+std::optional<Problem> CompensationProblem(std::size_t index, const Fit& fit, double rmsBefore,
+    double rmsAfter, double firstFretMm, double lastFretToSaddleMm)
+{
+    const auto mm = [](double value) { return MessageNumberText(value) + " mm"; };
+    const Setbacks& s = fit.setbacks;
+    if (!fit.settled)
+        return OfString(ProblemKind::CompensationUnsettled, index);
+    if (!(s.saddleMm >= MinComputedSaddleSetbackMm && s.saddleMm <= MaxComputedSaddleSetbackMm))
+        return OfString(ProblemKind::CompensationSaddleBeyond, index,
+            { mm(s.saddleMm), mm(MinComputedSaddleSetbackMm), mm(MaxComputedSaddleSetbackMm) });
+    if (!(std::fabs(s.nutMm) <= MaxComputedNutSetbackMm))
+        return OfString(ProblemKind::CompensationNutBeyond, index,
+            { mm(s.nutMm), mm(-MaxComputedNutSetbackMm), mm(MaxComputedNutSetbackMm) });
+    if (!(s.nutMm < firstFretMm))
+        return OfString(
+            ProblemKind::CompensationNutPastFirstFret, index, { mm(s.nutMm), mm(firstFretMm) });
+    if (!(s.saddleMm > -lastFretToSaddleMm))
+        return OfString(ProblemKind::CompensationSaddlePastLastFret, index,
+            { mm(-s.saddleMm), mm(lastFretToSaddleMm) });
+    if (!(rmsAfter < rmsBefore))
+        return OfString(ProblemKind::CompensationWorse, index,
+            { FixedText(rmsAfter, 3), FixedText(rmsBefore, 3) });
+    return std::nullopt;
+}
+
+// Each fret strictly between its neighbours on the string, the nut and
+// saddle points the outer ones; otherwise why not.
+std::optional<Problem> FretletsProblem(std::size_t index, const std::vector<double>& fretlets,
+    const std::vector<std::optional<double>>& found, const Setbacks& setbacks, double lengthMm)
+{
+    const auto mm = [](double value) { return MessageNumberText(value) + " mm"; };
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        if (!found[k])
+            return OfString(ProblemKind::FretletNoPlace, index, { std::to_string(k + 1) });
+        const double low = k == 0 ? setbacks.nutMm : fretlets[k - 1];
+        const double high = k + 1 < fretlets.size() ? fretlets[k + 1] : lengthMm + setbacks.saddleMm;
+        if (!(fretlets[k] > low && fretlets[k] < high))
+            return OfString(ProblemKind::FretletOutOfPlace, index,
+                { std::to_string(k + 1), mm(fretlets[k]), mm(low), mm(high) });
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Problem> StringPhysicsProblem(
+    const Stringing& stringing, const std::vector<double>& lengthsMm)
+{
+    if (!stringing.HasStrings())
+        return std::nullopt;
+    for (std::size_t i = 0; i < lengthsMm.size() && i < stringing.set.size(); ++i) {
+        const Physics physics = PhysicsOf(stringing, i, lengthsMm[i]);
+        const struct {
+            const char* name;
+            double value, low, high;
+        } ranges[] = {
+            { "tension_n", physics.tensionN, MinTensionN, MaxTensionN },
+            { "kappa", physics.constants ? physics.constants->kappa : MinKappa, MinKappa,
+                MaxKappa },
+            { "b0", physics.constants ? physics.constants->b0 : MaxB0, 0, MaxB0 },
+        };
+        for (const auto& range : ranges)
+            if (!(range.value >= range.low && range.value <= range.high))
+                return OfString(ProblemKind::StringValueOutOfRange, i,
+                    { range.name, MessageNumberText(range.value), MessageNumberText(range.low),
+                        MessageNumberText(range.high) });
+    }
+    return std::nullopt;
+}
+
 std::vector<StringReport> ComputeStrings(const Stringing& stringing,
     const std::vector<double>& lengthsMm, const std::vector<Setbacks>& manual,
-    const std::vector<double>& fretRatios)
+    const std::vector<double>& fretRatios, int periodFrets)
 {
     std::vector<StringReport> reports;
     if (!stringing.HasStrings())
         return reports;
-    const int fit = std::min(stringing.fitFrets, static_cast<int>(fretRatios.size()));
+    const int fit
+        = std::min(stringing.fitFrets.value_or(periodFrets), static_cast<int>(fretRatios.size()));
     for (std::size_t i = 0; i < lengthsMm.size(); ++i) {
         StringReport report;
         report.string = static_cast<int>(i) + 1;
         report.pitch = stringing.tuning[i];
-        report.frequencyHz = ParsePitch(report.pitch, stringing.referenceA4Hz)->frequencyHz;
         report.lengthMm = lengthsMm[i];
         const SetString& chosen = stringing.set[i];
-        const Material material = MaterialOf(chosen);
+        const Physics physics = PhysicsOf(stringing, i, report.lengthMm);
+        report.frequencyHz = physics.frequencyHz;
         report.item = chosen.item;
         report.gaugeIn = chosen.gaugeIn ? chosen.gaugeIn
-            : material.item             ? material.item->gaugeIn
+            : physics.material.item     ? physics.material.item->gaugeIn
                                         : std::nullopt;
-        report.unitWeightKgPerM = material.unitWeightKgPerM;
-        report.tensionN
-            = TensionNewtons(report.unitWeightKgPerM, report.lengthMm, report.frequencyHz);
-        const auto [constants, source]
-            = ConstantsOf(chosen, material, report.tensionN, report.lengthMm);
-        report.constantsSource = source;
+        report.unitWeightKgPerM = physics.material.unitWeightKgPerM;
+        report.tensionN = physics.tensionN;
+        report.constantsSource = physics.source;
         if (stringing.compensation == CompensationMode::Manual)
             report.setbacks = manual[i];
-        if (constants) {
+        if (const auto& constants = physics.constants) {
             report.kappa = constants->kappa;
             report.b0 = constants->b0;
             Action action = stringing.action;
             action.nutClearanceMm = chosen.nutClearanceMm.value_or(action.nutClearanceMm);
             action.saddleHeightMm = chosen.saddleHeightMm.value_or(action.saddleHeightMm);
             const StringModel model { report.lengthMm, constants->kappa, constants->b0, action };
-            if (stringing.compensation == CompensationMode::Computed)
-                report.setbacks = FitSetbacks(model, fretRatios, fit);
             report.centsBefore = FretErrors(model, {}, fretRatios);
-            report.centsAfter = FretErrors(model, report.setbacks, fretRatios);
             report.rmsCentsBefore = RootMeanSquare(report.centsBefore, fit);
+            if (stringing.compensation == CompensationMode::Computed) {
+                const Fit fitted = FitSetbacks(model, fretRatios, fit);
+                const double rmsFitted
+                    = RootMeanSquare(FretErrors(model, fitted.setbacks, fretRatios), fit);
+                report.compensationProblem = CompensationProblem(i, fitted, report.rmsCentsBefore,
+                    rmsFitted, report.lengthMm * (1.0 - 1.0 / fretRatios.front()),
+                    report.lengthMm / fretRatios.back());
+                if (!report.compensationProblem)
+                    report.setbacks = fitted.setbacks;
+            }
+            report.centsAfter = FretErrors(model, report.setbacks, fretRatios);
             report.rmsCentsAfter = RootMeanSquare(report.centsAfter, fit);
             report.worstCentsAfter = Worst(report.centsAfter, fit);
-            if (stringing.fretlets)
-                for (const double ratio : fretRatios)
-                    report.fretletsFromNutMm.push_back(
-                        FretletFromNutMm(model, report.setbacks, ratio));
+            if (stringing.fretlets) {
+                std::vector<std::optional<double>> found;
+                for (const double ratio : fretRatios) {
+                    found.push_back(FretletFromNutMm(model, report.setbacks, ratio));
+                    report.fretletsFromNutMm.push_back(found.back().value_or(0));
+                }
+                report.fretletsProblem = FretletsProblem(i, report.fretletsFromNutMm, found,
+                    report.setbacks, report.lengthMm);
+                if (report.fretletsProblem)
+                    report.fretletsFromNutMm.clear();
+            }
         }
         reports.push_back(std::move(report));
     }

@@ -49,7 +49,9 @@ struct Stringing {
     std::vector<SetString> set; // bass first
     Action action;
     CompensationMode compensation = CompensationMode::Manual;
-    int fitFrets = DefaultFitFrets; // the fit runs over frets 1..fitFrets
+    // The fit runs over frets 1..fitFrets; unset, over one period (12 frets
+    // in 12-EDO, 31 in 31-EDO, a Scala file's own count).
+    std::optional<int> fitFrets;
     bool fretlets = false; // a fret position per string
     friend bool operator==(const Stringing&, const Stringing&) = default;
 
@@ -93,8 +95,18 @@ struct StringReport {
     double rmsCentsBefore = 0; // over the fit frets
     double rmsCentsAfter = 0;
     double worstCentsAfter = 0;
-    std::vector<double> fretletsFromNutMm; // when asked for
+    std::vector<double> fretletsFromNutMm; // when asked for and possible
+    // Why computed setbacks were not used (the string keeps none), or why
+    // no fretlets: values in millimetres and cents, the string's number first.
+    std::optional<Problem> compensationProblem;
+    std::optional<Problem> fretletsProblem;
 };
+
+// Physical ranges of a string: what any instrument's strings have.
+inline constexpr double MinUnitWeightKgPerM = 1e-5; // 0.01 g/m
+inline constexpr double MaxUnitWeightKgPerM = 0.1; // 100 g/m
+inline constexpr double MinTensionN = 1.0;
+inline constexpr double MaxTensionN = 2000.0;
 
 // A typed unit weight in kg/m: a number with its unit ("6.8 g/m",
 // "0.0068 kg/m", "3.8e-4 lb/in"), or a bare number in `bareUnit`'s
@@ -113,11 +125,18 @@ void ResizeStringing(Stringing& stringing, int strings);
 std::optional<Problem> StringingProblem(
     const Stringing& stringing, int strings, int frets, std::string& field);
 
+// The first string whose figures on strings of these lengths (bass first)
+// leave what strings can be: its tension, or the kappa and B0 derived from
+// it. The field is "string_set".
+std::optional<Problem> StringPhysicsProblem(
+    const Stringing& stringing, const std::vector<double>& lengthsMm);
+
 // Each string's report on strings of these lengths (bass first), for
-// frets placed for these ratios; `manual` are the design's own setbacks per
-// string. The stringing must be valid (StringingProblem).
+// frets placed for these ratios, `periodFrets` to a period; `manual` are
+// the design's own setbacks per string. The stringing must be valid
+// (StringingProblem, StringPhysicsProblem).
 std::vector<StringReport> ComputeStrings(const Stringing& stringing,
     const std::vector<double>& lengthsMm, const std::vector<Setbacks>& manual,
-    const std::vector<double>& fretRatios);
+    const std::vector<double>& fretRatios, int periodFrets);
 
 } // namespace corvane::board

@@ -165,6 +165,14 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
     const board::BoardLayout& layout = *computed.layout;
 
+    // What the strings could not have is said wherever the output itself
+    // does not say it: in files, and in csv and json tables.
+    const bool outputSays = !options.gcodePath && !options.intonationChartPath
+        && !options.templatePath && (options.stringsReport || options.format == Format::Text);
+    if (!outputSays)
+        for (const std::string& problem : StringProblemsSaid(layout))
+            err << "corvane-frets: " << problem << '\n';
+
     if (options.gcodePath)
         return WriteSlottingProgram(layout, options, err);
     // A file instead of the table: 0, or 1 with one line saying why.

@@ -213,9 +213,13 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (!count("--strings", design.strings, board::MinStrings, board::MaxStrings,
             "le nombre de cordes"))
         return result;
-    if (!count("--fit-frets", design.stringing.fitFrets, board::MinFitFrets, board::MaxFitFrets,
-            "le nombre de frettes de l'ajustement"))
-        return result;
+    if (find("--fit-frets")) {
+        int fitFrets = 0;
+        if (!count("--fit-frets", fitFrets, board::MinFitFrets, board::MaxFitFrets,
+                "le nombre de frettes de l'ajustement"))
+            return result;
+        design.stringing.fitFrets = fitFrets;
+    }
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);
         if (!parsed)

@@ -1,5 +1,7 @@
 #include "board_table_output.h"
 
+#include "strings_report.h"
+
 #include "figure_text.h"
 #include "messages.h"
 #include "table_columns.h"
@@ -133,6 +135,11 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     line(headings);
     for (const auto& cells : table)
         line(cells);
+    const std::vector<std::string> problems = StringProblemsSaid(board);
+    if (!problems.empty())
+        out += '\n';
+    for (const std::string& problem : problems)
+        out += problem + '\n';
     return out;
 }
 

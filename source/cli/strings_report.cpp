@@ -1,5 +1,6 @@
 #include "strings_report.h"
 
+#include "messages.h"
 #include "string_columns.h"
 #include "text_fields.h"
 #include "translation.h"
@@ -30,7 +31,27 @@ std::string Heading(const board::BoardLayout& board, StringColumn column)
     return heading;
 }
 
+// A string's problems as one sentence, empty when it has none.
+std::string ProblemsOf(const board::StringReport& string)
+{
+    std::string said;
+    for (const auto& problem : { string.compensationProblem, string.fretletsProblem })
+        if (problem)
+            said += (said.empty() ? "" : "; ") + ProblemSaid(*problem);
+    return said;
+}
+
 } // namespace
+
+std::vector<std::string> StringProblemsSaid(const board::BoardLayout& board)
+{
+    std::vector<std::string> said;
+    for (const board::StringReport& string : board.stringReports)
+        for (const auto& problem : { string.compensationProblem, string.fretletsProblem })
+            if (problem)
+                said.push_back(ProblemSaid(*problem));
+    return said;
+}
 
 std::string FormatStringsText(const board::BoardLayout& board, const std::string& separator)
 {
@@ -58,6 +79,11 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
             line.pop_back();
         out += line + '\n';
     }
+    const std::vector<std::string> problems = StringProblemsSaid(board);
+    if (!problems.empty())
+        out += '\n';
+    for (const std::string& problem : problems)
+        out += problem + '\n';
     return out;
 }
 
@@ -66,16 +92,15 @@ std::string FormatStringsCsv(const board::BoardLayout& board, const std::string&
     std::string out;
     for (const StringColumn column : ReportColumns)
         out += (out.empty() ? "" : ",") + std::string(board::Describe(column).key);
-    out += '\n';
+    out += ",problem\n";
+    const std::string delimiter = separator == "." ? "," : separator;
     for (const board::StringReport& string : board.stringReports) {
-        bool first = true;
-        for (const StringColumn column : ReportColumns) {
-            out += (first ? "" : ",")
-                + CsvField(board::StringCellText(string, column, board.design.unit, separator),
-                    separator == "." ? "," : separator);
-            first = false;
-        }
-        out += '\n';
+        for (const StringColumn column : ReportColumns)
+            out += CsvField(
+                       board::StringCellText(string, column, board::Unit::Millimetre, separator),
+                       delimiter)
+                + ",";
+        out += CsvField(ProblemsOf(string), delimiter) + '\n';
     }
     return out;
 }
@@ -100,7 +125,8 @@ std::string FormatStringsJson(const board::BoardLayout& board)
                 + "\": " + figure;
             first = false;
         }
-        out += "}";
+        const std::string problems = ProblemsOf(string);
+        out += ", \"problem\": " + (problems.empty() ? "null" : JsonString(problems)) + "}";
     }
     out += "\n]}\n";
     return out;

@@ -87,7 +87,7 @@ TEST(StringPhysics, ComputedSetbacksAreThePublishedOnes)
         ratios.push_back(std::exp2(n / 12.0));
     for (const Case& c : ej45) {
         const StringModel string { 650, c.kappa, c.b0, { 1, 4, 0, 0 } };
-        const Setbacks fit = FitSetbacks(string, ratios, 12);
+        const Setbacks fit = FitSetbacks(string, ratios, 12).setbacks;
         EXPECT_NEAR(fit.saddleMm, c.saddle, 0.01) << c.kappa;
         EXPECT_NEAR(-fit.nutMm, c.nut, 0.01) << c.kappa; // the paper's nut moves the other way
         const auto after = FretErrors(string, fit, ratios);
@@ -113,7 +113,7 @@ TEST(StringPhysics, ComputedSetbacksFollowTheClosedFormsAcrossStringsAndActions)
         ratios.push_back(std::exp2(n / 12.0));
     for (const Case& c : cases) {
         const StringModel string { c.lengthMm, c.kappa, c.b0, { c.b, c.c, 0, 0 } };
-        const Setbacks fit = FitSetbacks(string, ratios, 12);
+        const Setbacks fit = FitSetbacks(string, ratios, 12).setbacks;
         const double saddle = c.b0 * c.lengthMm
             + c.kappa / (4 * c.lengthMm) * ((c.b + c.c) * (c.b + c.c) - 7 * c.b * c.b);
         const double nut = c.kappa / (2 * c.lengthMm) * (5 * c.b + c.c) * c.b;
@@ -125,9 +125,9 @@ TEST(StringPhysics, ComputedSetbacksFollowTheClosedFormsAcrossStringsAndActions)
     const StringModel plain { 650, 48.2, 0.00190, { 1, 4, 0, 0 } };
     const StringModel relieved { 650, 48.2, 0.00190, { 1, 4, 0.3, 0 } };
     const StringModel fretted { 650, 48.2, 0.00190, { 1, 4, 0, 2 } };
-    const double base = FitSetbacks(plain, ratios, 12).saddleMm;
-    EXPECT_GT(FitSetbacks(relieved, ratios, 12).saddleMm, base + 0.01);
-    EXPECT_NE(FitSetbacks(fretted, ratios, 12).saddleMm, base);
+    const double base = FitSetbacks(plain, ratios, 12).setbacks.saddleMm;
+    EXPECT_GT(FitSetbacks(relieved, ratios, 12).setbacks.saddleMm, base + 0.01);
+    EXPECT_NE(FitSetbacks(fretted, ratios, 12).setbacks.saddleMm, base);
 }
 
 TEST(StringPhysics, FretletsPutEveryNoteInTune)
@@ -138,7 +138,7 @@ TEST(StringPhysics, FretletsPutEveryNoteInTune)
     // An ideal string: the fretlets are the plain frets.
     const StringModel ideal { 650, 0, 0, { 0, 0, 0, 0 } };
     for (const double ratio : ratios)
-        EXPECT_NEAR(FretletFromNutMm(ideal, {}, ratio), 650 * (1 - 1 / ratio), 1e-9);
+        EXPECT_NEAR(*FretletFromNutMm(ideal, {}, ratio), 650 * (1 - 1 / ratio), 1e-9);
     // A real one, uncompensated: each note is sharp by e cents, so its fret
     // moves towards the nut by about (stopped length) * e * ln 2 / 1200,
     // more at every fret up the neck past the first (whose stretch over the
@@ -148,7 +148,7 @@ TEST(StringPhysics, FretletsPutEveryNoteInTune)
     double previousShift = 0;
     for (std::size_t i = 0; i < ratios.size(); ++i) {
         const double plain = 650 * (1 - 1 / ratios[i]);
-        const double shift = plain - FretletFromNutMm(nylon, {}, ratios[i]);
+        const double shift = plain - *FretletFromNutMm(nylon, {}, ratios[i]);
         const double expected = (650 - plain) * errors[i] * std::log(2.0) / 1200;
         EXPECT_NEAR(shift, expected, 0.1 * expected) << "fret " << i + 1;
         if (i > 1) {
@@ -433,7 +433,25 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
         { [](Stringing& s) { s.set[3] = board::SetString::OfItem("XX999"); }, "string_set",
             "jeu de cordes, corde 4 : pas d'article « XX999 »" },
         { [](Stringing& s) { s.set[0].unitWeightKgPerM = 0; }, "string_set",
-            "corde 1 : unit_weight_kg_per_m = 0, doit être entre 0 et 1" },
+            "corde 1 : unit_weight_kg_per_m = 0, doit être entre 1e-05 et 0.1" },
+        // Once infinite kappa and B0, and "nan" in every report.
+        { [](Stringing& s) { s.set[0].unitWeightKgPerM = 5e-324; }, "string_set",
+            "corde 1 : unit_weight_kg_per_m = 4.940656458e-324, doit être entre 1e-05 et 0.1" },
+        { [](Stringing& s) { s.tuning[0] = "2 Hz"; }, "tuning",
+            "accord, corde 1 : « 2 Hz » sonne à 2 Hz, doit être entre 8 Hz et 20000 Hz" },
+        // 100 g/m at E4 on 650 mm pulls 18 kN.
+        { [](Stringing& s) {
+             s.set[5] = { {}, 0.1, {}, 50, 0.002, {}, {}, {} };
+         },
+            "string_set", "corde 6 : tension_n = 18362.58" },
+        // A 0.1 mm steel wire at 50 Hz: kappa from the wire far past any string's.
+        { [](Stringing& s) {
+             s.set[0] = { {}, 0.0003, {}, {}, {}, 0.1, {}, {} };
+             s.tuning[0] = "50 Hz";
+         },
+            "string_set", "corde 1 : kappa = " },
+        { [](Stringing& s) { s.action.saddleHeightMm = 1000; }, "action.saddle_height_mm",
+            "hauteur du chevalet : 1000 mm, doit être plus grand que 0 mm et au plus 50 mm" },
         { [](Stringing& s) {
              s.set[0] = { {}, 0.001, {}, 1200, 0.002, {}, {}, {} };
          },
@@ -450,15 +468,113 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
             "hauteur des cordes au sillet : 0 mm, doit être plus grand que 0 mm" },
         { [](Stringing& s) { s.fitFrets = 1; }, "compensation.fit_frets",
             "frettes de l'ajustement : 1, doit être entre 2 et 60" },
+        // The board, not the fit, has too few frets.
+        { [](Stringing& s) { s.compensation = CompensationMode::Computed, s.fitFrets = 40; },
+            "frets",
+            "nombre de frettes : 1, la compensation calculée demande une touche d'au moins 2" },
     };
     for (const Case& c : cases) {
         Design design = Classical();
+        if (c.field == std::string("frets"))
+            design.frets = 1;
         c.change(design.stringing);
         const auto error = ValidateDesign(design);
         ASSERT_TRUE(error) << c.message;
         EXPECT_EQ(error->field, c.field);
-        EXPECT_NE(error->message.find(c.message), std::string::npos) << error->message;
+        EXPECT_NE(error->message.find(c.message), std::string::npos)
+            << error->message << " / " << c.message;
     }
+}
+
+} // namespace
+} // namespace corvane::board
+
+namespace corvane::board {
+namespace {
+
+Design Electric(double lengthMm, int divisions, int frets)
+{
+    Design design = Classical();
+    const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
+    design.stringing.tuning = set->tuning;
+    design.stringing.set.clear();
+    for (const std::string& item : set->items)
+        design.stringing.set.push_back(board::SetString::OfItem(item));
+    design.bassLengthMm = design.trebleLengthMm = lengthMm;
+    design.temperament = EqualDivisions { divisions, {} };
+    design.frets = frets;
+    return design;
+}
+
+// Computed compensation is used only where it is buildable and plays
+// better than none; elsewhere the string keeps its plain nut and saddle and
+// says why. Fretlets stand strictly between their neighbours or are not
+// given. Settings from users' reports, where setbacks once reached 100 mm.
+TEST(Strings, ComputedCompensationNeverPlaysWorse)
+{
+    const std::tuple<const char*, Design, std::optional<ProblemKind>> cases[] = {
+        { "72-EDO, frets crowded at the nut", Electric(647.7, 72, 24),
+            ProblemKind::CompensationSaddleBeyond },
+        { "a 50 mm action",
+            [] {
+                Design d = Classical();
+                d.stringing.action = { 50, 50, 0, 0 };
+                return d;
+            }(),
+            ProblemKind::CompensationSaddleBeyond },
+        { "31-EDO, three frets, fretlets",
+            [] {
+                Design d = Electric(647.7, 31, 3);
+                d.stringing.fretlets = true;
+                return d;
+            }(),
+            ProblemKind::CompensationSaddleBeyond },
+        { "the published nylon set", Classical(), std::nullopt },
+    };
+    for (const auto& [name, design, expected] : cases) {
+        SCOPED_TRACE(name);
+        const auto computed = ComputeLayout(design);
+        ASSERT_TRUE(computed.layout) << computed.error->message;
+        bool seen = false;
+        for (const StringReport& s : computed.layout->stringReports) {
+            SCOPED_TRACE(s.string);
+            if (s.compensationProblem) {
+                seen = seen || !expected || s.compensationProblem->kind == expected;
+                EXPECT_EQ(s.setbacks, Setbacks {});
+            } else {
+                EXPECT_LT(s.rmsCentsAfter, s.rmsCentsBefore);
+                EXPECT_GE(s.setbacks.saddleMm, MinComputedSaddleSetbackMm);
+                EXPECT_LE(s.setbacks.saddleMm, MaxComputedSaddleSetbackMm);
+                EXPECT_LE(std::fabs(s.setbacks.nutMm), MaxComputedNutSetbackMm);
+            }
+            EXPECT_LE(s.rmsCentsAfter, s.rmsCentsBefore);
+            double previous = s.setbacks.nutMm;
+            for (const double fretlet : s.fretletsFromNutMm) {
+                EXPECT_GT(fretlet, previous);
+                previous = fretlet;
+            }
+            if (!s.fretletsFromNutMm.empty())
+                EXPECT_LT(previous, s.lengthMm + s.setbacks.saddleMm);
+            EXPECT_TRUE(s.fretletsFromNutMm.empty()
+                == (design.stringing.fretlets == false || s.fretletsProblem.has_value()));
+        }
+        EXPECT_EQ(seen, expected.has_value()) << "a string refused as expected, none otherwise";
+    }
+}
+
+// Unless told otherwise, the fit runs over one period of the temperament:
+// 31 frets of a 31-EDO board, not the twelve of 12-EDO.
+TEST(Strings, TheFitRunsOverOnePeriod)
+{
+    Design byDefault = Electric(647.7, 31, 36);
+    Design thirtyOne = byDefault, twelve = byDefault;
+    thirtyOne.stringing.fitFrets = 31;
+    twelve.stringing.fitFrets = 12;
+    const auto setbacks = [](const Design& design) {
+        return ComputeLayout(design).layout->stringReports[2].setbacks;
+    };
+    EXPECT_EQ(setbacks(byDefault), setbacks(thirtyOne));
+    EXPECT_NE(setbacks(byDefault), setbacks(twelve));
 }
 
 } // namespace

@@ -321,6 +321,10 @@ TEST(BoardCommand, StringsReportAndIntonationChart)
             EXPECT_TRUE(s.at(key).is_number()) << key;
     }
     EXPECT_EQ(strings[0].at("pitch"), "E2");
+    // A key that names millimetres holds millimetres in csv too.
+    const Outcome csv = RunFrets({ "--edo", "12", "--length", "25.5in", "--unit", "in",
+        "--string-set", "light-electric-10-46", "--strings-report", "--format", "csv" });
+    EXPECT_NE(csv.out.find("\n1,E2,82.407,647.7000,"), std::string::npos) << csv.out;
 
     const Outcome bad = RunFrets({ "--edo", "12", "--length", "650", "--string-set", "ej45",
         "--tuning", "E2,A2,D3,G3,X3,E4" });
@@ -339,6 +343,18 @@ TEST(BoardCommand, StringsReportAndIntonationChart)
         { { "--fit-frets", "1" }, 1, "--fit-frets 1 : le nombre de frettes de l'ajustement" },
         { { "--intonation-chart", "c.pdf" }, 1, "un fichier .svg ou .png est attendu" },
         { { "--string-set", "XX999" }, 2, "l'option « --string-set » est donnée deux fois" },
+        // The limit that was passed, not another.
+        { { "--action", "1000:4" }, 1,
+            "hauteur des cordes au sillet : 1000 mm, doit être plus grand que 0 mm et au plus "
+            "50 mm" },
+        { { "--compensate", "--frets", "1" }, 1,
+            "nombre de frettes : 1, la compensation calculée demande une touche d'au moins 2" },
+        // A flag takes no value; an option's value is never silently empty.
+        { { "--hairline=no" }, 2, "l'option « --hairline » ne prend pas de valeur" },
+        { { "--binding-margin", "" }, 2, "l'option « --binding-margin » demande une valeur" },
+        { { "--relief=" }, 2, "l'option « --relief » demande une valeur" },
+        { { "--slot-width", "" }, 2, "l'option « --slot-width » demande une valeur" },
+        { { "--markers", "dots\nnone" }, 2, "repères inconnus « dots\\nnone »" },
     };
     for (const auto& [extra, status, message] : refused) {
         std::vector<std::string> arguments = ej45;
@@ -348,6 +364,13 @@ TEST(BoardCommand, StringsReportAndIntonationChart)
         EXPECT_EQ(out.out, "") << message;
         EXPECT_NE(out.err.find(message), std::string::npos) << out.err;
     }
+    // A limit written with the digits that tell it from the value.
+    const Outcome wide = RunFrets({ "--edo", "12", "--length", "25.5", "--unit", "in", "--gcode",
+        "never.nc", "--tool-diameter", "0.0787402" });
+    EXPECT_NE(wide.err.find("--tool-diameter : 0.0787402 in, doit être entre 0.003937007874 in et "
+                            "0.07874015748 in"),
+        std::string::npos)
+        << wide.err;
     const Outcome noStrings = RunFrets({ "--edo", "12", "--length", "650", "--strings-report" });
     EXPECT_EQ(noStrings.status, 2);
     EXPECT_NE(noStrings.err.find("demandent les cordes"), std::string::npos) << noStrings.err;

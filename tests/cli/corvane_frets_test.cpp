@@ -161,7 +161,7 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
             0,
             "string,pitch,frequency_hz,length_mm,unit_weight_kg_per_m,tension_n,tension_kgf,"
             "tension_lbf,kappa,b0,saddle_setback_mm,nut_setback_mm,rms_cents_before,"
-            "rms_cents_after,worst_cents_after\n" },
+            "rms_cents_after,worst_cents_after,problem\n" },
     };
     for (const auto& [locale, arguments, status, expected] : cases) {
         SCOPED_TRACE(locale + " " + testing::PrintToString(arguments));

@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -147,6 +148,13 @@ StringsPanel::StringsPanel(QWidget* parent)
     table_->setItemDelegateForColumn(Item, new ItemDelegate(table_));
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     column->addWidget(table_, 1);
+    // What the engine could not compute for a string, and why.
+    problems_ = new QLabel;
+    problems_->setWordWrap(true);
+    problems_->setAccessibleName(tr("Problèmes des cordes"));
+    problems_->setStyleSheet(QStringLiteral("color: #a00000"));
+    problems_->hide();
+    column->addWidget(problems_);
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (filling_)
             return;
@@ -205,7 +213,10 @@ StringsPanel::StringsPanel(QWidget* parent)
     form->addRow(tr("C&ompensation :"), compensation_);
     connect(compensation_, &QComboBox::activated, this, &StringsPanel::read);
     fitFrets_ = new QSpinBox;
-    fitFrets_->setRange(board::MinFitFrets, board::MaxFitFrets);
+    // Below the range: one period of the temperament, as the engine fits
+    // when nothing is said.
+    fitFrets_->setRange(board::MinFitFrets - 1, board::MaxFitFrets);
+    fitFrets_->setSpecialValueText(tr("une période"));
     fitFrets_->setAccessibleName(tr("Frettes de l'ajustement"));
     form->addRow(tr("Frettes ajustées, &1 à :"), fitFrets_);
     connect(fitFrets_, &QSpinBox::valueChanged, this, [this] {
@@ -264,7 +275,7 @@ void StringsPanel::setDesign(const board::Design& design)
     relief_->setText(LengthText(stringing_.action.reliefMm, unit_));
     compensation_->setCurrentIndex(
         compensation_->findData(static_cast<int>(stringing_.compensation)));
-    fitFrets_->setValue(stringing_.fitFrets);
+    fitFrets_->setValue(stringing_.fitFrets.value_or(fitFrets_->minimum()));
     reference_->setValue(stringing_.referenceA4Hz);
     fretlets_->setChecked(stringing_.fretlets);
     set_->setCurrentIndex(0);
@@ -394,7 +405,9 @@ void StringsPanel::read()
             readable = false;
     }
     next.compensation = static_cast<board::CompensationMode>(compensation_->currentData().toInt());
-    next.fitFrets = fitFrets_->value();
+    next.fitFrets = fitFrets_->value() == fitFrets_->minimum()
+        ? std::nullopt
+        : std::optional<int>(fitFrets_->value());
     next.referenceA4Hz = reference_->value();
     next.fretlets = fretlets_->isChecked();
     if (!readable)
@@ -426,6 +439,7 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
     table_->setHorizontalHeaderItem(Tension, new QTableWidgetItem(HeadingOf(tension, unit_)));
     for (const int column : { SaddleSetback, NutSetback })
         table_->horizontalHeaderItem(column)->setText(HeadingOf(EngineColumn(column), unit_));
+    QStringList problems;
     for (int row = 0; row < strings_; ++row) {
         const auto index = static_cast<std::size_t>(row);
         const board::StringReport* report
@@ -457,7 +471,24 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
             }
             table_->item(row, column)->setText(text);
         }
+        // A string whose computed setbacks were not used: its setbacks on a
+        // warning colour, the reason over them and below the table.
+        const QString refused = report && report->compensationProblem
+            ? language::ProblemText(*report->compensationProblem)
+            : QString();
+        for (const int column : { SaddleSetback, NutSetback }) {
+            table_->item(row, column)->setBackground(
+                refused.isEmpty() ? QBrush() : QBrush(QColor(255, 224, 178)));
+            table_->item(row, column)->setToolTip(refused);
+        }
+        for (const auto& problem :
+            { report ? report->compensationProblem : std::nullopt,
+                report ? report->fretletsProblem : std::nullopt })
+            if (problem)
+                problems.append(language::ProblemText(*problem));
     }
+    problems_->setText(problems.join(QLatin1Char('\n')));
+    problems_->setVisible(!problems.isEmpty());
     chart_->setEnabled(!layout.stringReports.empty());
     filling_ = false;
 }

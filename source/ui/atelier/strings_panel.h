@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -41,6 +42,8 @@ public:
     QComboBox* tensionUnitField() const { return tensionUnit_; }
     QCheckBox* fretletsField() const { return fretlets_; }
     QPushButton* chartButton() const { return chart_; }
+    QLabel* problemsLabel() const { return problems_; }
+    QLineEdit* saddleHeightField() const { return saddleHeight_; }
 
     // The columns of the strings' table. Pitch and item are typed; gauge,
     // unit weight (g/m), kappa and B0 are derived unless the user types
@@ -82,6 +85,7 @@ private:
 
     QComboBox* set_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QLabel* problems_ = nullptr;
     QComboBox* tensionUnit_ = nullptr;
     QDoubleSpinBox* reference_ = nullptr;
     QLineEdit* nutClearance_ = nullptr;

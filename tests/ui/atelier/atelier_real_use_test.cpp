@@ -408,6 +408,17 @@ private slots:
         QCOMPARE(strings->item(0, Panel::SaddleSetback)->text(),
             QStringLiteral("2.4654")); // as the command writes it
         QVERIFY(!Cell(*window, 12, QStringLiteral("Justesse")).isEmpty());
+        QVERIFY(panel->problemsLabel()->isHidden());
+        // A saddle 50 mm high asks for setbacks no saddle has: none is used,
+        // and each string says why.
+        Retype(panel->saddleHeightField(), QStringLiteral("50"));
+        QCOMPARE(window->layout().strings[0].saddleSetbackMm, 0.0);
+        QVERIFY(!panel->problemsLabel()->isHidden());
+        QVERIFY2(panel->problemsLabel()->text().startsWith(
+                     QStringLiteral("corde 1 : compensation impossible")),
+            qPrintable(panel->problemsLabel()->text()));
+        Retype(panel->saddleHeightField(), QStringLiteral("4"));
+        QVERIFY(std::fabs(window->layout().strings[0].saddleSetbackMm - 2.46) < 0.01);
 
         strings->item(1, Panel::Pitch)->setText(QStringLiteral("H2"));
         QVERIFY(strings->item(1, Panel::Pitch)->toolTip().contains(QStringLiteral("« H2 »")));
