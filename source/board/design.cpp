@@ -1,5 +1,6 @@
 #include "design.h"
 
+#include "figure_text.h"
 #include "plain_number.h"
 
 #include <algorithm>
@@ -12,8 +13,7 @@ namespace {
 // A length as a message shows it: in the unit the user works in, with it.
 std::string Length(double millimetres, Unit unit)
 {
-    return MessageNumberText(FromMillimetres(millimetres, unit)) + " "
-        + std::string(UnitSymbol(unit));
+    return MessageLengthText(millimetres, unit);
 }
 
 std::optional<DesignError> CheckLength(

@@ -491,15 +491,24 @@ class KeyGuard {
 public:
     bool operator()(int depth, Json::parse_event_t event, Json& parsed)
     {
+        // A string more than a board can have is refused as soon as it is
+        // read: a file of a million strings would otherwise take minutes.
+        if (depth == 2 && (topLevelKey_ == "string_set" || topLevelKey_ == "tuning")
+            && (event == Json::parse_event_t::object_start
+                || event == Json::parse_event_t::array_start
+                || event == Json::parse_event_t::value)
+            && ++elements_ > MaxStrings)
+            Fail(topLevelKey_, ProblemKind::TooManyStrings, { std::to_string(MaxStrings) });
         if (event != Json::parse_event_t::key)
             return true;
         const std::string key = parsed.get<std::string>();
         if (depth == 1) {
             if (!Known(DesignKeys, key))
-                Fail(key, ProblemKind::UnknownField);
+                Fail(QuotedValue(key), ProblemKind::UnknownField);
             topLevelKey_ = key;
+            elements_ = 0;
         } else if (!KnownInside(depth, key)) {
-            Fail(topLevelKey_ + "." + key, ProblemKind::UnknownField);
+            Fail(topLevelKey_ + "." + QuotedValue(key), ProblemKind::UnknownField);
         }
         return true;
     }
@@ -520,6 +529,7 @@ private:
     }
 
     std::string topLevelKey_;
+    int elements_ = 0; // of the top-level array being read
 };
 
 } // namespace

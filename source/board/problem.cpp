@@ -105,7 +105,7 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
     { K::ArrayExpected, "une liste est attendue" },
     { K::BooleanExpected, "true ou false est attendu" },
     { K::PitchOutOfRange, "%1, corde %2 : « %3 » sonne à %4, doit être entre %5 et %6" },
-    { K::TooManyStrings, "%1 : plus de %2 cordes" },
+    { K::TooManyStrings, "plus de %2 cordes" },
     { K::FretsTooFewToFit,
         "%1 : %2, la compensation calculée demande une touche d'au moins %3 frettes" },
     { K::AboveMinimumAtMost, "%1 : %2, doit être plus grand que %3 et au plus %4" },
@@ -146,7 +146,7 @@ constexpr std::array<std::pair<ProblemKind, std::string_view>, ProblemKindCount>
 static_assert(InEnumOrder(Patterns, [](const auto& entry) { return entry.first; }),
     "one pattern per kind, in the enum's order");
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 33> Subjects = { {
+constexpr std::array<std::pair<std::string_view, std::string_view>, 36> Subjects = { {
     { "divisions", "divisions de la période" },
     { "period", "période" },
     { "scala", "gamme Scala" },
@@ -180,6 +180,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 33> Subjects
     { "plunge_feed", "avance en plongée" },
     { "safe_z", "hauteur de dégagement" },
     { "binding_margin", "marge des filets" },
+    { "slot_width", "largeur des fentes" },
+    { "extend_frets", "prolongement des frettes" },
+    { "marker_diameter", "diamètre des repères" },
 } };
 
 } // namespace

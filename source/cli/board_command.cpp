@@ -10,7 +10,6 @@
 #include "whole_file.h"
 #include "write_problem_text.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -42,13 +41,9 @@ int WriteSlottingProgram(
         = drawing::SlottingProgram(layout, options.slotting, layout.temperament.name);
     if (const auto* problem = std::get_if<board::DesignError>(&program)) {
         // A router's value is named by its option; the board by its field.
-        std::string option = "--" + problem->field;
-        std::replace(option.begin(), option.end(), '_', '-');
         err << "corvane-frets: "
-            << (problem->field == "bass_length"
-                       ? DesignErrorSaid(*problem)
-                       : language::ProblemText(problem->problem, QString::fromStdString(option))
-                             .toStdString())
+            << (problem->field == "bass_length" ? DesignErrorSaid(*problem)
+                                                : OptionErrorSaid(*problem))
             << '\n';
         return ExitValue;
     }

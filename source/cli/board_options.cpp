@@ -4,6 +4,7 @@
 #include "options.h"
 #include "string_options.h"
 
+#include "board_drawing.h"
 #include "design_file.h"
 #include "drawing_unit.h"
 #include "figure_text.h"
@@ -20,9 +21,6 @@
 namespace corvane::cli {
 
 namespace {
-
-// A slot wider than a saw cuts is a mistyped unit.
-constexpr double MaxSlotWidthMm = 5.0;
 
 // Options only a general fretboard has; their presence selects it.
 constexpr std::array<std::string_view, 31> BoardOnlyOptions { "--design", "--edo", "--period",
@@ -330,10 +328,13 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         slotting.origin = *origin == "nut-centre" ? drawing::SlottingOrigin::NutCentre
                                                   : drawing::SlottingOrigin::NutBassCorner;
     }
-    if (cut.slotWidthMm > MaxSlotWidthMm) {
-        return bad(Say("--slot-width : %1, au plus %2",
-            { board::LengthWithUnitText(cut.slotWidthMm, design.unit),
-                board::LengthWithUnitText(MaxSlotWidthMm, design.unit) }));
+    {
+        drawing::BoardDrawingOptions drawn;
+        drawn.slotWidthMm = cut.slotWidthMm;
+        drawn.extendFretsMm = cut.extendFretsMm;
+        drawn.markerDiameterMm = cut.markerDiameterMm;
+        if (const auto problem = drawing::CutOptionsProblem(drawn, design.unit))
+            return bad(OptionErrorSaid(*problem));
     }
 
     // The strings.

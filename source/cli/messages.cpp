@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace corvane::cli {
 
 namespace {
@@ -40,6 +42,13 @@ std::string ProblemSaid(const board::Problem& problem, std::string_view field)
 std::string DesignErrorSaid(const board::DesignError& error)
 {
     return ProblemSaid(error.problem, error.field);
+}
+
+std::string OptionErrorSaid(const board::DesignError& error)
+{
+    std::string option = "--" + error.field;
+    std::replace(option.begin(), option.end(), '_', '-');
+    return language::ProblemText(error.problem, QString::fromStdString(option)).toStdString();
 }
 
 std::string DesignFileErrorSaid(const board::DesignError& error)

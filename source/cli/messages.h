@@ -27,5 +27,8 @@ std::string ProblemSaid(const board::Problem& problem, std::string_view field = 
 // A design that cannot be used, or a design file that cannot be opened.
 std::string DesignErrorSaid(const board::DesignError& error);
 std::string DesignFileErrorSaid(const board::DesignError& error);
+// A value given by an option the engine refused ("slot_width"), named by
+// the option ("--slot-width").
+std::string OptionErrorSaid(const board::DesignError& error);
 
 } // namespace corvane::cli

@@ -114,6 +114,29 @@ std::string PerpendicularText(const board::Design& design, const TemplateWords& 
 
 } // namespace
 
+std::optional<board::DesignError> CutOptionsProblem(
+    const BoardDrawingOptions& options, board::Unit unit)
+{
+    const auto shown = [&](double mm) { return board::MessageLengthText(mm, unit); };
+    if (options.slotWidthMm != 0
+        && !(options.slotWidthMm >= MinSlotWidthMm && options.slotWidthMm <= MaxSlotWidthMm))
+        return board::FieldError("slot_width",
+            { board::ProblemKind::ZeroOrInRange,
+                { shown(options.slotWidthMm), shown(MinSlotWidthMm), shown(MaxSlotWidthMm) }, {} });
+    if (!(options.extendFretsMm >= 0 && options.extendFretsMm <= MaxFretExtensionMm))
+        return board::FieldError("extend_frets",
+            { board::ProblemKind::CountOutOfRange,
+                { shown(options.extendFretsMm), shown(0), shown(MaxFretExtensionMm) }, {} });
+    if (!(options.markerDiameterMm >= MinMarkerDiameterMm
+            && options.markerDiameterMm <= MaxMarkerDiameterMm))
+        return board::FieldError("marker_diameter",
+            { board::ProblemKind::CountOutOfRange,
+                { shown(options.markerDiameterMm), shown(MinMarkerDiameterMm),
+                    shown(MaxMarkerDiameterMm) },
+                {} });
+    return std::nullopt;
+}
+
 std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator,
     const TemplateWords& words)
 {

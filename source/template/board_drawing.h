@@ -41,6 +41,18 @@ struct BoardDrawingOptions {
     std::optional<TitleBlockText> givenTitle; // the title block's lines, when given
 };
 
+// What a laser or a router can use of the cut options; 0 turns slots off.
+inline constexpr double MinSlotWidthMm = 0.1; // or 0: no slots
+inline constexpr double MaxSlotWidthMm = 5.0; // a wider slot is a mistyped unit
+inline constexpr double MaxFretExtensionMm = 100.0;
+inline constexpr double MinMarkerDiameterMm = 1.0;
+inline constexpr double MaxMarkerDiameterMm = 20.0;
+
+// The first cut option out of its range, or nothing; its field is
+// "slot_width", "extend_frets" or "marker_diameter", its values in the unit.
+std::optional<board::DesignError> CutOptionsProblem(
+    const BoardDrawingOptions& options, board::Unit unit);
+
 // The frets between which the face dots stand (a dot midway between the
 // two), the first of each pair; the pairs in DoubleMarkers get two dots.
 inline constexpr int SingleMarkers[] = { 2, 4, 6, 8, 14, 16, 18, 20 };

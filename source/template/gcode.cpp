@@ -78,8 +78,7 @@ std::pair<double, double> Insets(
 // A value in the design's unit, with it, as messages write it.
 std::string Shown(double mm, board::Unit unit, bool perMinute = false)
 {
-    return board::MessageNumberText(board::FromMillimetres(mm, unit)) + " "
-        + std::string(board::UnitSymbol(unit)) + (perMinute ? "/min" : "");
+    return board::MessageLengthText(mm, unit, perMinute ? "/min" : "");
 }
 
 } // namespace

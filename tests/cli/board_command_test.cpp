@@ -232,7 +232,12 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         { { "--edo", "12", "--length", "650", "--markers", "stars" }, 2,
             "repères inconnus « stars »" },
         { { "--edo", "12", "--unit", "in", "--length", "25.5", "--slot-width", "1" }, 1,
-            "--slot-width : 1 in, au plus 0.1969 in" },
+            "--slot-width : 1 in, doit être 0 ou entre 0.003937007874 in et 0.1968503937 in" },
+        // Once a collapsed SVG and r="0".
+        { { "--edo", "12", "--length", "650", "--extend-frets", "100000000000000000000" }, 1,
+            "--extend-frets : 1e+20 mm, doit être entre 0 mm et 100 mm" },
+        { { "--edo", "12", "--length", "650", "--marker-diameter", "1" + std::string(70, '0') }, 1,
+            "--marker-diameter : 1e+70 mm, doit être entre 1 mm et 20 mm" },
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);

@@ -340,8 +340,8 @@
         <translation>%1, string %2: “%3” sounds at %4, must be between %5 and %6</translation>
     </message>
     <message>
-        <source>%1 : plus de %2 cordes</source>
-        <translation>%1: more than %2 strings</translation>
+        <source>plus de %2 cordes</source>
+        <translation>more than %2 strings</translation>
     </message>
     <message>
         <source>%1 : %2, la compensation calculée demande une touche d&apos;au moins %3 frettes</source>
@@ -706,6 +706,18 @@
     <message>
         <source>marge des filets</source>
         <translation>binding margin</translation>
+    </message>
+    <message>
+        <source>largeur des fentes</source>
+        <translation>slot width</translation>
+    </message>
+    <message>
+        <source>prolongement des frettes</source>
+        <translation>fret extension</translation>
+    </message>
+    <message>
+        <source>diamètre des repères</source>
+        <translation>marker diameter</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "cut_options_box.h"
 
+#include "field_marks.h"
 #include "length_text.h"
+#include "problem_text.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -58,17 +60,30 @@ void CutOptionsBox::setUnit(board::Unit unit)
     markerDiameter_->setText(LengthText(markerDiameterMm_, unit_));
 }
 
-// A field that cannot be read keeps its last value, as the form's fields do.
+// A field that cannot be read, or holds a value the engine refuses, turns
+// red with the reason and keeps its last value, as the form's fields do.
 void CutOptionsBox::read()
 {
-    const auto take = [&](QLineEdit* edit, double& target, LengthKind kind) {
-        const auto read = ReadLength(edit->text(), unit_, kind);
-        if (read.value)
+    const auto take = [&](QLineEdit* edit, double& target, LengthKind kind, const char* field) {
+        auto read = ReadLength(edit->text(), unit_, kind);
+        QString problem = read.value ? QString() : language::ProblemText(read.problem);
+        if (read.value) {
+            drawing::BoardDrawingOptions candidate = applied({});
+            (field == std::string_view("slot_width") ? candidate.slotWidthMm
+                    : field == std::string_view("extend_frets")
+                    ? candidate.extendFretsMm
+                    : candidate.markerDiameterMm)
+                = *read.value;
+            if (const auto refused = drawing::CutOptionsProblem(candidate, unit_))
+                problem = language::ProblemText(refused->problem, edit->accessibleName());
+        }
+        MarkField(edit, problem);
+        if (problem.isEmpty())
             target = *read.value;
     };
-    take(slotWidth_, slotWidthMm_, LengthKind::ZeroOrMore);
-    take(extend_, extendMm_, LengthKind::ZeroOrMore);
-    take(markerDiameter_, markerDiameterMm_, LengthKind::Positive);
+    take(slotWidth_, slotWidthMm_, LengthKind::ZeroOrMore, "slot_width");
+    take(extend_, extendMm_, LengthKind::ZeroOrMore, "extend_frets");
+    take(markerDiameter_, markerDiameterMm_, LengthKind::Positive, "marker_diameter");
     QSettings settings = Settings();
     settings.setValue(QStringLiteral("cut/slot_width"), slotWidthMm_);
     settings.setValue(QStringLiteral("cut/extend_frets"), extendMm_);

@@ -1,5 +1,7 @@
 #include "design_form.h"
 
+#include "field_marks.h"
+
 #include "design_file.h"
 #include "file_names.h"
 #include "length_text.h"
@@ -33,7 +35,6 @@ namespace {
 // length less this.
 constexpr double FirstFanMm = 25.4;
 
-const QColor BadFieldBase(255, 214, 214);
 
 } // namespace
 
@@ -256,7 +257,7 @@ void DesignForm::setDesign(const board::Design& design)
     showTemperament();
     updateVisibility();
     for (QWidget* field : marked_)
-        mark(field, false);
+        MarkField(field, {});
     marked_.clear();
     problem_.clear();
     updateFanHint();
@@ -367,8 +368,7 @@ void DesignForm::chooseScalaFile()
     const auto loaded = board::LoadScalaFile(drawing::NativeFileName(fileName));
     if (!loaded) {
         problem_ = tr("Fichier Scala : %1").arg(ProblemText(loaded.problem));
-        mark(scalaButton_, true);
-        scalaButton_->setToolTip(problem_);
+        MarkField(scalaButton_, problem_);
         marked_.push_back(scalaButton_);
         emit designInvalid(problem_);
         return;
@@ -451,14 +451,13 @@ void DesignForm::readFields()
                 { fieldForEngineName(error->field), designProblemText(*error), true });
 
     for (QWidget* field : marked_)
-        mark(field, false);
+        MarkField(field, {});
     marked_.clear();
     if (!problems.empty()) {
         for (const Problem& problem : problems) {
             if (!problem.field)
                 continue; // a field of the strings' panel
-            mark(problem.field, true);
-            problem.field->setToolTip(problem.message);
+            MarkField(problem.field, problem.message);
             problem.field->setAccessibleDescription(problem.message);
             marked_.push_back(problem.field);
         }
@@ -477,27 +476,6 @@ void DesignForm::readFields()
     emit designChanged(design_);
 }
 
-void DesignForm::mark(QWidget* field, bool bad)
-{
-    if (!field || field->property("marked").toBool() == bad)
-        return;
-    // A marked field's tip is its problem; its own tip comes back after.
-    field->setProperty("marked", bad);
-    if (bad) {
-        field->setProperty("ownToolTip", field->toolTip());
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, BadFieldBase);
-        palette.setColor(QPalette::Button, BadFieldBase);
-        palette.setColor(QPalette::Text, Qt::black);
-        palette.setColor(QPalette::ButtonText, Qt::black);
-        field->setPalette(palette);
-        field->setAutoFillBackground(qobject_cast<QPushButton*>(field) != nullptr);
-    } else {
-        field->setPalette(QPalette());
-        field->setToolTip(field->property("ownToolTip").toString());
-        field->setAccessibleDescription(QString());
-    }
-}
 
 QString DesignForm::fieldName(const QWidget* field) const
 {

@@ -99,7 +99,6 @@ private:
     void chooseScalaFile();
     void onUnitChanged();
     void readFields();
-    void mark(QWidget* field, bool bad);
     QWidget* fieldForEngineName(const std::string& name) const;
     QWidget* fieldForFileKey(const std::string& key) const; // nothing for a key no field shows
     QString fieldName(const QWidget* field) const; // its label, without mnemonic and colon

@@ -1,5 +1,6 @@
 #include "strings_panel.h"
 
+#include "field_marks.h"
 #include "figure_text.h"
 #include "length_text.h"
 #include "problem_text.h"
@@ -395,10 +396,7 @@ void StringsPanel::read()
     for (const auto& [edit, target] : heights) {
         const auto value = ReadLength(
             edit->text(), unit_, edit == relief_ ? LengthKind::Signed : LengthKind::Positive);
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, value ? QColor(Qt::white) : BadCell);
-        edit->setPalette(palette);
-        edit->setToolTip(value ? QString() : language::ProblemText(value.problem));
+        MarkField(edit, value ? QString() : language::ProblemText(value.problem));
         if (value)
             *target = *value.value;
         else
