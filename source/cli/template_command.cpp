@@ -45,8 +45,9 @@ std::optional<std::string> WriteClassicTemplate(
             return Say("%1 : %2", { "--board-width", ProblemSaid(widthMm.problem) });
         boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);
     }
-    const drawing::ClassicTemplateRequest request
+    drawing::ClassicTemplateRequest request
         = TemplateRequestFor(table, decimalSeparator, options.unit, boardWidth, TodayText());
+    request.words = language::InterfaceTemplateWords(); // the scale and notes stay the window's
     const drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing)
         return drawing::ClassicTemplateProblemText(*built.error).toStdString();

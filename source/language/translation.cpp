@@ -87,7 +87,8 @@ drawing::TemplateWords InterfaceTemplateWords()
              &words.nutSquare, &words.bridgeSquare, &words.fretSquare, &words.distances,
              &words.distancesByString, &words.printAtTrueSize, &words.pageOf,
              &words.intonationTitle, &words.fretAxis, &words.centsAxis, &words.beforeCompensation,
-             &words.afterCompensation, &words.stringNumber })
+             &words.afterCompensation, &words.stringNumber, &words.classicModeAndLength,
+             &words.noMode, &words.classicDistances })
         *word = translated(*word);
     return words;
 }

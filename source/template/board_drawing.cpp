@@ -72,32 +72,29 @@ Outline Slot(const board::Segment& fret, double widthMm, Point offset)
         Layer::Slots, FretLineMm };
 }
 
-// Where a fret crosses the centre line (on a fanned board, the middle of
-// the board between its edges).
-board::Point OnCentreLine(const board::BoardLayout& board, int fret)
+// Fret n's line, edge to edge; the nut's for 0.
+const board::Segment& FretLine(const board::BoardLayout& board, int fret)
 {
-    const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
-    return Along(line.from, line.to, 0.5);
+    return fret == 0 ? board.nut : board.frets[static_cast<std::size_t>(fret - 1)];
 }
 
 void AddMarkers(Drawing& drawing, const board::BoardLayout& board, double diameterMm, Point offset)
 {
-    const int frets = board.design.frets;
     const auto dot = [&](board::Point at) {
         drawing.circles.push_back({ Moved(at, offset), diameterMm, Layer::Markers, EdgeLineMm });
     };
-    for (const int first : SingleMarkers)
-        if (first + 1 <= frets)
-            dot(Along(OnCentreLine(board, first), OnCentreLine(board, first + 1), 0.5));
-    for (const int first : DoubleMarkers) {
-        if (first + 1 > frets)
-            continue;
-        // Two dots across the board, a quarter of its width from the middle.
-        const board::Segment& a = board.frets[static_cast<std::size_t>(first - 1)];
-        const board::Segment& b = board.frets[static_cast<std::size_t>(first)];
+    for (const FaceDot& face : FaceDots(board)) {
+        // Midway between the fret and the one before, on the middle of the
+        // board; two dots a quarter of its width from the middle.
+        const board::Segment& a = FretLine(board, face.fret - 1);
+        const board::Segment& b = FretLine(board, face.fret);
         const board::Segment across { Along(a.from, b.from, 0.5), Along(a.to, b.to, 0.5) };
-        dot(Along(across.from, across.to, 0.25));
-        dot(Along(across.from, across.to, 0.75));
+        if (face.double_) {
+            dot(Along(across.from, across.to, 0.25));
+            dot(Along(across.from, across.to, 0.75));
+        } else {
+            dot(Along(across.from, across.to, 0.5));
+        }
     }
 }
 
@@ -113,6 +110,44 @@ std::string PerpendicularText(const board::Design& design, const TemplateWords& 
 }
 
 } // namespace
+
+std::vector<FaceDot> FaceDots(const board::BoardLayout& board)
+{
+    const board::Temperament& temperament = board.temperament;
+    const int frets = board.design.frets;
+    const auto cents = [&](int fret) { return 1200.0 * std::log2(temperament.FretRatio(fret)); };
+    double period = 1200.0 * std::log2(temperament.PeriodRatio());
+    // Two octaves, as the classic scales' period: a dot pattern an octave.
+    const double octaves = period / 1200.0;
+    if (octaves > 1.5 && std::fabs(octaves - std::round(octaves)) < 1e-3)
+        period = 1200.0;
+    const double last = cents(frets);
+    const double reach = last + (last - cents(frets - 1)) / 2;
+    std::vector<FaceDot> dots;
+    for (double start = 0; start < reach; start += period)
+        for (const auto& [above, twoAcross] : { std::pair { 300.0, false }, { 500.0, false },
+                 { 700.0, false }, { 900.0, false }, { period, true } }) {
+            // 12-tone dots past the period's end belong to the next period.
+            if (!twoAcross && above >= period)
+                continue;
+            const double target = start + above;
+            if (target > reach)
+                continue;
+            int nearest = 1;
+            for (int fret = 2; fret <= frets; ++fret)
+                if (std::fabs(cents(fret) - target) < std::fabs(cents(nearest) - target))
+                    nearest = fret;
+            const auto same = std::find_if(
+                dots.begin(), dots.end(), [&](const FaceDot& dot) { return dot.fret == nearest; });
+            if (same == dots.end())
+                dots.push_back({ nearest, twoAcross });
+            else
+                same->double_ = same->double_ || twoAcross;
+        }
+    std::sort(dots.begin(), dots.end(),
+        [](const FaceDot& a, const FaceDot& b) { return a.fret < b.fret; });
+    return dots;
+}
 
 std::optional<board::DesignError> CutOptionsProblem(
     const BoardDrawingOptions& options, board::Unit unit)

@@ -53,10 +53,19 @@ inline constexpr double MaxMarkerDiameterMm = 20.0;
 std::optional<board::DesignError> CutOptionsProblem(
     const BoardDrawingOptions& options, board::Unit unit);
 
-// The frets between which the face dots stand (a dot midway between the
-// two), the first of each pair; the pairs in DoubleMarkers get two dots.
-inline constexpr int SingleMarkers[] = { 2, 4, 6, 8, 14, 16, 18, 20 };
-inline constexpr int DoubleMarkers[] = { 11, 23 };
+// A face dot in the space behind `fret` (between it and the one before, or
+// the nut), two across the board at each period's end.
+struct FaceDot {
+    int fret = 0;
+    bool double_ = false;
+    friend bool operator==(const FaceDot&, const FaceDot&) = default;
+};
+
+// Where the face dots go: the frets nearest in pitch to those a 12-tone
+// guitar dots (300, 500, 700 and 900 cents above each period's start, two
+// dots at its end), period after period: 3, 5, 7, 9, 12, 15… in 12-EDO.
+// A classic scale's two-octave period counts as two octaves.
+std::vector<FaceDot> FaceDots(const board::BoardLayout& board);
 
 // The board at true size, nut on the left, bass string at the top. The
 // drawing's datum is the middle of the nut.

@@ -48,11 +48,13 @@ TitleBlockText ClassicTitleBlock(const ClassicTemplateRequest& request)
 {
     const std::string unit(UnitSymbol(request.unit));
     const std::string separator = request.decimalSeparator.empty() ? "." : request.decimalSeparator;
+    const TemplateWords& words = request.words;
     return { Trimmed(request.scaleText),
-        "Mode : " + (request.modeText.empty() ? std::string("aucun") : request.modeText)
-            + "    Longueur vibrante : " + request.lengthText + " " + unit,
-        "Distances depuis le sillet, en " + unit + ". Largeur de la touche : "
-            + board::ShortText(request.boardWidth, separator) + " " + unit + ".",
+        Filled(words.classicModeAndLength,
+            { request.modeText.empty() ? words.noMode : request.modeText, request.lengthText,
+                unit }),
+        Filled(words.classicDistances,
+            { unit, board::ShortText(request.boardWidth, separator), unit }),
         request.date };
 }
 
@@ -82,8 +84,9 @@ double DefaultBoardWidth(Unit unit) noexcept
 
 std::string ClassicTemplateTitle(const ClassicTemplateRequest& request)
 {
-    return "Gabarit " + board::SingleBlanks(Trimmed(request.scaleText)) + " " + request.lengthText
-        + " " + std::string(UnitSymbol(request.unit));
+    return Filled(request.words.title,
+        { board::SingleBlanks(Trimmed(request.scaleText)), request.lengthText,
+            UnitSymbol(request.unit) });
 }
 
 ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
@@ -139,6 +142,7 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
     options.date = request.date;
     options.givenLabels = std::move(labels);
     options.givenTitle = ClassicTitleBlock(request);
+    options.words = request.words;
     result.drawing = BoardDrawing(layout, options);
     return result;
 }

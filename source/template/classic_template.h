@@ -7,6 +7,7 @@
 
 #include "drawing.h"
 #include "drawing_unit.h"
+#include "template_words.h"
 
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@ struct ClassicTemplateRequest {
     Unit unit = Unit::Millimetre; // the unit the length was typed in
     double boardWidth = 60; // in the same unit
     std::string date; // as printed in the title block
+    TemplateWords words; // the title block's and the board's, in the user's language
 };
 
 // The board width a request starts with: 60 mm in the request's unit.

@@ -27,6 +27,10 @@ struct TemplateWords {
     std::string distances = "Distances depuis le sillet, en %1.";
     std::string distancesByString
         = "Distances depuis le sillet, en %1 : corde 1 en haut, corde %2 en bas.";
+    // The title block of a classic scale's template.
+    std::string classicModeAndLength = "Mode : %1    Longueur vibrante : %2 %3";
+    std::string noMode = "aucun";
+    std::string classicDistances = "Distances depuis le sillet, en %1. Largeur de la touche : %2 %3.";
     // Every printed page.
     std::string printAtTrueSize
         = "Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.";

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace corvane::drawing {
 namespace {
@@ -100,6 +101,38 @@ TEST(BoardDrawing, LabelsShowEachFigureOnceWithTheEnginesDigits)
         ASSERT_EQ(distances.size(), c.distances) << c.name;
         EXPECT_EQ(distances[5 * (c.distances / 12)], c.fret6) << c.name; // bass first at each fret
         EXPECT_EQ(notes, c.notes) << c.name;
+    }
+}
+
+} // namespace
+} // namespace corvane::drawing
+
+namespace corvane::drawing {
+namespace {
+
+// Face dots where a player looks for them: on a 12-tone guitar the usual
+// 3, 5, 7, 9, 12 (two), 15…; on other temperaments the frets nearest in
+// pitch to those, as 19- and 31-tone guitars are dotted.
+TEST(BoardDrawing, FaceDotsStandNearestInPitchToTheGuitarsOwn)
+{
+    using Dots = std::vector<FaceDot>;
+    const Dots guitar = { { 3, false }, { 5, false }, { 7, false }, { 9, false }, { 12, true },
+        { 15, false }, { 17, false }, { 19, false }, { 21, false }, { 24, true } };
+    const std::tuple<const char*, board::TemperamentSource, int, Dots> cases[] = {
+        { "12-EDO", board::EqualDivisions {}, 24, guitar },
+        { "the classic chromatic scale, a two-octave period", board::ClassicSource {}, 24, guitar },
+        { "31-EDO: minor third 8, fourth 13, fifth 18, major sixth 23",
+            board::EqualDivisions { 31, {} }, 36,
+            { { 8, false }, { 13, false }, { 18, false }, { 23, false }, { 31, true } } },
+        { "19-EDO", board::EqualDivisions { 19, {} }, 24,
+            { { 5, false }, { 8, false }, { 11, false }, { 14, false }, { 19, true },
+                { 24, false } } },
+    };
+    for (const auto& [name, temperament, frets, expected] : cases) {
+        board::Design design;
+        design.temperament = temperament;
+        design.frets = frets;
+        EXPECT_EQ(FaceDots(*board::ComputeLayout(design).layout), expected) << name;
     }
 }
 

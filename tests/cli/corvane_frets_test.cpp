@@ -172,6 +172,25 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
         else
             EXPECT_EQ(run.err, expected);
     }
+    // The classic template's words follow the language; its scale and note
+    // names stay the window's.
+    const std::string svg = testing::TempDir() + "classic-" + std::to_string(getpid()) + ".svg";
+    for (const auto& [locale, words] : { std::pair { "C.UTF-8", ">Nut<|>Mode: Do    Vibrating" },
+             std::pair { "fr_FR.UTF-8", ">Sillet<|>Mode : Do    Longueur vibrante" } }) {
+        ASSERT_EQ(
+            RunFrets(
+                { "--length", "650", "--scale", "tempered-chromatic", "--template", svg }, locale)
+                .status,
+            0);
+        std::ifstream file(svg);
+        const std::string text { std::istreambuf_iterator<char>(file), {} };
+        const std::string word(words);
+        for (const std::string& expected :
+            { word.substr(0, word.find('|')), word.substr(word.find('|') + 1),
+                std::string(">Tempérée Chromatique<"), std::string(">Ré#<") })
+            EXPECT_NE(text.find(expected), std::string::npos) << locale << " " << expected;
+    }
+    std::remove(svg.c_str());
 }
 
 // A full disk of the test's own: the character device (1, 7) made in the

@@ -817,6 +817,18 @@
         <source>corde %1</source>
         <translation>string %1</translation>
     </message>
+    <message>
+        <source>Mode : %1    Longueur vibrante : %2 %3</source>
+        <translation>Mode: %1    Vibrating length: %2 %3</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Distances depuis le sillet, en %1. Largeur de la touche : %2 %3.</source>
+        <translation>Distances from the nut, in %1. Board width: %2 %3.</translation>
+    </message>
 </context>
 <context>
     <name>TemperamentNames</name>

@@ -178,26 +178,53 @@ const board::Design& AtelierWindow::design() const
     return form_->design();
 }
 
+namespace {
+
+// The platform's keys for a standard action, or ours where the platform has
+// none (Save As outside GNOME and KDE): every action keeps its keys.
+class Shortcut {
+public:
+    Shortcut(QKeySequence::StandardKey standard, const QString& fallback)
+        : sequences_(QKeySequence::keyBindings(standard))
+    {
+        if (sequences_.isEmpty())
+            sequences_ = { QKeySequence(fallback) };
+    }
+    Shortcut(const QKeySequence& own)
+    {
+        if (!own.isEmpty())
+            sequences_ = { own };
+    }
+    QList<QKeySequence> sequences() const { return sequences_; }
+
+private:
+    QList<QKeySequence> sequences_;
+};
+
+} // namespace
+
 void AtelierWindow::createActions()
 {
-    const auto make = [this](const QString& text, const QString& icon, const QKeySequence& shortcut,
+    const auto make = [this](const QString& text, const QString& icon, const Shortcut& shortcut,
                           const QString& tip, auto slot) {
         auto* action = new QAction(QIcon::fromTheme(icon), text, this);
-        if (!shortcut.isEmpty())
-            action->setShortcut(shortcut);
+        action->setShortcuts(shortcut.sequences());
         action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    newAction_ = make(tr("&Nouveau"), QStringLiteral("document-new"), QKeySequence::New,
+    newAction_ = make(tr("&Nouveau"), QStringLiteral("document-new"),
+        Shortcut(QKeySequence::New, QStringLiteral("Ctrl+N")),
         tr("Commencer un nouveau dessin de touche"), &AtelierWindow::newDesign);
-    openAction_ = make(tr("&Ouvrir…"), QStringLiteral("document-open"), QKeySequence::Open,
-        tr("Ouvrir un dessin enregistré"), &AtelierWindow::open);
-    saveAction_ = make(tr("&Enregistrer"), QStringLiteral("document-save"), QKeySequence::Save,
-        tr("Enregistrer le dessin"), &AtelierWindow::save);
-    saveAsAction_
-        = make(tr("Enregistrer &sous…"), QStringLiteral("document-save-as"), QKeySequence::SaveAs,
-            tr("Enregistrer le dessin dans un autre fichier"), &AtelierWindow::saveAs);
+    openAction_ = make(tr("&Ouvrir…"), QStringLiteral("document-open"),
+        Shortcut(QKeySequence::Open, QStringLiteral("Ctrl+O")), tr("Ouvrir un dessin enregistré"),
+        &AtelierWindow::open);
+    saveAction_ = make(tr("&Enregistrer"), QStringLiteral("document-save"),
+        Shortcut(QKeySequence::Save, QStringLiteral("Ctrl+S")), tr("Enregistrer le dessin"),
+        &AtelierWindow::save);
+    saveAsAction_ = make(tr("Enregistrer &sous…"), QStringLiteral("document-save-as"),
+        Shortcut(QKeySequence::SaveAs, QStringLiteral("Ctrl+Shift+S")),
+        tr("Enregistrer le dessin dans un autre fichier"), &AtelierWindow::saveAs);
     exportTemplateAction_ = make(tr("E&xporter le gabarit…"), QStringLiteral("document-export"),
         QKeySequence(tr("Ctrl+E")),
         tr("Écrire le gabarit en grandeur réelle : PDF par pages, SVG ou DXF"),
@@ -207,20 +234,24 @@ void AtelierWindow::createActions()
     exportProgramAction_ = make(tr("Exporter le programme de &rainurage…"), QString(),
         QKeySequence(), tr("Écrire le programme G-code qui fraise les fentes des frettes"),
         &AtelierWindow::exportSlottingProgram);
-    printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"), QKeySequence::Print,
+    printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"),
+        Shortcut(QKeySequence::Print, QStringLiteral("Ctrl+P")),
         tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
         &AtelierWindow::print);
-    quitAction_ = make(tr("&Quitter"), QStringLiteral("application-exit"), QKeySequence::Quit,
-        tr("Fermer l'Atelier"), &QWidget::close);
-    copyTableAction_
-        = make(tr("&Copier le tableau"), QStringLiteral("edit-copy"), QKeySequence::Copy,
-            tr("Copier le tableau d'atelier, colonnes séparées par des tabulations"),
-            &AtelierWindow::copyTable);
-    zoomInAction_ = make(tr("Zoom &avant"), QStringLiteral("zoom-in"), QKeySequence::ZoomIn,
-        tr("Agrandir le dessin"), [this] { view_->zoomIn(); });
-    zoomInAction_->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+=")) });
-    zoomOutAction_ = make(tr("Zoom a&rrière"), QStringLiteral("zoom-out"), QKeySequence::ZoomOut,
-        tr("Réduire le dessin"), [this] { view_->zoomOut(); });
+    quitAction_ = make(tr("&Quitter"), QStringLiteral("application-exit"),
+        Shortcut(QKeySequence::Quit, QStringLiteral("Ctrl+Q")), tr("Fermer l'Atelier"),
+        &QWidget::close);
+    copyTableAction_ = make(tr("&Copier le tableau"), QStringLiteral("edit-copy"),
+        Shortcut(QKeySequence::Copy, QStringLiteral("Ctrl+C")),
+        tr("Copier le tableau d'atelier, colonnes séparées par des tabulations"),
+        &AtelierWindow::copyTable);
+    zoomInAction_ = make(tr("Zoom &avant"), QStringLiteral("zoom-in"),
+        Shortcut(QKeySequence::ZoomIn, QStringLiteral("Ctrl++")), tr("Agrandir le dessin"),
+        [this] { view_->zoomIn(); });
+    zoomInAction_->setShortcuts(zoomInAction_->shortcuts() << QKeySequence(tr("Ctrl+=")));
+    zoomOutAction_ = make(tr("Zoom a&rrière"), QStringLiteral("zoom-out"),
+        Shortcut(QKeySequence::ZoomOut, QStringLiteral("Ctrl+-")), tr("Réduire le dessin"),
+        [this] { view_->zoomOut(); });
     zoomFitAction_ = make(tr("&Ajuster à la fenêtre"), QStringLiteral("zoom-fit-best"),
         QKeySequence(tr("Ctrl+0")), tr("Montrer toute la touche"), [this] { view_->zoomToFit(); });
     zoomTrueSizeAction_ = make(tr("&Taille réelle"), QStringLiteral("zoom-original"),

@@ -278,6 +278,25 @@ private slots:
         QVERIFY(view.fitsView());
     }
 
+    // Every standard action keeps its keys where the platform gives none
+    // (Save As outside GNOME and KDE, the offscreen platform here).
+    void standardShortcutsOnEveryDesktop()
+    {
+        const std::pair<const char*, const char*> actions[] = {
+            { "&Nouveau", "Ctrl+N" },
+            { "&Ouvrir…", "Ctrl+O" },
+            { "&Enregistrer", "Ctrl+S" },
+            { "Enregistrer &sous…", "Ctrl+Shift+S" },
+            { "&Imprimer…", "Ctrl+P" },
+            { "&Quitter", "Ctrl+Q" },
+        };
+        for (const auto& [text, keys] : actions) {
+            const QAction* action = MenuAction(*window, QString::fromUtf8(text));
+            QVERIFY2(action, text);
+            QVERIFY2(action->shortcuts().contains(QKeySequence(QString::fromLatin1(keys))), text);
+        }
+    }
+
     void copiesTheTableAsTabSeparatedText()
     {
         window->tableView()->setFocus();
