@@ -1,14 +1,23 @@
 // Arbitrary bytes opened as a design file, a Scala file, a typed length and
-// a period. Whatever opens must compute a whole board of finite numbers and
-// save to a file that opens as the same design; nothing may crash.
+// a period. Whatever opens must compute a whole board of finite numbers,
+// with computed setbacks a luthier can build, write every output without
+// "inf" or "nan", and save to a file that opens as the same design;
+// nothing may crash.
 
 #include "fuzz_checks.h"
 
+#include "board_drawing.h"
 #include "design_file.h"
+#include "gcode.h"
+#include "intonation_chart.h"
 #include "layout.h"
+#include "string_columns.h"
+#include "svg_writer.h"
+#include "table_columns.h"
 #include "temperament.h"
 #include "units.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +28,51 @@ namespace {
 
 using corvane::fuzz::Require;
 
+// No number written as "inf" or "nan" (a word of its own: "information"
+// and the like are no numbers).
+void RequireFiniteText(std::string_view text, std::string_view what, std::string_view source)
+{
+    const auto letter = [&](std::size_t at) {
+        return at < text.size() && std::isalpha(static_cast<unsigned char>(text[at])) != 0;
+    };
+    for (const std::string_view word : { "inf", "nan", "INF", "NAN" })
+        for (std::size_t at = text.find(word); at != std::string_view::npos;
+             at = text.find(word, at + 1))
+            Require((at > 0 && letter(at - 1)) || letter(at + word.size()), what, source);
+}
+
+// Every output the engines write from a board: the template and the
+// intonation chart as SVG, the slotting program, each figure of the tables.
+void CheckOutputs(corvane::board::BoardLayout board, std::string_view source)
+{
+    using namespace corvane;
+    board.temperament.name = "fuzz"; // the user's own text is no figure
+    drawing::BoardDrawingOptions options;
+    options.slotWidthMm = 0.6;
+    options.markers = true;
+    RequireFiniteText(drawing::SvgText(drawing::BoardDrawing(board, options), "fuzz"),
+        "a finite template", source);
+    if (!board.stringReports.empty())
+        RequireFiniteText(drawing::SvgText(drawing::IntonationChart(board), "fuzz"),
+            "a finite intonation chart", source);
+    const auto program = drawing::SlottingProgram(board, {}, "fuzz");
+    if (const auto* text = std::get_if<std::string>(&program))
+        RequireFiniteText(*text, "a finite slotting program", source);
+    for (const board::FretOnString& row : board.rows)
+        for (int column = 0; column <= static_cast<int>(board::TableColumn::FretletFromNut);
+             ++column)
+            RequireFiniteText(
+                board::CellText(board, row, static_cast<board::TableColumn>(column), "."),
+                "a finite table", source);
+    for (const board::StringReport& string : board.stringReports)
+        for (int column = 0; column <= static_cast<int>(board::StringColumn::WorstAfter); ++column)
+            if (column != static_cast<int>(board::StringColumn::Pitch)
+                && column != static_cast<int>(board::StringColumn::Item))
+                RequireFiniteText(board::StringCellText(string,
+                                      static_cast<board::StringColumn>(column), board.design.unit),
+                    "a finite strings report", source);
+}
+
 void CheckBoard(const corvane::board::Design& design, std::string_view source)
 {
     const corvane::board::LayoutResult result = corvane::board::ComputeLayout(design);
@@ -27,10 +81,21 @@ void CheckBoard(const corvane::board::Design& design, std::string_view source)
     const corvane::board::BoardLayout& board = *result.layout;
     Require(board.rows.size() == static_cast<std::size_t>(design.frets * design.strings),
         "one row per fret and string", source);
-    for (const corvane::board::StringReport& string : board.stringReports)
+    for (const corvane::board::StringReport& string : board.stringReports) {
+        using namespace corvane::board;
         Require(std::isfinite(string.tensionN) && std::isfinite(string.setbacks.saddleMm)
                 && std::isfinite(string.setbacks.nutMm),
             "finite tensions and setbacks", source);
+        if (design.stringing.compensation == CompensationMode::Computed)
+            Require(string.compensationProblem
+                    ? string.setbacks == Setbacks {}
+                    : string.setbacks.saddleMm >= MinComputedSaddleSetbackMm
+                        && string.setbacks.saddleMm <= MaxComputedSaddleSetbackMm
+                        && std::fabs(string.setbacks.nutMm) <= MaxComputedNutSetbackMm
+                        && string.rmsCentsAfter < string.rmsCentsBefore,
+                "computed setbacks a luthier can build and that play better", source);
+    }
+    CheckOutputs(board, source);
     double previous = 0;
     for (const corvane::board::FretOnString& row : board.rows) {
         Require(std::isfinite(row.fromNutMm) && std::isfinite(row.toSaddleMm)
