@@ -333,6 +333,14 @@ private slots:
             [&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
         const QByteArray svg = ReadBytes(path.toStdString());
         QVERIFY(svg.contains("<g id=\"slots\"") && svg.contains("<g id=\"markers\""));
+        // Wider than a saw cuts: refused as the command refuses it, the
+        // drawing keeping the last width.
+        cut.slotWidthField()->setFocus();
+        QTest::keyClick(cut.slotWidthField(), Qt::Key_Home);
+        QTest::keyClicks(cut.slotWidthField(), QStringLiteral("9")); // 90,6 mm
+        QVERIFY2(cut.slotWidthField()->toolTip().contains(QStringLiteral("entre 0.1 mm et 5 mm")),
+            qPrintable(cut.slotWidthField()->toolTip()));
+        QCOMPARE(count(window->boardDrawing().outlines, drawing::Layer::Slots), 24);
         Retype(cut.slotWidthField(),
             QStringLiteral("0")); // the settings are shared with the next tests
         cut.markersField()->click();
