@@ -61,10 +61,10 @@ std::vector<double> StringLengths(const Design& design)
         const double t = design.strings > 1
             ? static_cast<double>(i) / static_cast<double>(design.strings - 1)
             : 0.0;
-        lengths.push_back(i == 0        ? design.bassLengthMm
-                : i == design.strings - 1 ? design.trebleLengthMm
-                                          : design.bassLengthMm
-                        + (design.trebleLengthMm - design.bassLengthMm) * t);
+        lengths.push_back(i == 0 ? design.bassLengthMm
+                : i == design.strings - 1
+                ? design.trebleLengthMm
+                : design.bassLengthMm + (design.trebleLengthMm - design.bassLengthMm) * t);
     }
     return lengths;
 }

@@ -495,8 +495,7 @@ public:
         // read: a file of a million strings would otherwise take minutes.
         if (depth == 2 && (topLevelKey_ == "string_set" || topLevelKey_ == "tuning")
             && (event == Json::parse_event_t::object_start
-                || event == Json::parse_event_t::array_start
-                || event == Json::parse_event_t::value)
+                || event == Json::parse_event_t::array_start || event == Json::parse_event_t::value)
             && ++elements_ > MaxStrings)
             Fail(topLevelKey_, ProblemKind::TooManyStrings, { std::to_string(MaxStrings) });
         if (event != Json::parse_event_t::key)

@@ -211,8 +211,8 @@ std::optional<Problem> StringingProblem(
     if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= MaxReliefMm)) {
         field = "action.relief_mm";
         return Problem { ProblemKind::SetbackOutOfRange,
-            { MessageNumberText(action.reliefMm) + " mm",
-                MessageNumberText(-MaxReliefMm) + " mm", MessageNumberText(MaxReliefMm) + " mm" },
+            { MessageNumberText(action.reliefMm) + " mm", MessageNumberText(-MaxReliefMm) + " mm",
+                MessageNumberText(MaxReliefMm) + " mm" },
             {} };
     }
     // The fit runs over the frets the board has, at least two of them.
@@ -253,8 +253,7 @@ Physics PhysicsOf(const Stringing& stringing, std::size_t index, double lengthMm
     Physics physics;
     const SetString& chosen = stringing.set[index];
     physics.material = MaterialOf(chosen);
-    physics.frequencyHz
-        = ParsePitch(stringing.tuning[index], stringing.referenceA4Hz)->frequencyHz;
+    physics.frequencyHz = ParsePitch(stringing.tuning[index], stringing.referenceA4Hz)->frequencyHz;
     physics.tensionN
         = TensionNewtons(physics.material.unitWeightKgPerM, lengthMm, physics.frequencyHz);
     std::tie(physics.constants, physics.source)
@@ -299,7 +298,8 @@ std::optional<Problem> FretletsProblem(std::size_t index, const std::vector<doub
         if (!found[k])
             return OfString(ProblemKind::FretletNoPlace, index, { std::to_string(k + 1) });
         const double low = k == 0 ? setbacks.nutMm : fretlets[k - 1];
-        const double high = k + 1 < fretlets.size() ? fretlets[k + 1] : lengthMm + setbacks.saddleMm;
+        const double high
+            = k + 1 < fretlets.size() ? fretlets[k + 1] : lengthMm + setbacks.saddleMm;
         if (!(fretlets[k] > low && fretlets[k] < high))
             return OfString(ProblemKind::FretletOutOfPlace, index,
                 { std::to_string(k + 1), mm(fretlets[k]), mm(low), mm(high) });
@@ -388,8 +388,8 @@ std::vector<StringReport> ComputeStrings(const Stringing& stringing,
                     found.push_back(FretletFromNutMm(model, report.setbacks, ratio));
                     report.fretletsFromNutMm.push_back(found.back().value_or(0));
                 }
-                report.fretletsProblem = FretletsProblem(i, report.fretletsFromNutMm, found,
-                    report.setbacks, report.lengthMm);
+                report.fretletsProblem = FretletsProblem(
+                    i, report.fretletsFromNutMm, found, report.setbacks, report.lengthMm);
                 if (report.fretletsProblem)
                     report.fretletsFromNutMm.clear();
             }

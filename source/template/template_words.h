@@ -30,7 +30,8 @@ struct TemplateWords {
     // The title block of a classic scale's template.
     std::string classicModeAndLength = "Mode : %1    Longueur vibrante : %2 %3";
     std::string noMode = "aucun";
-    std::string classicDistances = "Distances depuis le sillet, en %1. Largeur de la touche : %2 %3.";
+    std::string classicDistances
+        = "Distances depuis le sillet, en %1. Largeur de la touche : %2 %3.";
     // Every printed page.
     std::string printAtTrueSize
         = "Imprimer à 100 % (taille réelle) : vérifiez la règle avant de scier.";

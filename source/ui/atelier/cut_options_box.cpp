@@ -69,10 +69,9 @@ void CutOptionsBox::read()
         QString problem = read.value ? QString() : language::ProblemText(read.problem);
         if (read.value) {
             drawing::BoardDrawingOptions candidate = applied({});
-            (field == std::string_view("slot_width") ? candidate.slotWidthMm
-                    : field == std::string_view("extend_frets")
-                    ? candidate.extendFretsMm
-                    : candidate.markerDiameterMm)
+            (field == std::string_view("slot_width")            ? candidate.slotWidthMm
+                    : field == std::string_view("extend_frets") ? candidate.extendFretsMm
+                                                                : candidate.markerDiameterMm)
                 = *read.value;
             if (const auto refused = drawing::CutOptionsProblem(candidate, unit_))
                 problem = language::ProblemText(refused->problem, edit->accessibleName());

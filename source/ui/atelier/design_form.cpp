@@ -35,7 +35,6 @@ namespace {
 // length less this.
 constexpr double FirstFanMm = 25.4;
 
-
 } // namespace
 
 DesignForm::DesignForm(QWidget* parent)
@@ -475,7 +474,6 @@ void DesignForm::readFields()
     updateFanHint();
     emit designChanged(design_);
 }
-
 
 QString DesignForm::fieldName(const QWidget* field) const
 {

@@ -475,13 +475,12 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
             ? language::ProblemText(*report->compensationProblem)
             : QString();
         for (const int column : { SaddleSetback, NutSetback }) {
-            table_->item(row, column)->setBackground(
-                refused.isEmpty() ? QBrush() : QBrush(QColor(255, 224, 178)));
+            table_->item(row, column)
+                ->setBackground(refused.isEmpty() ? QBrush() : QBrush(QColor(255, 224, 178)));
             table_->item(row, column)->setToolTip(refused);
         }
-        for (const auto& problem :
-            { report ? report->compensationProblem : std::nullopt,
-                report ? report->fretletsProblem : std::nullopt })
+        for (const auto& problem : { report ? report->compensationProblem : std::nullopt,
+                 report ? report->fretletsProblem : std::nullopt })
             if (problem)
                 problems.append(language::ProblemText(*problem));
     }
