@@ -77,7 +77,7 @@ void CheckBoard(const corvane::board::Design& design, std::string_view source)
 {
     const corvane::board::LayoutResult result = corvane::board::ComputeLayout(design);
     Require(result.layout.has_value(), "a valid design computes",
-        result.error ? result.error->message : "");
+        result.error ? result.error->field : "");
     const corvane::board::BoardLayout& board = *result.layout;
     Require(board.rows.size() == static_cast<std::size_t>(design.frets * design.strings),
         "one row per fret and string", source);
@@ -136,17 +136,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Sixty frets may run past what the scale allows; then it must say so.
         const auto error = corvane::board::ValidateDesign(design);
         if (error)
-            Require(error->field == "frets" && !error->message.empty(),
-                "too many frets for the scale", text);
+            Require(error->field == "frets", "too many frets for the scale", text);
         else
             CheckBoard(design, text);
     } else {
-        Require(!scala.error.empty(), "a Scala error says why", text);
+        Require(scala.problem.kind >= corvane::board::ProblemKind::ScalaCountMissing
+                && scala.problem.kind <= corvane::board::ProblemKind::ScalaPitchesDoNotRise,
+            "a Scala error says why", text);
     }
 
     for (const auto unit : { corvane::board::Unit::Millimetre, corvane::board::Unit::Inch }) {
         const auto length = corvane::board::ParseLength(text, unit);
-        Require(length ? *length.value > 0 && std::isfinite(*length.value) : !length.error.empty(),
+        Require(length ? *length.value > 0 && std::isfinite(*length.value)
+                       : length.problem.kind <= corvane::board::ProblemKind::LengthTooLarge,
             "a length above zero or a reason", text);
     }
     const auto period = corvane::board::ParsePeriod(text);

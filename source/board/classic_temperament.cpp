@@ -60,7 +60,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
             temperament.semitones.push_back(semitone);
     }
     temperament.semitonesPerPeriod = 24;
-    return { std::move(temperament), {}, {} };
+    return { std::move(temperament), {} };
 }
 
 Temperament MakeFromPositions(

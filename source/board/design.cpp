@@ -1,6 +1,5 @@
 #include "design.h"
 
-#include "figure_text.h"
 #include "plain_number.h"
 
 #include <algorithm>
@@ -10,10 +9,10 @@ namespace corvane::board {
 
 namespace {
 
-// A length as a message shows it: in the unit the user works in, with it.
-std::string Length(double millimetres, Unit unit)
+// A length as a message names it, in the reader's unit.
+ProblemValue Length(double millimetres, Unit)
 {
-    return MessageLengthText(millimetres, unit);
+    return ProblemValue::Length(millimetres);
 }
 
 std::optional<DesignError> CheckLength(
@@ -71,8 +70,7 @@ std::vector<double> StringLengths(const Design& design)
 
 DesignError FieldError(std::string field, Problem problem)
 {
-    std::string message = ProblemSentence(problem, FieldSubject(field));
-    return { std::move(field), std::move(message), std::move(problem) };
+    return { std::move(field), std::move(problem) };
 }
 
 std::optional<DesignError> ValidateDesign(const Design& design)
@@ -98,7 +96,7 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
                     "period", { ProblemKind::PeriodRatioNotAboveUnison, { period.Text() }, {} });
         } else if (!(period.cents >= MinPeriodCents && period.cents <= MaxPeriodCents)) {
             return FieldError("period",
-                { ProblemKind::PeriodCentsNotInRange, { MessageNumberText(period.cents) }, {} });
+                { ProblemKind::PeriodCentsNotInRange, { ProblemValue::Number(period.cents) }, {} });
         }
     } else if (const auto* scala = std::get_if<ScalaSource>(&design.temperament)) {
         auto built = MakeScala(*scala);

@@ -68,14 +68,13 @@ struct Design {
 };
 
 // A design value the engine cannot use: which field (its name in design
-// files: "strings", "bass_length", ...), a sentence for the user (French)
-// and the same as data, its subject being the field.
+// files: "strings", "bass_length", ...) and why, as data; the front end
+// names the field its own way.
 struct DesignError {
     std::string field;
-    std::string message;
     Problem problem;
+    friend bool operator==(const DesignError&, const DesignError&) = default;
 };
-// The error for a field, its message said with the field's French name.
 DesignError FieldError(std::string field, Problem problem);
 
 // Each string's scale length, bass first: the outer strings' own, the

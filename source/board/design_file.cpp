@@ -28,7 +28,7 @@ struct FieldProblem {
 };
 
 [[noreturn]] void Fail(
-    const std::string& field, ProblemKind kind, std::vector<std::string> values = {})
+    const std::string& field, ProblemKind kind, std::vector<ProblemValue> values = {})
 {
     throw FieldProblem { field, Problem { kind, std::move(values), {} } };
 }
@@ -405,17 +405,15 @@ Design DesignFromObject(const Json& json)
 
 // A file's problem: its field, by its key in the file, goes before the
 // sentence.
-DesignError FileError(const std::string& field, const std::string& sentence, Problem problem)
+// A file's problem: its field is the file's key, or none for the file.
+DesignError FileError(std::string field, Problem problem)
 {
-    return { field, field.empty() ? sentence : "champ « " + field + " » : " + sentence,
-        std::move(problem) };
+    return { std::move(field), std::move(problem) };
 }
 
-DesignError FileError(ProblemKind kind, std::vector<std::string> values = {})
+DesignError FileError(ProblemKind kind, std::vector<ProblemValue> values = {})
 {
-    Problem problem { kind, std::move(values), {} };
-    std::string sentence = ProblemSentence(problem);
-    return { {}, std::move(sentence), std::move(problem) };
+    return { {}, { kind, std::move(values), {} } };
 }
 
 // Field names in ValidateDesign are the file's, except that the
@@ -540,8 +538,7 @@ DesignReadResult DesignFromJson(std::string_view text)
     try {
         json = Json::parse(text.begin(), text.end(), KeyGuard());
     } catch (const FieldProblem& problem) {
-        return { std::nullopt,
-            FileError(problem.field, ProblemSentence(problem.problem), problem.problem) };
+        return { std::nullopt, FileError(problem.field, problem.problem) };
     } catch (const Json::parse_error& error) {
         return { std::nullopt,
             FileError(ProblemKind::JsonMalformed, { std::to_string(error.byte) }) };
@@ -553,14 +550,12 @@ DesignReadResult DesignFromJson(std::string_view text)
     try {
         design = DesignFromObject(json);
     } catch (const FieldProblem& problem) {
-        return { std::nullopt,
-            FileError(problem.field, ProblemSentence(problem.problem), problem.problem) };
+        return { std::nullopt, FileError(problem.field, problem.problem) };
     } catch (const Json::exception&) {
         return { std::nullopt, FileError(ProblemKind::JsonUnusable) };
     }
     if (auto error = ValidateDesign(design)) {
-        return { std::nullopt,
-            FileError(FileField(error->field), error->message, std::move(error->problem)) };
+        return { std::nullopt, FileError(FileField(error->field), std::move(error->problem)) };
     }
     return { std::move(design), std::nullopt };
 }
@@ -596,7 +591,7 @@ Parsed<std::string> ReadNamedFile(const std::filesystem::path& path, ProblemKind
         return Parsed<std::string>::Failure({ ProblemKind::FileUnreadableBecause,
             { Utf8OrLatin1(path.string()) }, { ReadFailureProblem(*problem) } });
     }
-    return { std::move(std::get<std::string>(read)), {}, {} };
+    return { std::move(std::get<std::string>(read)), {} };
 }
 
 } // namespace
@@ -605,7 +600,7 @@ DesignReadResult LoadDesign(const std::filesystem::path& path)
 {
     auto text = ReadNamedFile(path, ProblemKind::FileTooLarge);
     if (!text)
-        return { std::nullopt, DesignError { {}, std::move(text.error), std::move(text.problem) } };
+        return { std::nullopt, DesignError { {}, std::move(text.problem) } };
     return DesignFromJson(*text.value);
 }
 
@@ -614,19 +609,15 @@ Parsed<ScalaSource> LoadScalaFile(const std::filesystem::path& path)
     auto text = ReadNamedFile(path, ProblemKind::ScalaFileTooLarge);
     if (!text)
         return Parsed<ScalaSource>::Failure(std::move(text.problem));
-    return { ScalaSource { path.filename().string(), std::move(*text.value) }, {}, {} };
+    return { ScalaSource { path.filename().string(), std::move(*text.value) }, {} };
 }
 
 std::optional<SaveProblem> SaveDesign(const Design& design, const std::filesystem::path& path)
 {
-    if (auto invalid = ValidateDesign(design)) {
-        std::string message = "dessin non enregistré : " + invalid->message;
-        return SaveProblem { std::move(invalid), std::nullopt, std::move(message) };
-    }
-    if (auto problem = files::WriteWholeFile(path.string(), DesignToJson(design))) {
-        std::string message = files::WriteProblemSentence(*problem);
-        return SaveProblem { std::nullopt, std::move(problem), std::move(message) };
-    }
+    if (auto invalid = ValidateDesign(design))
+        return SaveProblem { std::move(invalid), std::nullopt };
+    if (auto problem = files::WriteWholeFile(path.string(), DesignToJson(design)))
+        return SaveProblem { std::nullopt, std::move(problem) };
     return std::nullopt;
 }
 

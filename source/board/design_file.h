@@ -23,8 +23,7 @@ std::string DesignToJson(const Design& design);
 
 // Reads and validates a whole design; on any problem, the error names the
 // field and nothing is returned. The error's field is the file's key
-// ("temperament.period"); its message puts "champ « key » : " before the
-// problem's sentence when there is a field.
+// ("temperament.period"), phrased as language::DesignFileErrorText says.
 struct DesignReadResult {
     std::optional<Design> design;
     std::optional<DesignError> error;
@@ -43,11 +42,10 @@ DesignReadResult LoadDesign(const std::filesystem::path& path);
 Parsed<ScalaSource> LoadScalaFile(const std::filesystem::path& path);
 
 // Why a design was not saved: it is not valid, or its file could not be
-// written; `message` says it in French.
+// written.
 struct SaveProblem {
     std::optional<DesignError> invalid;
     std::optional<files::WriteProblem> write;
-    std::string message;
 };
 
 // Written whole or not at all, through the file library: the target is

@@ -1,7 +1,5 @@
 #include "figure_text.h"
 
-#include "plain_number.h"
-
 #include <array>
 #include <charconv>
 
@@ -56,12 +54,6 @@ std::string LengthWithUnitText(double millimetres, Unit unit, std::string_view s
 {
     return ShortText(FromMillimetres(millimetres, unit), separator) + " "
         + std::string(UnitSymbol(unit));
-}
-
-std::string MessageLengthText(double millimetres, Unit unit, std::string_view perWhat)
-{
-    return MessageNumberText(FromMillimetres(millimetres, unit)) + " "
-        + std::string(UnitSymbol(unit)) + std::string(perWhat);
 }
 
 std::string FromNutText(

@@ -32,10 +32,6 @@ std::string InchErrorText(double errorInches, std::string_view separator = ".");
 // A length in millimetres shown in the unit, with it: "650 mm", "25.5 in".
 std::string LengthWithUnitText(double millimetres, Unit unit, std::string_view separator = ".");
 
-// A length as a message names it: in the unit, ten significant digits,
-// enough to tell a value from a limit ("0.0787402 in", "0.07874015748 in").
-std::string MessageLengthText(double millimetres, Unit unit, std::string_view perWhat = {});
-
 // A row's distance from the nut in the design's unit, four decimals; a
 // classic scale's position keeps the classic window's digits, a fifth
 // decimal included.

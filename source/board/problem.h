@@ -1,9 +1,11 @@
 #pragma once
 
 // Why something the user typed or opened cannot be used, as data: a kind
-// and the numbers and texts it names. The engine phrases it in French
-// (ProblemSentence); an interface in another language phrases the same
-// kind from its own table, with the same values.
+// and the numbers and texts it names. The engines never phrase it: every
+// front end does, through the one table of patterns (language/phrase.h),
+// in its reader's language, unit and decimal separator.
+
+#include "whole_file.h"
 
 #include <string>
 #include <string_view>
@@ -126,40 +128,80 @@ enum class ProblemKind {
     ReadIsAFolder,
     ReadNotARegularFile,
     ReadSystemError,
+    // A file that could not be written (the reason is its cause).
+    FileNotWritten,
+    WriteNoSuchFolder,
+    WritePermissionDenied,
+    WriteReadOnlyFile,
+    WriteDiskFull,
+    WriteReadOnlyMedium,
+    WriteIsAFolder,
+    WriteNotARegularFile,
+    WriteNameTooLong,
+    WriteTooManyLinks,
+    WriteIncomplete,
+    WriteSystemError,
+    // A design that could not be saved (its problem is the cause).
+    DesignNotSaved,
+    // Templates: their pages, a classic scale's texts, their files, printing.
+    PaperTooSmall,
+    TooManyPages,
+    NoScaleChosen,
+    ClassicLengthNotPositive,
+    BoardWidthNotPositive,
+    PositionNotANumber,
+    UnknownTemplateFormat,
+    UnknownChartFormat,
+    PrinterRefusesPage,
+    PrinterUnavailable,
+    PrintUnfinished,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::ReadSystemError) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::PrintUnfinished) + 1;
+
+// What a problem names, kept as data so that each reader sees it in their
+// own unit and with their own decimal separator: a text as the user gave
+// it, a number with the unit that follows it ("Hz", "cents"), or a length
+// in millimetres (written in the reader's unit, "/min" after it for a feed).
+struct ProblemValue {
+    enum class Kind { Text, Number, Length };
+    Kind kind = Kind::Text;
+    std::string text; // Text: as given; Number, Length: what follows the unit
+    double number = 0; // Number: the value; Length: millimetres
+    int decimals = -1; // fixed decimals; -1: up to ten significant digits
+
+    ProblemValue() = default;
+    ProblemValue(std::string given)
+        : text(std::move(given))
+    {
+    }
+    ProblemValue(const char* given)
+        : text(given)
+    {
+    }
+    static ProblemValue Length(double millimetres, std::string after = {});
+    static ProblemValue Number(double value, std::string unit = {}, int decimals = -1);
+    static ProblemValue Count(long long value);
+    friend bool operator==(const ProblemValue&, const ProblemValue&) = default;
+};
 
 struct Problem {
     ProblemKind kind = ProblemKind::NotFinite;
-    // What the sentence names, in its order (%2, %3, ...), already written
-    // out: numbers as the engine writes them, texts as the user gave them.
-    std::vector<std::string> values;
+    // What the pattern names, in its order (%2, %3, ...): %1 is the subject,
+    // the field as the reader's front end names it.
+    std::vector<ProblemValue> values;
     // The problem inside this one (the Scala text's, for a Scala scale a
-    // design cannot use): at most one, its sentence is the last value.
+    // design cannot use): at most one, phrased after the values.
     std::vector<Problem> cause;
+    friend bool operator==(const Problem&, const Problem&) = default;
 };
 
-// The French pattern of a kind: %1 is the subject (the field's name), %2,
-// %3... the values; a pattern may leave out any of them.
-std::string_view ProblemPattern(ProblemKind kind) noexcept;
-
-// Replaces %1 by the subject and %2... by the given values; a number past
-// the values stays as written.
-std::string FillPattern(
-    std::string_view pattern, std::string_view subject, const std::vector<std::string>& values);
-
-// The French sentence (the end of a sentence, lower case), as every
-// message of the engine reads.
-std::string ProblemSentence(const Problem& problem, std::string_view subject = {});
-
 // A text the user gave, as a message quotes it: control characters
-// escaped ("\n"), and at most QuotedValueLength characters, "…" ending what
-// is left out.
+// escaped ("\n"), and at most `longest` characters, "…" ending what is left
+// out.
 inline constexpr std::size_t QuotedValueLength = 60;
 std::string QuotedValue(std::string_view text, std::size_t longest = QuotedValueLength);
 
-// The French name of a design field, as the engine's sentences say it
-// ("bass_length" -> "diapason des graves"); the key itself when unknown.
-std::string_view FieldSubject(std::string_view field) noexcept;
+// A file that could not be written: the path, and the reason as its cause.
+Problem WriteProblemOf(const files::WriteProblem& problem);
 
 } // namespace corvane::board

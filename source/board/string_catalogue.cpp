@@ -126,8 +126,8 @@ std::vector<NamedStringSet> ReadSets()
 {
     std::vector<NamedStringSet> sets;
     for (const auto& row : CsvRows(catalogue_data::Sets))
-        if (row.size() >= 4)
-            sets.push_back({ row[0], row[1], Words(row[2]), Words(row[3]) });
+        if (row.size() >= 5)
+            sets.push_back({ row[0], row[1], row[2], Words(row[3]), Words(row[4]) });
     return sets;
 }
 

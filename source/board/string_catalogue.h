@@ -33,7 +33,8 @@ struct CatalogueItem {
 
 struct NamedStringSet {
     std::string name; // "light-electric-10-46"
-    std::string title;
+    std::string title; // for lists: French
+    std::string englishTitle; // and English
     std::vector<std::string> tuning; // bass first
     std::vector<std::string> items; // bass first
 };

@@ -7,12 +7,6 @@
 
 #include <array>
 
-// The engine holds no translation; the marker lets Qt's lupdate find the
-// headings.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-
 namespace corvane::board {
 
 namespace {
@@ -20,36 +14,25 @@ namespace {
 using C = StringColumn;
 
 constexpr std::array<StringColumnInfo, 19> Columns = { {
-    { C::String, "string", QT_TRANSLATE_NOOP("StringTable", "Corde"), false, false },
-    { C::Pitch, "pitch", QT_TRANSLATE_NOOP("StringTable", "Hauteur"), false, true },
-    { C::Frequency, "frequency_hz", QT_TRANSLATE_NOOP("StringTable", "Fréquence (Hz)"), false,
-        false },
-    { C::Length, "length_mm", QT_TRANSLATE_NOOP("StringTable", "Diapason"), true, false },
-    { C::Item, "item", QT_TRANSLATE_NOOP("StringTable", "Article"), false, true },
-    { C::Gauge, "gauge_in", QT_TRANSLATE_NOOP("StringTable", "Calibre (in)"), false, false },
-    { C::UnitWeightKgPerM, "unit_weight_kg_per_m",
-        QT_TRANSLATE_NOOP("StringTable", "Masse linéique (kg/m)"), false, false },
-    { C::UnitWeightGramPerM, "unit_weight_g_per_m",
-        QT_TRANSLATE_NOOP("StringTable", "Masse linéique (g/m)"), false, false },
-    { C::TensionN, "tension_n", QT_TRANSLATE_NOOP("StringTable", "Tension (N)"), false, false },
-    { C::TensionKgf, "tension_kgf", QT_TRANSLATE_NOOP("StringTable", "Tension (kgf)"), false,
-        false },
-    { C::TensionLbf, "tension_lbf", QT_TRANSLATE_NOOP("StringTable", "Tension (lbf)"), false,
-        false },
-    { C::Kappa, "kappa", QT_TRANSLATE_NOOP("StringTable", "κ"), false, false },
-    { C::B0, "b0", QT_TRANSLATE_NOOP("StringTable", "B₀"), false, false },
-    { C::ConstantsSource, "constants_source", QT_TRANSLATE_NOOP("StringTable", "κ et B₀"), false,
-        true },
-    { C::SaddleSetback, "saddle_setback_mm", QT_TRANSLATE_NOOP("StringTable", "Recul du chevalet"),
-        true, false },
-    { C::NutSetback, "nut_setback_mm", QT_TRANSLATE_NOOP("StringTable", "Recul du sillet"), true,
-        false },
-    { C::RmsBefore, "rms_cents_before", QT_TRANSLATE_NOOP("StringTable", "Écart RMS avant (cents)"),
-        false, false },
-    { C::RmsAfter, "rms_cents_after", QT_TRANSLATE_NOOP("StringTable", "Écart RMS après (cents)"),
-        false, false },
-    { C::WorstAfter, "worst_cents_after",
-        QT_TRANSLATE_NOOP("StringTable", "Pire écart après (cents)"), false, false },
+    { C::String, "string", false, false },
+    { C::Pitch, "pitch", false, true },
+    { C::Frequency, "frequency_hz", false, false },
+    { C::Length, "length_mm", true, false },
+    { C::Item, "item", false, true },
+    { C::Gauge, "gauge_in", false, false },
+    { C::UnitWeightKgPerM, "unit_weight_kg_per_m", false, false },
+    { C::UnitWeightGramPerM, "unit_weight_g_per_m", false, false },
+    { C::TensionN, "tension_n", false, false },
+    { C::TensionKgf, "tension_kgf", false, false },
+    { C::TensionLbf, "tension_lbf", false, false },
+    { C::Kappa, "kappa", false, false },
+    { C::B0, "b0", false, false },
+    { C::ConstantsSource, "constants_source", false, true },
+    { C::SaddleSetback, "saddle_setback_mm", true, false },
+    { C::NutSetback, "nut_setback_mm", true, false },
+    { C::RmsBefore, "rms_cents_before", false, false },
+    { C::RmsAfter, "rms_cents_after", false, false },
+    { C::WorstAfter, "worst_cents_after", false, false },
 } };
 
 static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),
@@ -62,25 +45,20 @@ const StringColumnInfo& Describe(StringColumn column) noexcept
     return Columns[static_cast<std::size_t>(column)];
 }
 
-std::string_view ConstantsSourceName(ConstantsSource source) noexcept
+std::string_view ConstantsSourceKey(ConstantsSource source) noexcept
 {
-    switch (source) {
-    case ConstantsSource::Typed:
-        return QT_TRANSLATE_NOOP("StringTable", "saisis");
-    case ConstantsSource::Published:
-        return QT_TRANSLATE_NOOP("StringTable", "publiés");
-    case ConstantsSource::SteelWire:
-        return QT_TRANSLATE_NOOP("StringTable", "fil d'acier");
-    case ConstantsSource::SteelCore:
-        return QT_TRANSLATE_NOOP("StringTable", "âme d'acier");
-    case ConstantsSource::EstimatedCore:
-        return QT_TRANSLATE_NOOP("StringTable", "âme estimée");
-    case ConstantsSource::TypicalNylon:
-        return QT_TRANSLATE_NOOP("StringTable", "nylon typique");
-    case ConstantsSource::Unknown:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("StringTable", "inconnus");
+    constexpr std::array<std::pair<ConstantsSource, std::string_view>, 7> Keys = { {
+        { ConstantsSource::Typed, "typed" },
+        { ConstantsSource::Published, "published" },
+        { ConstantsSource::SteelWire, "steel-wire" },
+        { ConstantsSource::SteelCore, "steel-core" },
+        { ConstantsSource::EstimatedCore, "estimated-core" },
+        { ConstantsSource::TypicalNylon, "typical-nylon" },
+        { ConstantsSource::Unknown, "unknown" },
+    } };
+    static_assert(InEnumOrder(Keys, [](const auto& entry) { return entry.first; }),
+        "one key per source, in the enum's order");
+    return Keys[static_cast<std::size_t>(source)].second;
 }
 
 std::string StringCellText(
@@ -118,7 +96,7 @@ std::string StringCellText(
     case C::B0:
         return s.b0 ? fixed(*s.b0, 5) : std::string();
     case C::ConstantsSource:
-        return std::string(ConstantsSourceName(s.constantsSource));
+        return std::string(ConstantsSourceKey(s.constantsSource));
     case C::SaddleSetback:
         return length(s.setbacks.saddleMm);
     case C::NutSetback:

@@ -37,20 +37,20 @@ enum class StringColumn {
 struct StringColumnInfo {
     StringColumn column;
     std::string_view key; // csv heading and json key: never translated
-    std::string_view heading; // French; translated in context "StringTable"
     bool inDesignUnit; // a length in the design's unit: its heading names the unit
     bool isText; // json writes it quoted
 };
 
 const StringColumnInfo& Describe(StringColumn column) noexcept;
 
+// Where kappa and B0 come from, as files and scripts name it ("published");
+// in words: language::ConstantsSourceName.
+std::string_view ConstantsSourceKey(ConstantsSource source) noexcept;
+
 // The figure of a string in a column: fixed decimals, the given decimal
 // separator; empty where the engine has no such figure (kappa and B0 of a
 // string it knows nothing of). Lengths in `unit`.
 std::string StringCellText(
     const StringReport& string, StringColumn column, Unit unit, std::string_view separator = ".");
-
-// Where kappa and B0 come from, in French (context "StringTable").
-std::string_view ConstantsSourceName(ConstantsSource source) noexcept;
 
 } // namespace corvane::board

@@ -1,6 +1,5 @@
 #include "stringing.h"
 
-#include "figure_text.h"
 #include "plain_number.h"
 #include "string_catalogue.h"
 
@@ -62,7 +61,7 @@ std::pair<std::optional<StringConstants>, ConstantsSource> ConstantsOf(
         ConstantsSource::EstimatedCore };
 }
 
-Problem OfString(ProblemKind kind, std::size_t index, std::vector<std::string> values = {})
+Problem OfString(ProblemKind kind, std::size_t index, std::vector<ProblemValue> values = {})
 {
     values.insert(values.begin(), std::to_string(index + 1));
     return { kind, std::move(values), {} };
@@ -132,9 +131,9 @@ std::optional<Problem> StringingProblem(
             && stringing.referenceA4Hz <= MaxReferenceA4Hz)) {
         field = "reference_a4_hz";
         return Problem { ProblemKind::CountOutOfRange,
-            { MessageNumberText(stringing.referenceA4Hz) + " Hz",
-                MessageNumberText(MinReferenceA4Hz) + " Hz",
-                MessageNumberText(MaxReferenceA4Hz) + " Hz" },
+            { ProblemValue::Number(stringing.referenceA4Hz, "Hz"),
+                ProblemValue::Number(MinReferenceA4Hz, "Hz"),
+                ProblemValue::Number(MaxReferenceA4Hz, "Hz") },
             {} };
     }
     for (std::size_t i = 0; i < stringing.tuning.size(); ++i) {
@@ -144,8 +143,9 @@ std::optional<Problem> StringingProblem(
             return OfString(ProblemKind::PitchUnreadable, i, { stringing.tuning[i] });
         if (!PitchInRange(pitch->frequencyHz))
             return OfString(ProblemKind::PitchOutOfRange, i,
-                { stringing.tuning[i], MessageNumberText(pitch->frequencyHz) + " Hz",
-                    MessageNumberText(MinPitchHz) + " Hz", MessageNumberText(MaxPitchHz) + " Hz" });
+                { stringing.tuning[i], ProblemValue::Number(pitch->frequencyHz, "Hz"),
+                    ProblemValue::Number(MinPitchHz, "Hz"),
+                    ProblemValue::Number(MaxPitchHz, "Hz") });
     }
     for (std::size_t i = 0; i < stringing.set.size(); ++i) {
         const SetString& chosen = stringing.set[i];
@@ -175,8 +175,8 @@ std::optional<Problem> StringingProblem(
                     && (*range.value > range.low
                         || (range.lowAllowed && *range.value == range.low))))
                 return OfString(ProblemKind::StringValueOutOfRange, i,
-                    { range.name, MessageNumberText(*range.value), MessageNumberText(range.low),
-                        MessageNumberText(range.high) });
+                    { range.name, ProblemValue::Number(*range.value),
+                        ProblemValue::Number(range.low), ProblemValue::Number(range.high) });
         if (chosen.kappa.has_value() != chosen.b0.has_value())
             return OfString(ProblemKind::StringConstantsTogether, i);
         const CatalogueItem* item = chosen.item.empty() ? nullptr : FindCatalogueItem(chosen.item);
@@ -204,15 +204,15 @@ std::optional<Problem> StringingProblem(
             field = height.field;
             return Problem { height.zeroAllowed ? ProblemKind::CountOutOfRange
                                                 : ProblemKind::AboveMinimumAtMost,
-                { MessageNumberText(height.value) + " mm", "0 mm",
-                    MessageNumberText(MaxActionHeightMm) + " mm" },
+                { ProblemValue::Length(height.value), ProblemValue::Length(0),
+                    ProblemValue::Length(MaxActionHeightMm) },
                 {} };
         }
     if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= MaxReliefMm)) {
         field = "action.relief_mm";
         return Problem { ProblemKind::SetbackOutOfRange,
-            { MessageNumberText(action.reliefMm) + " mm", MessageNumberText(-MaxReliefMm) + " mm",
-                MessageNumberText(MaxReliefMm) + " mm" },
+            { ProblemValue::Length(action.reliefMm), ProblemValue::Length(-MaxReliefMm),
+                ProblemValue::Length(MaxReliefMm) },
             {} };
     }
     // The fit runs over the frets the board has, at least two of them.
@@ -266,7 +266,7 @@ Physics PhysicsOf(const Stringing& stringing, std::size_t index, double lengthMm
 std::optional<Problem> CompensationProblem(std::size_t index, const Fit& fit, double rmsBefore,
     double rmsAfter, double firstFretMm, double lastFretToSaddleMm)
 {
-    const auto mm = [](double value) { return MessageNumberText(value) + " mm"; };
+    const auto mm = [](double value) { return ProblemValue::Length(value); };
     const Setbacks& s = fit.setbacks;
     if (!fit.settled)
         return OfString(ProblemKind::CompensationUnsettled, index);
@@ -284,7 +284,7 @@ std::optional<Problem> CompensationProblem(std::size_t index, const Fit& fit, do
             { mm(-s.saddleMm), mm(lastFretToSaddleMm) });
     if (!(rmsAfter < rmsBefore))
         return OfString(ProblemKind::CompensationWorse, index,
-            { FixedText(rmsAfter, 3), FixedText(rmsBefore, 3) });
+            { ProblemValue::Number(rmsAfter, {}, 3), ProblemValue::Number(rmsBefore, {}, 3) });
     return std::nullopt;
 }
 
@@ -293,7 +293,7 @@ std::optional<Problem> CompensationProblem(std::size_t index, const Fit& fit, do
 std::optional<Problem> FretletsProblem(std::size_t index, const std::vector<double>& fretlets,
     const std::vector<std::optional<double>>& found, const Setbacks& setbacks, double lengthMm)
 {
-    const auto mm = [](double value) { return MessageNumberText(value) + " mm"; };
+    const auto mm = [](double value) { return ProblemValue::Length(value); };
     for (std::size_t k = 0; k < found.size(); ++k) {
         if (!found[k])
             return OfString(ProblemKind::FretletNoPlace, index, { std::to_string(k + 1) });
@@ -328,8 +328,8 @@ std::optional<Problem> StringPhysicsProblem(
         for (const auto& range : ranges)
             if (!(range.value >= range.low && range.value <= range.high))
                 return OfString(ProblemKind::StringValueOutOfRange, i,
-                    { range.name, MessageNumberText(range.value), MessageNumberText(range.low),
-                        MessageNumberText(range.high) });
+                    { range.name, ProblemValue::Number(range.value),
+                        ProblemValue::Number(range.low), ProblemValue::Number(range.high) });
     }
     return std::nullopt;
 }

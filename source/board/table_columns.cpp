@@ -6,12 +6,6 @@
 
 #include <array>
 
-// The engine holds no translation; the marker lets Qt's lupdate find the
-// headings for the interfaces' translation files.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-
 namespace corvane::board {
 
 namespace {
@@ -19,27 +13,20 @@ namespace {
 using C = TableColumn;
 
 constexpr std::array<ColumnInfo, 14> Columns = { {
-    { C::Fret, "fret", QT_TRANSLATE_NOOP("BoardTable", "Frette"), false, true },
-    { C::String, "string", QT_TRANSLATE_NOOP("BoardTable", "Corde"), false, true },
-    { C::Note, "note", QT_TRANSLATE_NOOP("BoardTable", "Note"), false, false },
-    { C::Ratio, "ratio", QT_TRANSLATE_NOOP("BoardTable", "Rapport"), false, true },
-    { C::Cents, "cents", QT_TRANSLATE_NOOP("BoardTable", "Cents"), false, true },
-    { C::FromNut, "from_nut", QT_TRANSLATE_NOOP("BoardTable", "Depuis le sillet"), true, true },
-    { C::FretToFret, "fret_to_fret", QT_TRANSLATE_NOOP("BoardTable", "Frette à frette"), true,
-        true },
-    { C::ToSaddle, "to_saddle", QT_TRANSLATE_NOOP("BoardTable", "Jusqu'au chevalet"), true, true },
-    { C::CompensatedFromNut, "compensated_from_nut",
-        QT_TRANSLATE_NOOP("BoardTable", "Compensé, depuis le sillet"), true, true },
-    { C::CompensatedToSaddle, "compensated_to_saddle",
-        QT_TRANSLATE_NOOP("BoardTable", "Compensé, jusqu'au chevalet"), true, true },
-    { C::NearestSixtyFourth, "from_nut_64th", QT_TRANSLATE_NOOP("BoardTable", "Au 1/64 in"), false,
-        true },
-    { C::SixtyFourthError, "from_nut_64th_error",
-        QT_TRANSLATE_NOOP("BoardTable", "Écart du 1/64 (in)"), false, true },
-    { C::ErrorCents, "error_cents", QT_TRANSLATE_NOOP("BoardTable", "Justesse (cents)"), false,
-        true },
-    { C::FretletFromNut, "fretlet_from_nut",
-        QT_TRANSLATE_NOOP("BoardTable", "Frette de la corde, depuis le sillet"), true, true },
+    { C::Fret, "fret", false, true },
+    { C::String, "string", false, true },
+    { C::Note, "note", false, false },
+    { C::Ratio, "ratio", false, true },
+    { C::Cents, "cents", false, true },
+    { C::FromNut, "from_nut", true, true },
+    { C::FretToFret, "fret_to_fret", true, true },
+    { C::ToSaddle, "to_saddle", true, true },
+    { C::CompensatedFromNut, "compensated_from_nut", true, true },
+    { C::CompensatedToSaddle, "compensated_to_saddle", true, true },
+    { C::NearestSixtyFourth, "from_nut_64th", false, true },
+    { C::SixtyFourthError, "from_nut_64th_error", false, true },
+    { C::ErrorCents, "error_cents", false, true },
+    { C::FretletFromNut, "fretlet_from_nut", true, true },
 } };
 
 static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),

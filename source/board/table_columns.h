@@ -33,7 +33,6 @@ enum class TableColumn {
 struct ColumnInfo {
     TableColumn column;
     std::string_view key; // csv heading and json key: never translated
-    std::string_view heading; // French; translated in context "BoardTable"
     bool inDesignUnit; // a length in the design's unit: its heading names the unit
     bool rightAligned;
 };

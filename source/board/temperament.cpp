@@ -101,7 +101,7 @@ std::optional<double> ReadCents(std::string_view text)
 }
 
 // A Scala problem at a line: the line number comes first among the values.
-Parsed<ScalaScale> LineError(ProblemKind kind, int line, std::vector<std::string> values = {})
+Parsed<ScalaScale> LineError(ProblemKind kind, int line, std::vector<ProblemValue> values = {})
 {
     values.insert(values.begin(), std::to_string(line));
     return Parsed<ScalaScale>::Failure({ kind, std::move(values), {} });
@@ -153,7 +153,7 @@ Parsed<Period> ParsePeriod(std::string_view text)
             return Parsed<Period>::Failure({ ProblemKind::PeriodCentsOutOfRange, { shown }, {} });
         period.kind = Period::Kind::Cents;
         period.cents = *value;
-        return { period, {}, {} };
+        return { period, {} };
     }
     const std::size_t slash = word.find('/');
     const auto numerator = ReadPositiveInteger(word.substr(0, slash));
@@ -168,7 +168,7 @@ Parsed<Period> ParsePeriod(std::string_view text)
     period.denominator = static_cast<std::int64_t>(*denominator);
     if (!(period.Ratio() > 1.0) || period.Ratio() > 1024.0)
         return Parsed<Period>::Failure({ ProblemKind::PeriodRatioOutOfRange, { shown }, {} });
-    return { period, {}, {} };
+    return { period, {} };
 }
 
 // --- Temperament ---------------------------------------------------------
@@ -287,7 +287,7 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
     if (scale.ratios.size() < count)
         return LineError(ProblemKind::ScalaTruncated, lineNumber,
             { std::to_string(scale.ratios.size()), std::to_string(count) });
-    return { std::move(scale), {}, {} };
+    return { std::move(scale), {} };
 }
 
 Parsed<Temperament> MakeScala(const ScalaSource& source)
@@ -312,7 +312,7 @@ Parsed<Temperament> MakeScala(const ScalaSource& source)
         : std::string(TrimBlanks(scale.description));
     temperament.ratios = scale.ratios;
     NameTwelvePerOctave(temperament);
-    return { std::move(temperament), {}, {} };
+    return { std::move(temperament), {} };
 }
 
 // --- Equal divisions and built-in tables ----------------------------------
@@ -338,19 +338,18 @@ Temperament MakeEqualDivisions(const EqualDivisions& source)
 Temperament MakeBuiltin(BuiltinTable table)
 {
     Temperament temperament;
+    // Named by its key; front ends give it words (language::TemperamentTitle).
+    temperament.name = std::string(BuiltinTableName(table));
     switch (table) {
     case BuiltinTable::Just12:
-        temperament.name = "Juste, 5-limite (12 notes)";
         temperament.ratios = { 16.0 / 15.0, 9.0 / 8.0, 6.0 / 5.0, 5.0 / 4.0, 4.0 / 3.0, 45.0 / 32.0,
             3.0 / 2.0, 8.0 / 5.0, 5.0 / 3.0, 9.0 / 5.0, 15.0 / 8.0, 2.0 };
         break;
     case BuiltinTable::Pythagorean12:
-        temperament.name = "Pythagore, quintes justes (12 notes)";
         temperament.ratios = { 256.0 / 243.0, 9.0 / 8.0, 32.0 / 27.0, 81.0 / 64.0, 4.0 / 3.0,
             729.0 / 512.0, 3.0 / 2.0, 128.0 / 81.0, 27.0 / 16.0, 16.0 / 9.0, 243.0 / 128.0, 2.0 };
         break;
     case BuiltinTable::QuarterCommaMeantone12: {
-        temperament.name = "Mésotonique au quart de comma (12 notes)";
         // Each note is a number of fifths of 5^(1/4) from Do, brought into
         // the octave; the set runs from Mi bémol (-3) to Sol dièse (+8).
         temperament.ratios.assign(12, 2.0);
@@ -428,12 +427,12 @@ Parsed<Temperament> MakeTemperament(
     const TemperamentSource& source, double classicLength, Unit unit)
 {
     if (const auto* equal = std::get_if<EqualDivisions>(&source))
-        return { MakeEqualDivisions(*equal), {}, {} };
+        return { MakeEqualDivisions(*equal), {} };
     if (const auto* scala = std::get_if<ScalaSource>(&source))
         return MakeScala(*scala);
     if (const auto* classic = std::get_if<ClassicSource>(&source))
         return MakeClassic(*classic, classicLength, unit);
-    return { MakeBuiltin(std::get<BuiltinSource>(source).table), {}, {} };
+    return { MakeBuiltin(std::get<BuiltinSource>(source).table), {} };
 }
 
 } // namespace corvane::board

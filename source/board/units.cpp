@@ -179,7 +179,7 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
     const double millimetres = ToMillimetres(*value, unit);
     if (!std::isfinite(millimetres))
         return Parsed<double>::Failure({ ProblemKind::LengthTooLarge, { shown }, {} });
-    return { millimetres, {}, {} };
+    return { millimetres, {} };
 }
 
 namespace {
@@ -215,7 +215,7 @@ Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind
     if (kind != LengthKind::Positive) {
         const std::string_view magnitude = negative ? trimmed.substr(1) : trimmed;
         if (trimmed.empty() || SpellsZero(magnitude))
-            return { 0.0, {}, {} };
+            return { 0.0, {} };
     }
     if (kind == LengthKind::Signed && negative) {
         auto read = ParseLength(trimmed.substr(1), defaultUnit);

@@ -37,19 +37,13 @@ std::string_view UnitSymbol(Unit unit) noexcept;
 // case); nothing for anything else.
 std::optional<Unit> ParseUnit(std::string_view text) noexcept;
 
-// A value read from text, or why it could not be read: one sentence,
-// French, for the user, and the same as data for other languages.
+// A value read from text, or why it could not be read, as data.
 template <typename T> struct Parsed {
     std::optional<T> value;
-    std::string error;
     Problem problem; // meaningful only without a value
 
     explicit operator bool() const noexcept { return value.has_value(); }
-    static Parsed Failure(Problem why)
-    {
-        std::string sentence = ProblemSentence(why);
-        return { std::nullopt, std::move(sentence), std::move(why) };
-    }
+    static Parsed Failure(Problem why) { return { std::nullopt, std::move(why) }; }
 };
 
 // Reads a typed length and returns it in millimetres. The number may use a

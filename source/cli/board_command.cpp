@@ -8,7 +8,6 @@
 #include "strings_report.h"
 #include "translation.h"
 #include "whole_file.h"
-#include "write_problem_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -42,14 +41,14 @@ int WriteSlottingProgram(
     if (const auto* problem = std::get_if<board::DesignError>(&program)) {
         // A router's value is named by its option; the board by its field.
         err << "corvane-frets: "
-            << (problem->field == "bass_length" ? DesignErrorSaid(*problem)
-                                                : OptionErrorSaid(*problem))
+            << (problem->field == "bass_length" ? DesignErrorSaid(*problem, layout.design.unit)
+                                                : OptionErrorSaid(*problem, layout.design.unit))
             << '\n';
         return ExitValue;
     }
     if (const auto failure
         = files::WriteWholeFile(*options.gcodePath, std::get<std::string>(program))) {
-        err << "corvane-frets: " << language::WriteProblemText(*failure).toStdString() << '\n';
+        err << "corvane-frets: " << ProblemSaid(board::WriteProblemOf(*failure)) << '\n';
         return ExitValue;
     }
     return 0;
@@ -152,7 +151,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     board::LayoutResult computed
         = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
     if (!computed.layout) {
-        err << "corvane-frets: " << DesignErrorSaid(*computed.error) << '\n';
+        err << "corvane-frets: " << DesignErrorSaid(*computed.error, options.design.unit) << '\n';
         return ExitValue;
     }
     // Named in the user's language, like everything the command writes.

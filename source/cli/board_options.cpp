@@ -334,7 +334,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         drawn.extendFretsMm = cut.extendFretsMm;
         drawn.markerDiameterMm = cut.markerDiameterMm;
         if (const auto problem = drawing::CutOptionsProblem(drawn, design.unit))
-            return bad(OptionErrorSaid(*problem));
+            return bad(OptionErrorSaid(*problem, design.unit));
     }
 
     // The strings.
@@ -350,7 +350,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;
     if (auto error = board::ValidateDesign(design))
-        return bad(DesignErrorSaid(*error));
+        return bad(DesignErrorSaid(*error, design.unit));
     result.options = options;
     return result;
 }

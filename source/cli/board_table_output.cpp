@@ -7,6 +7,7 @@
 #include "table_columns.h"
 #include "text_fields.h"
 #include "translation.h"
+#include "words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,12 +60,7 @@ std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& ro
 // A text table's heading, in the user's language, with the unit of a length.
 std::string Heading(const BoardLayout& board, TableColumn column)
 {
-    const board::ColumnInfo& info = board::Describe(column);
-    std::string heading
-        = language::Translate("BoardTable", std::string(info.heading).c_str()).toStdString();
-    if (info.inDesignUnit)
-        heading += " (" + std::string(board::UnitSymbol(board.design.unit)) + ")";
-    return heading;
+    return language::TableHeading(column, language::CurrentLanguage(), board.design.unit);
 }
 
 std::string LengthWithUnit(const BoardLayout& board, double mm, std::string_view separator)

@@ -12,8 +12,8 @@
 
 #include "image_export.h"
 #include "intonation_chart.h"
+#include "problem_text.h"
 #include "whole_file.h"
-#include "write_problem_text.h"
 
 #include <QString>
 
@@ -48,7 +48,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     const auto failure
         = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
-        return failure->toStdString();
+        return ProblemSaid(*failure);
     return std::nullopt;
 }
 
@@ -64,7 +64,7 @@ std::optional<std::string> WriteIntonationChart(
         EnsureGuiApplication(); // the painter needs Qt's fonts
     const auto failure = drawing::WriteChartFile(chart, board.temperament.name, path);
     if (failure)
-        return language::WriteProblemText(*failure).toStdString();
+        return ProblemSaid(board::WriteProblemOf(*failure));
     return std::nullopt;
 }
 

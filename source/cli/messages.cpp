@@ -1,6 +1,6 @@
 #include "messages.h"
 
-#include "problem_text.h"
+#include "phrase.h"
 #include "translation.h"
 
 #include <QString>
@@ -32,28 +32,33 @@ std::string Say(const char* french, std::initializer_list<std::string_view> valu
     return text.toStdString();
 }
 
-std::string ProblemSaid(const board::Problem& problem, std::string_view field)
+language::Reader CommandReader(board::Unit unit)
 {
-    return language::ProblemText(
-        problem, field.empty() ? QString() : language::FieldSubjectText(field))
-        .toStdString();
+    // Messages write numbers with a period, whatever the regional settings.
+    return { language::CurrentLanguage(), unit, "." };
 }
 
-std::string DesignErrorSaid(const board::DesignError& error)
+std::string ProblemSaid(const board::Problem& problem, std::string_view field, board::Unit unit)
 {
-    return ProblemSaid(error.problem, error.field);
+    return language::Phrase(problem, CommandReader(unit),
+        field.empty() ? std::string() : language::FieldName(field, language::CurrentLanguage()));
 }
 
-std::string OptionErrorSaid(const board::DesignError& error)
+std::string DesignErrorSaid(const board::DesignError& error, board::Unit unit)
+{
+    return language::DesignErrorText(error, CommandReader(unit));
+}
+
+std::string OptionErrorSaid(const board::DesignError& error, board::Unit unit)
 {
     std::string option = "--" + error.field;
     std::replace(option.begin(), option.end(), '_', '-');
-    return language::ProblemText(error.problem, QString::fromStdString(option)).toStdString();
+    return language::Phrase(error.problem, CommandReader(unit), option);
 }
 
 std::string DesignFileErrorSaid(const board::DesignError& error)
 {
-    return language::DesignFileErrorText(error).toStdString();
+    return language::DesignFileErrorText(error, CommandReader(board::Unit::Millimetre));
 }
 
 } // namespace corvane::cli

@@ -7,6 +7,7 @@
 // csv and json keys never change with the language.
 
 #include "design.h"
+#include "language.h"
 #include "problem.h"
 
 #include <initializer_list>
@@ -22,13 +23,18 @@ void ChooseCommandLanguage();
 // values in order.
 std::string Say(const char* french, std::initializer_list<std::string_view> values = {});
 
+// The reader of the command's messages: the user's language, lengths in
+// the design's unit, numbers with a period.
+language::Reader CommandReader(board::Unit unit);
+
 // An engine's problem, its subject (%1) the design field's own name.
-std::string ProblemSaid(const board::Problem& problem, std::string_view field = {});
+std::string ProblemSaid(const board::Problem& problem, std::string_view field = {},
+    board::Unit unit = board::Unit::Millimetre);
 // A design that cannot be used, or a design file that cannot be opened.
-std::string DesignErrorSaid(const board::DesignError& error);
+std::string DesignErrorSaid(const board::DesignError& error, board::Unit unit);
 std::string DesignFileErrorSaid(const board::DesignError& error);
 // A value given by an option the engine refused ("slot_width"), named by
 // the option ("--slot-width").
-std::string OptionErrorSaid(const board::DesignError& error);
+std::string OptionErrorSaid(const board::DesignError& error, board::Unit unit);
 
 } // namespace corvane::cli

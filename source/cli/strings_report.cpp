@@ -4,6 +4,7 @@
 #include "string_columns.h"
 #include "text_fields.h"
 #include "translation.h"
+#include "words.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,21 +24,16 @@ constexpr StringColumn ReportColumns[] = { StringColumn::String, StringColumn::P
 
 std::string Heading(const board::BoardLayout& board, StringColumn column)
 {
-    const board::StringColumnInfo& info = board::Describe(column);
-    std::string heading
-        = language::Translate("StringTable", std::string(info.heading).c_str()).toStdString();
-    if (info.inDesignUnit)
-        heading += " (" + std::string(board::UnitSymbol(board.design.unit)) + ")";
-    return heading;
+    return language::StringHeading(column, language::CurrentLanguage(), board.design.unit);
 }
 
 // A string's problems as one sentence, empty when it has none.
-std::string ProblemsOf(const board::StringReport& string)
+std::string ProblemsOf(const board::StringReport& string, board::Unit unit)
 {
     std::string said;
     for (const auto& problem : { string.compensationProblem, string.fretletsProblem })
         if (problem)
-            said += (said.empty() ? "" : "; ") + ProblemSaid(*problem);
+            said += (said.empty() ? "" : "; ") + ProblemSaid(*problem, {}, unit);
     return said;
 }
 
@@ -49,7 +45,7 @@ std::vector<std::string> StringProblemsSaid(const board::BoardLayout& board)
     for (const board::StringReport& string : board.stringReports)
         for (const auto& problem : { string.compensationProblem, string.fretletsProblem })
             if (problem)
-                said.push_back(ProblemSaid(*problem));
+                said.push_back(ProblemSaid(*problem, {}, board.design.unit));
     return said;
 }
 
@@ -100,7 +96,7 @@ std::string FormatStringsCsv(const board::BoardLayout& board, const std::string&
                        board::StringCellText(string, column, board::Unit::Millimetre, separator),
                        delimiter)
                 + ",";
-        out += CsvField(ProblemsOf(string), delimiter) + '\n';
+        out += CsvField(ProblemsOf(string, board.design.unit), delimiter) + '\n';
     }
     return out;
 }
@@ -125,7 +121,7 @@ std::string FormatStringsJson(const board::BoardLayout& board)
                 + "\": " + figure;
             first = false;
         }
-        const std::string problems = ProblemsOf(string);
+        const std::string problems = ProblemsOf(string, board.design.unit);
         out += ", \"problem\": " + (problems.empty() ? "null" : JsonString(problems)) + "}";
     }
     out += "\n]}\n";

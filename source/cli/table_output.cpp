@@ -3,6 +3,7 @@
 #include "messages.h"
 #include "text_fields.h"
 #include "translation.h"
+#include "words.h"
 
 #include <algorithm>
 #include <string_view>
@@ -72,9 +73,10 @@ std::string FormatJson(const FretTable& table)
 std::string FormatText(const FretTable& table)
 {
     // The scale names and Sol and Do are the classic program's own words.
-    const std::string FretHeading = language::Translate("BoardTable", "Frette").toStdString();
+    const language::Language speaking = language::CurrentLanguage();
+    const std::string FretHeading = language::TableHeading(board::TableColumn::Fret, speaking, {});
     const std::string PositionHeading = Say("Position");
-    const std::string NoteHeading = language::Translate("BoardTable", "Note").toStdString();
+    const std::string NoteHeading = language::TableHeading(board::TableColumn::Note, speaking, {});
 
     std::string out = Say("%1 - longueur vibrante %2", { table.scaleText, table.lengthText });
     if (table.mode != Mode::None)

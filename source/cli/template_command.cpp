@@ -50,7 +50,7 @@ std::optional<std::string> WriteClassicTemplate(
     request.words = language::InterfaceTemplateWords(); // the scale and notes stay the window's
     const drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing)
-        return drawing::ClassicTemplateProblemText(*built.error).toStdString();
+        return ProblemSaid(*built.error);
 
     // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
     // without starting it.
@@ -60,7 +60,7 @@ std::optional<std::string> WriteClassicTemplate(
     const drawing::ExportOptions exportOptions { options.paper, options.unit,
         QString::fromStdString(drawing::ClassicTemplateTitle(request)), {} };
     if (const auto error = drawing::ExportTemplate(*built.drawing, path, exportOptions))
-        return error->toStdString();
+        return ProblemSaid(*error);
     return std::nullopt;
 }
 

@@ -271,44 +271,4 @@ bool PdfIsWhole(std::string_view pdf)
     return true;
 }
 
-std::string_view WriteFailureReason(WriteFailure failure) noexcept
-{
-    switch (failure) {
-    case WriteFailure::NoSuchFolder:
-        return "le dossier n'existe pas";
-    case WriteFailure::PermissionDenied:
-        return "permission refusée";
-    case WriteFailure::ReadOnlyFile:
-        return "le fichier est en lecture seule";
-    case WriteFailure::DiskFull:
-        return "le disque est plein";
-    case WriteFailure::ReadOnlyMedium:
-        return "le support est en lecture seule";
-    case WriteFailure::IsAFolder:
-        return "c'est un dossier";
-    case WriteFailure::NotARegularFile:
-        return "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)";
-    case WriteFailure::NameTooLong:
-        return "le nom est trop long";
-    case WriteFailure::TooManyLinks:
-        return "trop de liens symboliques à suivre";
-    case WriteFailure::Incomplete:
-        return "le fichier n'a pas pu être écrit en entier";
-    case WriteFailure::System:
-        break;
-    }
-    return {};
-}
-
-std::string WriteProblemReason(const WriteProblem& problem)
-{
-    const std::string_view reason = WriteFailureReason(problem.failure);
-    return reason.empty() ? std::string(std::strerror(problem.systemError)) : std::string(reason);
-}
-
-std::string WriteProblemSentence(const WriteProblem& problem)
-{
-    return "Impossible d'écrire « " + problem.path + " » : " + WriteProblemReason(problem) + ".";
-}
-
 } // namespace corvane::files

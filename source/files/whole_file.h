@@ -17,7 +17,8 @@
 
 namespace corvane::files {
 
-// Why a file could not be written, as data; WriteProblemSentence phrases it.
+// Why a file could not be written, as data (board::WriteProblemOf makes it a
+// problem every front end phrases).
 enum class WriteFailure {
     NoSuchFolder,
     PermissionDenied,
@@ -52,14 +53,5 @@ std::optional<WriteProblem> WriteWholeFileThrough(
 // finds every object where it says: a write that failed part-way, whether it
 // cut the end or left a gap, moves or loses what follows.
 bool PdfIsWhole(std::string_view pdf);
-
-// The French reason of a failure ("le disque est plein"); empty for
-// WriteFailure::System, whose reason is the system's own (strerror). The
-// Atelier translates the same texts.
-std::string_view WriteFailureReason(WriteFailure failure) noexcept;
-std::string WriteProblemReason(const WriteProblem& problem);
-
-// "Impossible d'écrire « path » : reason."
-std::string WriteProblemSentence(const WriteProblem& problem);
 
 } // namespace corvane::files

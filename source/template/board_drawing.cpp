@@ -152,7 +152,8 @@ std::vector<FaceDot> FaceDots(const board::BoardLayout& board)
 std::optional<board::DesignError> CutOptionsProblem(
     const BoardDrawingOptions& options, board::Unit unit)
 {
-    const auto shown = [&](double mm) { return board::MessageLengthText(mm, unit); };
+    (void)unit; // lengths are named in the reader's unit
+    const auto shown = [](double mm) { return board::ProblemValue::Length(mm); };
     if (options.slotWidthMm != 0
         && !(options.slotWidthMm >= MinSlotWidthMm && options.slotWidthMm <= MaxSlotWidthMm))
         return board::FieldError("slot_width",

@@ -60,23 +60,6 @@ TitleBlockText ClassicTitleBlock(const ClassicTemplateRequest& request)
 
 } // namespace
 
-std::string ClassicTemplateProblemSentence(const ClassicTemplateProblem& problem)
-{
-    using Kind = ClassicTemplateProblem::Kind;
-    switch (problem.kind) {
-    case Kind::NoScale:
-        return "Choisissez d'abord une gamme : le gabarit dessine ses frettes.";
-    case Kind::LengthNotPositive:
-        return "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.";
-    case Kind::WidthNotPositive:
-        return "La largeur de la touche doit être supérieure à zéro.";
-    case Kind::PositionNotANumber:
-        break;
-    }
-    return "La position « " + problem.position + " » de la frette " + std::to_string(problem.fret)
-        + " n'est pas un nombre.";
-}
-
 double DefaultBoardWidth(Unit unit) noexcept
 {
     return 60.0 / MillimetresPer(unit);
@@ -93,18 +76,16 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
 {
     ClassicTemplate result;
     if (request.frets.empty()) {
-        result.error = ClassicTemplateProblem { ClassicTemplateProblem::Kind::NoScale, {}, 0 };
+        result.error = board::Problem { board::ProblemKind::NoScaleChosen, {}, {} };
         return result;
     }
     const auto length = ReadEngineNumber(request.lengthText, request.decimalSeparator);
     if (!length || *length <= 0) {
-        result.error
-            = ClassicTemplateProblem { ClassicTemplateProblem::Kind::LengthNotPositive, {}, 0 };
+        result.error = board::Problem { board::ProblemKind::ClassicLengthNotPositive, {}, {} };
         return result;
     }
     if (!(request.boardWidth > 0) || !std::isfinite(request.boardWidth)) {
-        result.error
-            = ClassicTemplateProblem { ClassicTemplateProblem::Kind::WidthNotPositive, {}, 0 };
+        result.error = board::Problem { board::ProblemKind::BoardWidthNotPositive, {}, {} };
         return result;
     }
     // The classic board is a straight one-string board whose frets stand
@@ -114,9 +95,8 @@ ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request)
     for (const ClassicFret& fret : request.frets) {
         const auto position = ReadEngineNumber(fret.positionText, request.decimalSeparator);
         if (!position) {
-            result.error
-                = ClassicTemplateProblem { ClassicTemplateProblem::Kind::PositionNotANumber,
-                      fret.positionText, fret.fretNumber };
+            result.error = board::Problem { board::ProblemKind::PositionNotANumber,
+                { fret.positionText, board::ProblemValue::Count(fret.fretNumber) }, {} };
             return result;
         }
         positions.push_back(*position);

@@ -7,6 +7,7 @@
 
 #include "drawing.h"
 #include "drawing_unit.h"
+#include "problem.h"
 #include "template_words.h"
 
 #include <optional>
@@ -36,32 +37,19 @@ struct ClassicTemplateRequest {
 // The board width a request starts with: 60 mm in the request's unit.
 double DefaultBoardWidth(Unit unit) noexcept;
 
-// Why a request cannot be drawn, as data.
-struct ClassicTemplateProblem {
-    enum class Kind {
-        NoScale, // no frets: no scale chosen yet
-        LengthNotPositive, // the vibrating length is not above zero
-        WidthNotPositive, // the board width is not above zero
-        PositionNotANumber // a position text (`position`, of fret `fret`) is no number
-    } kind
-        = Kind::NoScale;
-    std::string position;
-    int fret = 0;
-};
-
 struct ClassicTemplate {
     std::optional<Drawing> drawing;
-    std::optional<ClassicTemplateProblem> error; // when no drawing
+    // When no drawing: no frets (NoScaleChosen), a length or width not above
+    // zero (ClassicLengthNotPositive, BoardWidthNotPositive), a position that
+    // is no number (PositionNotANumber: the text and the fret).
+    std::optional<board::Problem> error;
 };
-
-// The French sentence of a problem, as the sheets show it.
-std::string ClassicTemplateProblemSentence(const ClassicTemplateProblem& problem);
 
 // Refuses a request with no frets (no scale chosen), a length or board
 // width that is not above zero, or a text that is not a number.
 ClassicTemplate BuildClassicTemplate(const ClassicTemplateRequest& request);
 
-// The title of the template's documents: "Gabarit Tempérée Chromatique 650 mm".
+// The title of the template's documents: "Template Tempérée Chromatique 650 mm".
 std::string ClassicTemplateTitle(const ClassicTemplateRequest& request);
 
 } // namespace corvane::drawing

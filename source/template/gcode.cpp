@@ -1,7 +1,6 @@
 #include "gcode.h"
 
 #include "figure_text.h"
-#include "plain_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,10 +74,10 @@ std::pair<double, double> Insets(
         square / SineToEdge(fret, board.trebleEdge) };
 }
 
-// A value in the design's unit, with it, as messages write it.
-std::string Shown(double mm, board::Unit unit, bool perMinute = false)
+// A length, or a feed a minute, as a problem names it.
+board::ProblemValue Shown(double mm, board::Unit, bool perMinute = false)
 {
-    return board::MessageLengthText(mm, unit, perMinute ? "/min" : "");
+    return board::ProblemValue::Length(mm, perMinute ? "/min" : "");
 }
 
 } // namespace
@@ -115,8 +114,8 @@ std::optional<board::DesignError> SlottingParametersProblem(
     if (passes > MaxPassesPerSlot)
         return board::FieldError("pass_depth",
             { ProblemKind::TooManyPasses,
-                { Shown(p.passDepthMm, unit), board::MessageNumberText(passes),
-                    std::to_string(MaxPassesPerSlot) },
+                { Shown(p.passDepthMm, unit), board::ProblemValue::Number(passes),
+                    board::ProblemValue::Count(MaxPassesPerSlot) },
                 {} });
     if (p.bindingMarginMm != 0
         && !(p.bindingMarginMm >= MinBindingMarginMm && p.bindingMarginMm <= MaxBindingMarginMm))

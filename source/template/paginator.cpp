@@ -174,28 +174,13 @@ std::vector<Line> CircleSides(const Circle& circle)
     return OutlineSides(polygon);
 }
 
-std::string PaginationProblemSentence(const PaginationProblem& problem)
-{
-    if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
-        return "Le papier est trop petit pour le gabarit : il faut une zone imprimable d'au moins "
-               "17 cm sur 6 cm.";
-    char metres[32];
-    std::snprintf(metres, sizeof metres, "%.2f", problem.boardMetres);
-    std::string length(metres);
-    std::replace(length.begin(), length.end(), '.', ','); // a French decimal comma
-    return "Ce gabarit demanderait " + std::to_string(problem.pages) + " pages ("
-        + std::to_string(MaximumPageCount) + " au plus) pour une planche de " + length
-        + " m : la longueur est-elle dans la bonne unité ? (des millimètres lus comme des pouces, "
-          "par exemple)";
-}
-
 Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWords& words)
 {
     Pagination result;
     const TileCount upright = CountTiles(board, paper);
     const TileCount turned = CountTiles(board, paper.QuarterTurned());
     if (upright.pages() == 0 && turned.pages() == 0) {
-        result.error = PaginationProblem { PaginationProblem::Kind::PaperTooSmall, 0, 0 };
+        result.error = board::Problem { board::ProblemKind::PaperTooSmall, {}, {} };
         return result;
     }
     result.quarterTurned
@@ -204,8 +189,11 @@ Pagination Paginate(const Drawing& board, const Paper& paper, const TemplateWord
     const TileCount count = result.quarterTurned ? turned : upright;
     const double pageCount = static_cast<double>(count.columns) * count.rows;
     if (pageCount > MaximumPageCount) {
-        result.error = PaginationProblem { PaginationProblem::Kind::TooManyPages,
-            static_cast<int>(std::min(pageCount, 1e9)), board.widthMm / 1000.0 };
+        result.error = board::Problem { board::ProblemKind::TooManyPages,
+            { board::ProblemValue::Number(std::min(pageCount, 1e9)),
+                board::ProblemValue::Count(MaximumPageCount),
+                board::ProblemValue::Number(board.widthMm / 1000.0, {}, 2) },
+            {} };
         return result;
     }
     result.columns = count.columns;

@@ -10,6 +10,7 @@
 // along the string first (left to right), then down the board.
 
 #include "drawing.h"
+#include "problem.h"
 #include "template_words.h"
 
 #include <optional>
@@ -58,23 +59,14 @@ inline constexpr int MaximumPageCount = 50;
 // printing instruction and the page label.
 inline constexpr double RulerStripHeightMm = 30.0;
 
-// Why a board cannot be laid on the paper, as data.
-struct PaginationProblem {
-    enum class Kind {
-        PaperTooSmall, // the printable area cannot hold one tile
-        TooManyPages, // more than MaximumPageCount
-    } kind
-        = Kind::PaperTooSmall;
-    int pages = 0; // TooManyPages: how many it would take
-    double boardMetres = 0; // TooManyPages: how long the board is
-};
-
 struct Pagination {
     std::vector<Drawing> pages; // in page millimetres, origin at the paper's corner
     bool quarterTurned = false; // laid out on paper.QuarterTurned()
     int columns = 0;
     int rows = 0;
-    std::optional<PaginationProblem> error; // no pages when set
+    // No pages when set: the paper is too small for one tile (PaperTooSmall),
+    // or more than MaximumPageCount pages (TooManyPages).
+    std::optional<board::Problem> error;
 };
 
 // The pages of a board, on the paper as given or turned a quarter,
@@ -91,8 +83,5 @@ struct TileCount {
     int pages() const noexcept { return columns * rows; }
 };
 TileCount CountTiles(const Drawing& board, const Paper& paper) noexcept;
-
-// The French sentence of a problem, as the sheets show it.
-std::string PaginationProblemSentence(const PaginationProblem& problem);
 
 } // namespace corvane::drawing

@@ -1,6 +1,7 @@
 // The fretboard template: the layout's lines at true size, nothing scaled.
 
 #include "board_drawing.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 
@@ -60,8 +61,9 @@ TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
     for (const Line& line : drawing.lines)
         for (const Point p : { line.from, line.to })
             EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= drawing.widthMm && p.y <= drawing.heightMm);
-    EXPECT_EQ(
-        BoardTemplateTitle(*board::ComputeLayout(design).layout), "Gabarit 12-EDO 889 à 864 mm");
+    EXPECT_EQ(BoardTemplateTitle(*board::ComputeLayout(design).layout, ".",
+                  language::TemplateWordsIn(language::Language::French)),
+        "Gabarit 12-EDO 889 à 864 mm");
 }
 
 // The labels a luthier reads: one row of distances when every string shares

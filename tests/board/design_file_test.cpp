@@ -1,6 +1,7 @@
 // Design files: round trip, validation, whole-or-nothing writing.
 
 #include "design_file.h"
+#include "said.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 
 namespace corvane::board {
 namespace {
+
+using testing_support::FileSaid;
+using testing_support::Said;
 
 std::string ReadAll(const std::filesystem::path& path)
 {
@@ -56,7 +60,7 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
     const std::filesystem::path path = directory_ / "seven.corvane";
     ASSERT_EQ(SaveDesign(design, path), std::nullopt);
     const DesignReadResult opened = LoadDesign(path);
-    ASSERT_TRUE(opened.design) << opened.error->message;
+    ASSERT_TRUE(opened.design) << FileSaid(*opened.error);
     EXPECT_EQ(*opened.design, design);
 
     for (const TemperamentSource& source :
@@ -122,9 +126,9 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         const DesignReadResult result = LoadDesign(path);
         EXPECT_FALSE(result.design) << c.message;
         ASSERT_TRUE(result.error) << c.message;
-        EXPECT_NE(result.error->message.find(c.message), std::string::npos)
-            << result.error->message.substr(0, 300);
-        EXPECT_LT(result.error->message.size(), 300u);
+        EXPECT_NE(FileSaid(*result.error).find(c.message), std::string::npos)
+            << FileSaid(*result.error).substr(0, 300);
+        EXPECT_LT(FileSaid(*result.error).size(), 300u);
         EXPECT_EQ(ReadAll(path), c.text); // opening never rewrites
     }
 
@@ -133,11 +137,11 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         R"({"format": "corvane-board", "version": 1, "frets": 12, "strings": 1, "bass_length": 600,
             "temperament": {"kind": "scala", "content": "down\n 3\n 9/8\n 16/15\n 2/1\n"}})");
     ASSERT_TRUE(falling.error);
-    EXPECT_NE(
-        falling.error->message.find(
-            "champ « temperament.content » : gamme Scala, ligne 4 : les hauteurs doivent monter"),
+    EXPECT_NE(FileSaid(*falling.error)
+                  .find("champ « temperament.content » : gamme Scala, ligne 4 : les hauteurs "
+                        "doivent monter"),
         std::string::npos)
-        << falling.error->message;
+        << FileSaid(*falling.error);
 }
 
 // Files from elsewhere: saved on Windows with a byte order mark; or near the

@@ -1,6 +1,7 @@
 // Board geometry: straight and fanned boards, compensation.
 
 #include "layout.h"
+#include "said.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 
 namespace corvane::board {
 namespace {
+
+using testing_support::Said;
 
 // A 5-string fanned bass: 889 mm bass, 864 mm treble, fret 7 square to the
 // centre line; strings 39 mm apart at the nut, 75 mm at the saddle.
@@ -28,7 +31,7 @@ Design FannedBass()
 BoardLayout Compute(const Design& design)
 {
     const LayoutResult result = ComputeLayout(design);
-    EXPECT_FALSE(result.error) << result.error->message;
+    EXPECT_FALSE(result.error) << Said(*result.error);
     return *result.layout;
 }
 
@@ -187,7 +190,7 @@ TEST(Layout, InvalidDesignsNameTheirField)
         c.change(design);
         const LayoutResult result = ComputeLayout(design);
         ASSERT_TRUE(result.error) << c.field;
-        EXPECT_EQ(result.error->field, c.field) << result.error->message;
+        EXPECT_EQ(result.error->field, c.field) << Said(*result.error);
     }
 }
 

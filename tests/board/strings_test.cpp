@@ -5,6 +5,7 @@
 #include "design_file.h"
 #include "layout.h"
 #include "pitch.h"
+#include "said.h"
 #include "string_catalogue.h"
 #include "string_columns.h"
 #include "string_physics.h"
@@ -16,6 +17,9 @@
 
 namespace corvane::board {
 namespace {
+
+using testing_support::FileSaid;
+using testing_support::Said;
 
 TEST(StringPhysics, TensionIsTheChartsAndTheHandWorkedOne)
 {
@@ -346,18 +350,15 @@ TEST(Strings, EachColumnWritesItsFigureInItsUnit)
     string.setbacks = { 2.54, -0.254 };
     using C = StringColumn;
     const std::tuple<C, Unit, const char*> cases[] = {
-        { C::Frequency, Unit::Millimetre, "82.407" },
-        { C::Length, Unit::Inch, "25.5000" },
+        { C::Frequency, Unit::Millimetre, "82.407" }, { C::Length, Unit::Inch, "25.5000" },
         { C::UnitWeightKgPerM, Unit::Millimetre, "0.0068246" },
         { C::UnitWeightGramPerM, Unit::Millimetre, "6.8246" },
         { C::TensionN, Unit::Millimetre, "77.84" },
         { C::TensionKgf, Unit::Millimetre, "7.94" }, // / 9.80665
         { C::TensionLbf, Unit::Millimetre, "17.50" }, // / 4.4482216
-        { C::Kappa, Unit::Millimetre, "441.2" },
-        { C::B0, Unit::Millimetre, "0.00379" },
-        { C::SaddleSetback, Unit::Inch, "0.1000" },
-        { C::NutSetback, Unit::Centimetre, "-0.0254" },
-        { C::ConstantsSource, Unit::Millimetre, "âme estimée" },
+        { C::Kappa, Unit::Millimetre, "441.2" }, { C::B0, Unit::Millimetre, "0.00379" },
+        { C::SaddleSetback, Unit::Inch, "0.1000" }, { C::NutSetback, Unit::Centimetre, "-0.0254" },
+        { C::ConstantsSource, Unit::Millimetre, "estimated-core" }, // words: language/
     };
     for (const auto& [column, unit, text] : cases)
         EXPECT_EQ(StringCellText(string, column, unit), text) << Describe(column).key;
@@ -397,7 +398,7 @@ TEST(Strings, DesignFilesRefuseBadStringsByTheirKey)
         const auto read = DesignFromJson(head + c.tail);
         ASSERT_TRUE(read.error) << c.tail;
         EXPECT_EQ(read.error->field, c.field) << c.tail;
-        EXPECT_EQ(read.error->problem.kind, c.kind) << c.tail << ": " << read.error->message;
+        EXPECT_EQ(read.error->problem.kind, c.kind) << c.tail << ": " << FileSaid(*read.error);
     }
 }
 
@@ -412,7 +413,7 @@ TEST(Strings, DesignFilesKeepThemAndVersionOneFilesOpenUnchanged)
     const std::string text = DesignToJson(design);
     EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
     const auto read = DesignFromJson(text);
-    ASSERT_TRUE(read.design) << read.error->message;
+    ASSERT_TRUE(read.design) << FileSaid(*read.error);
     EXPECT_EQ(*read.design, design);
     const std::string plain = DesignToJson(Design {});
     EXPECT_NE(plain.find("\"version\": 1"), std::string::npos);
@@ -481,8 +482,8 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
         const auto error = ValidateDesign(design);
         ASSERT_TRUE(error) << c.message;
         EXPECT_EQ(error->field, c.field);
-        EXPECT_NE(error->message.find(c.message), std::string::npos)
-            << error->message << " / " << c.message;
+        EXPECT_NE(Said(*error).find(c.message), std::string::npos)
+            << Said(*error) << " / " << c.message;
     }
 }
 
@@ -534,7 +535,7 @@ TEST(Strings, ComputedCompensationNeverPlaysWorse)
     for (const auto& [name, design, expected] : cases) {
         SCOPED_TRACE(name);
         const auto computed = ComputeLayout(design);
-        ASSERT_TRUE(computed.layout) << computed.error->message;
+        ASSERT_TRUE(computed.layout) << Said(*computed.error);
         bool seen = false;
         for (const StringReport& s : computed.layout->stringReports) {
             SCOPED_TRACE(s.string);

@@ -1,6 +1,7 @@
 // Temperaments against numbers published elsewhere, Scala reading, units.
 
 #include "layout.h"
+#include "said.h"
 #include "scale_catalogue.h"
 #include "temperament.h"
 #include "units.h"
@@ -15,6 +16,8 @@
 namespace corvane::board {
 namespace {
 
+using testing_support::Said;
+
 BoardLayout OneString(TemperamentSource source, double lengthMm, int frets)
 {
     Design design;
@@ -23,7 +26,7 @@ BoardLayout OneString(TemperamentSource source, double lengthMm, int frets)
     design.frets = frets;
     design.bassLengthMm = design.trebleLengthMm = lengthMm;
     const LayoutResult result = ComputeLayout(design);
-    EXPECT_FALSE(result.error) << result.error->message;
+    EXPECT_FALSE(result.error) << Said(*result.error);
     return *result.layout;
 }
 
@@ -63,7 +66,7 @@ TEST(Temperament, ClassicScalesIgnoreFlagsRaisedBeforeThem)
         std::feraiseexcept(FE_OVERFLOW | FE_INVALID);
         const auto made = MakeClassic(
             { static_cast<ClassicScale>(scale), ClassicMode::Sol }, 600.0, Unit::Millimetre);
-        EXPECT_TRUE(made) << scale << " " << made.error;
+        EXPECT_TRUE(made) << scale << " " << Said(made.problem);
         EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW) && std::fetestexcept(FE_INVALID)) << scale;
         std::feclearexcept(FE_ALL_EXCEPT);
     }
@@ -173,7 +176,7 @@ TEST(Scala, FollowsThePublishedFormat)
     };
     for (const Case& c : cases) {
         const auto parsed = ParseScala(c.text);
-        ASSERT_TRUE(parsed) << c.text << parsed.error;
+        ASSERT_TRUE(parsed) << c.text << Said(parsed.problem);
         if (c.count == 0)
             continue;
         EXPECT_EQ(parsed.value->ratios.size(), c.count) << c.text;
@@ -213,14 +216,14 @@ TEST(Scala, ErrorsNameTheLineAndTheProblem)
     for (const Case& c : cases) {
         const auto parsed = ParseScala(c.text);
         ASSERT_FALSE(parsed) << c.text;
-        EXPECT_NE(parsed.error.find(c.message), std::string::npos) << parsed.error;
+        EXPECT_NE(Said(parsed.problem).find(c.message), std::string::npos) << Said(parsed.problem);
     }
     // Readable, but not a scale frets can follow.
-    EXPECT_NE(MakeScala({ "", "d\n3\n9/8\n9/8\n2/1\n" })
-                  .error.find("ligne 4 : les hauteurs doivent monter"),
+    EXPECT_NE(Said(MakeScala({ "", "d\n3\n9/8\n9/8\n2/1\n" }).problem)
+                  .find("ligne 4 : les hauteurs doivent monter"),
         std::string::npos);
-    EXPECT_NE(MakeScala({ "", "d\n1\n-100.0\n" })
-                  .error.find("ligne 3 : la première hauteur doit dépasser 1/1"),
+    EXPECT_NE(Said(MakeScala({ "", "d\n1\n-100.0\n" }).problem)
+                  .find("ligne 3 : la première hauteur doit dépasser 1/1"),
         std::string::npos);
     EXPECT_FALSE(MakeScala({ "", "d\n0\n" }));
 }
@@ -252,9 +255,11 @@ TEST(Units, LengthsAndSixtyFourths)
         if (c.millimetres == 0)
             EXPECT_FALSE(parsed) << c.text;
         else
-            EXPECT_NEAR(parsed.value.value_or(0), c.millimetres, 1e-12) << c.text << parsed.error;
+            EXPECT_NEAR(parsed.value.value_or(0), c.millimetres, 1e-12)
+                << c.text << Said(parsed.problem);
     }
-    EXPECT_EQ(ParseLength("abc", Unit::Millimetre).error, "« abc » ne contient aucun nombre");
+    EXPECT_EQ(
+        Said(ParseLength("abc", Unit::Millimetre).problem), "« abc » ne contient aucun nombre");
     const InchFraction fraction = NearestSixtyFourth(25.5157);
     EXPECT_EQ(fraction.Text(), "25 33/64");
     EXPECT_NEAR(fraction.errorInches, 25.515625 - 25.5157, 1e-12);

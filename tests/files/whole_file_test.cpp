@@ -2,6 +2,7 @@
 // replaced.
 
 #include "full_disk.h"
+#include "said.h"
 #include "whole_file.h"
 
 #include <gtest/gtest.h>
@@ -90,7 +91,8 @@ TEST_F(WholeFile, RefusesWhatIsNoRegularFileAndLeavesIt)
         ASSERT_TRUE(problem) << c.path;
         EXPECT_EQ(problem->failure, c.failure) << c.path;
         EXPECT_EQ(problem->path, c.path);
-        EXPECT_NE(WriteProblemSentence(*problem).find(c.path), std::string::npos);
+        EXPECT_NE(
+            testing_support::Said(board::WriteProblemOf(*problem)).find(c.path), std::string::npos);
     }
     EXPECT_EQ(ReadAll(At("locked.pdf")), "kept");
     EXPECT_TRUE(fs::is_fifo(At("pipe")));

@@ -6,6 +6,7 @@
 #include "classic_template.h"
 #include "fret_table.h"
 #include "template_request.h"
+#include "words.h"
 
 #include <optional>
 #include <string>
@@ -17,7 +18,10 @@ inline drawing::ClassicTemplateRequest ClassicRequest(const std::string& scale,
     std::optional<double> width = {})
 {
     const cli::FretTable table = cli::ComputeFretTable(length, scale, mode, ".");
-    return cli::TemplateRequestFor(table, ".", unit, width, "2026-12-08");
+    drawing::ClassicTemplateRequest request
+        = cli::TemplateRequestFor(table, ".", unit, width, "2026-12-08");
+    request.words = language::TemplateWordsIn(language::Language::French);
+    return request;
 }
 
 inline drawing::Drawing ClassicBoard(const std::string& scale, const std::string& length,

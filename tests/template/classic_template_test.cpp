@@ -1,6 +1,7 @@
 #include "board_drawing.h"
 #include "classic_board.h"
 #include "layout.h"
+#include "said.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +132,7 @@ TEST(ClassicTemplate, RefusesWhatCannotBeDrawn)
             ClassicRequest(TemperedChromatic, "-650", Unit::Millimetre), zeroWidth }) {
         const ClassicTemplate result = BuildClassicTemplate(request);
         EXPECT_FALSE(result.drawing) << request.lengthText;
-        EXPECT_TRUE(result.error && !ClassicTemplateProblemSentence(*result.error).empty())
+        EXPECT_TRUE(result.error && !corvane::testing_support::Said(*result.error).empty())
             << request.lengthText;
     }
 }
@@ -151,7 +152,7 @@ TEST(ClassicTemplate, IsTheBoardTemplateOfAStraightOneStringBoard)
     design.nutWidthMm = 60;
     design.nutOverhangMm = design.lastFretOverhangMm = 30;
     const auto layout = corvane::board::ComputeLayout(design);
-    ASSERT_TRUE(layout.layout) << layout.error->message;
+    ASSERT_TRUE(layout.layout) << corvane::testing_support::Said(*layout.error);
     const Drawing board = BoardDrawing(*layout.layout, {});
     for (const Layer layer : { Layer::Nut, Layer::Frets, Layer::Saddle })
         EXPECT_EQ(LinesFromNut(classic, layer), LinesFromNut(board, layer));

@@ -4,6 +4,7 @@
 // order, against the engine's frets and the board's edges, at true size.
 
 #include "gcode.h"
+#include "said.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ std::string Program(const board::BoardLayout& board, const SlottingParameters& p
 {
     const auto program = SlottingProgram(board, parameters, "t");
     EXPECT_TRUE(std::holds_alternative<std::string>(program))
-        << std::get<board::DesignError>(program).message;
+        << testing_support::Said(std::get<board::DesignError>(program));
     return std::holds_alternative<std::string>(program) ? std::get<std::string>(program) : "";
 }
 

@@ -1,5 +1,7 @@
 #include "classic_board.h"
 #include "paginator.h"
+#include "said.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +66,7 @@ TEST(Paginator, RefusesWhatWouldNeedTooManyPagesOrTooSmallAPaper)
     // 650 typed in inches: a board over 16 m long.
     const Pagination tooLong = Paginate(BlankBoard(650 * 25.4 + 24, 142), *PaperFromName("a4"));
     ASSERT_TRUE(tooLong.error);
-    EXPECT_NE(PaginationProblemSentence(*tooLong.error).find("50 au plus"), std::string::npos);
+    EXPECT_NE(corvane::testing_support::Said(*tooLong.error).find("50 au plus"), std::string::npos);
     EXPECT_TRUE(tooLong.pages.empty());
 
     const Pagination tooSmall = Paginate(BlankBoard(100, 50), Paper { 100, 80, 5, 5, 5, 5 });
@@ -113,7 +115,8 @@ TEST(Paginator, PagesReassembledByTheirCrossesRebuildTheBoard)
 TEST(Paginator, EveryPageCarriesItsRulerAndLabel)
 {
     const Pagination pagination
-        = Paginate(ClassicBoard(TemperedChromatic, "650", Unit::Millimetre), *PaperFromName("a4"));
+        = Paginate(ClassicBoard(TemperedChromatic, "650", Unit::Millimetre), *PaperFromName("a4"),
+            corvane::language::TemplateWordsIn(corvane::language::Language::French));
     for (std::size_t k = 0; k < pagination.pages.size(); ++k) {
         const Drawing& page = pagination.pages[k];
         const std::string label = "page " + std::to_string(k + 1) + "/3";

@@ -4,6 +4,7 @@
 
 #include "classic_board.h"
 #include "painter_renderer.h"
+#include "said.h"
 #include "template_export.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@
 using namespace corvane::drawing;
 using corvane::cli::Mode;
 using corvane::testing_support::ClassicBoard;
+using corvane::testing_support::Said;
 using corvane::testing_support::TemperedChromatic;
 
 namespace {
@@ -169,19 +171,21 @@ private slots:
         QTemporaryDir directory;
         const QString pdf = directory.filePath("template.pdf");
         const Drawing board = ClassicBoard(TemperedChromatic, "650", Unit::Millimetre);
-        std::optional<QString> error;
+        std::optional<corvane::board::Problem> error;
+        const TemplateWords words
+            = corvane::language::TemplateWordsIn(corvane::language::Language::French);
         if (throughPrinter) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             printer.setPageSize(QPageSize(QPageSize::A4));
             printer.setPageOrientation(QPageLayout::Portrait);
-            error = PrintTemplate(board, printer);
+            error = PrintTemplate(board, printer, words);
         } else {
             error = ExportTemplate(
-                board, pdf, ExportOptions { *PaperFromName("a4"), Unit::Millimetre, "t" });
+                board, pdf, ExportOptions { *PaperFromName("a4"), Unit::Millimetre, "t", words });
         }
-        QVERIFY2(!error, error ? qPrintable(*error) : "");
+        QVERIFY2(!error, error ? Said(*error).c_str() : "");
 
         std::vector<QImage> images = RenderPages(pdf, directory.path());
         QCOMPARE(images.size(), std::size_t(3)); // the fewest A4 pages can hold 650 mm
@@ -310,7 +314,7 @@ private slots:
         old.close();
         const auto error = ExportTemplate(ClassicBoard(TemperedChromatic, "650", Unit::Inch), path,
             ExportOptions { *PaperFromName("a4"), Unit::Inch, "t" });
-        QVERIFY(error && error->contains(QStringLiteral("50 au plus")));
+        QVERIFY(error && Said(*error).find("50 au plus") != std::string::npos);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));
         QCOMPARE(QDir(directory.path()).entryList(QDir::Files).size(), 1);

@@ -5,9 +5,7 @@
 #include "painter_renderer.h"
 #include "svg_writer.h"
 #include "template_format.h"
-#include "translation.h"
 #include "whole_file.h"
-#include "write_problem_text.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -24,9 +22,14 @@ namespace {
 constexpr int PdfDotsPerInch = 1200;
 constexpr double MmPerInch = 25.4;
 
-QString Translated(const char* french)
+board::Problem Refused(board::ProblemKind kind)
 {
-    return language::Translate("TemplateExport", french);
+    return { kind, {}, {} };
+}
+
+board::Problem Incomplete(const QString& path)
+{
+    return board::WriteProblemOf({ NativeFileName(path), files::WriteFailure::Incomplete, 0 });
 }
 
 // Draws one page of a pagination on a device page whose painter origin is
@@ -52,7 +55,7 @@ QPointF PrintableOrigin(const QPrinter& printer)
     return QPointF(printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
 }
 
-std::optional<QString> PaintPages(
+std::optional<board::Problem> PaintPages(
     const Pagination& pagination, QPrinter& printer, QPainter& painter, bool startWithNewPage)
 {
     const Paper paper = PaperOf(printer);
@@ -61,7 +64,7 @@ std::optional<QString> PaintPages(
     bool newPage = startWithNewPage;
     for (const Drawing& page : pagination.pages) {
         if (newPage && !printer.newPage())
-            return Translated("L'impression a échoué : l'imprimante refuse une nouvelle page.");
+            return Refused(board::ProblemKind::PrinterRefusesPage);
         PaintPage(page, painter, unitsPerMm, origin, pagination.quarterTurned, paper);
         newPage = true;
     }
@@ -70,12 +73,12 @@ std::optional<QString> PaintPages(
 
 // The pages are drawn in memory, checked whole, then written through the
 // file library like every other file: a full disk can cut nothing short.
-std::optional<QString> ExportPdf(
+std::optional<board::Problem> ExportPdf(
     const Drawing& board, const QString& path, const ExportOptions& options)
 {
     const Pagination pagination = Paginate(board, options.paper, options.words);
     if (pagination.error)
-        return PaginationProblemText(*pagination.error);
+        return pagination.error;
     const Paper& paper = options.paper;
     const double shortSide = std::min(paper.widthMm, paper.heightMm);
     const double longSide = std::max(paper.widthMm, paper.heightMm);
@@ -96,8 +99,7 @@ std::optional<QString> ExportPdf(
                 QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return language::WriteProblemText(
-                { NativeFileName(path), files::WriteFailure::Incomplete, 0 });
+            return Incomplete(path);
         const double unitsPerMm = writer.resolution() / MmPerInch;
         bool first = true;
         for (const Drawing& page : pagination.pages) {
@@ -110,47 +112,13 @@ std::optional<QString> ExportPdf(
     }
     const std::string_view bytes(pdf.constData(), std::size_t(pdf.size()));
     if (!files::PdfIsWhole(bytes))
-        return language::WriteProblemText(
-            { NativeFileName(path), files::WriteFailure::Incomplete, 0 });
+        return Incomplete(path);
     if (const auto problem = files::WriteWholeFile(NativeFileName(path), bytes))
-        return language::WriteProblemText(*problem);
+        return board::WriteProblemOf(*problem);
     return std::nullopt;
 }
 
 } // namespace
-
-QString ClassicTemplateProblemText(const ClassicTemplateProblem& problem)
-{
-    using Kind = ClassicTemplateProblem::Kind;
-    switch (problem.kind) {
-    case Kind::NoScale:
-        return Translated("Choisissez d'abord une gamme : le gabarit dessine ses frettes.");
-    case Kind::LengthNotPositive:
-        return Translated(
-            "La longueur vibrante doit être supérieure à zéro pour dessiner un gabarit.");
-    case Kind::WidthNotPositive:
-        return Translated("La largeur de la touche doit être supérieure à zéro.");
-    case Kind::PositionNotANumber:
-        break;
-    }
-    return Translated("La position « %1 » de la frette %2 n'est pas un nombre.")
-        .arg(QString::fromStdString(problem.position))
-        .arg(problem.fret);
-}
-
-QString PaginationProblemText(const PaginationProblem& problem)
-{
-    if (problem.kind == PaginationProblem::Kind::PaperTooSmall)
-        return Translated("Le papier est trop petit pour le gabarit : il faut une zone imprimable "
-                          "d'au moins 17 cm sur 6 cm.");
-    const QString metres
-        = Translated("Ce gabarit demanderait %1 pages (%2 au plus) pour une planche de %3 m : "
-                     "la longueur est-elle dans la bonne unité ? (des millimètres lus comme des "
-                     "pouces, par exemple)");
-    return metres.arg(problem.pages)
-        .arg(MaximumPageCount)
-        .arg(QLocale().toString(problem.boardMetres, 'f', 2));
-}
 
 Paper PaperOf(const QPrinter& printer)
 {
@@ -162,15 +130,14 @@ Paper PaperOf(const QPrinter& printer)
         full.bottom() - printable.bottom() };
 }
 
-std::optional<QString> ExportTemplate(
+std::optional<board::Problem> ExportTemplate(
     const Drawing& board, const QString& path, const ExportOptions& options)
 {
     const std::string nativePath = NativeFileName(path);
     const auto format = TemplateFormatOf(nativePath);
     if (!format)
-        return Translated("Le format de « %1 » n'est pas reconnu : le nom doit finir par "
-                          ".pdf, .svg ou .dxf.")
-            .arg(path);
+        return board::Problem { board::ProblemKind::UnknownTemplateFormat, { path.toStdString() },
+            {} };
     std::optional<files::WriteProblem> problem;
     switch (*format) {
     case TemplateFormat::Pdf:
@@ -183,31 +150,31 @@ std::optional<QString> ExportTemplate(
         break;
     }
     if (problem)
-        return language::WriteProblemText(*problem);
+        return board::WriteProblemOf(*problem);
     return std::nullopt;
 }
 
-std::optional<QString> PrintTemplate(
+std::optional<board::Problem> PrintTemplate(
     const Drawing& board, QPrinter& printer, const TemplateWords& words)
 {
     const Pagination pagination = Paginate(board, PaperOf(printer), words);
     if (pagination.error)
-        return PaginationProblemText(*pagination.error);
+        return pagination.error;
     QPainter painter;
     if (!painter.begin(&printer))
-        return Translated("L'impression a échoué : l'imprimante ne peut pas être ouverte.");
+        return Refused(board::ProblemKind::PrinterUnavailable);
     auto error = PaintPages(pagination, printer, painter, false);
     if (!painter.end() && !error)
-        error = Translated("L'impression a échoué : le travail n'a pas pu être terminé.");
+        error = Refused(board::ProblemKind::PrintUnfinished);
     return error;
 }
 
-std::optional<QString> AppendTemplatePages(
-    const Drawing& board, QPrinter& printer, QPainter& painter)
+std::optional<board::Problem> AppendTemplatePages(
+    const Drawing& board, QPrinter& printer, QPainter& painter, const TemplateWords& words)
 {
-    const Pagination pagination = Paginate(board, PaperOf(printer));
+    const Pagination pagination = Paginate(board, PaperOf(printer), words);
     if (pagination.error)
-        return PaginationProblemText(*pagination.error);
+        return pagination.error;
     return PaintPages(pagination, printer, painter, true);
 }
 

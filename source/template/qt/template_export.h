@@ -7,6 +7,7 @@
 #include "drawing.h"
 #include "drawing_unit.h"
 #include "paginator.h"
+#include "problem.h"
 
 #include <QString>
 
@@ -25,27 +26,21 @@ struct ExportOptions {
     bool hairline = false; // SVG only: every stroke a hairline
 };
 
-// The format follows the extension (.pdf, .svg, .dxf, any case). Returns a
-// French message on failure, nothing on success. The file is written whole
-// or not at all: on failure an existing file is left as it was.
-std::optional<QString> ExportTemplate(
+// The format follows the extension (.pdf, .svg, .dxf, any case). Returns why
+// not on failure, nothing on success. The file is written whole or not at
+// all: on failure an existing file is left as it was.
+std::optional<board::Problem> ExportTemplate(
     const Drawing& board, const QString& path, const ExportOptions& options);
 
 // Tiled printing on the printer's paper, printable area and orientation,
-// as a job of its own. Returns a French message on failure.
-std::optional<QString> PrintTemplate(
+// as a job of its own. Returns why not on failure.
+std::optional<board::Problem> PrintTemplate(
     const Drawing& board, QPrinter& printer, const TemplateWords& words = {});
 
 // The pages of a template appended to a job already under way on the
 // printer (the painter is active on it and has drawn at least one page).
-std::optional<QString> AppendTemplatePages(
-    const Drawing& board, QPrinter& printer, QPainter& painter);
-
-// Why a classic template cannot be drawn, in the interface's language.
-QString ClassicTemplateProblemText(const ClassicTemplateProblem& problem);
-
-// Why a board cannot be laid on the paper, in the interface's language.
-QString PaginationProblemText(const PaginationProblem& problem);
+std::optional<board::Problem> AppendTemplatePages(
+    const Drawing& board, QPrinter& printer, QPainter& painter, const TemplateWords& words);
 
 // The printer's paper, printable area included, in millimetres.
 Paper PaperOf(const QPrinter& printer);

@@ -17,7 +17,6 @@
 #include "translation.h"
 #include "whole_file.h"
 #include "workshop_table.h"
-#include "write_problem_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -162,8 +161,7 @@ bool AtelierWindow::saveFile(const QString& path)
     }
     if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
         const QString reason = problem->write ? language::WriteProblemReasonText(*problem->write)
-            : problem->invalid                ? form_->fileProblemText(*problem->invalid)
-                                              : QString::fromStdString(problem->message);
+                                              : form_->fileProblemText(*problem->invalid);
         QMessageBox::warning(this, tr("Corvane Atelier"),
             tr("Impossible d'enregistrer « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
         statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
@@ -215,7 +213,8 @@ void AtelierWindow::exportTemplate()
     options.hairline = cutOptions_->hairline();
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-            tr("Impossible d'exporter « %1 » :\n%2").arg(QFileInfo(path).fileName(), *error));
+            tr("Impossible d'exporter « %1 » :\n%2")
+                .arg(QFileInfo(path).fileName(), language::ProblemText(*error)));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
@@ -283,8 +282,7 @@ void AtelierWindow::print()
         return;
     if (const auto error
         = drawing::PrintTemplate(templateDrawing(), printer, language::InterfaceTemplateWords())) {
-        QMessageBox::warning(
-            this, tr("Corvane Atelier"), tr("L'impression a échoué :\n%1").arg(*error));
+        QMessageBox::warning(this, tr("Corvane Atelier"), language::ProblemText(*error));
         return;
     }
     statusBar()->showMessage(tr("Gabarit envoyé à l'impression"), 3000);

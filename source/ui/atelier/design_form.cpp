@@ -1,5 +1,7 @@
 #include "design_form.h"
 
+#include "phrase.h"
+
 #include "field_marks.h"
 
 #include "design_file.h"
@@ -26,7 +28,6 @@
 namespace corvane::atelier {
 
 using language::NamesSubject;
-using language::ProblemText;
 
 namespace {
 
@@ -366,7 +367,7 @@ void DesignForm::chooseScalaFile()
     }
     const auto loaded = board::LoadScalaFile(drawing::NativeFileName(fileName));
     if (!loaded) {
-        problem_ = tr("Fichier Scala : %1").arg(ProblemText(loaded.problem));
+        problem_ = tr("Fichier Scala : %1").arg(problemText(loaded.problem));
         MarkField(scalaButton_, problem_);
         marked_.push_back(scalaButton_);
         emit designInvalid(problem_);
@@ -408,7 +409,7 @@ void DesignForm::readFields()
         if (read.value)
             next.*field.member = *read.value;
         else
-            problems.push_back({ field.edit, ProblemText(read.problem) });
+            problems.push_back({ field.edit, problemText(read.problem) });
     }
     if (!fanned_->isChecked())
         next.trebleLengthMm = next.bassLengthMm;
@@ -435,7 +436,7 @@ void DesignForm::readFields()
         if (period.value)
             divisions.period = *period.value;
         else
-            problems.push_back({ period_, ProblemText(period.problem) });
+            problems.push_back({ period_, problemText(period.problem) });
         next.temperament = divisions;
         break;
     }
@@ -488,26 +489,33 @@ QString DesignForm::fieldName(const QWidget* field) const
     return field->accessibleName();
 }
 
+QString DesignForm::problemText(const board::Problem& problem, const QString& subject) const
+{
+    // Lengths in the unit the form shows.
+    return language::ProblemText(
+        problem, subject, static_cast<board::Unit>(std::max(0, unit_->currentIndex())));
+}
+
 QString DesignForm::designProblemText(const board::DesignError& error) const
 {
     const QWidget* field = fieldForEngineName(error.field);
-    return ProblemText(
+    return problemText(
         error.problem, field ? fieldName(field) : language::FieldSubjectText(error.field));
 }
 
 QString DesignForm::fileProblemText(const board::DesignError& error) const
 {
     if (error.field.empty())
-        return ProblemText(error.problem);
+        return problemText(error.problem);
     const QWidget* field = error.problem.kind == board::ProblemKind::UnknownField
         ? nullptr
         : fieldForFileKey(error.field);
     if (!field)
         return tr("champ « %1 » : %2")
-            .arg(QString::fromStdString(error.field), ProblemText(error.problem));
+            .arg(QString::fromStdString(error.field), problemText(error.problem));
     if (NamesSubject(error.problem.kind))
-        return ProblemText(error.problem, fieldName(field));
-    return tr("%1 : %2").arg(fieldName(field), ProblemText(error.problem));
+        return problemText(error.problem, fieldName(field));
+    return tr("%1 : %2").arg(fieldName(field), problemText(error.problem));
 }
 
 QWidget* DesignForm::fieldForFileKey(const std::string& key) const

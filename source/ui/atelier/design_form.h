@@ -47,6 +47,7 @@ public:
     // field by the form's label: one ValidateDesign found, and one in a
     // design file (whose field is the file's key).
     QString designProblemText(const board::DesignError& error) const;
+    QString problemText(const board::Problem& problem, const QString& subject = {}) const;
     QString fileProblemText(const board::DesignError& error) const;
 
     // Whether the current temperament names its degrees as notes; when it

@@ -4,9 +4,9 @@
 #include "image_export.h"
 #include "intonation_chart.h"
 #include "painter_renderer.h"
+#include "problem_text.h"
 #include "template_format.h"
 #include "translation.h"
-#include "write_problem_text.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,5 +1,7 @@
 #include "pdf_paper_dialog.h"
 
+#include "problem_text.h"
+
 #include "recent_files.h"
 #include "template_export.h"
 
@@ -82,7 +84,7 @@ void PdfPaperDialog::showPageCount()
     // The pages as the export will lay them out, turned or not.
     const drawing::Pagination pagination = drawing::Paginate(board_, paper());
     if (pagination.error)
-        pageCount_->setText(drawing::PaginationProblemText(*pagination.error));
+        pageCount_->setText(language::ProblemText(*pagination.error));
     else if (pagination.pages.size() == 1)
         pageCount_->setText(tr("Le gabarit tient sur une page."));
     else

@@ -7,6 +7,7 @@
 #include "string_catalogue.h"
 #include "string_columns.h"
 #include "translation.h"
+#include "words.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,11 +82,8 @@ board::StringColumn EngineColumn(int column)
 
 QString HeadingOf(board::StringColumn column, board::Unit unit)
 {
-    const board::StringColumnInfo& info = board::Describe(column);
-    QString heading = language::Translate("StringTable", std::string(info.heading).c_str());
-    if (info.inDesignUnit)
-        heading += QStringLiteral(" (%1)").arg(QString::fromUtf8(board::UnitSymbol(unit).data()));
-    return heading;
+    return QString::fromStdString(
+        language::StringHeading(column, language::CurrentLanguage(), unit));
 }
 
 // Read in the user's locale, or with a period.
@@ -137,7 +135,8 @@ StringsPanel::StringsPanel(QWidget* parent)
     set_->addItem(tr("— choisir un jeu —"));
     for (const board::NamedStringSet& set : board::NamedStringSets())
         set_->addItem(
-            language::Translate("StringSets", set.title.c_str()), QString::fromStdString(set.name));
+            QString::fromStdString(language::StringSetTitle(set, language::CurrentLanguage())),
+            QString::fromStdString(set.name));
     top->addRow(tr("&Jeu :"), set_);
     connect(set_, &QComboBox::activated, this, &StringsPanel::applySet);
 
@@ -454,8 +453,9 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
             const board::StringColumn engine = column == Tension ? tension : EngineColumn(column);
             QString text;
             if (report && engine == board::StringColumn::ConstantsSource)
-                text = language::Translate(
-                    "StringTable", board::ConstantsSourceName(report->constantsSource).data());
+                text = QString::fromUtf8(language::ConstantsSourceName(
+                    report->constantsSource, language::CurrentLanguage())
+                                             .data());
             else if (report)
                 text = QString::fromStdString(
                     board::StringCellText(*report, engine, unit_, separator));

@@ -2,6 +2,7 @@
 
 #include "table_columns.h"
 #include "translation.h"
+#include "words.h"
 
 #include <QLocale>
 
@@ -107,12 +108,9 @@ QVariant WorkshopTable::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section < 0 || section >= columnCount())
         return {};
-    const board::ColumnInfo& info = board::Describe(columns_[static_cast<std::size_t>(section)]);
-    QString heading = language::Translate("BoardTable", std::string(info.heading).c_str());
-    if (info.inDesignUnit)
-        heading += QStringLiteral(" (%1)").arg(
-            QString::fromUtf8(board::UnitSymbol(layout_.design.unit).data()));
-    return heading;
+    return QString::fromStdString(
+        language::TableHeading(columns_[static_cast<std::size_t>(section)],
+            language::CurrentLanguage(), layout_.design.unit));
 }
 
 QString WorkshopTable::toText(QChar separator) const

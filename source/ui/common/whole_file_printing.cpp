@@ -1,8 +1,8 @@
 #include "whole_file_printing.h"
 
 #include "file_names.h"
+#include "problem_text.h"
 #include "whole_file.h"
-#include "write_problem_text.h"
 
 #include <QByteArray>
 #include <QFile>

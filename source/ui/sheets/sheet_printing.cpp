@@ -87,21 +87,22 @@ private:
             const drawing::Pagination pages
                 = drawing::Paginate(*made.drawing, drawing::PaperOf(printer));
             if (pages.error)
-                error = QString::fromStdString(drawing::PaginationProblemSentence(*pages.error));
+                error = ClassicProblemText(*pages.error);
         }
         if (!error) {
             // Whole or not at all, like the sheet alone.
-            std::optional<QString> pagesError;
+            std::optional<board::Problem> pagesError;
             const auto failure = PrintWhole(printer, [&](QPrinter& device) {
                 QPainter painter;
                 if (!painter.begin(&device))
                     return false;
                 PaintSheetOn(painter, sheet);
-                pagesError = drawing::AppendTemplatePages(*made.drawing, device, painter);
+                pagesError = drawing::AppendTemplatePages(
+                    *made.drawing, device, painter, ClassicTemplateWords());
                 return painter.end() && !pagesError;
             });
             if (pagesError)
-                error = pagesError;
+                error = ClassicProblemText(*pagesError);
             else if (failure)
                 error = QStringLiteral("L'impression a échoué : %1").arg(*failure);
         }

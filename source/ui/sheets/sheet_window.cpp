@@ -131,8 +131,7 @@ WindowTemplateTexts SheetWindow::templateTexts() const
 {
     if (source_ == nullptr) {
         WindowTemplateTexts none;
-        none.error = QString::fromStdString(drawing::ClassicTemplateProblemSentence(
-            { drawing::ClassicTemplateProblem::Kind::NoScale, {}, 0 }));
+        none.error = ClassicProblemText({ board::ProblemKind::NoScaleChosen, {}, {} });
         return none;
     }
     return SnapshotTemplateTexts(*source_);

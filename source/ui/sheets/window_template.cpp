@@ -4,6 +4,9 @@
 #include "template_export.h"
 #include "template_options.h"
 
+#include "phrase.h"
+#include "words.h"
+
 #include "classic_positions.h"
 #include "fret_slots.h"
 #include "number_text.h"
@@ -63,6 +66,18 @@ std::string DecimalSeparator()
 
 } // namespace
 
+drawing::TemplateWords ClassicTemplateWords()
+{
+    return language::TemplateWordsIn(language::Language::French);
+}
+
+QString ClassicProblemText(const board::Problem& problem)
+{
+    // Lengths in metres on a French sheet take the decimal comma.
+    return FromUtf8(
+        language::Phrase(problem, { language::Language::French, board::Unit::Millimetre, "," }));
+}
+
 WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source)
 {
     WindowTemplateTexts texts;
@@ -71,8 +86,7 @@ WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source)
     request.scaleText = Utf8(source.sourceText(QStringLiteral("Combo1")));
     const fret::ScaleChoice* scale = fret::FindScaleChoice(request.scaleText);
     if (scale == nullptr) {
-        texts.error = FromUtf8(drawing::ClassicTemplateProblemSentence(
-            { drawing::ClassicTemplateProblem::Kind::NoScale, {}, 0 }));
+        texts.error = ClassicProblemText({ board::ProblemKind::NoScaleChosen, {}, {} });
         return texts;
     }
     const QString mode = source.sourceText(QStringLiteral("Combo2"));
@@ -114,9 +128,10 @@ WindowTemplate BuildWindowTemplate(const WindowTemplateTexts& texts, const Templ
     request.unit = choice.unit;
     request.boardWidth = choice.boardWidth;
     request.date = Utf8(QDate::currentDate().toString(Qt::ISODate));
+    request.words = ClassicTemplateWords();
     drawing::ClassicTemplate built = drawing::BuildClassicTemplate(request);
     if (!built.drawing) {
-        result.error = FromUtf8(drawing::ClassicTemplateProblemSentence(*built.error));
+        result.error = ClassicProblemText(*built.error);
         return result;
     }
     result.drawing = std::move(built.drawing);
@@ -185,9 +200,10 @@ void SaveTemplateInteractively(QWidget* parent, const WindowTemplateTexts& texts
         && suffix != QLatin1String("dxf"))
         path += QLatin1Char('.') + fileDialog.defaultSuffix();
 
-    const drawing::ExportOptions exportOptions { choice.paper, choice.unit, made.title, {}, false };
+    const drawing::ExportOptions exportOptions { choice.paper, choice.unit, made.title,
+        ClassicTemplateWords(), false };
     if (const auto error = drawing::ExportTemplate(*made.drawing, path, exportOptions))
-        QMessageBox::warning(parent, caption, *error);
+        QMessageBox::warning(parent, caption, ClassicProblemText(*error));
 }
 
 } // namespace corvane::ui

@@ -24,6 +24,11 @@ struct WindowTemplateTexts {
     std::optional<QString> error;
 };
 
+// The classic windows speak French: the words their templates print, and
+// a problem as they say it.
+drawing::TemplateWords ClassicTemplateWords();
+QString ClassicProblemText(const board::Problem& problem);
+
 // Reads the scale, the mode, the length the positions came from and the
 // visible slots' texts, as the window's engine wrote them.
 WindowTemplateTexts SnapshotTemplateTexts(const SheetSource& source);

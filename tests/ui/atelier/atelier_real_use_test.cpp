@@ -74,6 +74,9 @@ class AtelierRealUseTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each run starts from the settings of a first start: a run that
+    // stopped half-way leaves none behind for the next.
+    void initTestCase() { QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).clear(); }
     void init()
     {
         atelier::ClearRecentFiles();
