@@ -70,7 +70,8 @@ constexpr std::array<std::pair<TC, Words>, 14> TableHeadings = { {
     { TC::NearestSixtyFourth, { "Au 1/64 in", "Nearest 1/64 in" } },
     { TC::SixtyFourthError, { "Écart du 1/64 (in)", "Error of the 1/64 (in)" } },
     { TC::ErrorCents, { "Justesse (cents)", "Error (cents)" } },
-    { TC::FretletFromNut, { "Frette de la corde, depuis le sillet", "String's own fret, from the nut" } },
+    { TC::FretletFromNut,
+        { "Frette de la corde, depuis le sillet", "String's own fret, from the nut" } },
 } };
 static_assert(board::InEnumOrder(TableHeadings, [](const auto& entry) { return entry.first; }),
     "one heading per column, in the enum's order");

@@ -554,8 +554,9 @@ TEST(Strings, ComputedCompensationNeverPlaysWorse)
                 EXPECT_GT(fretlet, previous);
                 previous = fretlet;
             }
-            if (!s.fretletsFromNutMm.empty())
+            if (!s.fretletsFromNutMm.empty()) {
                 EXPECT_LT(previous, s.lengthMm + s.setbacks.saddleMm);
+            }
             EXPECT_TRUE(s.fretletsFromNutMm.empty()
                 == (design.stringing.fretlets == false || s.fretletsProblem.has_value()));
         }

@@ -21,8 +21,7 @@ inline std::string Said(const board::Problem& problem, std::string_view subject 
 }
 
 // A design's problem, its field named in words.
-inline std::string Said(
-    const board::DesignError& error, board::Unit unit = board::Unit::Millimetre)
+inline std::string Said(const board::DesignError& error, board::Unit unit = board::Unit::Millimetre)
 {
     return language::DesignErrorText(error, French(unit));
 }

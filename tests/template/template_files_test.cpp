@@ -2,6 +2,7 @@
 #include "classic_board.h"
 #include "dxf_writer.h"
 #include "intonation_chart.h"
+#include "layers.h"
 #include "string_catalogue.h"
 #include "svg_writer.h"
 

@@ -1,21 +1,17 @@
 #include "dxf_writer.h"
 
-#include "layer_colours.h"
+#include "layers.h"
 
 #include <dxflib/dl_dxf.h>
 
+#include <algorithm>
 #include <array>
-#include <fstream>
-#include <memory>
-#include <sstream>
+#include <cstdio>
+#include <string>
 
 namespace corvane::drawing {
 
 namespace {
-
-constexpr std::array LineLayers { Layer::Nut, Layer::Frets, Layer::Saddle, Layer::Edges,
-    Layer::CentreLine, Layer::Strings, Layer::Labels, Layer::TitleBlock, Layer::Ruler,
-    Layer::Registration, Layer::Slots, Layer::Markers };
 
 // $INSUNITS: 1 inches, 4 millimetres, 5 centimetres.
 int InsUnits(Unit unit) noexcept
@@ -64,13 +60,53 @@ int Justification(Anchor anchor) noexcept
     return anchor == Anchor::Left ? 0 : anchor == Anchor::Centre ? 1 : 2;
 }
 
-bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
+// dxflib's ASCII writer, into memory: the same group codes and numbers as
+// its file writer ("%.16f", trailing zeros cut but one), no file opened.
+class MemoryWriter : public DL_WriterA {
+public:
+    MemoryWriter()
+        : DL_WriterA("", DL_Codes::AC1015)
+    {
+    }
+    void dxfReal(int gc, double value) const override
+    {
+        char text[512];
+        std::snprintf(text, sizeof text, "%.16f", value);
+        std::string number(text);
+        if (const std::size_t point = number.find('.'); point != std::string::npos) {
+            std::size_t end = point + 2;
+            for (std::size_t i = point + 1; i < number.size(); ++i)
+                if (number[i] != '0')
+                    end = i + 1;
+            number.resize(std::min(end, number.size()));
+        }
+        dxfString(gc, number);
+    }
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override
+    {
+        char text[16];
+        std::snprintf(text, sizeof text, "%0X", static_cast<unsigned>(value));
+        dxfString(gc, text);
+    }
+    void dxfString(int gc, const char* value) const override
+    {
+        dxfString(gc, std::string(value != nullptr ? value : ""));
+    }
+    void dxfString(int gc, const std::string& value) const override
+    {
+        bytes_ += (gc < 10 ? "  " : gc < 100 ? " " : "") + std::to_string(gc) + "\n" + value + "\n";
+    }
+    std::string Bytes() const { return bytes_; }
+
+private:
+    mutable std::string bytes_;
+};
+
+std::string Dxf(const Drawing& drawing, Unit unit)
 {
     DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> writer(dxf.out(path.c_str(), DL_Codes::AC1015));
-    if (!writer || writer->openFailed())
-        return false;
-    DL_WriterA& dw = *writer;
+    MemoryWriter dw;
     const double unitMm = MillimetresPer(unit);
     const auto fileX = [&](double x) { return (x - drawing.datum.x) / unitMm; };
     const auto fileY = [&](double y) { return (drawing.datum.y - y) / unitMm; };
@@ -94,11 +130,11 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dxf.writeLinetype(dw, DL_LinetypeData("DASHED", "__ __ __", 0, 2, 3.0 / unitMm, dash));
     dw.tableEnd();
 
-    dw.tableLayers(static_cast<int>(LineLayers.size()) + 2);
+    dw.tableLayers(static_cast<int>(Layers.size()) + 2);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, 100, "CONTINUOUS"));
-    for (const Layer layer : LineLayers)
-        dxf.writeLayer(dw, DL_LayerData(DxfLayerName(layer), 0),
-            DL_Attributes("", ColourOf(layer).aci, 0, -3, "CONTINUOUS"));
+    for (const LayerInfo& layer : Layers)
+        dxf.writeLayer(
+            dw, DL_LayerData(layer.dxfName, 0), DL_Attributes("", layer.aci, 0, -3, "CONTINUOUS"));
     dxf.writeLayer(dw, DL_LayerData(DxfTextLayer, 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
     dw.tableEnd();
 
@@ -125,7 +161,7 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dw.sectionEntities();
     for (const Line& line : drawing.lines) {
         DL_Attributes attributes(
-            DxfLayerName(line.layer), 256, -1, line.dashed ? "DASHED" : "BYLAYER", 1.0);
+            Describe(line.layer).dxfName, 256, -1, line.dashed ? "DASHED" : "BYLAYER", 1.0);
         dxf.writeLine(dw,
             DL_LineData(fileX(line.from.x), fileY(line.from.y), 0.0, fileX(line.to.x),
                 fileY(line.to.y), 0.0),
@@ -135,7 +171,7 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     // follows as one path.
     for (const Outline& outline : drawing.outlines) {
         dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(outline.points.size()), 0, 0, 1),
-            DL_Attributes(DxfLayerName(outline.layer), 256, -1, "BYLAYER", 1.0));
+            DL_Attributes(Describe(outline.layer).dxfName, 256, -1, "BYLAYER", 1.0));
         for (const Point& point : outline.points)
             dxf.writeVertex(dw, DL_VertexData(fileX(point.x), fileY(point.y), 0.0, 0.0));
         dxf.writePolylineEnd(dw);
@@ -144,7 +180,7 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
         dxf.writeCircle(dw,
             DL_CircleData(fileX(circle.centre.x), fileY(circle.centre.y), 0.0,
                 circle.diameterMm / 2 / unitMm),
-            DL_Attributes(DxfLayerName(circle.layer), 256, -1, "BYLAYER", 1.0));
+            DL_Attributes(Describe(circle.layer).dxfName, 256, -1, "BYLAYER", 1.0));
     for (const Text& text : drawing.texts) {
         const double x = fileX(text.at.x), y = fileY(text.at.y);
         dxf.writeText(dw,
@@ -158,64 +194,20 @@ bool WriteDxf(const Drawing& drawing, Unit unit, const std::string& path)
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
-    dw.close();
-    return true;
-}
-
-// dxflib reports no write error; a file cut short by a full disk lacks its
-// closing EOF marker.
-bool EndsWithEof(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file)
-        return false;
-    const auto size = static_cast<std::streamoff>(file.tellg());
-    const std::streamoff tail = std::min<std::streamoff>(size, 16);
-    std::string end(static_cast<std::size_t>(tail), '\0');
-    file.seekg(size - tail);
-    file.read(end.data(), tail);
-    return file && end.find("EOF") != std::string::npos;
+    return dw.Bytes();
 }
 
 } // namespace
 
-const char* DxfLayerName(Layer layer) noexcept
+std::string DxfText(const Drawing& drawing, Unit unit)
 {
-    switch (layer) {
-    case Layer::Nut:
-        return "SILLET";
-    case Layer::Frets:
-        return "FRETTES";
-    case Layer::Saddle:
-        return "CHEVALET";
-    case Layer::Edges:
-        return "BORDS";
-    case Layer::CentreLine:
-        return "AXE";
-    case Layer::Strings:
-        return "CORDES";
-    case Layer::Labels:
-        return "REPERES";
-    case Layer::TitleBlock:
-        return "CARTOUCHE";
-    case Layer::Ruler:
-        return "REGLE";
-    case Layer::Registration:
-        return "ASSEMBLAGE";
-    case Layer::Slots:
-        return "FENTES";
-    case Layer::Markers:
-        return "REPERES_INCRUSTES";
-    }
-    return "0";
+    return Dxf(drawing, unit);
 }
 
 std::optional<files::WriteProblem> WriteDxfFile(
     const Drawing& drawing, Unit unit, const std::string& path)
 {
-    return files::WriteWholeFileThrough(path, [&](const std::string& temporaryPath) {
-        return WriteDxf(drawing, unit, temporaryPath) && EndsWithEof(temporaryPath);
-    });
+    return files::WriteWholeFile(path, DxfText(drawing, unit));
 }
 
 } // namespace corvane::drawing

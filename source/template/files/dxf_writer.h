@@ -15,10 +15,8 @@
 
 namespace corvane::drawing {
 
-inline constexpr const char* DxfTextLayer = "TEXTES";
-
-// The layer a kind of line goes on ("FRETTES", "SILLET"…).
-const char* DxfLayerName(Layer layer) noexcept;
+// The file's bytes.
+std::string DxfText(const Drawing& drawing, Unit unit);
 
 // Written whole or not at all; why not, on failure.
 std::optional<files::WriteProblem> WriteDxfFile(

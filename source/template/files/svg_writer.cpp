@@ -1,6 +1,6 @@
 #include "svg_writer.h"
 
-#include "layer_colours.h"
+#include "layers.h"
 
 #include "number_format.h"
 
@@ -130,37 +130,6 @@ Drawing Hairlined(Drawing drawing)
 
 } // namespace
 
-const char* LayerId(Layer layer) noexcept
-{
-    switch (layer) {
-    case Layer::Nut:
-        return "nut";
-    case Layer::Frets:
-        return "frets";
-    case Layer::Saddle:
-        return "saddle";
-    case Layer::Edges:
-        return "edges";
-    case Layer::CentreLine:
-        return "centre-line";
-    case Layer::Strings:
-        return "strings";
-    case Layer::Labels:
-        return "labels";
-    case Layer::TitleBlock:
-        return "title-block";
-    case Layer::Ruler:
-        return "ruler";
-    case Layer::Registration:
-        return "registration";
-    case Layer::Slots:
-        return "slots";
-    case Layer::Markers:
-        return "markers";
-    }
-    return "other";
-}
-
 std::string SvgText(const Drawing& original, const std::string& title, bool hairline)
 {
     const Drawing drawing = hairline ? Hairlined(original) : original;
@@ -199,11 +168,11 @@ std::string SvgText(const Drawing& original, const std::string& title, bool hair
         if (group.empty())
             continue;
         out += "  <g id=\"";
-        out += LayerId(layer);
+        out += Describe(layer).svgId;
         out += "\" stroke=\"";
-        out += ColourOf(layer).rgb;
+        out += Describe(layer).rgb;
         out += "\" fill=\"";
-        out += ColourOf(layer).rgb;
+        out += Describe(layer).rgb;
         out += "\" stroke-linecap=\"butt\" "
                "font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\">\n";
         out += group;

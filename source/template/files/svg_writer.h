@@ -24,7 +24,4 @@ std::string SvgText(const Drawing& drawing, const std::string& title, bool hairl
 std::optional<files::WriteProblem> WriteSvgFile(const Drawing& drawing, const std::string& title,
     const std::string& path, bool hairline = false);
 
-// The id of a kind's group ("frets", "nut"…); also its DXF layer's basis.
-const char* LayerId(Layer layer) noexcept;
-
 } // namespace corvane::drawing

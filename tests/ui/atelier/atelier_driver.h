@@ -50,6 +50,17 @@ inline QString AnswerMessageBox(
     return text;
 }
 
+// Answers a file dialog with the path and closes it. QFileDialog::
+// selectFile leaves the file name box alone while it has the focus, which
+// it gets at a moment of its own: the box is filled as a user fills it.
+inline void ChooseFile(QFileDialog* dialog, const QString& path)
+{
+    dialog->selectFile(path);
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the dialog is what closes
+}
+
 // Runs the action, which must open a file dialog, and answers it with the
 // path. Fails if no file dialog appeared.
 inline void AnswerFileDialog(const std::function<void()>& action, const QString& path)
@@ -60,9 +71,7 @@ inline void AnswerFileDialog(const std::function<void()>& action, const QString&
         if (!dialog)
             return;
         seen = true;
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)
-            ->accept(); // QFileDialog hides it; the dialog is what the user closes
+        ChooseFile(dialog, path);
     });
     action();
     if (!seen)

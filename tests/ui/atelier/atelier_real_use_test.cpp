@@ -75,8 +75,14 @@ class AtelierRealUseTest : public QObject {
 
 private slots:
     // Each run starts from the settings of a first start: a run that
-    // stopped half-way leaves none behind for the next.
-    void initTestCase() { QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).clear(); }
+    // stopped half-way leaves none behind for the next, nor file dialogs
+    // that remember folders since removed.
+    void initTestCase()
+    {
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier")).clear();
+        QSettings(QSettings::UserScope, QStringLiteral("QtProject"))
+            .remove(QStringLiteral("FileDialog"));
+    }
     void init()
     {
         atelier::ClearRecentFiles();
@@ -374,8 +380,7 @@ private slots:
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* files = qobject_cast<QFileDialog*>(modal)) {
                 poll->stop();
-                files->selectFile(path);
-                static_cast<QDialog*>(files)->accept();
+                ChooseFile(files, path);
             } else if (auto* dialog = qobject_cast<atelier::SlottingDialog*>(modal)) {
                 for (const drawing::Line& line : dialog->preview()->shownDrawing().lines)
                     previewed += line.layer == drawing::Layer::Slots;
