@@ -1,5 +1,7 @@
 #include "pitch.h"
 
+#include "text_encoding.h"
+
 #include "plain_number.h"
 
 #include <array>
@@ -10,15 +12,6 @@
 namespace corvane::board {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) noexcept
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<double> Frequency(std::string_view text) noexcept
 {

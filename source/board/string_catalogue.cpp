@@ -1,5 +1,7 @@
 #include "string_catalogue.h"
 
+#include "csv.h"
+
 #include "pitch.h"
 #include "plain_number.h"
 #include "string_catalogue_data.h"
@@ -15,40 +17,6 @@ namespace {
 
 // A chart gauge above this is an item number read as a gauge.
 constexpr double LargestGaugeIn = 0.25;
-
-// The fields of one CSV line; quoted fields may hold commas.
-std::vector<std::string> CsvFields(std::string_view line)
-{
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == ',' && !quoted)
-            fields.emplace_back();
-        else if (c != '\r')
-            fields.back() += c;
-    }
-    return fields;
-}
-
-// Each line after the heading, split into its fields.
-std::vector<std::vector<std::string>> CsvRows(std::string_view text)
-{
-    std::vector<std::vector<std::string>> rows;
-    bool heading = true;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (heading || line.empty()) {
-            heading = heading && line.empty();
-            continue;
-        }
-        rows.push_back(CsvFields(line));
-    }
-    return rows;
-}
 
 std::vector<std::string> Words(std::string_view text)
 {
@@ -94,7 +62,7 @@ bool SameId(std::string_view a, std::string_view b)
 std::vector<CatalogueItem> ReadCatalogue()
 {
     std::vector<CatalogueItem> items;
-    for (const auto& row : CsvRows(catalogue_data::UnitWeights)) {
+    for (const auto& row : ReadCsvRows(catalogue_data::UnitWeights)) {
         if (row.size() < 5)
             continue;
         const auto weight = ReadPlainNumber(row[1]);
@@ -108,7 +76,7 @@ std::vector<CatalogueItem> ReadCatalogue()
             item.gaugeIn = inches;
         items.push_back(std::move(item));
     }
-    for (const auto& row : CsvRows(catalogue_data::PublishedConstants)) {
+    for (const auto& row : ReadCsvRows(catalogue_data::PublishedConstants)) {
         if (row.size() < 5)
             continue;
         const auto pitch = ParsePitch(row[1]);
@@ -125,7 +93,7 @@ std::vector<CatalogueItem> ReadCatalogue()
 std::vector<NamedStringSet> ReadSets()
 {
     std::vector<NamedStringSet> sets;
-    for (const auto& row : CsvRows(catalogue_data::Sets))
+    for (const auto& row : ReadCsvRows(catalogue_data::Sets))
         if (row.size() >= 5)
             sets.push_back({ row[0], row[1], row[2], Words(row[3]), Words(row[4]) });
     return sets;

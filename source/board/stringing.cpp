@@ -1,5 +1,7 @@
 #include "stringing.h"
 
+#include "text_encoding.h"
+
 #include "plain_number.h"
 #include "string_catalogue.h"
 
@@ -73,18 +75,11 @@ std::optional<double> ParseUnitWeight(std::string_view text, std::optional<Weigh
 {
     constexpr std::pair<std::string_view, WeightUnit> Units[] = { { "kg/m", WeightUnit::KgPerM },
         { "g/m", WeightUnit::GramPerM }, { "lb/in", WeightUnit::LbPerIn } };
-    const auto trimmed = [](std::string_view t) {
-        while (!t.empty() && t.front() == ' ')
-            t.remove_prefix(1);
-        while (!t.empty() && t.back() == ' ')
-            t.remove_suffix(1);
-        return t;
-    };
-    text = trimmed(text);
+    text = Trimmed(text);
     std::optional<WeightUnit> unit = bareUnit;
     for (const auto& [symbol, named] : Units)
         if (text.ends_with(symbol)) {
-            text = trimmed(text.substr(0, text.size() - symbol.size()));
+            text = Trimmed(text.substr(0, text.size() - symbol.size()));
             unit = named;
             break;
         }

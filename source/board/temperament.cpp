@@ -31,15 +31,6 @@ constexpr std::array<std::string_view, 6> ClassicNames
 constexpr std::array<std::string_view, 3> BuiltinNames
     = { "just-12", "pythagorean-12", "meantone-12" };
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsOctave(double period) noexcept
 {
     return std::fabs(period / 2.0 - 1.0) < 1e-9;
@@ -134,12 +125,12 @@ std::string Period::Text() const
 
 Parsed<Period> ParsePeriod(std::string_view text)
 {
-    const std::string shown(TrimBlanks(text));
-    std::string_view word = TrimBlanks(text);
+    const std::string shown(Trimmed(text));
+    std::string_view word = Trimmed(text);
     bool cents = false;
     for (const std::string_view suffix : { std::string_view("cents"), std::string_view("c") }) {
         if (word.size() > suffix.size() && word.substr(word.size() - suffix.size()) == suffix) {
-            word = TrimBlanks(word.substr(0, word.size() - suffix.size()));
+            word = Trimmed(word.substr(0, word.size() - suffix.size()));
             cents = true;
             break;
         }
@@ -228,7 +219,7 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             scale.description = Utf8OrLatin1(line);
             expect = Expect::Count;
         } else if (expect == Expect::Count) {
-            std::string_view word = TrimBlanks(line);
+            std::string_view word = Trimmed(line);
             word = word.substr(0, std::min(word.size(), word.find_first_of(" \t")));
             if (word.empty())
                 return LineError(ProblemKind::ScalaCountMissing, lineNumber);
@@ -245,7 +236,7 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
             if (count == 0)
                 break;
         } else {
-            std::string_view word = TrimBlanks(line);
+            std::string_view word = Trimmed(line);
             word = word.substr(0, std::min(word.size(), word.find_first_of(" \t")));
             if (word.empty())
                 return LineError(ProblemKind::ScalaPitchMissing, lineNumber,
@@ -307,9 +298,8 @@ Parsed<Temperament> MakeScala(const ScalaSource& source)
         previous = scale.ratios[i];
     }
     Temperament temperament;
-    temperament.name = TrimBlanks(scale.description).empty()
-        ? Utf8OrLatin1(source.fileName)
-        : std::string(TrimBlanks(scale.description));
+    temperament.name = Trimmed(scale.description).empty() ? Utf8OrLatin1(source.fileName)
+                                                          : std::string(Trimmed(scale.description));
     temperament.ratios = scale.ratios;
     NameTwelvePerOctave(temperament);
     return { std::move(temperament), {} };
@@ -412,7 +402,7 @@ std::string_view NoteName(int semitonesFromDo, NoteNaming naming) noexcept
 
 std::optional<int> ParseNoteName(std::string_view name) noexcept
 {
-    name = TrimBlanks(name);
+    name = Trimmed(name);
     for (std::size_t i = 0; i < LetterNotes.size(); ++i)
         if (Solfege(i) == name || LetterNotes[i] == name)
             return static_cast<int>(i);

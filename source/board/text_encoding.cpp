@@ -70,6 +70,15 @@ std::string SingleBlanks(std::string_view text)
     return single;
 }
 
+std::string_view Trimmed(std::string_view text) noexcept
+{
+    constexpr std::string_view Blanks = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
 std::string_view WithoutByteOrderMark(std::string_view text) noexcept
 {
     constexpr std::string_view Mark = "\xEF\xBB\xBF";

@@ -19,6 +19,9 @@ std::string Utf8OrLatin1(std::string_view bytes);
 // classic list items ("Naturelle   Diatonique") as titles show them.
 std::string SingleBlanks(std::string_view text);
 
+// The text without the blanks (spaces, tabs, line ends) around it.
+std::string_view Trimmed(std::string_view text) noexcept;
+
 // The text without a leading UTF-8 byte order mark.
 std::string_view WithoutByteOrderMark(std::string_view text) noexcept;
 

@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include "text_encoding.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -54,15 +56,6 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A decimal number with "." or "," as separator, digits required.
 std::optional<double> ReadDecimal(std::string_view text)
 {
@@ -99,8 +92,8 @@ std::optional<double> ReadFraction(std::string_view text)
     const std::size_t slash = text.find('/');
     if (slash == std::string_view::npos)
         return std::nullopt;
-    const auto numerator = ReadDecimal(Trim(text.substr(0, slash)));
-    const auto denominator = ReadDecimal(Trim(text.substr(slash + 1)));
+    const auto numerator = ReadDecimal(Trimmed(text.substr(0, slash)));
+    const auto denominator = ReadDecimal(Trimmed(text.substr(slash + 1)));
     if (!numerator || !denominator || *denominator == 0.0)
         return std::nullopt;
     return *numerator / *denominator;
@@ -111,7 +104,7 @@ std::optional<double> ReadFraction(std::string_view text)
 std::optional<Unit> ParseUnit(std::string_view text) noexcept
 {
     try {
-        const std::string lower = Lower(Trim(text));
+        const std::string lower = Lower(Trimmed(text));
         if (lower == "mm" || lower == "millimetre" || lower == "millimetres"
             || lower == "millimeter" || lower == "millimeters" || lower == "millimètre"
             || lower == "millimètres")
@@ -130,7 +123,7 @@ std::optional<Unit> ParseUnit(std::string_view text) noexcept
 
 Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
 {
-    std::string_view rest = Trim(text);
+    std::string_view rest = Trimmed(text);
     if (rest.empty())
         return Parsed<double>::Failure({ ProblemKind::LengthEmpty, {}, {} });
 
@@ -151,12 +144,12 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
         const auto suffix = ParseUnit(rest.substr(numberEnd));
         if (!suffix)
             return Parsed<double>::Failure(
-                { ProblemKind::UnknownUnit, { std::string(Trim(rest.substr(numberEnd))) }, {} });
+                { ProblemKind::UnknownUnit, { std::string(Trimmed(rest.substr(numberEnd))) }, {} });
         unit = *suffix;
-        rest = Trim(rest.substr(0, numberEnd));
+        rest = Trimmed(rest.substr(0, numberEnd));
     }
 
-    const std::string shown(Trim(text));
+    const std::string shown(Trimmed(text));
     std::optional<double> value;
     if (rest.find('/') == std::string_view::npos) {
         value = ReadDecimal(rest);
@@ -166,8 +159,8 @@ Parsed<double> ParseLength(std::string_view text, Unit defaultUnit)
         if (split == std::string_view::npos || split == 0) {
             value = ReadFraction(rest);
         } else {
-            const auto whole = ReadDecimal(Trim(rest.substr(0, split)));
-            const auto fraction = ReadFraction(Trim(rest.substr(split + 1)));
+            const auto whole = ReadDecimal(Trimmed(rest.substr(0, split)));
+            const auto fraction = ReadFraction(Trimmed(rest.substr(split + 1)));
             if (whole && fraction && *whole >= 0 && *fraction >= 0 && *fraction < 1)
                 value = *whole + *fraction;
         }
@@ -202,7 +195,7 @@ bool SpellsZero(std::string_view text)
     }
     if (digits == 0)
         return false;
-    const std::string_view rest = Trim(text.substr(at));
+    const std::string_view rest = Trimmed(text.substr(at));
     return rest.empty() || ParseUnit(rest).has_value();
 }
 
@@ -210,7 +203,7 @@ bool SpellsZero(std::string_view text)
 
 Parsed<double> ParseDistance(std::string_view text, Unit defaultUnit, LengthKind kind)
 {
-    std::string_view trimmed = Trim(text);
+    std::string_view trimmed = Trimmed(text);
     const bool negative = !trimmed.empty() && trimmed.front() == '-';
     if (kind != LengthKind::Positive) {
         const std::string_view magnitude = negative ? trimmed.substr(1) : trimmed;

@@ -2,6 +2,7 @@
 
 #include "strings_report.h"
 
+#include "csv.h"
 #include "figure_text.h"
 #include "messages.h"
 #include "table_columns.h"
@@ -142,22 +143,13 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
 std::string FormatBoardCsv(const BoardLayout& board, const std::string& separator)
 {
     const std::vector<TableColumn> columns = Columns(board, true);
-    std::string out;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        out += board::Describe(columns[i]).key;
-    }
-    out += '\n';
-    for (const FretOnString& row : board.rows) {
-        const std::vector<std::string> fields = Fields(board, row, columns, separator);
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                out += ',';
-            out += CsvField(fields[i], separator == "." ? "," : separator);
-        }
-        out += '\n';
-    }
+    const board::CsvDialect dialect { ",", "\n", separator };
+    std::vector<std::string> keys;
+    for (const TableColumn column : columns)
+        keys.emplace_back(board::Describe(column).key);
+    std::string out = board::CsvLine(keys, dialect);
+    for (const FretOnString& row : board.rows)
+        out += board::CsvLine(Fields(board, row, columns, separator), dialect);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "strings_report.h"
 
+#include "csv.h"
 #include "messages.h"
 #include "string_columns.h"
 #include "text_fields.h"
@@ -85,18 +86,19 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
 
 std::string FormatStringsCsv(const board::BoardLayout& board, const std::string& separator)
 {
-    std::string out;
+    const board::CsvDialect dialect { ",", "\n", separator };
+    std::vector<std::string> keys;
     for (const StringColumn column : ReportColumns)
-        out += (out.empty() ? "" : ",") + std::string(board::Describe(column).key);
-    out += ",problem\n";
-    const std::string delimiter = separator == "." ? "," : separator;
+        keys.emplace_back(board::Describe(column).key);
+    keys.emplace_back("problem");
+    std::string out = board::CsvLine(keys, dialect);
     for (const board::StringReport& string : board.stringReports) {
+        std::vector<std::string> fields;
         for (const StringColumn column : ReportColumns)
-            out += CsvField(
-                       board::StringCellText(string, column, board::Unit::Millimetre, separator),
-                       delimiter)
-                + ",";
-        out += CsvField(ProblemsOf(string, board.design.unit), delimiter) + '\n';
+            fields.push_back(
+                board::StringCellText(string, column, board::Unit::Millimetre, separator));
+        fields.push_back(ProblemsOf(string, board.design.unit));
+        out += board::CsvLine(fields, dialect);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "table_output.h"
 
+#include "csv.h"
 #include "messages.h"
 #include "text_fields.h"
 #include "translation.h"
@@ -39,16 +40,9 @@ std::string_view NoteName(std::string_view note)
 std::string FormatCsv(const FretTable& table)
 {
     std::string out = "slot,position,note,fret\n";
-    for (const FretRow& row : table.rows) {
-        out += std::to_string(row.slot);
-        out += ',';
-        out += CsvField(row.position);
-        out += ',';
-        out += CsvField(NoteName(row.note));
-        out += ',';
-        out += std::to_string(row.fret);
-        out += '\n';
-    }
+    for (const FretRow& row : table.rows)
+        out += board::CsvLine({ std::to_string(row.slot), row.position,
+            std::string(NoteName(row.note)), std::to_string(row.fret) });
     return out;
 }
 

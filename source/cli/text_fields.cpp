@@ -4,21 +4,6 @@
 
 namespace corvane::cli {
 
-std::string CsvField(std::string_view field, std::string_view alsoQuoteOn)
-{
-    const bool plain = field.find_first_of(",\"\r\n") == std::string_view::npos
-        && (alsoQuoteOn.empty() || field.find(alsoQuoteOn) == std::string_view::npos);
-    if (plain)
-        return std::string(field);
-    std::string quoted = "\"";
-    for (const char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string JsonString(std::string_view text)
 {
     static constexpr char Hex[] = "0123456789abcdef";

@@ -8,10 +8,6 @@
 
 namespace corvane::cli {
 
-// A CSV field, quoted (inner quotes doubled, RFC 4180) when it holds a
-// comma, a quote, a line break or, when given, the decimal separator in use.
-std::string CsvField(std::string_view field, std::string_view alsoQuoteOn = {});
-
 // A JSON string literal: quotes, backslashes and control characters escaped.
 std::string JsonString(std::string_view text);
 

@@ -17,10 +17,7 @@ namespace {
 
 std::string Trimmed(const std::string& text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return std::string(board::Trimmed(text));
 }
 
 // A number as the engine wrote it, with its decimal separator.

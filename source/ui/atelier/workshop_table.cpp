@@ -1,5 +1,7 @@
 #include "workshop_table.h"
 
+#include "csv.h"
+
 #include "table_columns.h"
 #include "translation.h"
 #include "words.h"
@@ -131,29 +133,22 @@ QString WorkshopTable::toText(QChar separator) const
 
 QString WorkshopTable::toCsv() const
 {
-    const QChar separator
-        = TableLocale().decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
-    const auto quoted = [separator](QString field) {
-        if (field.contains(separator) || field.contains(QLatin1Char('"'))
-            || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
-            field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-            return QStringLiteral("\"%1\"").arg(field);
-        }
-        return field;
-    };
-    QStringList lines;
-    QStringList fields;
+    // Where the decimal separator is the comma, spreadsheets expect fields
+    // delimited by semicolons; CRLF, as RFC 4180 says and they all read.
+    const bool decimalComma = TableLocale().decimalPoint() == QStringLiteral(",");
+    const board::CsvDialect dialect { decimalComma ? ";" : ",", "\r\n", "." };
+    std::vector<std::string> fields;
     for (int column = 0; column < columnCount(); ++column)
-        fields << quoted(headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-    lines << fields.join(separator);
+        fields.push_back(
+            headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+    std::string text = board::CsvLine(fields, dialect);
     for (const board::FretOnString* row : rows_) {
         fields.clear();
         for (const Column column : columns_)
-            fields << quoted(cell(*row, column));
-        lines << fields.join(separator);
+            fields.push_back(cell(*row, column).toStdString());
+        text += board::CsvLine(fields, dialect);
     }
-    // CRLF, as RFC 4180 says and spreadsheets read everywhere.
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return QString::fromStdString(text);
 }
 
 } // namespace corvane::atelier
