@@ -48,14 +48,14 @@ void CheckOutputs(corvane::board::BoardLayout board, std::string_view source)
     using namespace corvane;
     board.temperament.name = "fuzz"; // the user's own text is no figure
     drawing::BoardDrawingOptions options;
-    options.slotWidthMm = 0.6;
-    options.markers = true;
+    options.cut.slotWidthMm = 0.6;
+    options.cut.markers = true;
     RequireFiniteText(drawing::SvgText(drawing::BoardDrawing(board, options), "fuzz"),
         "a finite template", source);
     if (!board.stringReports.empty())
         RequireFiniteText(drawing::SvgText(drawing::IntonationChart(board), "fuzz"),
             "a finite intonation chart", source);
-    const auto program = drawing::SlottingProgram(board, {}, "fuzz");
+    const auto program = drawing::SlottingProgram(board, "fuzz");
     if (const auto* text = std::get_if<std::string>(&program))
         RequireFiniteText(*text, "a finite slotting program", source);
     for (const board::FretOnString& row : board.rows)

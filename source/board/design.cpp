@@ -1,5 +1,6 @@
 #include "design.h"
 
+#include "fields.h"
 #include "plain_number.h"
 
 #include <algorithm>
@@ -13,41 +14,6 @@ namespace {
 ProblemValue Length(double millimetres, Unit)
 {
     return ProblemValue::Length(millimetres);
-}
-
-std::optional<DesignError> CheckLength(
-    const char* field, double value, double minimum, bool minimumAllowed, Unit unit)
-{
-    if (!std::isfinite(value))
-        return FieldError(field, { ProblemKind::NotFinite, {}, {} });
-    if (value < minimum || (!minimumAllowed && value == minimum))
-        return FieldError(field,
-            { minimumAllowed ? ProblemKind::LengthBelowMinimum : ProblemKind::LengthNotAboveMinimum,
-                { Length(value, unit), Length(minimum, unit) }, {} });
-    if (value > MaxLengthMm)
-        return FieldError(field,
-            { ProblemKind::LengthAboveMaximum, { Length(value, unit), Length(MaxLengthMm, unit) },
-                {} });
-    return std::nullopt;
-}
-
-std::optional<DesignError> CheckSetback(const char* field, double value, Unit unit)
-{
-    if (!std::isfinite(value) || std::fabs(value) > MaxSetbackMm)
-        return FieldError(field,
-            { ProblemKind::SetbackOutOfRange,
-                { Length(value, unit), Length(-MaxSetbackMm, unit), Length(MaxSetbackMm, unit) },
-                {} });
-    return std::nullopt;
-}
-
-std::optional<DesignError> CheckCount(const char* field, int value, int minimum, int maximum)
-{
-    if (value < minimum || value > maximum)
-        return FieldError(field,
-            { ProblemKind::CountOutOfRange,
-                { std::to_string(value), std::to_string(minimum), std::to_string(maximum) }, {} });
-    return std::nullopt;
 }
 
 } // namespace
@@ -86,8 +52,12 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         return FieldError("unit", { ProblemKind::UnknownUnitValue, {}, {} });
     std::optional<Temperament> scalaScale;
     if (const auto* equal = std::get_if<EqualDivisions>(&design.temperament)) {
-        if (auto error = CheckCount("divisions", equal->divisions, MinDivisions, MaxDivisions))
-            return error;
+        if (equal->divisions < MinDivisions || equal->divisions > MaxDivisions)
+            return FieldError("divisions",
+                { ProblemKind::CountOutOfRange,
+                    { ProblemValue::Count(equal->divisions), ProblemValue::Count(MinDivisions),
+                        ProblemValue::Count(MaxDivisions) },
+                    {} });
         const Period& period = equal->period;
         if (period.kind == Period::Kind::Ratio) {
             if (period.numerator <= 0 || period.denominator <= 0 || !(period.Ratio() > 1.0)
@@ -109,13 +79,8 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         scalaScale = std::move(built.value);
     }
 
-    if (auto error = CheckCount("frets", design.frets, MinFrets, MaxFrets))
-        return error;
-    if (auto error = CheckCount("strings", design.strings, MinStrings, MaxStrings))
-        return error;
-    if (auto error = CheckLength("bass_length", design.bassLengthMm, 0, false, design.unit))
-        return error;
-    if (auto error = CheckLength("treble_length", design.trebleLengthMm, 0, false, design.unit))
+    // Every number within its range first, then how they fit together.
+    if (auto error = FieldRangesProblem(design))
         return error;
     if (design.strings == 1 && design.bassLengthMm != design.trebleLengthMm)
         return FieldError("treble_length", { ProblemKind::OneStringTwoLengths, {}, {} });
@@ -124,16 +89,10 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         return FieldError("perpendicular_fret",
             { ProblemKind::PerpendicularOutOfRange,
                 { std::to_string(design.perpendicularFret), std::to_string(design.frets) }, {} });
-    if (auto error = CheckLength("nut_width", design.nutWidthMm, 0, false, design.unit))
-        return error;
-    if (auto error = CheckLength(
-            "bridge_spacing", design.bridgeSpacingMm, 0, design.strings == 1, design.unit))
-        return error;
-    if (auto error = CheckLength("nut_overhang", design.nutOverhangMm, 0, true, design.unit))
-        return error;
-    if (auto error
-        = CheckLength("last_fret_overhang", design.lastFretOverhangMm, 0, true, design.unit))
-        return error;
+    if (design.strings > 1 && !(design.bridgeSpacingMm > 0))
+        return FieldError("bridge_spacing",
+            { ProblemKind::LengthNotAboveMinimum,
+                { Length(design.bridgeSpacingMm, design.unit), Length(0, design.unit) }, {} });
     if (design.strings > 1 && !(design.nutWidthMm > 2.0 * design.nutOverhangMm))
         return FieldError("nut_overhang",
             { ProblemKind::NoRoomForStrings,
@@ -147,15 +106,6 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
             < 0.5 * std::min(design.bassLengthMm, design.trebleLengthMm)))
         return FieldError("bridge_spacing",
             { ProblemKind::SpacingTooFar, { Length(design.bridgeSpacingMm, design.unit) }, {} });
-    if (auto error = CheckSetback("nut_setback_bass", design.nutSetbackBassMm, design.unit))
-        return error;
-    if (auto error = CheckSetback("nut_setback_treble", design.nutSetbackTrebleMm, design.unit))
-        return error;
-    if (auto error = CheckSetback("saddle_setback_bass", design.saddleSetbackBassMm, design.unit))
-        return error;
-    if (auto error
-        = CheckSetback("saddle_setback_treble", design.saddleSetbackTrebleMm, design.unit))
-        return error;
     {
         std::string field;
         if (auto problem = StringingProblem(design.stringing, design.strings, design.frets, field))

@@ -10,6 +10,7 @@
 #include "stringing.h"
 #include "temperament.h"
 #include "units.h"
+#include "workshop.h"
 
 #include <optional>
 #include <string>
@@ -61,6 +62,10 @@ struct Design {
     // The strings themselves, when known: their physics, and the
     // compensation it calls for.
     Stringing stringing;
+
+    // For the laser and the router.
+    CutOptions cut;
+    RouterValues router;
 
     friend bool operator==(const Design&, const Design&) = default;
 

@@ -1,5 +1,6 @@
 #include "design_file.h"
 
+#include "fields.h"
 #include "read_file.h"
 #include "text_encoding.h"
 
@@ -150,18 +151,56 @@ void StringingToJson(const Stringing& stringing, Json& json)
         }
         json["string_set"] = std::move(set);
     }
-    json["action"] = { { "nut_clearance_mm", stringing.action.nutClearanceMm },
-        { "saddle_height_mm", stringing.action.saddleHeightMm },
-        { "relief_mm", stringing.action.reliefMm },
-        { "fretting_distance_mm", stringing.action.frettingDistanceMm } };
     for (const auto& [mode, name] : CompensationModes)
-        if (mode == stringing.compensation) {
-            json["compensation"] = { { "mode", name } };
-            // Unset: over one period, whatever the temperament.
-            if (stringing.fitFrets)
-                json["compensation"]["fit_frets"] = *stringing.fitFrets;
-            json["compensation"]["fretlets"] = stringing.fretlets;
-        }
+        if (mode == stringing.compensation)
+            json["compensation"] = { { "mode", name }, { "fretlets", stringing.fretlets } };
+}
+
+// A key of the field table: its object in the file ("action"), or none, and
+// its name there.
+std::pair<std::string_view, std::string_view> FileKey(std::string_view key)
+{
+    const std::size_t dot = key.find('.');
+    if (dot == std::string_view::npos)
+        return { {}, key };
+    return { key.substr(0, dot), key.substr(dot + 1) };
+}
+
+constexpr std::array<std::pair<RouterOrigin, std::string_view>, 2> RouterOrigins = { {
+    { RouterOrigin::NutCentre, "nut-centre" },
+    { RouterOrigin::NutBassCorner, "nut-bass-corner" },
+} };
+
+// The numbers of the field table, at the top or in their objects; an
+// object's numbers only where the design has something of it to say (no
+// action without strings, no router values a design never changed).
+void NumbersToJson(const Design& design, Json& json)
+{
+    const bool strings = design.stringing != Stringing {};
+    const auto written = [&](std::string_view object) {
+        if (object.empty() || object == "action" || object == "compensation")
+            return object.empty() || strings;
+        return object == "cut" ? design.cut != CutOptions {} : design.router != RouterValues {};
+    };
+    for (const NumberField& field : NumberFields()) {
+        const auto [object, name] = FileKey(field.key);
+        if (!written(object) || (field.optional && field.get(design) == 0)
+            || (field.key == "reference_a4_hz" && !strings))
+            continue;
+        Json& holder = object.empty() ? json : json[std::string(object)];
+        if (field.quantity == Quantity::Count)
+            holder[std::string(name)] = static_cast<int>(field.get(design));
+        else
+            holder[std::string(name)] = field.get(design);
+    }
+    if (written("cut")) {
+        json["cut"]["markers"] = design.cut.markers;
+        json["cut"]["hairline"] = design.cut.hairline;
+    }
+    if (written("router"))
+        for (const auto& [origin, name] : RouterOrigins)
+            if (origin == design.router.origin)
+                json["router"]["origin"] = name;
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -283,8 +322,6 @@ Stringing StringingFromObject(const Json& json)
         for (const Json& pitch : tuning)
             stringing.tuning.push_back(String(pitch, "tuning"));
     }
-    if (json.contains("reference_a4_hz"))
-        stringing.referenceA4Hz = Number(json["reference_a4_hz"], "reference_a4_hz");
     if (json.contains("string_set")) {
         const Json& set = json["string_set"];
         if (!set.is_array())
@@ -301,19 +338,6 @@ Stringing StringingFromObject(const Json& json)
             stringing.set.push_back(std::move(chosen));
         }
     }
-    if (json.contains("action")) {
-        const Json& action = json["action"];
-        if (!action.is_object())
-            Fail("action", ProblemKind::ObjectExpected);
-        const std::pair<const char*, double*> values[]
-            = { { "nut_clearance_mm", &stringing.action.nutClearanceMm },
-                  { "saddle_height_mm", &stringing.action.saddleHeightMm },
-                  { "relief_mm", &stringing.action.reliefMm },
-                  { "fretting_distance_mm", &stringing.action.frettingDistanceMm } };
-        for (const auto& [key, value] : values)
-            if (action.contains(key))
-                *value = Number(action[key], std::string("action.") + key);
-    }
     if (json.contains("compensation")) {
         const Json& compensation = json["compensation"];
         if (!compensation.is_object())
@@ -326,8 +350,6 @@ Stringing StringingFromObject(const Json& json)
                 Fail("compensation.mode", ProblemKind::CompensationModeExpected, { mode });
             stringing.compensation = named->first;
         }
-        if (compensation.contains("fit_frets"))
-            stringing.fitFrets = Integer(compensation["fit_frets"], "compensation.fit_frets");
         if (compensation.contains("fretlets")) {
             if (!compensation["fretlets"].is_boolean())
                 Fail("compensation.fretlets", ProblemKind::BooleanExpected);
@@ -335,6 +357,46 @@ Stringing StringingFromObject(const Json& json)
         }
     }
     return stringing;
+}
+
+// The numbers of the field table the file holds, each where the table puts
+// it; the design's own for those it leaves out.
+void NumbersFromJson(const Json& json, Design& design)
+{
+    for (const char* object : { "action", "compensation", "cut", "router" })
+        if (json.contains(object) && !json[object].is_object())
+            Fail(object, ProblemKind::ObjectExpected);
+    for (const NumberField& field : NumberFields()) {
+        const auto [object, name] = FileKey(field.key);
+        const std::string key(name);
+        const Json* holder = object.empty()      ? &json
+            : json.contains(std::string(object)) ? &json[std::string(object)]
+                                                 : nullptr;
+        if (holder == nullptr || !holder->contains(key))
+            continue;
+        const std::string where(field.key);
+        field.set(design,
+            field.quantity == Quantity::Count ? Integer((*holder)[key], where)
+                                              : Number((*holder)[key], where));
+    }
+    if (json.contains("cut")) {
+        const Json& cut = json["cut"];
+        for (const auto& [key, flag] : { std::pair { "markers", &design.cut.markers },
+                 std::pair { "hairline", &design.cut.hairline } })
+            if (cut.contains(key)) {
+                if (!cut[key].is_boolean())
+                    Fail(std::string("cut.") + key, ProblemKind::BooleanExpected);
+                *flag = cut[key].get<bool>();
+            }
+    }
+    if (json.contains("router") && json["router"].contains("origin")) {
+        const std::string origin = String(json["router"]["origin"], "router.origin");
+        const auto named = std::find_if(RouterOrigins.begin(), RouterOrigins.end(),
+            [&](const auto& entry) { return entry.second == origin; });
+        if (named == RouterOrigins.end())
+            Fail("router.origin", ProblemKind::RouterOriginExpected, { origin });
+        design.router.origin = named->first;
+    }
 }
 
 Design DesignFromObject(const Json& json)
@@ -358,12 +420,8 @@ Design DesignFromObject(const Json& json)
         design.unit = *parsed;
     }
     design.temperament = TemperamentFromJson(Member(json, "temperament", "temperament"));
-    design.frets = Integer(Member(json, "frets", "frets"), "frets");
-    design.strings = Integer(Member(json, "strings", "strings"), "strings");
-    design.bassLengthMm = Number(Member(json, "bass_length", "bass_length"), "bass_length");
-    design.trebleLengthMm = json.contains("treble_length")
-        ? Number(json["treble_length"], "treble_length")
-        : design.bassLengthMm;
+    for (const char* required : { "frets", "strings", "bass_length" })
+        Member(json, required, required);
     if (json.contains("perpendicular_fret")) {
         const Json& value = json["perpendicular_fret"];
         if (value.is_string()) {
@@ -380,18 +438,6 @@ Design DesignFromObject(const Json& json)
                 Fail("perpendicular_fret", ProblemKind::PerpendicularExpected);
         }
     }
-    const auto optionalNumber = [&](const char* key, double& target) {
-        if (json.contains(key))
-            target = Number(json[key], key);
-    };
-    optionalNumber("nut_width", design.nutWidthMm);
-    optionalNumber("bridge_spacing", design.bridgeSpacingMm);
-    optionalNumber("nut_overhang", design.nutOverhangMm);
-    optionalNumber("last_fret_overhang", design.lastFretOverhangMm);
-    optionalNumber("nut_setback_bass", design.nutSetbackBassMm);
-    optionalNumber("nut_setback_treble", design.nutSetbackTrebleMm);
-    optionalNumber("saddle_setback_bass", design.saddleSetbackBassMm);
-    optionalNumber("saddle_setback_treble", design.saddleSetbackTrebleMm);
     if (json.contains("open_note")) {
         const std::string note = String(json["open_note"], "open_note");
         const auto parsed = ParseNoteName(note);
@@ -400,6 +446,10 @@ Design DesignFromObject(const Json& json)
         design.openNote = *parsed;
     }
     design.stringing = StringingFromObject(json);
+    NumbersFromJson(json, design);
+    // A board drawn straight unless the file says its treble is another length.
+    if (!json.contains("treble_length"))
+        design.trebleLengthMm = design.bassLengthMm;
     return design;
 }
 
@@ -434,47 +484,44 @@ std::string DesignToJson(const Design& design)
 {
     Json json;
     json["format"] = DesignFileFormat;
-    json["version"] = DesignFileVersion;
+    json["version"] = 1;
     json["unit"] = UnitSymbol(design.unit);
     json["temperament"] = TemperamentToJson(design.temperament);
-    json["frets"] = design.frets;
-    json["strings"] = design.strings;
-    json["bass_length"] = design.bassLengthMm;
-    json["treble_length"] = design.trebleLengthMm;
     if (design.perpendicularFret == PerpendicularAtBridge)
         json["perpendicular_fret"] = "bridge";
     else
         json["perpendicular_fret"] = design.perpendicularFret;
-    json["nut_width"] = design.nutWidthMm;
-    json["bridge_spacing"] = design.bridgeSpacingMm;
-    json["nut_overhang"] = design.nutOverhangMm;
-    json["last_fret_overhang"] = design.lastFretOverhangMm;
-    json["nut_setback_bass"] = design.nutSetbackBassMm;
-    json["nut_setback_treble"] = design.nutSetbackTrebleMm;
-    json["saddle_setback_bass"] = design.saddleSetbackBassMm;
-    json["saddle_setback_treble"] = design.saddleSetbackTrebleMm;
     json["open_note"] = NoteName(design.openNote);
+    // The oldest version that holds everything the design has: a design
+    // without strings opens in the first Corvane with boards.
     if (design.stringing != Stringing {}) {
-        json["version"] = DesignFileVersion;
+        json["version"] = 2;
         StringingToJson(design.stringing, json);
-    } else {
-        json["version"] = 1; // nothing a version-1 reader would miss
     }
+    if (design.cut != CutOptions {} || design.router != RouterValues {})
+        json["version"] = 3;
+    NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
 
 namespace {
 
-constexpr std::array<std::string_view, 23> DesignKeys = { "format", "version", "unit",
-    "temperament", "frets", "strings", "bass_length", "treble_length", "perpendicular_fret",
-    "nut_width", "bridge_spacing", "nut_overhang", "last_fret_overhang", "nut_setback_bass",
-    "nut_setback_treble", "saddle_setback_bass", "saddle_setback_treble", "open_note", "tuning",
-    "reference_a4_hz", "string_set", "action", "compensation" };
-constexpr std::array<std::string_view, 4> ActionKeys
-    = { "nut_clearance_mm", "saddle_height_mm", "relief_mm", "fretting_distance_mm" };
-constexpr std::array<std::string_view, 3> CompensationKeys = { "mode", "fit_frets", "fretlets" };
+// Keys a design file may hold besides the field table's numbers.
+constexpr std::array<std::string_view, 12> OtherKeys
+    = { "format", "version", "unit", "temperament", "perpendicular_fret", "open_note", "tuning",
+          "string_set", "action", "compensation", "cut", "router" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
+
+// Whether the table has a number of that name in that object ("" for the
+// top of the file).
+bool TableKey(std::string_view object, std::string_view name)
+{
+    for (const NumberField& field : NumberFields())
+        if (FileKey(field.key) == std::pair { object, name })
+            return true;
+    return false;
+}
 
 template <std::size_t N>
 bool Known(const std::array<std::string_view, N>& keys, std::string_view key)
@@ -500,7 +547,7 @@ public:
             return true;
         const std::string key = parsed.get<std::string>();
         if (depth == 1) {
-            if (!Known(DesignKeys, key))
+            if (!Known(OtherKeys, key) && !TableKey({}, key))
                 Fail(QuotedValue(key), ProblemKind::UnknownField);
             topLevelKey_ = key;
             elements_ = 0;
@@ -515,10 +562,14 @@ private:
     {
         if (depth == 2 && topLevelKey_ == "temperament")
             return Known(TemperamentKeys, key);
-        if (depth == 2 && topLevelKey_ == "action")
-            return Known(ActionKeys, key);
         if (depth == 2 && topLevelKey_ == "compensation")
-            return Known(CompensationKeys, key);
+            return key == "mode" || key == "fretlets" || TableKey(topLevelKey_, key);
+        if (depth == 2 && topLevelKey_ == "cut")
+            return key == "markers" || key == "hairline" || TableKey(topLevelKey_, key);
+        if (depth == 2 && topLevelKey_ == "router")
+            return key == "origin" || TableKey(topLevelKey_, key);
+        if (depth == 2 && topLevelKey_ == "action")
+            return TableKey(topLevelKey_, key);
         return depth == 3 && topLevelKey_ == "string_set"
             && (key == "item"
                 || std::any_of(std::begin(SetStringNumbers), std::end(SetStringNumbers),

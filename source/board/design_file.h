@@ -15,8 +15,9 @@
 namespace corvane::board {
 
 inline constexpr std::string_view DesignFileFormat = "corvane-board";
-// Version 2 adds the strings; a design without them is written as version 1.
-inline constexpr int DesignFileVersion = 2;
+// Version 2 adds the strings, version 3 the cut options and router values;
+// a design is written as the oldest version that holds all it has.
+inline constexpr int DesignFileVersion = 3;
 inline constexpr std::string_view DesignFileExtension = ".corvane";
 
 std::string DesignToJson(const Design& design);

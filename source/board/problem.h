@@ -155,8 +155,9 @@ enum class ProblemKind {
     PrinterRefusesPage,
     PrinterUnavailable,
     PrintUnfinished,
+    RouterOriginExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::PrintUnfinished) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::RouterOriginExpected) + 1;
 
 // What a problem names, kept as data so that each reader sees it in their
 // own unit and with their own decimal separator: a text as the user gave

@@ -122,15 +122,6 @@ std::optional<Problem> StringingProblem(
         return Problem { ProblemKind::StringCountDiffers,
             { std::to_string(stringing.set.size()), std::to_string(strings) }, {} };
     }
-    if (!(stringing.referenceA4Hz >= MinReferenceA4Hz
-            && stringing.referenceA4Hz <= MaxReferenceA4Hz)) {
-        field = "reference_a4_hz";
-        return Problem { ProblemKind::CountOutOfRange,
-            { ProblemValue::Number(stringing.referenceA4Hz, "Hz"),
-                ProblemValue::Number(MinReferenceA4Hz, "Hz"),
-                ProblemValue::Number(MaxReferenceA4Hz, "Hz") },
-            {} };
-    }
     for (std::size_t i = 0; i < stringing.tuning.size(); ++i) {
         field = "tuning";
         const auto pitch = ReadPitch(stringing.tuning[i], stringing.referenceA4Hz);
@@ -182,42 +173,6 @@ std::optional<Problem> StringingProblem(
         if (!derivable
             && (stringing.compensation == CompensationMode::Computed || stringing.fretlets))
             return OfString(ProblemKind::StringConstantsUnknown, i);
-    }
-    const Action& action = stringing.action;
-    const struct {
-        const char* field;
-        double value;
-        bool zeroAllowed;
-    } heights[] = {
-        { "action.nut_clearance_mm", action.nutClearanceMm, false },
-        { "action.saddle_height_mm", action.saddleHeightMm, false },
-        { "action.fretting_distance_mm", action.frettingDistanceMm, true },
-    };
-    for (const auto& height : heights)
-        if (!(std::isfinite(height.value) && height.value <= MaxActionHeightMm
-                && (height.value > 0 || (height.zeroAllowed && height.value == 0)))) {
-            field = height.field;
-            return Problem { height.zeroAllowed ? ProblemKind::CountOutOfRange
-                                                : ProblemKind::AboveMinimumAtMost,
-                { ProblemValue::Length(height.value), ProblemValue::Length(0),
-                    ProblemValue::Length(MaxActionHeightMm) },
-                {} };
-        }
-    if (!(std::isfinite(action.reliefMm) && std::fabs(action.reliefMm) <= MaxReliefMm)) {
-        field = "action.relief_mm";
-        return Problem { ProblemKind::SetbackOutOfRange,
-            { ProblemValue::Length(action.reliefMm), ProblemValue::Length(-MaxReliefMm),
-                ProblemValue::Length(MaxReliefMm) },
-            {} };
-    }
-    // The fit runs over the frets the board has, at least two of them.
-    if (stringing.fitFrets
-        && (*stringing.fitFrets < MinFitFrets || *stringing.fitFrets > MaxFitFrets)) {
-        field = "compensation.fit_frets";
-        return Problem { ProblemKind::CountOutOfRange,
-            { std::to_string(*stringing.fitFrets), std::to_string(MinFitFrets),
-                std::to_string(MaxFitFrets) },
-            {} };
     }
     if (stringing.compensation == CompensationMode::Computed && frets < MinFitFrets) {
         field = "frets";

@@ -376,7 +376,7 @@ bool IsDiatonic(ClassicScale scale) noexcept
 std::optional<ClassicScale> ParseClassicScaleName(std::string_view name) noexcept
 {
     for (std::size_t i = 0; i < ClassicNames.size(); ++i)
-        if (ClassicNames[i] == name)
+        if (ClassicNames[i] == name || fret::ScaleCatalogue[i].text == name)
             return static_cast<ClassicScale>(i);
     return std::nullopt;
 }

@@ -134,6 +134,7 @@ std::string_view ClassicScaleName(ClassicScale scale) noexcept;
 // Diatonique"), for titles and lists; and whether it is diatonic.
 std::string ClassicScaleTitle(ClassicScale scale);
 bool IsDiatonic(ClassicScale scale) noexcept;
+// The name files and command lines use, or the window's list item itself.
 std::optional<ClassicScale> ParseClassicScaleName(std::string_view name) noexcept;
 std::string_view BuiltinTableName(BuiltinTable table) noexcept;
 std::optional<BuiltinTable> ParseBuiltinTableName(std::string_view name) noexcept;

@@ -2,10 +2,16 @@
 
 #include "board_options.h"
 #include "board_table_output.h"
+#include "design_file.h"
+#include "fields.h"
 #include "figure_text.h"
+#include "gcode.h"
 #include "messages.h"
+#include "option_table.h"
+#include "plain_number.h"
 #include "problem_text.h"
 #include "strings_report.h"
+#include "text_fields.h"
 #include "translation.h"
 #include "whole_file.h"
 
@@ -36,14 +42,9 @@ int Flushed(std::ostream& out, std::ostream& err, const char* what)
 int WriteSlottingProgram(
     const board::BoardLayout& layout, const BoardOptions& options, std::ostream& err)
 {
-    const auto program
-        = drawing::SlottingProgram(layout, options.slotting, layout.temperament.name);
+    const auto program = drawing::SlottingProgram(layout, layout.temperament.name);
     if (const auto* problem = std::get_if<board::DesignError>(&program)) {
-        // A router's value is named by its option; the board by its field.
-        err << "corvane-frets: "
-            << (problem->field == "bass_length" ? DesignErrorSaid(*problem, layout.design.unit)
-                                                : OptionErrorSaid(*problem, layout.design.unit))
-            << '\n';
+        err << "corvane-frets: " << DesignErrorSaid(*problem, layout.design.unit) << '\n';
         return ExitValue;
     }
     if (const auto failure
@@ -54,78 +55,135 @@ int WriteSlottingProgram(
     return 0;
 }
 
-void PrintBoardHelp(std::ostream& out)
+// A number of the field table as the help gives it, in millimetres.
+std::string HelpNumber(const board::NumberField& field, double value)
 {
-    out << Say("utilisation : %1", { BoardUsageLine }) << "\n\n"
-        << Say("Écrit où vont les frettes sur une touche droite ou en éventail, dans tout\n"
-               "tempérament : une ligne par frette et par corde.\n"
-               "\n"
-               "  --design FICHIER     un dessin enregistré dans un fichier .corvane (les autres\n"
-               "                       options le modifient)\n"
-               "  --edo N              N divisions égales de la période (1 à 1000)\n"
-               "  --period RAPPORT     la période de --edo : 2/1 (par défaut), 3/1, ou des cents "
-               "(1200.0)\n"
-               "  --scl FICHIER        un fichier de gamme Scala\n"
-               "  --table NOM          just-12, pythagorean-12 ou meantone-12\n"
-               "  --scale GAMME        une des six gammes classiques (avec --mode sol|do)\n"
-               "  --length L           diapason de toutes les cordes\n"
-               "  --bass-length L      diapason de la corde grave (touche en éventail)\n"
-               "  --treble-length L    diapason de la corde aiguë (touche en éventail)\n"
-               "  --perpendicular F    la frette d'équerre avec l'axe, ou nut (sillet) ou bridge "
-               "(chevalet)\n"
-               "  --frets N            1 à 60 (24 par défaut)\n"
-               "  --strings N          1 à 16 (6 par défaut)\n"
-               "  --nut-width W        largeur de la touche au sillet (43 mm par défaut)\n"
-               "  --bridge-width W     cordes extrêmes, d'axe en axe, au chevalet (52 mm par "
-               "défaut)\n"
-               "  --overhang W         de la corde extrême au bord de la touche (3,5 mm par "
-               "défaut)\n"
-               "  --last-fret-overhang W  la même marge à la dernière frette seulement\n"
-               "  --nut-setback G[:A]  compensation au sillet, corde grave et corde aiguë\n"
-               "  --saddle-setback G[:A]  compensation au chevalet, corde grave et corde aiguë\n"
-               "  --open-note NOTE     note des cordes à vide, pour les noms de notes (Mi par "
-               "défaut)\n"
-               "  --unit mm|cm|in      unité des longueurs données et écrites (mm par défaut ;\n"
-               "                       une longueur peut aussi porter la sienne : « 25 1/2 in »)\n"
-               "  --format FORMAT      text (par défaut), csv ou json\n"
-               "  --separator CAR      séparateur décimal de text et csv\n"
-               "  --template FICHIER   dessine la touche en taille réelle : .pdf (en pages), .svg "
-               "ou .dxf\n"
-               "  --paper PAPIER       a4 (par défaut), letter, a3 ou legal, pour un gabarit "
-               ".pdf\n"
-               "  --slot-width W       chaque fente de frette en contour fermé de cette largeur\n"
-               "  --extend-frets E     prolonge chaque frette de E au-delà des deux bords\n"
-               "  --markers dots|none  les repères de touche habituels (none par défaut)\n"
-               "  --marker-diameter D  leur diamètre (6 mm par défaut)\n"
-               "  --hairline           tous les traits du SVG en filet de 0,025 mm\n"
-               "  --gcode FICHIER.nc   le programme de rainurage des fentes (GRBL) au lieu du "
-               "tableau\n"
-               "  --origin O           nut-centre (par défaut) ou nut-bass-corner\n"
-               "  --tool-diameter D    diamètre de la fraise (0,6 mm par défaut, 2 mm au plus)\n"
-               "  --slot-depth P       profondeur des fentes (3 mm par défaut, 6 mm au plus)\n"
-               "  --pass-depth P       profondeur de chaque passe (1 mm par défaut)\n"
-               "  --feed V             avance en coupe, par minute (300 mm par défaut)\n"
-               "  --plunge-feed V      avance en plongée, par minute (60 mm par défaut)\n"
-               "  --safe-z Z           hauteur de dégagement (5 mm par défaut)\n"
-               "  --binding-margin M   arrête chaque fente à M des bords (0 : traversante)\n")
-        << Say("\nLes cordes (tension, justesse et compensation de chacune) :\n"
-               "  --string-set JEU     un jeu du catalogue (light-electric-10-46,\n"
-               "                       phosphor-bronze-12-53, long-scale-bass-45-100, ej45)\n"
-               "                       ou ses articles, du grave à l'aigu : NW046,NW036,...\n"
-               "                       (ou des masses linéiques : 6.8g/m, 0.0068kg/m)\n"
-               "  --tuning H,H,...     hauteurs à vide, du grave à l'aigu (E2,A2,D3,G3,B3,E4)\n"
-               "  --reference-a4 HZ    fréquence du la 4 (440 Hz par défaut)\n"
-               "  --action B:C         hauteur des cordes au sillet et du chevalet (1:4 mm)\n"
-               "  --relief R           creux de la touche à l'octave (0 par défaut)\n"
-               "  --compensate         calcule le recul du sillet et du chevalet de chaque corde\n"
-               "  --fit-frets N        l'ajustement porte sur les frettes 1 à N (12 par défaut)\n"
-               "  --fretlets           la position juste de chaque frette sur chaque corde\n"
-               "  --strings-report     une ligne par corde au lieu du tableau des frettes\n"
-               "  --intonation-chart FICHIER.svg|.png  la justesse de chaque corde, avant et "
-               "après\n");
+    const std::string number = board::MessageNumberText(value);
+    switch (field.quantity) {
+    case board::Quantity::Length:
+        return number + " mm";
+    case board::Quantity::Feed:
+        return number + " mm/min";
+    case board::Quantity::Frequency:
+        return number + " Hz";
+    case board::Quantity::Count:
+        break;
+    }
+    return number;
+}
+
+// What a design number takes: its default and its range.
+std::string DefaultAndRange(const board::NumberField& field)
+{
+    using S = board::RangeStyle;
+    const double byDefault = field.get(board::Design {});
+    const std::string low = HelpNumber(field, field.low), high = HelpNumber(field, field.high);
+    std::string range;
+    switch (field.style) {
+    case S::AboveMinimum:
+        range = Say(QT_TRANSLATE_NOOP("corvane-frets", "plus de %1, au plus %2"), { low, high });
+        break;
+    case S::AtLeast:
+        range = Say(QT_TRANSLATE_NOOP("corvane-frets", "de %1 à %2"), { low, high });
+        break;
+    case S::Between:
+    case S::Setback:
+        range = Say(QT_TRANSLATE_NOOP("corvane-frets", "de %1 à %2"), { low, high });
+        break;
+    case S::AboveAndAtMost:
+        range = Say(QT_TRANSLATE_NOOP("corvane-frets", "plus de %1, au plus %2"), { low, high });
+        break;
+    case S::ZeroOrBetween:
+        range = Say(QT_TRANSLATE_NOOP("corvane-frets", "0 ou de %1 à %2"), { low, high });
+        break;
+    }
+    if (field.optional && byDefault == 0)
+        return range;
+    return Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 par défaut ; %2"),
+        { HelpNumber(field, byDefault), range });
+}
+
+// A help line: the option, then its text from the 25th column, folded to
+// fit 80 columns; an option too long for its column takes a line of its own.
+std::string Wrapped(const std::string& name, const std::string& text)
+{
+    constexpr std::size_t Column = 24, Width = 79;
+    std::string out = name.size() < Column ? name + std::string(Column - name.size(), ' ')
+                                           : name + "\n" + std::string(Column, ' ');
+    std::size_t used = Column;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string word = text.substr(start, end - start);
+        const std::size_t columns = TerminalColumns(word);
+        if (used > Column && used + 1 + columns > Width) {
+            out += "\n" + std::string(Column, ' ');
+            used = Column;
+        } else if (used > Column) {
+            out += ' ';
+            ++used;
+        }
+        out += word;
+        used += columns;
+        start = end + 1;
+    }
+    return out + "\n";
+}
+
+// The help: what the command does, then its options, group by group, each
+// with its value and what it does; a design number with its default and
+// range.
+void WriteHelp(std::ostream& out)
+{
+    const std::pair<OptionGroup, const char*> groups[] = {
+        { OptionGroup::Table, QT_TRANSLATE_NOOP("corvane-frets", "Le tableau :") },
+        { OptionGroup::Temperament,
+            QT_TRANSLATE_NOOP("corvane-frets", "Le tempérament (un seul) :") },
+        { OptionGroup::Board, QT_TRANSLATE_NOOP("corvane-frets", "La touche :") },
+        { OptionGroup::Strings,
+            QT_TRANSLATE_NOOP(
+                "corvane-frets", "Les cordes (tension, justesse et compensation) :") },
+        { OptionGroup::Files,
+            QT_TRANSLATE_NOOP("corvane-frets", "Des fichiers au lieu du tableau :") },
+        { OptionGroup::Cut, QT_TRANSLATE_NOOP("corvane-frets", "Pour le laser (gabarits) :") },
+        { OptionGroup::Router,
+            QT_TRANSLATE_NOOP("corvane-frets", "Pour la fraiseuse (programme de rainurage) :") },
+    };
+    out << Say(QT_TRANSLATE_NOOP("corvane-frets", "utilisation : %1"), { UsageLine() }) << "\n\n"
+        << Say(QT_TRANSLATE_NOOP("corvane-frets",
+               "Écrit où vont les frettes sur une touche droite ou en éventail, dans tout\n"
+               "tempérament : une ligne par frette et par corde. Avec une des six gammes\n"
+               "classiques et rien que --length, --scale, --mode, --format, --separator,\n"
+               "--unit, --template, --paper et --board-width, le tableau de la fenêtre,\n"
+               "chiffre pour chiffre. Les longueurs sont dans l'unité choisie.\n"));
+    for (const auto& [group, heading] : groups) {
+        out << "\n" << Say(heading) << "\n";
+        for (const CommandOption& option : CommandOptions()) {
+            if (option.group != group)
+                continue;
+            std::string name = "  " + std::string(option.name)
+                + (option.value.empty() ? "" : " " + Say(std::string(option.value).c_str()));
+            const board::NumberField* field = board::FindNumberField(option.fields[0]);
+            std::string text;
+            if (option.help != nullptr)
+                text = Say(option.help);
+            else if (field != nullptr)
+                text = FieldSubjectSaid(field->key)
+                    + (option.fields[1].empty() || option.split == ValueSplit::One
+                            ? std::string()
+                            : " : " + FieldSubjectSaid(option.fields[1]));
+            if (field != nullptr && option.name != "--length")
+                text += " (" + DefaultAndRange(*field) + ")";
+            out << Wrapped(name, text);
+        }
+    }
 }
 
 } // namespace
+
+void PrintHelp(std::ostream& out)
+{
+    WriteHelp(out);
+}
 
 int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
     const std::string& regionalSeparator, const BoardTemplateWriter& writeTemplate,
@@ -134,7 +192,7 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     const BoardParseResult parsed = ParseBoardOptions(arguments);
     if (parsed.usage) {
         err << "corvane-frets: " << parsed.usage->message << '\n'
-            << Say("utilisation : %1", { BoardUsageLine }) << '\n';
+            << Say(QT_TRANSLATE_NOOP("corvane-frets", "utilisation : %1"), { UsageLine() }) << '\n';
         return ExitUsage;
     }
     if (parsed.valueError) {
@@ -144,12 +202,15 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     const BoardOptions& options = *parsed.options;
     if (options.help) {
         errno = 0;
-        PrintBoardHelp(out);
+        WriteHelp(out);
         return Flushed(out, err, "impossible d'écrire l'aide : %1");
     }
 
-    board::LayoutResult computed
-        = board::ComputeLayout(options.design, language::InterfaceNoteNaming());
+    // A classic scale's notes keep the window's spelling, in every language;
+    // --mode none leaves them unnamed.
+    const bool classic = std::holds_alternative<board::ClassicSource>(options.design.temperament);
+    board::LayoutResult computed = board::ComputeLayout(
+        options.design, classic ? board::NoteNaming::Solfege : language::InterfaceNoteNaming());
     if (!computed.layout) {
         err << "corvane-frets: " << DesignErrorSaid(*computed.error, options.design.unit) << '\n';
         return ExitValue;
@@ -157,7 +218,20 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     // Named in the user's language, like everything the command writes.
     computed.layout->temperament.name
         = language::TemperamentNameText(computed.layout->temperament.name).toStdString();
+    if (!options.noteNames)
+        for (board::FretOnString& row : computed.layout->rows)
+            row.note.clear();
     const board::BoardLayout& layout = *computed.layout;
+
+    if (options.saveDesignPath) {
+        if (const auto failure
+            = files::WriteWholeFile(*options.saveDesignPath, board::DesignToJson(options.design))) {
+            err << "corvane-frets: " << ProblemSaid(board::WriteProblemOf(*failure)) << '\n';
+            return ExitValue;
+        }
+        if (!options.gcodePath && !options.intonationChartPath && !options.templatePath)
+            return 0;
+    }
 
     // What the strings could not have is said wherever the output itself
     // does not say it: in files, and in csv and json tables.
@@ -176,13 +250,13 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
         err << "corvane-frets: " << *failure << '\n';
         return ExitValue;
     };
-    const std::string unavailable = Say("les gabarits ne sont pas disponibles dans cette version");
+    const std::string unavailable = Say(QT_TRANSLATE_NOOP(
+        "corvane-frets", "les gabarits ne sont pas disponibles dans cette version"));
     if (options.intonationChartPath)
         return written(writeChart ? writeChart(layout, *options.intonationChartPath) : unavailable);
     if (options.templatePath)
-        return written(writeTemplate
-                ? writeTemplate(layout, *options.templatePath, options.paper, options.cut)
-                : unavailable);
+        return written(writeTemplate ? writeTemplate(layout, *options.templatePath, options.paper)
+                                     : unavailable);
 
     const std::string separator = options.separator.value_or(
         options.format == Format::Text ? regionalSeparator : std::string("."));

@@ -16,14 +16,18 @@ namespace corvane::cli {
 
 // Draws the board into a template file (.pdf, .svg, .dxf); returns an error
 // message, or nothing on success. The paper is the --paper value, if any.
+// The cut options are the design's own.
 using BoardTemplateWriter
     = std::function<std::optional<std::string>(const board::BoardLayout& board,
-        const std::string& path, const std::optional<std::string>& paper, const CutOptions& cut)>;
+        const std::string& path, const std::optional<std::string>& paper)>;
 
 // Draws the strings' intonation chart into a file (.svg, .png); returns an
 // error message, or nothing on success.
 using IntonationChartWriter = std::function<std::optional<std::string>(
     const board::BoardLayout& board, const std::string& path)>;
+
+// The help of every option, in the user's language.
+void PrintHelp(std::ostream& out);
 
 // Runs the command and returns its exit status: 0, 1 for a value that
 // cannot be used (one line on err), 2 for a usage error. Nothing is written

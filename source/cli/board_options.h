@@ -1,10 +1,9 @@
 #pragma once
 
-// Options of corvane-frets for a general fretboard: a design file and/or
-// shortcuts that describe one (--edo, --scl, --strings, ...).
+// corvane-frets reads one set of options, for every temperament: a design
+// file and/or the options that describe one (option_table.h).
 
 #include "design.h"
-#include "gcode.h"
 #include "options.h"
 
 #include <optional>
@@ -13,27 +12,17 @@
 
 namespace corvane::cli {
 
-// What a laser or a router needs of a template; all off unless asked for.
-struct CutOptions {
-    double slotWidthMm = 0; // --slot-width
-    double extendFretsMm = 0; // --extend-frets
-    bool markers = false; // --markers dots
-    double markerDiameterMm = 6; // --marker-diameter
-    bool hairline = false; // --hairline (SVG)
-};
-
 struct BoardOptions {
-    board::Design design;
-    std::optional<board::Unit> unit; // --unit, when given
+    board::Design design; // its cut options and router values included
     Format format = Format::Text;
     std::optional<std::string> separator; // unset: the format's default
+    bool noteNames = true; // --mode none: the notes go unnamed
     std::optional<std::string> templatePath;
     std::optional<std::string> paper; // for a PDF template
-    CutOptions cut;
     std::optional<std::string> gcodePath; // --gcode: the slotting program instead of the table
-    drawing::SlottingParameters slotting;
     bool stringsReport = false; // --strings-report: one row per string instead of the table
     std::optional<std::string> intonationChartPath; // --intonation-chart FILE.svg|png
+    std::optional<std::string> saveDesignPath; // --save-design FILE.corvane
     bool help = false;
 };
 
@@ -45,17 +34,13 @@ struct BoardParseResult {
     std::optional<std::string> valueError;
 };
 
-// True when the arguments describe a general fretboard rather than one of
-// the classic scales: any option that only a fretboard has.
+// True when the classic table cannot say what the arguments ask: any option
+// it does not take (option_table.h), or none of its scales.
 bool IsBoardCommand(const std::vector<std::string>& arguments);
 
 BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments);
 
-inline constexpr const char* BoardUsageLine
-    = "corvane-frets (--design FILE | --edo N [--period RATIO] | --scl FILE | --table NAME | "
-      "--scale SCALE) [--length L | --bass-length L --treble-length L] [--frets N] [--strings N] "
-      "[--nut-width W] [--bridge-width W] [--perpendicular FRET|nut|bridge] [--unit mm|cm|in] "
-      "[--format text|csv|json] [--template FILE] [--tuning P,P,... --string-set SET] "
-      "[--compensate] [--strings-report] [--help]";
+// "corvane-frets (--design FILE | --edo N | …) …", from the option table.
+std::string BoardUsageLine();
 
 } // namespace corvane::cli

@@ -79,14 +79,15 @@ std::string Title(const BoardLayout& board, std::string_view separator)
     const std::string frets
         = d.frets == 1 ? words.oneFret : drawing::Filled(words.frets, { std::to_string(d.frets) });
     if (!d.IsFanned())
-        return Say("%1 - %2, %3, diapason %4",
+        return Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 - %2, %3, diapason %4"),
             { board.temperament.name, strings, frets,
                 LengthWithUnit(board, d.bassLengthMm, separator) });
     const std::string perpendicular = d.perpendicularFret == 0 ? words.nutSquare
         : d.perpendicularFret == board::PerpendicularAtBridge
         ? words.bridgeSquare
         : drawing::Filled(words.fretSquare, { std::to_string(d.perpendicularFret) });
-    return Say("%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6",
+    return Say(
+        QT_TRANSLATE_NOOP("corvane-frets", "%1 - %2, %3, diapason %4 (graves) à %5 (aigus), %6"),
         { board.temperament.name, strings, frets, LengthWithUnit(board, d.bassLengthMm, separator),
             LengthWithUnit(board, d.trebleLengthMm, separator), perpendicular });
 }
@@ -111,7 +112,8 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     }
 
     std::string out = Title(board, separator) + "\n"
-        + Say("Distances en %1 le long de l'axe du manche (corde 1 : la plus grave)",
+        + Say(QT_TRANSLATE_NOOP("corvane-frets",
+                  "Distances en %1 le long de l'axe du manche (corde 1 : la plus grave)"),
             { board::UnitSymbol(board.design.unit) })
         + "\n\n";
     const auto line = [&](const std::vector<std::string>& cells) {

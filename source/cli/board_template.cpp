@@ -20,11 +20,13 @@
 namespace corvane::cli {
 
 std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
-    const std::string& path, const std::optional<std::string>& paperName, const CutOptions& cut)
+    const std::string& path, const std::optional<std::string>& paperName)
 {
     const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
     if (!paper)
-        return Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", { *paperName });
+        return Say(
+            QT_TRANSLATE_NOOP("corvane-frets", "papier inconnu « %1 » (a4, letter, a3 ou legal)"),
+            { *paperName });
 
     // Only a PDF needs Qt's fonts and painter: SVG and DXF are written
     // without starting it.
@@ -33,10 +35,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     drawing::BoardDrawingOptions options;
     options.date = TodayText();
     options.words = language::InterfaceTemplateWords();
-    options.slotWidthMm = cut.slotWidthMm;
-    options.extendFretsMm = cut.extendFretsMm;
-    options.markers = cut.markers;
-    options.markerDiameterMm = cut.markerDiameterMm;
+    options.cut = board.design.cut;
     const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
@@ -44,7 +43,7 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     exportOptions.title
         = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
     exportOptions.words = options.words;
-    exportOptions.hairline = cut.hairline;
+    exportOptions.hairline = board.design.cut.hairline;
     const auto failure
         = drawing::ExportTemplate(boardDrawing, drawing::FileNameFromNative(path), exportOptions);
     if (failure)
@@ -59,7 +58,9 @@ std::optional<std::string> WriteIntonationChart(
         = drawing::IntonationChart(board, language::InterfaceTemplateWords());
     const auto format = drawing::ChartFormatOf(path);
     if (!format)
-        return Say("--intonation-chart %1 : un fichier .svg ou .png est attendu", { path });
+        return Say(QT_TRANSLATE_NOOP("corvane-frets",
+                       "--intonation-chart %1 : un fichier .svg ou .png est attendu"),
+            { path });
     if (format == drawing::ChartFormat::Png)
         EnsureGuiApplication(); // the painter needs Qt's fonts
     const auto failure = drawing::WriteChartFile(chart, board.temperament.name, path);

@@ -14,7 +14,7 @@ namespace corvane::cli {
 // Returns a French message on failure, nothing on success. paperName is
 // a4 (default), letter, a3 or legal. Qt runs on the offscreen platform.
 std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
-    const std::string& path, const std::optional<std::string>& paperName, const CutOptions& cut);
+    const std::string& path, const std::optional<std::string>& paperName);
 
 // The intonation chart as an SVG or a PNG (200 dpi), written whole; a
 // French message on failure.

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,38 +24,6 @@ namespace {
 
 constexpr int ExitFailure = 1; // a run-time error, or the table could not be written
 constexpr int ExitUsage = 2;
-
-// The classic command's help, in the user's language.
-void PrintHelp()
-{
-    using corvane::cli::Say;
-    std::cout
-        << Say("utilisation : %1", { corvane::cli::UsageLine }) << "\n\n"
-        << Say("Écrit où vont les frettes sur une corde de la longueur vibrante donnée.\n"
-               "\n"
-               "  --length TEXTE    la longueur vibrante, lue comme la lit la case de\n"
-               "                    longueur (« 650 mm » vaut 650 ; « 650,5 » vaut 650,5 là\n"
-               "                    où le séparateur décimal régional est la virgule, 650\n"
-               "                    ailleurs)\n"
-               "  --scale GAMME     tempered-diatonic, tempered-chromatic, natural-diatonic,\n"
-               "                    natural-chromatic, pythagorean-diatonic,\n"
-               "                    pythagorean-chromatic, ou un nom de la liste des gammes\n"
-               "  --mode MODE       sol, do (par défaut) ou none (sans noms de notes)\n"
-               "  --format FORMAT   text (par défaut), csv ou json\n"
-               "  --separator CAR   séparateur décimal écrit (par défaut : le régional pour\n"
-               "                    text, « . » pour csv et json) ; « , » permet aussi de\n"
-               "                    lire la longueur avec une virgule décimale\n"
-               "\n"
-               "Un gabarit grandeur nature au lieu du tableau :\n"
-               "  --template FICHIER  écrit le gabarit dans FICHIER : .pdf (en pages, avec\n"
-               "                    une règle d'étalonnage), .svg ou .dxf (taille réelle)\n"
-               "  --unit UNITÉ      mm (par défaut), cm ou in : l'unité de la longueur\n"
-               "  --paper PAPIER    a4 (par défaut), letter, a3 ou legal, pour un PDF\n"
-               "  --board-width N   largeur de la touche, dans l'unité (60 mm par défaut)\n"
-               "\n"
-               "Tout tempérament, les touches en éventail et les fichiers de dessin : voir\n"
-               "  corvane-frets --edo 12 --help    et    corvane-frets --design FICHIER\n");
-}
 
 // The text with its control characters shown as '?', so that a message
 // naming it stays on one line.
@@ -82,10 +51,11 @@ bool WriteAll(const std::string& output)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    using namespace corvane::cli;
+namespace corvane::cli {
 
+// The command's own work, in its namespace: its texts are the command's.
+int RunCommand(int argc, char** argv)
+{
     ChooseCommandLanguage();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsBoardCommand(arguments))
@@ -94,15 +64,19 @@ int main(int argc, char** argv)
     const ParseResult parsed = ParseOptions(arguments);
     if (parsed.error) {
         std::cerr << "corvane-frets: " << parsed.error->message << '\n'
-                  << Say("utilisation : %1", { UsageLine }) << '\n';
+                  << Say(QT_TRANSLATE_NOOP("corvane-frets", "utilisation : %1"), { UsageLine() })
+                  << '\n';
         return ExitUsage;
     }
     const Options& options = *parsed.options;
     if (options.help) {
-        PrintHelp();
-        if (!WriteAll({})) {
+        std::ostringstream help;
+        PrintHelp(help);
+        if (!WriteAll(help.str())) {
             std::cerr << "corvane-frets: "
-                      << Say("impossible d'écrire l'aide : %1", { std::strerror(errno) }) << '\n';
+                      << Say(QT_TRANSLATE_NOOP("corvane-frets", "impossible d'écrire l'aide : %1"),
+                             { std::strerror(errno) })
+                      << '\n';
             return ExitFailure;
         }
         return 0;
@@ -121,7 +95,8 @@ int main(int argc, char** argv)
     // did not ask for, so it is told instead.
     if (!fret::StartsWithNumber(options.lengthText, lengthInput)) {
         std::cerr << "corvane-frets: "
-                  << Say("aucun nombre ne peut être lu dans la longueur « %1 »",
+                  << Say(QT_TRANSLATE_NOOP("corvane-frets",
+                             "aucun nombre ne peut être lu dans la longueur « %1 »"),
                          { OneLine(options.lengthText) })
                   << '\n';
         return ExitUsage;
@@ -155,8 +130,17 @@ int main(int argc, char** argv)
     }
     if (!WriteAll(output)) {
         std::cerr << "corvane-frets: "
-                  << Say("impossible d'écrire le tableau : %1", { std::strerror(errno) }) << '\n';
+                  << Say(QT_TRANSLATE_NOOP("corvane-frets", "impossible d'écrire le tableau : %1"),
+                         { std::strerror(errno) })
+                  << '\n';
         return ExitFailure;
     }
     return 0;
+}
+
+} // namespace corvane::cli
+
+int main(int argc, char** argv)
+{
+    return corvane::cli::RunCommand(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "option_table.h"
 #include "phrase.h"
 #include "translation.h"
 
@@ -44,16 +45,18 @@ std::string ProblemSaid(const board::Problem& problem, std::string_view field, b
         field.empty() ? std::string() : language::FieldName(field, language::CurrentLanguage()));
 }
 
-std::string DesignErrorSaid(const board::DesignError& error, board::Unit unit)
+std::string FieldSubjectSaid(std::string_view field)
 {
-    return language::DesignErrorText(error, CommandReader(unit));
+    return language::FieldName(field, language::CurrentLanguage());
 }
 
-std::string OptionErrorSaid(const board::DesignError& error, board::Unit unit)
+std::string DesignErrorSaid(const board::DesignError& error, board::Unit unit)
 {
-    std::string option = "--" + error.field;
-    std::replace(option.begin(), option.end(), '_', '-');
-    return language::Phrase(error.problem, CommandReader(unit), option);
+    // A field the user set with an option is named by the option.
+    for (const CommandOption& option : CommandOptions())
+        if (option.fields[0] == error.field || option.fields[1] == error.field)
+            return language::Phrase(error.problem, CommandReader(unit), option.name);
+    return language::DesignErrorText(error, CommandReader(unit));
 }
 
 std::string DesignFileErrorSaid(const board::DesignError& error)

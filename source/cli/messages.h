@@ -14,6 +14,13 @@
 #include <string>
 #include <string_view>
 
+// The command's texts are written in French and marked for Qt's lupdate,
+// which gathers them into the translation file, in the command's context:
+// Say(QT_TRANSLATE_NOOP("corvane-frets", "…")).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace corvane::cli {
 
 // Chooses the language from LC_ALL, LC_MESSAGES and LANG; called first.
@@ -30,11 +37,11 @@ language::Reader CommandReader(board::Unit unit);
 // An engine's problem, its subject (%1) the design field's own name.
 std::string ProblemSaid(const board::Problem& problem, std::string_view field = {},
     board::Unit unit = board::Unit::Millimetre);
-// A design that cannot be used, or a design file that cannot be opened.
+// A design field's name in words ("nombre de frettes").
+std::string FieldSubjectSaid(std::string_view field);
+// A design that cannot be used, its field named by the option that sets it
+// ("--slot-width : …") or in words; a design file that cannot be opened.
 std::string DesignErrorSaid(const board::DesignError& error, board::Unit unit);
 std::string DesignFileErrorSaid(const board::DesignError& error);
-// A value given by an option the engine refused ("slot_width"), named by
-// the option ("--slot-width").
-std::string OptionErrorSaid(const board::DesignError& error, board::Unit unit);
 
 } // namespace corvane::cli

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "messages.h"
+#include "option_table.h"
 #include "temperament.h"
 
 #include "scale_catalogue.h"
@@ -31,17 +32,20 @@ std::optional<std::string> SeparatorProblem(const std::string& text)
     const QString decoded
         = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (decoder.hasError())
-        return Say("le séparateur n'est pas de l'UTF-8 valide");
+        return Say(QT_TRANSLATE_NOOP("corvane-frets", "le séparateur n'est pas de l'UTF-8 valide"));
     const auto codePoints = decoded.toUcs4();
     if (codePoints.size() != 1)
-        return Say("le séparateur doit être un seul caractère");
+        return Say(QT_TRANSLATE_NOOP("corvane-frets", "le séparateur doit être un seul caractère"));
     const char32_t c = static_cast<char32_t>(codePoints.front());
     static constexpr std::u32string_view InNumbers = U"+-\u2212eEdD";
     if (!QChar::isPrint(c) || QChar::isSpace(c))
-        return Say("le séparateur doit être un caractère visible, ni un blanc ni un caractère de "
-                   "contrôle");
+        return Say(QT_TRANSLATE_NOOP("corvane-frets",
+            "le séparateur doit être un caractère visible, ni un blanc ni un caractère de "
+            "contrôle"));
     if (QChar::isNumber(c) || InNumbers.find(c) != std::u32string_view::npos)
-        return Say("le séparateur « %1 » pourrait être mal lu dans un nombre", { text });
+        return Say(QT_TRANSLATE_NOOP(
+                       "corvane-frets", "le séparateur « %1 » pourrait être mal lu dans un nombre"),
+            { text });
     return std::nullopt;
 }
 
@@ -88,12 +92,14 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments,
             continue;
         }
         if (name.rfind("--", 0) != 0)
-            return refuse(Say("argument inattendu « %1 »", { name }));
+            return refuse(
+                Say(QT_TRANSLATE_NOOP("corvane-frets", "argument inattendu « %1 »"), { name }));
         std::optional<std::string> value;
         if (flag != nullptr && flag(name.substr(0, name.find('=')))) {
             if (name.find('=') != std::string::npos)
                 return refuse(Say(
-                    "l'option « %1 » ne prend pas de valeur", { name.substr(0, name.find('=')) }));
+                    QT_TRANSLATE_NOOP("corvane-frets", "l'option « %1 » ne prend pas de valeur"),
+                    { name.substr(0, name.find('=')) }));
             value = std::string();
         } else if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
@@ -102,12 +108,17 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments,
             value = arguments[++at];
         }
         if (!known(name))
-            return refuse(Say("option inconnue « %1 »", { name }));
+            return refuse(
+                Say(QT_TRANSLATE_NOOP("corvane-frets", "option inconnue « %1 »"), { name }));
         if (!value)
-            return refuse(Say("l'option « %1 » demande une valeur", { name }));
+            return refuse(
+                Say(QT_TRANSLATE_NOOP("corvane-frets", "l'option « %1 » demande une valeur"),
+                    { name }));
         // Which of two values was meant cannot be known: say so.
         if (words.find(name))
-            return refuse(Say("l'option « %1 » est donnée deux fois", { name }));
+            return refuse(
+                Say(QT_TRANSLATE_NOOP("corvane-frets", "l'option « %1 » est donnée deux fois"),
+                    { name }));
         words.values.push_back({ name, *value });
     }
     return words;
@@ -115,14 +126,23 @@ OptionWords SplitOptions(const std::vector<std::string>& arguments,
 
 namespace {
 
+// The options the classic table takes (option_table.h).
 bool ClassicOption(std::string_view name)
 {
-    return name == "--length" || name == "--scale" || name == "--mode" || name == "--format"
-        || name == "--separator" || name == "--template" || name == "--unit" || name == "--paper"
-        || name == "--board-width";
+    const CommandOption* option = FindCommandOption(name);
+    return option != nullptr && option->classic;
 }
 
 } // namespace
+
+std::string UsageLine()
+{
+    const std::string file = Say(QT_TRANSLATE_NOOP("corvane-frets", "FICHIER"));
+    return "corvane-frets --length " + Say(QT_TRANSLATE_NOOP("corvane-frets", "TEXTE"))
+        + " --scale " + Say(QT_TRANSLATE_NOOP("corvane-frets", "GAMME")) + "|--edo N|--scl " + file
+        + "|--table " + Say(QT_TRANSLATE_NOOP("corvane-frets", "NOM")) + "|--design " + file + " ["
+        + Say(QT_TRANSLATE_NOOP("corvane-frets", "options")) + "]";
+}
 
 ParseResult ParseOptions(const std::vector<std::string>& arguments)
 {
@@ -142,7 +162,9 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
         } else if (name == "--scale") {
             options.scaleText = ScaleTextFor(*value);
             if (options.scaleText.empty())
-                return { std::nullopt, Error(Say("gamme inconnue « %1 »", { *value })) };
+                return { std::nullopt,
+                    Error(Say(
+                        QT_TRANSLATE_NOOP("corvane-frets", "gamme inconnue « %1 »"), { *value })) };
             haveScale = true;
         } else if (name == "--mode") {
             if (*value == "sol")
@@ -152,27 +174,37 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
             else if (*value == "none")
                 options.mode = Mode::None;
             else
-                return { std::nullopt, Error(Say("mode inconnu « %1 »", { *value })) };
+                return { std::nullopt,
+                    Error(Say(
+                        QT_TRANSLATE_NOOP("corvane-frets", "mode inconnu « %1 »"), { *value })) };
         } else if (name == "--format") {
             const auto format = FormatFromName(*value);
             if (!format)
-                return { std::nullopt, Error(Say("format inconnu « %1 »", { *value })) };
+                return { std::nullopt,
+                    Error(Say(
+                        QT_TRANSLATE_NOOP("corvane-frets", "format inconnu « %1 »"), { *value })) };
             options.format = *format;
         } else if (name == "--template") {
             if (value->empty())
-                return { std::nullopt, Error(Say("--template demande un nom de fichier")) };
+                return { std::nullopt,
+                    Error(Say(QT_TRANSLATE_NOOP(
+                        "corvane-frets", "--template demande un nom de fichier"))) };
             options.templatePath = *value;
         } else if (name == "--unit") {
             const auto unit = drawing::UnitFromSymbol(*value);
             if (!unit)
                 return { std::nullopt,
-                    Error(Say("unité inconnue « %1 » (mm, cm ou in)", { *value })) };
+                    Error(Say(
+                        QT_TRANSLATE_NOOP("corvane-frets", "unité inconnue « %1 » (mm, cm ou in)"),
+                        { *value })) };
             options.unit = *unit;
         } else if (name == "--paper") {
             const auto paper = drawing::PaperFromName(*value);
             if (!paper)
                 return { std::nullopt,
-                    Error(Say("papier inconnu « %1 » (a4, letter, a3 ou legal)", { *value })) };
+                    Error(Say(QT_TRANSLATE_NOOP("corvane-frets",
+                                  "papier inconnu « %1 » (a4, letter, a3 ou legal)"),
+                        { *value })) };
             options.paper = *paper;
         } else if (name == "--board-width") {
             options.boardWidthText = *value;
@@ -186,9 +218,11 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments)
     if (options.help)
         return { options, std::nullopt };
     if (!haveLength)
-        return { std::nullopt, Error(Say("--length est obligatoire")) };
+        return { std::nullopt,
+            Error(Say(QT_TRANSLATE_NOOP("corvane-frets", "--length est obligatoire"))) };
     if (!haveScale)
-        return { std::nullopt, Error(Say("--scale est obligatoire")) };
+        return { std::nullopt,
+            Error(Say(QT_TRANSLATE_NOOP("corvane-frets", "--scale est obligatoire"))) };
     return { options, std::nullopt };
 }
 

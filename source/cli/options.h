@@ -31,10 +31,9 @@ struct UsageError {
     std::string message;
 };
 
-inline constexpr const char* UsageLine
-    = "corvane-frets --length TEXT --scale SCALE [--mode sol|do|none] "
-      "[--format text|csv|json] [--separator CHAR] "
-      "[--template FILE [--unit mm|cm|in] [--paper a4|letter|a3|legal] [--board-width N]]";
+// The first line of the help and of a usage error: the options every call
+// needs, in the user's language's words.
+std::string UsageLine();
 
 // The words of a command line, for the classic and the board commands
 // alike: "--name value" or "--name=value", each option once, every one

@@ -27,11 +27,6 @@ std::vector<std::string> CommaSeparated(const std::string& text)
 
 } // namespace
 
-bool StringFlag(std::string_view name) noexcept
-{
-    return name == "--compensate" || name == "--fretlets" || name == "--strings-report";
-}
-
 std::optional<std::string> ApplyStringOptions(
     const OptionWords& words, board::Design& design, bool stringsGiven)
 {
@@ -49,8 +44,9 @@ std::optional<std::string> ApplyStringOptions(
                 std::string names;
                 for (const board::NamedStringSet& known : board::NamedStringSets())
                     names += (names.empty() ? "" : ", ") + known.name;
-                return Say(
-                    "--string-set %1 : ni jeu connu (%2) ni article du catalogue", { *set, names });
+                return Say(QT_TRANSLATE_NOOP("corvane-frets",
+                               "--string-set %1 : ni jeu connu (%2) ni article du catalogue"),
+                    { *set, names });
             }
         }
         stringing.set.clear();
@@ -69,36 +65,6 @@ std::optional<std::string> ApplyStringOptions(
         stringing.tuning = CommaSeparated(*tuning);
     if (!stringsGiven && !stringing.set.empty() && stringing.set.size() <= board::MaxStrings)
         design.strings = static_cast<int>(stringing.set.size());
-    // A frequency, as a pitch may be given ("442", "442 Hz").
-    if (const std::string* reference = words.find("--reference-a4")) {
-        const auto pitch = board::ParsePitch(*reference);
-        if (!pitch || pitch->midiNote)
-            return Say("--reference-a4 %1 : une fréquence en Hz est attendue", { *reference });
-        stringing.referenceA4Hz = pitch->frequencyHz;
-    }
-    // Heights: "B:C", the clearance at the nut and the saddle's height.
-    if (const std::string* action = words.find("--action")) {
-        const std::size_t colon = action->find(':');
-        if (colon == std::string::npos)
-            return Say(
-                "--action %1 : B:C attendu (hauteur au sillet : hauteur du chevalet)", { *action });
-        const std::pair<std::string, double*> parts[]
-            = { { action->substr(0, colon), &stringing.action.nutClearanceMm },
-                  { action->substr(colon + 1), &stringing.action.saddleHeightMm } };
-        for (const auto& [part, target] : parts) {
-            const auto parsed
-                = board::ParseDistance(part, design.unit, board::LengthKind::Positive);
-            if (!parsed)
-                return Say("%1 : %2", { "--action", ProblemSaid(parsed.problem) });
-            *target = *parsed.value;
-        }
-    }
-    if (const std::string* relief = words.find("--relief")) {
-        const auto parsed = board::ParseDistance(*relief, design.unit, board::LengthKind::Signed);
-        if (!parsed)
-            return Say("%1 : %2", { "--relief", ProblemSaid(parsed.problem) });
-        stringing.action.reliefMm = *parsed.value;
-    }
     if (words.find("--compensate"))
         stringing.compensation = board::CompensationMode::Computed;
     if (words.find("--fretlets"))

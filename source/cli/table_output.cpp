@@ -69,12 +69,14 @@ std::string FormatText(const FretTable& table)
     // The scale names and Sol and Do are the classic program's own words.
     const language::Language speaking = language::CurrentLanguage();
     const std::string FretHeading = language::TableHeading(board::TableColumn::Fret, speaking, {});
-    const std::string PositionHeading = Say("Position");
+    const std::string PositionHeading = Say(QT_TRANSLATE_NOOP("corvane-frets", "Position"));
     const std::string NoteHeading = language::TableHeading(board::TableColumn::Note, speaking, {});
 
-    std::string out = Say("%1 - longueur vibrante %2", { table.scaleText, table.lengthText });
+    std::string out = Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 - longueur vibrante %2"),
+        { table.scaleText, table.lengthText });
     if (table.mode != Mode::None)
-        out += Say(", mode %1", { table.mode == Mode::Sol ? "Sol" : "Do" });
+        out += Say(QT_TRANSLATE_NOOP("corvane-frets", ", mode %1"),
+            { table.mode == Mode::Sol ? "Sol" : "Do" });
     out += "\n\n";
 
     std::size_t positionWidth = TerminalColumns(PositionHeading);

@@ -42,7 +42,8 @@ std::optional<std::string> WriteClassicTemplate(
     if (options.boardWidthText) {
         const auto widthMm = board::ParseLength(*options.boardWidthText, options.unit);
         if (!widthMm)
-            return Say("%1 : %2", { "--board-width", ProblemSaid(widthMm.problem) });
+            return Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+                { "--board-width", ProblemSaid(widthMm.problem) });
         boardWidth = *widthMm.value / drawing::MillimetresPer(options.unit);
     }
     drawing::ClassicTemplateRequest request

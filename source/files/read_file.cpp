@@ -80,4 +80,14 @@ std::variant<std::string, ReadProblem> ReadWholeFile(
     return bytes;
 }
 
+std::optional<FileStamp> StampOf(const std::string& path)
+{
+    struct stat status { };
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileStamp { static_cast<unsigned long long>(status.st_dev),
+        static_cast<unsigned long long>(status.st_ino), static_cast<long long>(status.st_size),
+        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec };
+}
+
 } // namespace corvane::files

@@ -30,4 +30,14 @@ struct ReadProblem {
 std::variant<std::string, ReadProblem> ReadWholeFile(
     const std::string& path, std::uintmax_t largestBytes);
 
+// What tells one state of a file on the disk from another: a file saved
+// over since (by another program, another window) has another stamp.
+struct FileStamp {
+    unsigned long long device = 0, inode = 0;
+    long long size = 0, modifiedNs = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+// The file's stamp now; nothing when there is no such file.
+std::optional<FileStamp> StampOf(const std::string& path);
+
 } // namespace corvane::files

@@ -265,6 +265,8 @@ constexpr std::array<PatternEntry, board::ProblemKindCount> Patterns = { {
         "Printing failed: the printer cannot be opened." },
     { K::PrintUnfinished, "L'impression a échoué : le travail n'a pas pu être terminé.",
         "Printing failed: the job could not be finished." },
+    { K::RouterOriginExpected, "« %2 » : nut-centre ou nut-bass-corner attendu",
+        "“%2”: nut-centre or nut-bass-corner expected" },
 } };
 
 static_assert(board::InEnumOrder(Patterns, [](const auto& entry) { return entry.kind; }),
@@ -302,17 +304,17 @@ constexpr FieldEntry Fields[] = {
     { "action.relief_mm", "creux de la touche", "neck relief" },
     { "action.fretting_distance_mm", "distance du doigt à la frette", "fretting distance" },
     { "compensation.mode", "compensation", "compensation" },
-    { "compensation.fit_frets", "frettes de l'ajustement", "frets of the fit" },
-    { "tool_diameter", "diamètre de la fraise", "cutter diameter" },
-    { "slot_depth", "profondeur des fentes", "slot depth" },
-    { "pass_depth", "profondeur par passe", "pass depth" },
-    { "feed", "avance", "feed" },
-    { "plunge_feed", "avance en plongée", "plunge feed" },
-    { "safe_z", "hauteur de dégagement", "safe height" },
-    { "binding_margin", "marge des filets", "binding margin" },
-    { "slot_width", "largeur des fentes", "slot width" },
-    { "extend_frets", "prolongement des frettes", "fret extension" },
-    { "marker_diameter", "diamètre des repères", "marker diameter" },
+    { "compensation.fit_frets", "nombre de frettes de l'ajustement", "number of frets of the fit" },
+    { "router.tool_diameter", "diamètre de la fraise", "cutter diameter" },
+    { "router.slot_depth", "profondeur des fentes", "slot depth" },
+    { "router.pass_depth", "profondeur par passe", "pass depth" },
+    { "router.feed", "avance", "feed" },
+    { "router.plunge_feed", "avance en plongée", "plunge feed" },
+    { "router.safe_z", "hauteur de dégagement", "safe height" },
+    { "router.binding_margin", "marge des filets", "binding margin" },
+    { "cut.slot_width", "largeur des fentes", "slot width" },
+    { "cut.extend_frets", "prolongement des frettes", "fret extension" },
+    { "cut.marker_diameter", "diamètre des repères", "marker diameter" },
 };
 
 std::string_view In(Language language, std::string_view french, std::string_view english) noexcept

@@ -149,30 +149,6 @@ std::vector<FaceDot> FaceDots(const board::BoardLayout& board)
     return dots;
 }
 
-std::optional<board::DesignError> CutOptionsProblem(
-    const BoardDrawingOptions& options, board::Unit unit)
-{
-    (void)unit; // lengths are named in the reader's unit
-    const auto shown = [](double mm) { return board::ProblemValue::Length(mm); };
-    if (options.slotWidthMm != 0
-        && !(options.slotWidthMm >= MinSlotWidthMm && options.slotWidthMm <= MaxSlotWidthMm))
-        return board::FieldError("slot_width",
-            { board::ProblemKind::ZeroOrInRange,
-                { shown(options.slotWidthMm), shown(MinSlotWidthMm), shown(MaxSlotWidthMm) }, {} });
-    if (!(options.extendFretsMm >= 0 && options.extendFretsMm <= MaxFretExtensionMm))
-        return board::FieldError("extend_frets",
-            { board::ProblemKind::CountOutOfRange,
-                { shown(options.extendFretsMm), shown(0), shown(MaxFretExtensionMm) }, {} });
-    if (!(options.markerDiameterMm >= MinMarkerDiameterMm
-            && options.markerDiameterMm <= MaxMarkerDiameterMm))
-        return board::FieldError("marker_diameter",
-            { board::ProblemKind::CountOutOfRange,
-                { shown(options.markerDiameterMm), shown(MinMarkerDiameterMm),
-                    shown(MaxMarkerDiameterMm) },
-                {} });
-    return std::nullopt;
-}
-
 std::string BoardTemplateTitle(const board::BoardLayout& board, const std::string& decimalSeparator,
     const TemplateWords& words)
 {
@@ -222,7 +198,7 @@ void AddFretlets(Drawing& drawing, const board::BoardLayout& board, Point offset
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options)
 {
     const board::Design& design = board.design;
-    const double extend = std::max(0.0, options.extendFretsMm);
+    const double extend = std::max(0.0, options.cut.extendFretsMm);
     const Point offset { SideMarginMm, (options.labels ? LabelBandMm : SideMarginMm) + extend };
     const double bottom = offset.y + board.heightMm;
     Drawing drawing;
@@ -248,13 +224,13 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     for (const board::Segment& fret : board.frets) {
         if (!fretlets)
             AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
-        if (options.slotWidthMm > 0)
-            drawing.outlines.push_back(Slot(fret, options.slotWidthMm, offset));
+        if (options.cut.slotWidthMm > 0)
+            drawing.outlines.push_back(Slot(fret, options.cut.slotWidthMm, offset));
     }
     if (fretlets)
         AddFretlets(drawing, board, offset);
-    if (options.markers)
-        AddMarkers(drawing, board, options.markerDiameterMm, offset);
+    if (options.cut.markers)
+        AddMarkers(drawing, board, options.cut.markerDiameterMm, offset);
 
     // Compensated nut and saddle, dashed, where they differ from the design.
     const auto compensated = [&](auto point, Layer layer) {

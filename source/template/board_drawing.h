@@ -22,11 +22,9 @@ struct BoardDrawingOptions {
     std::string decimalSeparator = ".";
     std::string date; // as printed in the title block
     TemplateWords words; // in the interface's language
-    // For the laser and the CNC:
-    double slotWidthMm = 0; // above 0: each fret's slot as a closed outline of this width
-    double extendFretsMm = 0; // each fret line prolonged this far past both edges
-    bool markers = false; // the usual face dots
-    double markerDiameterMm = 6;
+    // For the laser and the CNC: slot outlines, fret lines prolonged past
+    // both edges, face dots (the design's own, usually).
+    board::CutOptions cut;
 
     // Labels written by another engine, to be printed as they are (the
     // classic scales': the window's own fret numbers, notes and positions)
@@ -40,18 +38,6 @@ struct BoardDrawingOptions {
     std::optional<GivenLabels> givenLabels;
     std::optional<TitleBlockText> givenTitle; // the title block's lines, when given
 };
-
-// What a laser or a router can use of the cut options; 0 turns slots off.
-inline constexpr double MinSlotWidthMm = 0.1; // or 0: no slots
-inline constexpr double MaxSlotWidthMm = 5.0; // a wider slot is a mistyped unit
-inline constexpr double MaxFretExtensionMm = 100.0;
-inline constexpr double MinMarkerDiameterMm = 1.0;
-inline constexpr double MaxMarkerDiameterMm = 20.0;
-
-// The first cut option out of its range, or nothing; its field is
-// "slot_width", "extend_frets" or "marker_diameter", its values in the unit.
-std::optional<board::DesignError> CutOptionsProblem(
-    const BoardDrawingOptions& options, board::Unit unit);
 
 // A face dot in the space behind `fret` (between it and the one before, or
 // the nut), two across the board at each period's end.

@@ -1,5 +1,6 @@
 #include "gcode.h"
 
+#include "fields.h"
 #include "figure_text.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ double SineToEdge(const board::Segment& fret, const board::Segment& edge) noexce
 // fret (negative: past the edge). Through, the cutter leaves the board
 // square to the edge; bound, its edge stops the margin short of it.
 std::pair<double, double> Insets(
-    const board::BoardLayout& board, const board::Segment& fret, const SlottingParameters& p)
+    const board::BoardLayout& board, const board::Segment& fret, const board::RouterValues& p)
 {
     const double radius = p.toolDiameterMm / 2;
     const double square = p.bindingMarginMm > 0 ? p.bindingMarginMm + radius : -radius;
@@ -74,72 +75,50 @@ std::pair<double, double> Insets(
         square / SineToEdge(fret, board.trebleEdge) };
 }
 
-// A length, or a feed a minute, as a problem names it.
-board::ProblemValue Shown(double mm, board::Unit, bool perMinute = false)
+// A length as a problem names it.
+board::ProblemValue Shown(double mm)
 {
-    return board::ProblemValue::Length(mm, perMinute ? "/min" : "");
+    return board::ProblemValue::Length(mm);
 }
 
 } // namespace
 
-std::optional<board::DesignError> SlottingParametersProblem(
-    const board::BoardLayout& board, const SlottingParameters& p)
+std::optional<board::DesignError> SlottingProblem(
+    const board::BoardLayout& board, const board::RouterValues& p)
 {
-    const board::Unit unit = board.design.unit;
-    const struct {
-        const char* field;
-        double value, low, high;
-        bool perMinute;
-    } ranges[] = {
-        { "tool_diameter", p.toolDiameterMm, MinToolDiameterMm, MaxToolDiameterMm, false },
-        { "slot_depth", p.slotDepthMm, MinSlotDepthMm, MaxSlotDepthMm, false },
-        { "pass_depth", p.passDepthMm, MinPassDepthMm, MaxSlotDepthMm, false },
-        { "feed", p.feedMmPerMinute, MinFeedMmPerMinute, MaxFeedMmPerMinute, true },
-        { "plunge_feed", p.plungeFeedMmPerMinute, MinFeedMmPerMinute, MaxFeedMmPerMinute, true },
-        { "safe_z", p.safeZMm, MinSafeZMm, MaxSafeZMm, false },
-    };
-    for (const auto& range : ranges)
-        if (!(range.value >= range.low && range.value <= range.high))
-            return board::FieldError(range.field,
-                { ProblemKind::CountOutOfRange,
-                    { Shown(range.value, unit, range.perMinute),
-                        Shown(range.low, unit, range.perMinute),
-                        Shown(range.high, unit, range.perMinute) },
-                    {} });
+    board::Design values;
+    values.router = p;
+    for (const board::NumberField& field : board::NumberFields())
+        if (field.key.starts_with("router."))
+            if (auto problem = board::RangeProblem(field, field.get(values)))
+                return board::FieldError(std::string(field.key), std::move(*problem));
     if (p.passDepthMm > p.slotDepthMm)
-        return board::FieldError("pass_depth",
-            { ProblemKind::PassDeeperThanSlot,
-                { Shown(p.passDepthMm, unit), Shown(p.slotDepthMm, unit) }, {} });
+        return board::FieldError("router.pass_depth",
+            { ProblemKind::PassDeeperThanSlot, { Shown(p.passDepthMm), Shown(p.slotDepthMm) },
+                {} });
     const double passes = std::ceil(p.slotDepthMm / p.passDepthMm - 1e-9);
     if (passes > MaxPassesPerSlot)
-        return board::FieldError("pass_depth",
+        return board::FieldError("router.pass_depth",
             { ProblemKind::TooManyPasses,
-                { Shown(p.passDepthMm, unit), board::ProblemValue::Number(passes),
+                { Shown(p.passDepthMm), board::ProblemValue::Number(passes),
                     board::ProblemValue::Count(MaxPassesPerSlot) },
-                {} });
-    if (p.bindingMarginMm != 0
-        && !(p.bindingMarginMm >= MinBindingMarginMm && p.bindingMarginMm <= MaxBindingMarginMm))
-        return board::FieldError("binding_margin",
-            { ProblemKind::ZeroOrInRange,
-                { Shown(p.bindingMarginMm, unit), Shown(MinBindingMarginMm, unit),
-                    Shown(MaxBindingMarginMm, unit) },
                 {} });
     for (const board::StringLine& string : board.strings)
         if (string.lengthMm > MaxSlottedBoardMm)
             return board::FieldError("bass_length",
                 { ProblemKind::BoardTooLongToSlot,
-                    { Shown(string.lengthMm, unit), Shown(MaxSlottedBoardMm, unit) }, {} });
+                    { Shown(string.lengthMm), Shown(MaxSlottedBoardMm) }, {} });
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         const auto [bass, treble] = Insets(board, board.frets[i], p);
         if (!(Length(board.frets[i]) - bass - treble > 0))
-            return board::FieldError("binding_margin",
+            return board::FieldError("router.binding_margin",
                 { ProblemKind::MarginLeavesNoSlot,
-                    { Shown(p.bindingMarginMm, unit), std::to_string(i + 1) }, {} });
+                    { Shown(p.bindingMarginMm), std::to_string(i + 1) }, {} });
     }
     return std::nullopt;
 }
 
-std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const SlottingParameters& p)
+std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const board::RouterValues& p)
 {
     std::vector<board::Segment> paths;
     for (const board::Segment& fret : board.frets) {
@@ -154,14 +133,16 @@ std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const Slo
 }
 
 std::variant<std::string, board::DesignError> SlottingProgram(
-    const board::BoardLayout& board, const SlottingParameters& p, const std::string& title)
+    const board::BoardLayout& board, const std::string& title)
 {
-    if (auto problem = SlottingParametersProblem(board, p))
+    const board::RouterValues& p = board.design.router;
+    if (auto problem = SlottingProblem(board, p))
         return std::move(*problem);
     const board::Unit unit = ProgramUnit(board.design.unit);
     const bool inches = unit == board::Unit::Inch;
     const board::Point nutMiddle = Along(board.nut.from, board.nut.to, 0.5);
-    const board::Point origin = p.origin == SlottingOrigin::NutCentre ? nutMiddle : board.nut.from;
+    const board::Point origin
+        = p.origin == board::RouterOrigin::NutCentre ? nutMiddle : board.nut.from;
     Program g(unit, origin);
     const std::string u = inches ? " in" : " mm";
     const std::string perMinute = inches ? " in/min" : " mm/min";
@@ -170,8 +151,8 @@ std::variant<std::string, board::DesignError> SlottingProgram(
     g.Line(std::string("( Units: ") + (inches ? "inches (G20)" : "millimetres (G21)")
         + "; every length, depth, height and feed below in" + u + " )");
     g.Line(std::string("( Origin: ")
-        + (p.origin == SlottingOrigin::NutCentre ? "the middle of the nut"
-                                                 : "the bass end of the nut")
+        + (p.origin == board::RouterOrigin::NutCentre ? "the middle of the nut"
+                                                      : "the bass end of the nut")
         + "; X along the board from the nut, Y across towards the treble, Z = 0 on the board's "
           "face )");
     g.Line("( Tool diameter " + g.Number(p.toolDiameterMm) + u + ", slot depth "

@@ -92,7 +92,7 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
     const Case cases[] = {
         { valid.substr(0, valid.size() / 2), "fichier JSON mal formé" },
         { "[1, 2]", "le fichier ne contient pas un objet JSON" },
-        { with("\"version\": 1", "\"version\": 3"), "champ « version » : version 3 inconnue" },
+        { with("\"version\": 1", "\"version\": 4"), "champ « version » : version 4 inconnue" },
         { with("corvane-board", "corvane-neck"), "champ « format »" },
         { with("\"bass_length\": 650.0", "\"bass_length\": -650.0"),
             "champ « bass_length » : diapason des graves : -650 mm" },

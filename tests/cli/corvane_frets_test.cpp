@@ -132,7 +132,7 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
         { "C.UTF-8", abc, 1, "corvane-frets: --length: “abc” holds no number\n" },
         { "fr_FR.UTF-8", abc, 1, "corvane-frets: --length : « abc » ne contient aucun nombre\n" },
         { "de_DE.UTF-8", { "--edo", "12", "--unit", "in", "--length", "650" }, 1,
-            "corvane-frets: bass scale length: 650 in, at most 393.7007874 in\n" },
+            "corvane-frets: --length: 650 in, at most 393.7007874 in\n" },
         { "fr_FR.UTF-8", { "--edo", "12", "--help" }, 0,
             "Écrit où vont les frettes sur une touche" },
         { "C.UTF-8", { "--edo", "12", "--help" }, 0, "Prints where the frets go on a straight" },
@@ -147,7 +147,7 @@ TEST(CorvaneFrets, SpeaksTheUsersLanguage)
             { "--edo", "12", "--length", "650", "--string-set", "ej45", "--tuning",
                 "E2,A2,D3,G3,H3,E4" },
             1,
-            "corvane-frets: tuning, string 5: “H3” is not a pitch (E2, F#3, Bb1 or a frequency, "
+            "corvane-frets: --tuning, string 5: “H3” is not a pitch (E2, F#3, Bb1 or a frequency, "
             "110 Hz)\n" },
         { "C.UTF-8",
             { "--edo", "12", "--length", "650", "--string-set", "ej45", "--strings-report" }, 0,

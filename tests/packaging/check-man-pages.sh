@@ -42,7 +42,7 @@ if [[ -x "$frets" && -f "$page" ]]; then
     help=$("$frets" --help)
     # Each option heads an item of the OPTIONS section.
     options_section=$(sed -n '/^OPTIONS$/,/^[A-Z]/p' <<<"$text")
-    for option in $( (grep -oE -- '--[a-z]+(-[a-z]+)*' <<<"$help"; echo --help) | sort -u); do
+    for option in $( (grep -oE -- '--[a-z]+(-[a-z0-9]+)*' <<<"$help"; echo --help) | sort -u); do
         grep -qE -- "^       (-[a-z], )?$option( |,|$)" <<<"$options_section" \
             && pass "corvane-frets(1) documents $option" \
             || fail "corvane-frets(1) has no OPTIONS item for $option"

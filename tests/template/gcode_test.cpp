@@ -112,9 +112,16 @@ double FromEdge(board::Point p, const board::Segment& edge)
     return std::fabs(dx * (p.y - edge.from.y) - dy * (p.x - edge.from.x)) / std::hypot(dx, dy);
 }
 
-std::string Program(const board::BoardLayout& board, const SlottingParameters& parameters)
+// The board slotted with these values.
+board::BoardLayout WithRouter(board::BoardLayout board, const board::RouterValues& router)
 {
-    const auto program = SlottingProgram(board, parameters, "t");
+    board.design.router = router;
+    return board;
+}
+
+std::string Program(const board::BoardLayout& board, const board::RouterValues& parameters)
+{
+    const auto program = SlottingProgram(WithRouter(board, parameters), "t");
     EXPECT_TRUE(std::holds_alternative<std::string>(program))
         << testing_support::Said(std::get<board::DesignError>(program));
     return std::holds_alternative<std::string>(program) ? std::get<std::string>(program) : "";
@@ -141,7 +148,7 @@ TEST(SlottingProgram, CutsEverySlotAlongItsFretInPassesFromTheNut)
         design.bridgeSpacingMm = strings == 16 ? 160 : 52;
         design.perpendicularFret = 7;
         const board::BoardLayout board = *board::ComputeLayout(design).layout;
-        SlottingParameters parameters;
+        board::RouterValues parameters;
         parameters.bindingMarginMm = margin;
         parameters.toolDiameterMm = tool;
         const std::string text = Program(board, parameters);
@@ -198,7 +205,7 @@ TEST(SlottingProgram, CutsEverySlotAlongItsFretInPassesFromTheNut)
 // under G21.
 TEST(SlottingProgram, CutsTheSameBoardAtTrueSizeInEveryUnit)
 {
-    SlottingParameters parameters;
+    board::RouterValues parameters;
     parameters.bindingMarginMm = 1.5;
     const auto inMillimetres = Runs(Program(Fanned(), parameters));
     const std::tuple<board::Unit, const char*, const char*> cases[] = {
@@ -234,52 +241,53 @@ TEST(SlottingProgram, RefusesWhatARouterCannotDo)
 {
     using board::ProblemKind;
     const struct {
-        void (*change)(SlottingParameters&);
+        void (*change)(board::RouterValues&);
         const char* field;
         ProblemKind kind;
     } cases[] = {
-        { [](SlottingParameters& p) { p.slotDepthMm = 6.5; }, "slot_depth",
+        { [](board::RouterValues& p) { p.slotDepthMm = 6.5; }, "router.slot_depth",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.slotDepthMm = 0; }, "slot_depth",
+        { [](board::RouterValues& p) { p.slotDepthMm = 0; }, "router.slot_depth",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.passDepthMm = 4; }, "pass_depth",
+        { [](board::RouterValues& p) { p.passDepthMm = 4; }, "router.pass_depth",
             ProblemKind::PassDeeperThanSlot },
-        { [](SlottingParameters& p) { p.passDepthMm = 1e-10; }, "pass_depth",
+        { [](board::RouterValues& p) { p.passDepthMm = 1e-10; }, "router.pass_depth",
             ProblemKind::CountOutOfRange }, // once a 385 MB program
-        { [](SlottingParameters& p) { p.slotDepthMm = 6, p.passDepthMm = 0.055; }, "pass_depth",
-            ProblemKind::TooManyPasses },
-        { [](SlottingParameters& p) { p.toolDiameterMm = 2.5; }, "tool_diameter",
+        { [](board::RouterValues& p) { p.slotDepthMm = 6, p.passDepthMm = 0.055; },
+            "router.pass_depth", ProblemKind::TooManyPasses },
+        { [](board::RouterValues& p) { p.toolDiameterMm = 2.5; }, "router.tool_diameter",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.toolDiameterMm = 1e-5; }, "tool_diameter",
+        { [](board::RouterValues& p) { p.toolDiameterMm = 1e-5; }, "router.tool_diameter",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.feedMmPerMinute = 1e70; }, "feed",
+        { [](board::RouterValues& p) { p.feedMmPerMinute = 1e70; }, "router.feed",
             ProblemKind::CountOutOfRange }, // once "F?"
-        { [](SlottingParameters& p) { p.feedMmPerMinute = 1e-5; }, "feed",
+        { [](board::RouterValues& p) { p.feedMmPerMinute = 1e-5; }, "router.feed",
             ProblemKind::CountOutOfRange }, // once "F0.0000"
-        { [](SlottingParameters& p) { p.plungeFeedMmPerMinute = 0; }, "plunge_feed",
+        { [](board::RouterValues& p) { p.plungeFeedMmPerMinute = 0; }, "router.plunge_feed",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.safeZMm = 1e-5; }, "safe_z",
+        { [](board::RouterValues& p) { p.safeZMm = 1e-5; }, "router.safe_z",
             ProblemKind::CountOutOfRange }, // once rapids at the board's face
-        { [](SlottingParameters& p) { p.safeZMm = 1e70; }, "safe_z", ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.safeZMm = std::nan(""); }, "safe_z",
+        { [](board::RouterValues& p) { p.safeZMm = 1e70; }, "router.safe_z",
             ProblemKind::CountOutOfRange },
-        { [](SlottingParameters& p) { p.bindingMarginMm = 0.01; }, "binding_margin",
+        { [](board::RouterValues& p) { p.safeZMm = std::nan(""); }, "router.safe_z",
+            ProblemKind::NotFinite },
+        { [](board::RouterValues& p) { p.bindingMarginMm = 0.01; }, "router.binding_margin",
             ProblemKind::ZeroOrInRange },
-        { [](SlottingParameters& p) { p.bindingMarginMm = 24; }, "binding_margin",
+        { [](board::RouterValues& p) { p.bindingMarginMm = 24; }, "router.binding_margin",
             ProblemKind::MarginLeavesNoSlot },
     };
     const board::BoardLayout board = Fanned();
     for (const auto& c : cases) {
-        SlottingParameters parameters;
+        board::RouterValues parameters;
         c.change(parameters);
-        const auto program = SlottingProgram(board, parameters, "t");
+        const auto program = SlottingProgram(WithRouter(board, parameters), "t");
         ASSERT_TRUE(std::holds_alternative<board::DesignError>(program)) << c.field;
         EXPECT_EQ(std::get<board::DesignError>(program).field, c.field);
         EXPECT_EQ(std::get<board::DesignError>(program).problem.kind, c.kind) << c.field;
     }
     board::Design longer;
     longer.bassLengthMm = longer.trebleLengthMm = 1600;
-    const auto tooLong = SlottingProgram(*board::ComputeLayout(longer).layout, {}, "t");
+    const auto tooLong = SlottingProgram(*board::ComputeLayout(longer).layout, "t");
     ASSERT_TRUE(std::holds_alternative<board::DesignError>(tooLong));
     EXPECT_EQ(std::get<board::DesignError>(tooLong).problem.kind, ProblemKind::BoardTooLongToSlot);
 }

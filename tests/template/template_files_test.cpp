@@ -188,9 +188,9 @@ TEST(DxfFile, SlotsAndMarkersLieWhereTheEngineSays)
     design.perpendicularFret = 7;
     const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;
     BoardDrawingOptions options;
-    options.slotWidthMm = 0.6;
-    options.markers = true;
-    options.extendFretsMm = 10;
+    options.cut.slotWidthMm = 0.6;
+    options.cut.markers = true;
+    options.cut.extendFretsMm = 10;
     const Drawing board = BoardDrawing(layout, options);
     const std::string path = TempPath("slots.dxf");
     ASSERT_FALSE(WriteDxfFile(board, Unit::Millimetre, path));
@@ -263,8 +263,8 @@ TEST(SvgFile, InkscapeFindsTheSlotsAndDotsWhereTheEngineSays)
     design.perpendicularFret = 7;
     const corvane::board::BoardLayout layout = *corvane::board::ComputeLayout(design).layout;
     BoardDrawingOptions options;
-    options.slotWidthMm = 0.6;
-    options.markers = true;
+    options.cut.slotWidthMm = 0.6;
+    options.cut.markers = true;
     const Drawing drawing = BoardDrawing(layout, options);
     const std::string svg = SvgText(drawing, "t");
     std::smatch viewBox;

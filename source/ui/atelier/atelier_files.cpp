@@ -28,8 +28,6 @@
 #include <QPrinter>
 #include <QStatusBar>
 
-#include <sys/stat.h>
-
 namespace corvane::atelier {
 namespace {
 
@@ -80,18 +78,14 @@ void AtelierWindow::openRecent()
 
 bool AtelierWindow::openFile(const QString& path)
 {
-    const board::DesignReadResult read = board::LoadDesign(FileSystemPath(path));
-    if (!read.design) {
-        const QString reason = read.error ? form_->fileProblemText(*read.error) : QString();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const auto error = document_.Open(drawing::NativeFileName(absolute))) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-            tr("Impossible d'ouvrir « %1 » :\n%2").arg(QFileInfo(path).fileName(), reason));
+            tr("Impossible d'ouvrir « %1 » :\n%2")
+                .arg(QFileInfo(path).fileName(), form_->fileProblemText(*error)));
         return false;
     }
-    form_->setDesign(*read.design);
-    strings_->setDesign(*read.design);
-    showDesign(form_->design());
-    setCurrentFile(QFileInfo(path).absoluteFilePath());
-    diskStamp_ = StampOf(path);
+    setCurrentFile(absolute);
     RememberRecentFile(path);
     updateRecentFiles();
     statusBar()->showMessage(tr("Dessin ouvert : %1").arg(QFileInfo(path).fileName()), 3000);
@@ -124,24 +118,11 @@ bool AtelierWindow::saveAs()
     return saveFile(WithExtension(path, QStringLiteral(".corvane")));
 }
 
-std::optional<AtelierWindow::DiskStamp> AtelierWindow::StampOf(const QString& path)
-{
-    struct stat status { };
-    if (::stat(drawing::NativeFileName(path).c_str(), &status) != 0)
-        return std::nullopt;
-    return DiskStamp { static_cast<unsigned long long>(status.st_dev),
-        static_cast<unsigned long long>(status.st_ino), static_cast<long long>(status.st_size),
-        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec };
-}
-
 // Saving over the window's own file after something else changed it
 // would lose that change without a word: ask first, as editors do.
 bool AtelierWindow::overwriteChangedFile(const QString& path)
 {
-    if (currentFile_.isEmpty() || QFileInfo(path).absoluteFilePath() != currentFile_)
-        return true;
-    const auto now = StampOf(path);
-    if (!now || now == diskStamp_)
+    if (!document_.ChangedOnDisk(drawing::NativeFileName(QFileInfo(path).absoluteFilePath())))
         return true;
     const auto answer = QMessageBox::warning(this, tr("Corvane Atelier"),
         tr("« %1 » a été modifié sur le disque depuis que cette fenêtre l'a ouvert ou enregistré.\n"
@@ -159,7 +140,8 @@ bool AtelierWindow::saveFile(const QString& path)
         statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
         return false;
     }
-    if (const auto problem = board::SaveDesign(form_->design(), FileSystemPath(path))) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const auto problem = document_.Save(drawing::NativeFileName(absolute))) {
         const QString reason = problem->write ? language::WriteProblemReasonText(*problem->write)
                                               : form_->fileProblemText(*problem->invalid);
         QMessageBox::warning(this, tr("Corvane Atelier"),
@@ -167,8 +149,7 @@ bool AtelierWindow::saveFile(const QString& path)
         statusBar()->showMessage(tr("Rien n'a été enregistré."), 5000);
         return false;
     }
-    setCurrentFile(QFileInfo(path).absoluteFilePath());
-    diskStamp_ = StampOf(path);
+    setCurrentFile(absolute);
     RememberRecentFile(path);
     updateRecentFiles();
     statusBar()->showMessage(tr("Dessin enregistré : %1").arg(QFileInfo(path).fileName()), 3000);
@@ -206,11 +187,11 @@ void AtelierWindow::exportTemplate()
             return;
         options.paper = paperDialog.paper();
     }
-    options.unit = layout_->design.unit;
-    options.title = QString::fromStdString(drawing::BoardTemplateTitle(
-        *layout_, QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
+    options.unit = document_.design().unit;
+    options.title = QString::fromStdString(drawing::BoardTemplateTitle(document_.layout(),
+        QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
     options.words = language::InterfaceTemplateWords();
-    options.hairline = cutOptions_->hairline();
+    options.hairline = document_.design().cut.hairline;
     if (const auto error = drawing::ExportTemplate(board, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
             tr("Impossible d'exporter « %1 » :\n%2")
@@ -244,16 +225,19 @@ void AtelierWindow::exportTable()
 
 void AtelierWindow::exportSlottingProgram()
 {
-    SlottingDialog dialog(*layout_, this);
+    SlottingDialog dialog(document_.layout(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // The router's values belong to the design: saved with it.
+    const board::RouterValues router = dialog.values();
+    document_.Edit([&](board::Design& design) { design.router = router; });
     QString path = QFileDialog::getSaveFileName(this, tr("Exporter le programme de rainurage"),
         suggestedPath(QStringLiteral(".nc")), tr("Programme G-code (*.nc *.gcode)"));
     if (path.isEmpty())
         return;
     path = WithExtension(path, QStringLiteral(".nc"));
     const auto program
-        = drawing::SlottingProgram(*layout_, dialog.parameters(), layout_->temperament.name);
+        = drawing::SlottingProgram(document_.layout(), document_.layout().temperament.name);
     const auto* text = std::get_if<std::string>(&program);
     const auto problem = text ? files::WriteWholeFile(drawing::NativeFileName(path), *text)
                               : std::optional<files::WriteProblem>();

@@ -6,6 +6,7 @@
 #include "design_form.h"
 #include "intonation_chart_dialog.h"
 #include "recent_files.h"
+#include "slotting_dialog.h"
 #include "strings_panel.h"
 #include "template_export.h"
 #include "translation.h"
@@ -54,7 +55,9 @@ QString Sentence(QString message)
 
 AtelierWindow::AtelierWindow(QWidget* parent)
     : QMainWindow(parent)
-    , form_(new DesignForm)
+    , document_(board::Design {}, language::InterfaceNoteNaming(),
+          [](const std::string& name) { return language::TemperamentNameText(name).toStdString(); })
+    , form_(new DesignForm(document_))
     , view_(new BoardView)
     , tableView_(new QTableView)
     , table_(new WorkshopTable(this))
@@ -64,8 +67,8 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setWindowIcon(QIcon::fromTheme(
         QStringLiteral("corvane-atelier"), QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
 
-    strings_ = new StringsPanel;
-    cutOptions_ = new CutOptionsBox;
+    strings_ = new StringsPanel(document_);
+    cutOptions_ = new CutOptionsBox(document_);
     form_->addGroup(cutOptions_);
     auto* formArea = new QScrollArea;
     formArea->setWidget(form_);
@@ -136,16 +139,19 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     setTabOrder(form_, view_);
     setTabOrder(view_, tableView_);
 
-    connect(cutOptions_, &CutOptionsBox::changed, this, [this] { showDesign(form_->design()); });
-    connect(strings_, &StringsPanel::stringingChanged, form_, &DesignForm::setStringing);
-    connect(strings_, &StringsPanel::chartRequested, this, &AtelierWindow::showIntonationChart);
-    connect(form_, &DesignForm::designChanged, this, [this](const board::Design& design) {
-        showDesign(design);
-        documentEdited();
+    // Every view is drawn again from the document when it changes.
+    document_.Subscribe([this](board::DesignDocument::Change change) {
+        if (change == board::DesignDocument::Change::Refused)
+            showProblem(form_->designProblemText(*document_.problem()));
+        else
+            showLayout();
+        setWindowModified(document_.modified());
     });
+    connect(strings_, &StringsPanel::chartRequested, this, &AtelierWindow::showIntonationChart);
+    // A field typed into something unusable is an edit not saved yet.
     connect(form_, &DesignForm::designInvalid, this, [this](const QString& message) {
         showProblem(message);
-        documentEdited();
+        setWindowModified(true);
     });
     connect(form_, &DesignForm::unitChosen, this,
         [](const QString& symbol) { RememberUnitSymbol(symbol); });
@@ -162,20 +168,15 @@ AtelierWindow::AtelierWindow(QWidget* parent)
 
 void AtelierWindow::startNewDesign()
 {
-    // The engine's default board, in the unit the user worked in last.
+    // The engine's default board, in the unit the user worked in last, cut
+    // and slotted as last time.
     board::Design fresh;
     if (const auto unit = board::ParseUnit(LastUnitSymbol().toStdString()))
         fresh.unit = *unit;
-    form_->setDesign(fresh);
-    strings_->setDesign(fresh);
-    showDesign(form_->design());
+    fresh.cut = CutOptionsBox::Remembered();
+    fresh.router = SlottingDialog::Remembered();
+    document_.Renew(fresh);
     setCurrentFile(QString());
-    diskStamp_.reset();
-}
-
-const board::Design& AtelierWindow::design() const
-{
-    return form_->design();
 }
 
 namespace {
@@ -332,29 +333,22 @@ void AtelierWindow::updateRecentFiles()
     recentMenu_->setEnabled(true);
 }
 
-void AtelierWindow::showDesign(const board::Design& design)
+void AtelierWindow::showLayout()
 {
-    board::LayoutResult result = board::ComputeLayout(design, language::InterfaceNoteNaming());
-    if (!result.layout) {
-        showProblem(result.error ? form_->designProblemText(*result.error) : QString());
-        return;
-    }
-    layout_ = std::move(*result.layout);
-    layout_->temperament.name
-        = language::TemperamentNameText(layout_->temperament.name).toStdString();
-    cutOptions_->setUnit(layout_->design.unit);
-    drawing::BoardDrawingOptions options = cutOptions_->applied({});
+    const board::BoardLayout& layout = document_.layout();
+    drawing::BoardDrawingOptions options;
+    options.cut = layout.design.cut;
     options.titleBlock = false;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.words = language::InterfaceTemplateWords();
-    drawing_ = drawing::BoardDrawing(*layout_, options);
+    drawing_ = drawing::BoardDrawing(layout, options);
     view_->setDrawing(drawing_);
-    table_->setLayout(*layout_);
-    strings_->showLayout(*layout_);
-    form_->setNoteNamesAvailable(!layout_->temperament.semitones.empty());
+    table_->setLayout(layout);
+    strings_->showLayout();
+    form_->setNoteNamesAvailable(!layout.temperament.semitones.empty());
     problem_->clear();
 
-    const board::Design& shown = layout_->design;
+    const board::Design& shown = layout.design;
     const QString unit = QString::fromUtf8(board::UnitSymbol(shown.unit).data());
     const auto length = [&](double mm) {
         return QLocale().toString(board::FromMillimetres(mm, shown.unit), 'f',
@@ -364,7 +358,7 @@ void AtelierWindow::showDesign(const board::Design& design)
         ? tr("%1 à %2 %3").arg(length(shown.bassLengthMm), length(shown.trebleLengthMm), unit)
         : tr("%1 %2").arg(length(shown.bassLengthMm), unit);
     summary_->setText(tr("%1 · %2 frettes · %3 cordes · %4")
-                          .arg(QString::fromStdString(layout_->temperament.name))
+                          .arg(QString::fromStdString(layout.temperament.name))
                           .arg(shown.frets)
                           .arg(shown.strings)
                           .arg(lengths));
@@ -373,19 +367,20 @@ void AtelierWindow::showDesign(const board::Design& design)
 
 void AtelierWindow::showIntonationChart()
 {
-    if (!layout_ || layout_->stringReports.empty())
+    if (document_.layout().stringReports.empty())
         return;
-    IntonationChartDialog dialog(*layout_, suggestedPath(QStringLiteral(".svg")), this);
+    IntonationChartDialog dialog(document_.layout(), suggestedPath(QStringLiteral(".svg")), this);
     dialog.exec();
 }
 
 drawing::Drawing AtelierWindow::templateDrawing() const
 {
-    drawing::BoardDrawingOptions options = cutOptions_->applied({});
+    drawing::BoardDrawingOptions options;
+    options.cut = document_.design().cut;
     options.decimalSeparator = QLocale().decimalPoint().toStdString();
     options.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     options.words = language::InterfaceTemplateWords();
-    return drawing::BoardDrawing(*layout_, options);
+    return drawing::BoardDrawing(document_.layout(), options);
 }
 
 void AtelierWindow::showProblem(const QString& message)
@@ -401,11 +396,6 @@ void AtelierWindow::showProblem(const QString& message)
 QString AtelierWindow::shownProblem() const
 {
     return problem_->text();
-}
-
-void AtelierWindow::documentEdited()
-{
-    setWindowModified(true);
 }
 
 void AtelierWindow::copyTable()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design.h"
+#include "design_document.h"
 #include "drawing.h"
 #include "layout.h"
 #include "workshop_table.h"
@@ -24,10 +25,11 @@ class StringsPanel;
 class BoardView;
 class DesignForm;
 
-// The Atelier's main window. The document is a board::Design: the form
-// edits it, the window computes its layout with the engine and shows it as
-// the template's drawing and the workshop table. The window holds no
-// geometry; it opens, saves, exports and prints.
+// The Atelier's main window, around a board::DesignDocument: the form, the
+// strings panel, the cut options and the slotting dialog edit its design;
+// the drawing, the workshop table and the strings' figures show its layout
+// and are drawn again at each change. The window holds no geometry and no
+// design of its own; it opens, saves, exports and prints.
 class AtelierWindow : public QMainWindow {
     Q_OBJECT
 
@@ -41,7 +43,7 @@ public:
     // document's file. Returns whether it was written.
     bool saveFile(const QString& path);
 
-    const board::Design& design() const;
+    const board::Design& design() const { return document_.design(); }
     const QString& currentFile() const { return currentFile_; }
     // The problem the status bar shows for the form, or an empty text.
     QString shownProblem() const;
@@ -53,7 +55,7 @@ public:
     CutOptionsBox* cutOptions() const { return cutOptions_; }
     StringsPanel* stringsPanel() const { return strings_; }
     // The layout behind the drawing and the table (the last valid design's).
-    const board::BoardLayout& layout() const { return *layout_; }
+    const board::BoardLayout& layout() const { return document_.layout(); }
     // The board's drawing at true size as the view shows it: labels, no
     // title block.
     const drawing::Drawing& boardDrawing() const { return drawing_; }
@@ -79,7 +81,7 @@ private slots:
     void print();
     void copyTable();
     void about();
-    void showDesign(const corvane::board::Design& design);
+    void showLayout();
     void showProblem(const QString& message);
 
 private:
@@ -92,9 +94,9 @@ private:
     // The form's fields hold something that cannot be saved: says so.
     bool refuseInvalidDesign();
     void setCurrentFile(const QString& path);
-    void documentEdited();
     QString suggestedPath(const QString& extension) const;
 
+    board::DesignDocument document_;
     DesignForm* form_ = nullptr;
     CutOptionsBox* cutOptions_ = nullptr;
     StringsPanel* strings_ = nullptr;
@@ -106,17 +108,7 @@ private:
     std::vector<WorkshopTable::Column> shownColumns_; // the table's columns when last fitted
 
     QString currentFile_;
-    // The file as it stood on the disk when this window last opened or
-    // saved it: another program, or another window, may save over it since.
-    struct DiskStamp {
-        unsigned long long device = 0, inode = 0;
-        long long size = 0, modifiedNs = 0;
-        bool operator==(const DiskStamp&) const = default;
-    };
-    static std::optional<DiskStamp> StampOf(const QString& path);
     bool overwriteChangedFile(const QString& path);
-    std::optional<DiskStamp> diskStamp_;
-    std::optional<board::BoardLayout> layout_;
     drawing::Drawing drawing_;
 
     QAction* newAction_ = nullptr;

@@ -1,6 +1,7 @@
 #include "cut_options_box.h"
 
 #include "field_marks.h"
+#include "fields.h"
 #include "length_text.h"
 #include "problem_text.h"
 
@@ -18,92 +19,108 @@ QSettings Settings()
     return QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"));
 }
 
+// The cut options' lengths, each with its field in the engine's table.
+struct CutLength {
+    const char* key;
+    QLineEdit* CutOptionsBox::*edit;
+};
+
 } // namespace
 
-CutOptionsBox::CutOptionsBox(QWidget* parent)
-    : QGroupBox(tr("Découpe (laser, CNC)"), parent)
+board::CutOptions CutOptionsBox::Remembered()
 {
     QSettings settings = Settings();
-    slotWidthMm_ = settings.value(QStringLiteral("cut/slot_width"), 0.0).toDouble();
-    extendMm_ = settings.value(QStringLiteral("cut/extend_frets"), 0.0).toDouble();
-    markerDiameterMm_ = settings.value(QStringLiteral("cut/marker_diameter"), 6.0).toDouble();
+    board::CutOptions cut;
+    cut.slotWidthMm = settings.value(QStringLiteral("cut/slot_width"), cut.slotWidthMm).toDouble();
+    cut.extendFretsMm
+        = settings.value(QStringLiteral("cut/extend_frets"), cut.extendFretsMm).toDouble();
+    cut.markerDiameterMm
+        = settings.value(QStringLiteral("cut/marker_diameter"), cut.markerDiameterMm).toDouble();
+    cut.markers = settings.value(QStringLiteral("cut/markers"), cut.markers).toBool();
+    cut.hairline = settings.value(QStringLiteral("cut/hairline"), cut.hairline).toBool();
+    // Remembered values are used only where the engine takes them.
+    board::Design checked;
+    checked.cut = cut;
+    return board::FieldRangesProblem(checked) ? board::CutOptions {} : cut;
+}
+
+CutOptionsBox::CutOptionsBox(board::DesignDocument& document, QWidget* parent)
+    : QGroupBox(tr("Découpe (laser, CNC)"), parent)
+    , document_(document)
+{
     auto* form = new QFormLayout(this);
-    const auto length = [&](const QString& label, const QString& name, double mm) {
-        auto* edit = new QLineEdit(LengthText(mm, unit_));
+    const auto length = [&](const QString& label, const QString& name) {
+        auto* edit = new QLineEdit;
         edit->setAccessibleName(name);
         form->addRow(label, edit);
         connect(edit, &QLineEdit::textEdited, this, &CutOptionsBox::read);
         return edit;
     };
-    slotWidth_
-        = length(tr("Largeur des &fentes (0 : aucune) :"), tr("Largeur des fentes"), slotWidthMm_);
-    extend_ = length(tr("Prolonger les frettes &de :"), tr("Prolongement des frettes"), extendMm_);
+    slotWidth_ = length(tr("Largeur des &fentes (0 : aucune) :"), tr("Largeur des fentes"));
+    extend_ = length(tr("Prolonger les frettes &de :"), tr("Prolongement des frettes"));
     markers_ = new QCheckBox(tr("&Repères de touche"));
-    markers_->setChecked(settings.value(QStringLiteral("cut/markers"), false).toBool());
     form->addRow(markers_);
-    markerDiameter_
-        = length(tr("Diamètre des &repères :"), tr("Diamètre des repères"), markerDiameterMm_);
+    markerDiameter_ = length(tr("Diamètre des &repères :"), tr("Diamètre des repères"));
     hairline_ = new QCheckBox(tr("Traits &fins dans le SVG (0,025 mm)"));
-    hairline_->setChecked(settings.value(QStringLiteral("cut/hairline"), false).toBool());
     form->addRow(hairline_);
     connect(markers_, &QCheckBox::toggled, this, &CutOptionsBox::read);
     connect(hairline_, &QCheckBox::toggled, this, &CutOptionsBox::read);
+    showDocument();
+    document_.Subscribe([this](board::DesignDocument::Change change) {
+        if (change == board::DesignDocument::Change::Replaced || document_.design().unit != unit_)
+            showDocument();
+    });
 }
 
-void CutOptionsBox::setUnit(board::Unit unit)
+void CutOptionsBox::showDocument()
 {
-    if (unit == unit_)
-        return;
-    unit_ = unit;
-    slotWidth_->setText(LengthText(slotWidthMm_, unit_));
-    extend_->setText(LengthText(extendMm_, unit_));
-    markerDiameter_->setText(LengthText(markerDiameterMm_, unit_));
+    filling_ = true;
+    const board::CutOptions& cut = document_.design().cut;
+    unit_ = document_.design().unit;
+    slotWidth_->setText(LengthText(cut.slotWidthMm, unit_));
+    extend_->setText(LengthText(cut.extendFretsMm, unit_));
+    markerDiameter_->setText(LengthText(cut.markerDiameterMm, unit_));
+    markers_->setChecked(cut.markers);
+    hairline_->setChecked(cut.hairline);
+    for (QLineEdit* edit : { slotWidth_, extend_, markerDiameter_ })
+        MarkField(edit, {});
+    filling_ = false;
 }
 
 // A field that cannot be read, or holds a value the engine refuses, turns
 // red with the reason and keeps its last value, as the form's fields do.
 void CutOptionsBox::read()
 {
-    const auto take = [&](QLineEdit* edit, double& target, LengthKind kind, const char* field) {
-        auto read = ReadLength(edit->text(), unit_, kind);
-        QString problem = read.value ? QString() : language::ProblemText(read.problem);
-        if (read.value) {
-            drawing::BoardDrawingOptions candidate = applied({});
-            (field == std::string_view("slot_width")            ? candidate.slotWidthMm
-                    : field == std::string_view("extend_frets") ? candidate.extendFretsMm
-                                                                : candidate.markerDiameterMm)
-                = *read.value;
-            if (const auto refused = drawing::CutOptionsProblem(candidate, unit_))
-                problem = language::ProblemText(refused->problem, edit->accessibleName());
-        }
-        MarkField(edit, problem);
-        if (problem.isEmpty())
-            target = *read.value;
-    };
-    take(slotWidth_, slotWidthMm_, LengthKind::ZeroOrMore, "slot_width");
-    take(extend_, extendMm_, LengthKind::ZeroOrMore, "extend_frets");
-    take(markerDiameter_, markerDiameterMm_, LengthKind::Positive, "marker_diameter");
+    if (filling_)
+        return;
+    board::Design next = document_.design();
+    const CutLength lengths[] = { { "cut.slot_width", &CutOptionsBox::slotWidth_ },
+        { "cut.extend_frets", &CutOptionsBox::extend_ },
+        { "cut.marker_diameter", &CutOptionsBox::markerDiameter_ } };
+    for (const auto& [key, member] : lengths) {
+        QLineEdit* edit = this->*member;
+        const board::NumberField& field = *board::FindNumberField(key);
+        const auto read = ReadLength(edit->text(), unit_,
+            field.style == board::RangeStyle::ZeroOrBetween ? LengthKind::ZeroOrMore
+                                                            : LengthKind::Positive);
+        std::optional<board::Problem> problem = read.problem;
+        if (read.value)
+            problem = board::RangeProblem(field, *read.value);
+        MarkField(edit,
+            problem ? language::ProblemText(*problem, edit->accessibleName(), unit_) : QString());
+        if (!problem)
+            field.set(next, *read.value);
+    }
+    next.cut.markers = markers_->isChecked();
+    next.cut.hairline = hairline_->isChecked();
+    if (!document_.Propose(next))
+        return;
     QSettings settings = Settings();
-    settings.setValue(QStringLiteral("cut/slot_width"), slotWidthMm_);
-    settings.setValue(QStringLiteral("cut/extend_frets"), extendMm_);
-    settings.setValue(QStringLiteral("cut/marker_diameter"), markerDiameterMm_);
-    settings.setValue(QStringLiteral("cut/markers"), markers_->isChecked());
-    settings.setValue(QStringLiteral("cut/hairline"), hairline_->isChecked());
-    emit changed();
-}
-
-drawing::BoardDrawingOptions CutOptionsBox::applied(drawing::BoardDrawingOptions options) const
-{
-    options.slotWidthMm = slotWidthMm_;
-    options.extendFretsMm = extendMm_;
-    options.markers = markers_->isChecked();
-    options.markerDiameterMm = markerDiameterMm_;
-    return options;
-}
-
-bool CutOptionsBox::hairline() const
-{
-    return hairline_->isChecked();
+    settings.setValue(QStringLiteral("cut/slot_width"), next.cut.slotWidthMm);
+    settings.setValue(QStringLiteral("cut/extend_frets"), next.cut.extendFretsMm);
+    settings.setValue(QStringLiteral("cut/marker_diameter"), next.cut.markerDiameterMm);
+    settings.setValue(QStringLiteral("cut/markers"), next.cut.markers);
+    settings.setValue(QStringLiteral("cut/hairline"), next.cut.hairline);
 }
 
 } // namespace corvane::atelier

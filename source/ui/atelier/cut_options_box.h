@@ -1,7 +1,6 @@
 #pragma once
 
-#include "board_drawing.h"
-#include "units.h"
+#include "design_document.h"
 
 #include <QGroupBox>
 
@@ -12,31 +11,28 @@ namespace corvane::atelier {
 
 // What the laser and the router need of the template: the slots as outlines
 // of the saw's width, fret lines prolonged for a jig, the face dots, and
-// hairline strokes in SVG. Not part of the design: remembered for the next
-// template, shown in the design's unit, drawn live and exported.
+// hairline strokes in SVG. Part of the design (saved in its file), shown in
+// its unit; the last used are remembered for the next new design.
 class CutOptionsBox : public QGroupBox {
     Q_OBJECT
 
 public:
-    explicit CutOptionsBox(QWidget* parent = nullptr);
+    explicit CutOptionsBox(board::DesignDocument& document, QWidget* parent = nullptr);
 
-    // The lengths are shown and read in this unit.
-    void setUnit(board::Unit unit);
-    // The drawing options with the cut options set.
-    drawing::BoardDrawingOptions applied(drawing::BoardDrawingOptions options) const;
-    bool hairline() const;
+    // The cut options last used, for a new design.
+    static board::CutOptions Remembered();
 
     QLineEdit* slotWidthField() const { return slotWidth_; }
     QCheckBox* markersField() const { return markers_; }
 
-signals:
-    void changed();
-
 private:
+    // Shows the document's cut options (a design opened, a unit changed).
+    void showDocument();
     void read();
 
+    board::DesignDocument& document_;
     board::Unit unit_ = board::Unit::Millimetre;
-    double slotWidthMm_ = 0, extendMm_ = 0, markerDiameterMm_ = 6;
+    bool filling_ = false;
     QLineEdit* slotWidth_ = nullptr;
     QLineEdit* extend_ = nullptr;
     QCheckBox* markers_ = nullptr;

@@ -38,11 +38,16 @@ constexpr double FirstFanMm = 25.4;
 
 } // namespace
 
-DesignForm::DesignForm(QWidget* parent)
+DesignForm::DesignForm(board::DesignDocument& document, QWidget* parent)
     : QWidget(parent)
+    , document_(document)
 {
     buildFields();
-    setDesign(board::Design {});
+    showDocument();
+    document_.Subscribe([this](board::DesignDocument::Change change) {
+        if (change == board::DesignDocument::Change::Replaced)
+            showDocument();
+    });
 }
 
 QLineEdit* DesignForm::addLength(QFormLayout* form, const QString& label,
@@ -171,7 +176,7 @@ void DesignForm::buildFields()
         if (fanned && !trebleTyped_) {
             // Offer a usual fan from the length in use, not a length left
             // over from an earlier design or from the start.
-            const double treble = design_.bassLengthMm - FirstFanMm;
+            const double treble = document_.design().bassLengthMm - FirstFanMm;
             if (treble > 0) {
                 const QString text = LengthText(treble, shownUnit());
                 trebleLength_->setText(text);
@@ -218,12 +223,6 @@ void DesignForm::buildFields()
     });
 }
 
-void DesignForm::setStringing(const board::Stringing& stringing)
-{
-    design_.stringing = stringing;
-    readFields();
-}
-
 void DesignForm::addGroup(QWidget* group)
 {
     auto* column = static_cast<QVBoxLayout*>(layout());
@@ -238,10 +237,10 @@ void DesignForm::setNoteNamesAvailable(bool available)
             : tr("Ce tempérament numérote ses degrés au lieu de nommer des notes"));
 }
 
-void DesignForm::setDesign(const board::Design& design)
+void DesignForm::showDocument()
 {
     filling_ = true;
-    design_ = design;
+    const board::Design& design = document_.design();
     if (const auto* scala = std::get_if<board::ScalaSource>(&design.temperament))
         scala_ = *scala;
     unit_->setCurrentIndex(static_cast<int>(design.unit));
@@ -267,7 +266,7 @@ void DesignForm::setDesign(const board::Design& design)
 void DesignForm::showLengths()
 {
     for (LengthField& field : lengths_) {
-        field.shownMm = design_.*field.member;
+        field.shownMm = document_.design().*field.member;
         field.shownText = LengthText(field.shownMm, lengthsUnit_);
         field.edit->setText(field.shownText);
     }
@@ -275,11 +274,11 @@ void DesignForm::showLengths()
 
 void DesignForm::showTemperament()
 {
-    temperament_->setCurrentIndex(RowOf(*temperament_, design_.temperament));
-    const auto* classic = std::get_if<board::ClassicSource>(&design_.temperament);
+    temperament_->setCurrentIndex(RowOf(*temperament_, document_.design().temperament));
+    const auto* classic = std::get_if<board::ClassicSource>(&document_.design().temperament);
     mode_->setCurrentIndex(
         mode_->findData(static_cast<int>(classic ? classic->mode : board::ClassicMode::Do)));
-    const auto* divisions = std::get_if<board::EqualDivisions>(&design_.temperament);
+    const auto* divisions = std::get_if<board::EqualDivisions>(&document_.design().temperament);
     const board::EqualDivisions shown = divisions ? *divisions : board::EqualDivisions {};
     divisions_->setValue(shown.divisions);
     period_->setText(QString::fromStdString(shown.period.Text()));
@@ -323,8 +322,9 @@ void DesignForm::updatePerpendicularChoices()
 
 void DesignForm::updateFanHint()
 {
-    lengthForm_->setRowVisible(
-        fanHint_, fanned_->isChecked() && design_.bassLengthMm < design_.trebleLengthMm);
+    lengthForm_->setRowVisible(fanHint_,
+        fanned_->isChecked()
+            && document_.design().bassLengthMm < document_.design().trebleLengthMm);
 }
 
 board::Unit DesignForm::shownUnit() const
@@ -395,7 +395,7 @@ void DesignForm::readFields()
         bool named = false; // the message already names the field
     };
     std::vector<Problem> problems;
-    board::Design next = design_;
+    board::Design next = document_.design();
     next.unit = shownUnit();
 
     for (const LengthField& field : lengths_) {
@@ -445,10 +445,10 @@ void DesignForm::readFields()
         break;
     }
 
-    if (problems.empty())
-        if (const auto error = board::ValidateDesign(next))
-            problems.push_back(
-                { fieldForEngineName(error->field), designProblemText(*error), true });
+    if (problems.empty() && !document_.Propose(next)) {
+        const board::DesignError& error = *document_.problem();
+        problems.push_back({ fieldForEngineName(error.field), designProblemText(error), true });
+    }
 
     for (QWidget* field : marked_)
         MarkField(field, {});
@@ -471,9 +471,7 @@ void DesignForm::readFields()
         return;
     }
     problem_.clear();
-    design_ = next;
     updateFanHint();
-    emit designChanged(design_);
 }
 
 QString DesignForm::fieldName(const QWidget* field) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design.h"
+#include "design_document.h"
 
 #include <QString>
 #include <QWidget>
@@ -17,11 +18,11 @@ class QSpinBox;
 
 namespace corvane::atelier {
 
-// The design form: every field a user sets, read into a board::Design after
-// each change. A field that cannot be read, or a value the engine refuses,
-// turns its field red and is reported by designInvalid; the last valid
-// design stays what the rest of the window shows. No dialog opens while
-// typing.
+// The design form: every field a user sets, read after each change into a
+// design proposed to the document. A field that cannot be read, or a value
+// the engine refuses, turns its field red and is reported by
+// designInvalid; the document keeps the last valid design, which the rest
+// of the window shows. No dialog opens while typing.
 //
 // Lengths are shown in the design's unit and kept in millimetres: a field
 // the user has not retyped keeps its exact value through unit changes.
@@ -29,13 +30,10 @@ class DesignForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DesignForm(QWidget* parent = nullptr);
+    explicit DesignForm(board::DesignDocument& document, QWidget* parent = nullptr);
 
-    // Shows a whole design (a file opened, a new design) and clears every
-    // mark; emits nothing.
-    void setDesign(const board::Design& design);
-    // The last design read without error.
-    const board::Design& design() const { return design_; }
+    // The document's design: the last one read without error.
+    const board::Design& design() const { return document_.design(); }
     // The first problem of the fields as they are now, or an empty text.
     QString problem() const { return problem_; }
 
@@ -53,8 +51,6 @@ public:
     // Whether the current temperament names its degrees as notes; when it
     // does not, the open-string note has no use and is disabled.
     void setNoteNamesAvailable(bool available);
-    // The strings' panel changed them: the design is read again with them.
-    void setStringing(const board::Stringing& stringing);
     // A group of the window's own under the form's (the cut options).
     void addGroup(QWidget* group);
 
@@ -73,8 +69,6 @@ public:
     QSpinBox* stringsField() const { return strings_; }
 
 signals:
-    // A change gave a usable design.
-    void designChanged(const corvane::board::Design& design);
     // A change left a field that cannot be used: the message names it.
     void designInvalid(const QString& message);
     // The unit changed (to remember it for new designs).
@@ -85,10 +79,13 @@ private:
         QLineEdit* edit = nullptr;
         double board::Design::*member = nullptr;
         const char* engineField = ""; // the name the engine's errors give
-        QString shownText; // what setDesign or a unit change wrote
+        QString shownText; // what showDocument or a unit change wrote
         double shownMm = 0; // the exact value behind shownText
     };
 
+    // Shows the document's whole design (a file opened, a new design) and
+    // clears every mark; proposes nothing.
+    void showDocument();
     void buildFields();
     QLineEdit* addLength(QFormLayout* form, const QString& label, const QString& accessibleName,
         double board::Design::*member, const char* engineField);
@@ -105,9 +102,9 @@ private:
     QString fieldName(const QWidget* field) const; // its label, without mnemonic and colon
     board::Unit shownUnit() const;
 
-    board::Design design_;
+    board::DesignDocument& document_;
     QString problem_;
-    bool filling_ = false; // setDesign is writing the fields: no reading
+    bool filling_ = false; // showDocument is writing the fields: no reading
     // The perpendicular fret the user chose, kept while the number of frets
     // is typed through smaller values ("1" on the way to "13").
     int wantedPerpendicular_ = 0;

@@ -2,6 +2,7 @@
 
 #include "board_drawing.h"
 #include "board_view.h"
+#include "fields.h"
 #include "length_text.h"
 #include "problem_text.h"
 #include "translation.h"
@@ -24,12 +25,26 @@ QSettings Settings()
     return QSettings(QStringLiteral("Corvane"), QStringLiteral("Atelier"));
 }
 
-QString SettingKey(const char* key)
+QString SettingKey(std::string_view key)
 {
-    return QStringLiteral("slotting/%1").arg(QLatin1String(key));
+    return QStringLiteral("slotting/%1").arg(QString::fromUtf8(key.data(), qsizetype(key.size())));
 }
 
 } // namespace
+
+board::RouterValues SlottingDialog::Remembered()
+{
+    QSettings settings = Settings();
+    board::Design remembered;
+    for (const board::NumberField& field : board::NumberFields())
+        if (field.key.starts_with("router."))
+            field.set(remembered,
+                settings.value(SettingKey(field.key.substr(7)), field.get(remembered)).toDouble());
+    remembered.router.origin = static_cast<board::RouterOrigin>(
+        settings.value(SettingKey("origin"), 0).toInt() == 1 ? 1 : 0);
+    // Values a router cannot use are not offered again.
+    return board::FieldRangesProblem(remembered) ? board::RouterValues {} : remembered.router;
+}
 
 SlottingDialog::SlottingDialog(const board::BoardLayout& board, QWidget* parent)
     : QDialog(parent)
@@ -39,39 +54,34 @@ SlottingDialog::SlottingDialog(const board::BoardLayout& board, QWidget* parent)
     auto* form = new QFormLayout;
     const board::Unit unit = board.design.unit;
     const QString perMinute = tr("%1/min").arg(QString::fromUtf8(board::UnitSymbol(unit).data()));
+    // The router's values, each a field of the engine's table.
     const struct {
         const char* key;
         QString label;
-        double drawing::SlottingParameters::*member;
     } rows[] = {
-        { "tool_diameter", tr("&Diamètre de la fraise :"),
-            &drawing::SlottingParameters::toolDiameterMm },
-        { "slot_depth", tr("&Profondeur des fentes :"), &drawing::SlottingParameters::slotDepthMm },
-        { "pass_depth", tr("Profondeur par &passe :"), &drawing::SlottingParameters::passDepthMm },
-        { "feed", tr("&Avance (%1) :").arg(perMinute),
-            &drawing::SlottingParameters::feedMmPerMinute },
-        { "plunge_feed", tr("Avance en p&longée (%1) :").arg(perMinute),
-            &drawing::SlottingParameters::plungeFeedMmPerMinute },
-        { "safe_z", tr("Hauteur de &dégagement :"), &drawing::SlottingParameters::safeZMm },
-        { "binding_margin", tr("&Marge des filets (0 : traversantes) :"),
-            &drawing::SlottingParameters::bindingMarginMm },
+        { "router.tool_diameter", tr("&Diamètre de la fraise :") },
+        { "router.slot_depth", tr("&Profondeur des fentes :") },
+        { "router.pass_depth", tr("Profondeur par &passe :") },
+        { "router.feed", tr("&Avance (%1) :").arg(perMinute) },
+        { "router.plunge_feed", tr("Avance en p&longée (%1) :").arg(perMinute) },
+        { "router.safe_z", tr("Hauteur de &dégagement :") },
+        { "router.binding_margin", tr("&Marge des filets (0 : traversantes) :") },
     };
-    QSettings settings = Settings();
+    values_.router = board.design.router;
     for (const auto& row : rows) {
-        parameters_.*row.member
-            = settings.value(SettingKey(row.key), parameters_.*row.member).toDouble();
-        auto* edit = new QLineEdit(LengthText(parameters_.*row.member, unit));
+        const board::NumberField* field = board::FindNumberField(row.key);
+        auto* edit = new QLineEdit(LengthText(field->get(values_), unit));
         edit->setAccessibleName(
             QString(row.label).remove(QLatin1Char('&')).remove(QStringLiteral(" :")));
         form->addRow(row.label, edit);
-        fields_.push_back({ row.key, edit, row.member });
+        fields_.push_back({ field, edit });
         connect(edit, &QLineEdit::textEdited, this, &SlottingDialog::showPreview);
     }
     origin_ = new QComboBox;
-    origin_->addItem(tr("Milieu du sillet"), static_cast<int>(drawing::SlottingOrigin::NutCentre));
+    origin_->addItem(tr("Milieu du sillet"), static_cast<int>(board::RouterOrigin::NutCentre));
     origin_->addItem(
-        tr("Sillet, côté graves"), static_cast<int>(drawing::SlottingOrigin::NutBassCorner));
-    origin_->setCurrentIndex(origin_->findData(settings.value(SettingKey("origin"), 0).toInt()));
+        tr("Sillet, côté graves"), static_cast<int>(board::RouterOrigin::NutBassCorner));
+    origin_->setCurrentIndex(origin_->findData(static_cast<int>(values_.router.origin)));
     form->addRow(tr("&Origine :"), origin_);
 
     preview_ = new BoardView;
@@ -90,10 +100,10 @@ SlottingDialog::SlottingDialog(const board::BoardLayout& board, QWidget* parent)
     showPreview();
 }
 
-QLineEdit* SlottingDialog::field(const char* key) const
+QLineEdit* SlottingDialog::field(std::string_view key) const
 {
     for (const Field& f : fields_)
-        if (QLatin1String(f.key) == QLatin1String(key))
+        if (f.field->key == key || f.field->key.substr(std::string_view("router.").size()) == key)
             return f.edit;
     return nullptr;
 }
@@ -112,9 +122,9 @@ bool SlottingDialog::readFields(QString* problem)
                     f.edit->accessibleName(), language::ProblemText(read.problem));
             return false;
         }
-        parameters_.*f.member = *read.value;
+        f.field->set(values_, *read.value);
     }
-    parameters_.origin = static_cast<drawing::SlottingOrigin>(origin_->currentData().toInt());
+    values_.router.origin = static_cast<board::RouterOrigin>(origin_->currentData().toInt());
     return true;
 }
 
@@ -135,16 +145,16 @@ void SlottingDialog::showPreview()
         (board_.nut.from.y + board_.nut.to.y) / 2 };
     // The paths depend on the cutter and the margin only: a depth or a feed
     // being typed leaves them drawn.
-    drawing::SlottingParameters geometry;
-    geometry.toolDiameterMm = parameters_.toolDiameterMm;
-    geometry.bindingMarginMm = parameters_.bindingMarginMm;
-    const bool usable = !drawing::SlottingParametersProblem(board_, geometry);
+    board::RouterValues geometry;
+    geometry.toolDiameterMm = values_.router.toolDiameterMm;
+    geometry.bindingMarginMm = values_.router.bindingMarginMm;
+    const bool usable = !drawing::SlottingProblem(board_, geometry);
     for (const board::Segment& path :
-        usable ? drawing::SlotPaths(board_, parameters_) : std::vector<board::Segment>())
+        usable ? drawing::SlotPaths(board_, values_.router) : std::vector<board::Segment>())
         drawing.lines.push_back(
             { { drawing.datum.x + path.from.x - nut.x, drawing.datum.y + path.from.y - nut.y },
                 { drawing.datum.x + path.to.x - nut.x, drawing.datum.y + path.to.y - nut.y },
-                drawing::Layer::Slots, std::max(parameters_.toolDiameterMm, 3.0), false });
+                drawing::Layer::Slots, std::max(values_.router.toolDiameterMm, 3.0), false });
     preview_->setDrawing(std::move(drawing));
 }
 
@@ -159,17 +169,18 @@ void SlottingDialog::accept()
 {
     QString problem;
     if (readFields(&problem)) {
-        if (const auto refused = drawing::SlottingParametersProblem(board_, parameters_))
+        if (const auto refused = drawing::SlottingProblem(board_, values_.router))
             problem = refusalText(*refused);
     }
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), problem);
         return;
     }
+    // Remembered for the next new design.
     QSettings settings = Settings();
     for (const Field& f : fields_)
-        settings.setValue(SettingKey(f.key), parameters_.*f.member);
-    settings.setValue(SettingKey("origin"), static_cast<int>(parameters_.origin));
+        settings.setValue(SettingKey(f.field->key.substr(7)), f.field->get(values_));
+    settings.setValue(SettingKey("origin"), static_cast<int>(values_.router.origin));
     QDialog::accept();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "fields.h"
 #include "gcode.h"
 #include "layout.h"
 
 #include <QDialog>
 
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -14,27 +16,30 @@ namespace corvane::atelier {
 
 class BoardView;
 
-// Fichier › Exporter le programme de rainurage: the router's values, in
-// the design's unit and remembered from one export to the next, with the
-// tool's path drawn over the board as the values are typed. Accepting
-// checks them as the program does and says which one a router cannot use.
+// Fichier › Exporter le programme de rainurage: the design's router values,
+// in its unit, with the tool's path drawn over the board as they are
+// typed. Accepting checks them as the program does and says which one a
+// router cannot use; the window then keeps them in the design.
 class SlottingDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit SlottingDialog(const board::BoardLayout& board, QWidget* parent = nullptr);
 
-    drawing::SlottingParameters parameters() const { return parameters_; }
-    QLineEdit* field(const char* key) const;
+    // The router's values as the user accepted them.
+    const board::RouterValues& values() const { return values_.router; }
+    // Those last accepted, for a new design.
+    static board::RouterValues Remembered();
+    // A value's field by its key, with or without "router." ("slot_depth").
+    QLineEdit* field(std::string_view key) const;
     BoardView* preview() const { return preview_; }
 
     void accept() override;
 
 private:
     struct Field {
-        const char* key; // also the setting's name
+        const board::NumberField* field;
         QLineEdit* edit;
-        double drawing::SlottingParameters::*member;
     };
     bool readFields(QString* problem);
     // A value the engine refused, named by its label.
@@ -42,7 +47,7 @@ private:
     void showPreview();
 
     const board::BoardLayout& board_;
-    drawing::SlottingParameters parameters_;
+    board::Design values_; // only its router values are read and shown
     std::vector<Field> fields_;
     QComboBox* origin_ = nullptr;
     BoardView* preview_ = nullptr;

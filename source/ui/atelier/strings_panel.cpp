@@ -120,8 +120,9 @@ const std::optional<double>* TypedValue(const board::SetString& chosen, int colu
 
 } // namespace
 
-StringsPanel::StringsPanel(QWidget* parent)
+StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
     : QWidget(parent)
+    , document_(document)
 {
     setAccessibleName(tr("Cordes"));
     auto* sides = new QHBoxLayout(this);
@@ -175,8 +176,7 @@ StringsPanel::StringsPanel(QWidget* parent)
         Settings().value(QStringLiteral("strings/tension_unit"), QStringLiteral("N")).toString());
     connect(tensionUnit_, &QComboBox::currentIndexChanged, this, [this] {
         Settings().setValue(QStringLiteral("strings/tension_unit"), tensionUnit_->currentText());
-        if (shown_)
-            showLayout(*shown_);
+        showLayout();
     });
     form->addRow(tr("&Tensions en :"), tensionUnit_);
     const auto length = [&](const QString& label, const QString& name) {
@@ -231,7 +231,11 @@ StringsPanel::StringsPanel(QWidget* parent)
     chart_ = new QPushButton(tr("Courbe de &justesse…"));
     form->addRow(chart_);
     connect(chart_, &QPushButton::clicked, this, &StringsPanel::chartRequested);
-    setDesign(board::Design {});
+    showDocument();
+    document_.Subscribe([this](board::DesignDocument::Change change) {
+        if (change == board::DesignDocument::Change::Replaced)
+            showDocument();
+    });
 }
 
 void StringsPanel::buildRows(int strings)
@@ -253,33 +257,42 @@ void StringsPanel::buildRows(int strings)
         }
         const auto index = static_cast<std::size_t>(row);
         table_->item(row, Pitch)
-            ->setText(index < stringing_.tuning.size()
-                    ? QString::fromStdString(stringing_.tuning[index])
+            ->setText(index < rowsShow_.tuning.size()
+                    ? QString::fromStdString(rowsShow_.tuning[index])
                     : QString());
-        table_->item(row, Item)->setText(index < stringing_.set.size()
-                ? QString::fromStdString(stringing_.set[index].item)
+        table_->item(row, Item)->setText(index < rowsShow_.set.size()
+                ? QString::fromStdString(rowsShow_.set[index].item)
                 : QString());
     }
     table_->setVerticalHeaderLabels(numbers);
     filling_ = wasFilling;
 }
 
-void StringsPanel::setDesign(const board::Design& design)
+void StringsPanel::showDocument()
 {
     filling_ = true;
-    stringing_ = design.stringing;
+    const board::Design& design = document_.design();
+    const board::Stringing& stringing = design.stringing;
+    rowsShow_ = stringing;
     unit_ = design.unit;
     buildRows(design.strings);
-    nutClearance_->setText(LengthText(stringing_.action.nutClearanceMm, unit_));
-    saddleHeight_->setText(LengthText(stringing_.action.saddleHeightMm, unit_));
-    relief_->setText(LengthText(stringing_.action.reliefMm, unit_));
+    nutClearance_->setText(LengthText(stringing.action.nutClearanceMm, unit_));
+    saddleHeight_->setText(LengthText(stringing.action.saddleHeightMm, unit_));
+    relief_->setText(LengthText(stringing.action.reliefMm, unit_));
     compensation_->setCurrentIndex(
-        compensation_->findData(static_cast<int>(stringing_.compensation)));
-    fitFrets_->setValue(stringing_.fitFrets.value_or(fitFrets_->minimum()));
-    reference_->setValue(stringing_.referenceA4Hz);
-    fretlets_->setChecked(stringing_.fretlets);
+        compensation_->findData(static_cast<int>(stringing.compensation)));
+    fitFrets_->setValue(stringing.fitFrets.value_or(fitFrets_->minimum()));
+    reference_->setValue(stringing.referenceA4Hz);
+    fretlets_->setChecked(stringing.fretlets);
     set_->setCurrentIndex(0);
     filling_ = false;
+}
+
+void StringsPanel::propose(const board::Stringing& next)
+{
+    proposing_ = true;
+    document_.Edit([&](board::Design& design) { design.stringing = next; });
+    proposing_ = false;
 }
 
 void StringsPanel::applySet(int index)
@@ -313,13 +326,15 @@ bool StringsPanel::Typeable(int column)
 bool StringsPanel::takeTypedValue(int row, int column)
 {
     const auto index = static_cast<std::size_t>(row);
-    if (stringing_.set.size() < static_cast<std::size_t>(strings_))
-        stringing_.set.resize(static_cast<std::size_t>(strings_));
-    std::optional<double>* target = TypedValue(stringing_.set[index], column);
+    board::Stringing next = document_.design().stringing;
+    if (next.set.size() < static_cast<std::size_t>(strings_))
+        next.set.resize(static_cast<std::size_t>(strings_));
+    std::optional<double>* target = TypedValue(next.set[index], column);
     const QString text = table_->item(row, column)->text().trimmed();
     if (text.isEmpty()) {
         target->reset();
         markCell(row, column, {});
+        propose(next);
         return true;
     }
     // A unit weight may carry its unit (kg/m, g/m, lb/in); grams per metre
@@ -335,6 +350,7 @@ bool StringsPanel::takeTypedValue(int row, int column)
     }
     *target = *value;
     markCell(row, column, {});
+    propose(next);
     return true;
 }
 
@@ -351,7 +367,8 @@ void StringsPanel::read()
 {
     if (filling_)
         return;
-    board::Stringing next = stringing_;
+    const board::Stringing& current = document_.design().stringing;
+    board::Stringing next = current;
     bool readable = true;
     std::vector<std::string> tuning, items;
     bool anyPitch = false, anyItem = false;
@@ -378,12 +395,11 @@ void StringsPanel::read()
     }
     next.tuning = anyPitch ? tuning : std::vector<std::string> {};
     // A string keeps the values typed for it (in the table or a design file).
-    const bool anyTyped = std::any_of(stringing_.set.begin(), stringing_.set.end(),
+    const bool anyTyped = std::any_of(current.set.begin(), current.set.end(),
         [](const board::SetString& chosen) { return chosen.unitWeightKgPerM.has_value(); });
     std::vector<board::SetString> set;
     for (std::size_t i = 0; (anyItem || anyTyped) && i < items.size(); ++i) {
-        board::SetString chosen
-            = i < stringing_.set.size() ? stringing_.set[i] : board::SetString {};
+        board::SetString chosen = i < current.set.size() ? current.set[i] : board::SetString {};
         chosen.item = items[i];
         set.push_back(std::move(chosen));
     }
@@ -409,23 +425,25 @@ void StringsPanel::read()
     next.fretlets = fretlets_->isChecked();
     if (!readable)
         return;
-    stringing_ = next;
-    emit stringingChanged(stringing_);
+    rowsShow_ = next;
+    propose(next);
 }
 
-void StringsPanel::showLayout(const board::BoardLayout& layout)
+void StringsPanel::showLayout()
 {
-    if (!shown_ || &layout != &*shown_)
-        shown_ = layout;
+    const board::BoardLayout& layout = document_.layout();
+    const board::Stringing& stringing = layout.design.stringing;
     filling_ = true;
     if (layout.design.unit != unit_) {
         unit_ = layout.design.unit;
-        nutClearance_->setText(LengthText(stringing_.action.nutClearanceMm, unit_));
-        saddleHeight_->setText(LengthText(stringing_.action.saddleHeightMm, unit_));
-        relief_->setText(LengthText(stringing_.action.reliefMm, unit_));
+        nutClearance_->setText(LengthText(stringing.action.nutClearanceMm, unit_));
+        saddleHeight_->setText(LengthText(stringing.action.saddleHeightMm, unit_));
+        relief_->setText(LengthText(stringing.action.reliefMm, unit_));
     }
-    if (layout.design.strings != strings_ || layout.design.stringing != stringing_) {
-        stringing_ = layout.design.stringing;
+    // Strings changed elsewhere (their number, by the form) are written
+    // into the rows; the panel's own change is in them already.
+    if (layout.design.strings != strings_ || (!proposing_ && stringing != rowsShow_)) {
+        rowsShow_ = stringing;
         buildRows(layout.design.strings);
     }
     // The engine writes every figure, as the command's report does; the
@@ -442,7 +460,7 @@ void StringsPanel::showLayout(const board::BoardLayout& layout)
         const board::StringReport* report
             = index < layout.stringReports.size() ? &layout.stringReports[index] : nullptr;
         const board::SetString* chosen
-            = index < stringing_.set.size() ? &stringing_.set[index] : nullptr;
+            = index < stringing.set.size() ? &stringing.set[index] : nullptr;
         // What the user typed shows in bold, the rest is derived.
         for (const int column : { Gauge, UnitWeight, Kappa, B0 }) {
             QFont font = table_->item(row, column)->font();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design_document.h"
 #include "layout.h"
 #include "stringing.h"
 
@@ -29,12 +30,10 @@ class StringsPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit StringsPanel(QWidget* parent = nullptr);
+    explicit StringsPanel(board::DesignDocument& document, QWidget* parent = nullptr);
 
-    // Shows a design's strings (a file opened, a new design); emits nothing.
-    void setDesign(const board::Design& design);
-    // The engine's figures for the strings, after each change.
-    void showLayout(const board::BoardLayout& layout);
+    // The engine's figures for the document's strings, after each change.
+    void showLayout();
 
     QComboBox* setField() const { return set_; }
     QTableWidget* stringsTable() const { return table_; }
@@ -64,21 +63,26 @@ public:
     };
 
 signals:
-    // The strings as the user has set them, every field read.
-    void stringingChanged(const corvane::board::Stringing& stringing);
     // The intonation chart was asked for.
     void chartRequested();
 
 private:
+    // Shows the document's strings (a file opened, a new design).
+    void showDocument();
     void buildRows(int strings);
+    // Proposes the strings to the document as the user set them.
+    void propose(const board::Stringing& next);
     void applySet(int index);
     void read();
     void markCell(int row, int column, const QString& problem);
     static bool Typeable(int column);
     bool takeTypedValue(int row, int column);
 
-    board::Stringing stringing_;
-    std::optional<board::BoardLayout> shown_; // the figures shown, for a change of tension unit
+    board::DesignDocument& document_;
+    // The strings the rows were last written from: rows the user is typing
+    // in are not written over by a change made elsewhere.
+    board::Stringing rowsShow_;
+    bool proposing_ = false; // the document's change is the panel's own
     board::Unit unit_ = board::Unit::Millimetre;
     int strings_ = 6;
     bool filling_ = false;

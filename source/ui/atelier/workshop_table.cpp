@@ -30,10 +30,10 @@ WorkshopTable::WorkshopTable(QObject* parent)
 void WorkshopTable::setLayout(const board::BoardLayout& layout)
 {
     beginResetModel();
-    layout_ = layout;
+    layout_ = &layout;
     rows_.clear();
-    const bool perString = board::StringsDiffer(layout_.design) && layout_.design.strings > 1;
-    for (const board::FretOnString& row : layout_.rows)
+    const bool perString = board::StringsDiffer(layout_->design) && layout_->design.strings > 1;
+    for (const board::FretOnString& row : layout_->rows)
         if (perString || row.string == 1)
             rows_.push_back(&row);
 
@@ -42,14 +42,14 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
     if (perString)
         columns_.push_back(String);
     columns_.insert(columns_.end(), { Note, Ratio, Cents, FromNut });
-    if (layout_.design.unit == board::Unit::Inch)
+    if (layout_->design.unit == board::Unit::Inch)
         columns_.insert(columns_.end(), { NearestSixtyFourth, SixtyFourthError });
     columns_.insert(columns_.end(), { FretToFret, ToSaddle });
-    if (board::Compensated(layout_.design))
+    if (board::Compensated(layout_->design))
         columns_.insert(columns_.end(), { CompensatedFromNut, CompensatedToSaddle });
-    if (board::HasErrors(layout_))
+    if (board::HasErrors(*layout_))
         columns_.push_back(ErrorCents);
-    if (board::HasFretlets(layout_))
+    if (board::HasFretlets(*layout_))
         columns_.push_back(FretletFromNut);
     endResetModel();
 }
@@ -77,7 +77,7 @@ std::string DecimalPoint()
 
 QString WorkshopTable::cell(const board::FretOnString& row, Column column) const
 {
-    return QString::fromStdString(board::CellText(layout_, row, column, DecimalPoint()));
+    return QString::fromStdString(board::CellText(*layout_, row, column, DecimalPoint()));
 }
 
 QVariant WorkshopTable::data(const QModelIndex& index, int role) const
@@ -112,7 +112,7 @@ QVariant WorkshopTable::headerData(int section, Qt::Orientation orientation, int
         return {};
     return QString::fromStdString(
         language::TableHeading(columns_[static_cast<std::size_t>(section)],
-            language::CurrentLanguage(), layout_.design.unit));
+            language::CurrentLanguage(), layout_->design.unit));
 }
 
 QString WorkshopTable::toText(QChar separator) const

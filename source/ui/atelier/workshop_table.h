@@ -44,7 +44,7 @@ public:
 private:
     QString cell(const board::FretOnString& row, Column column) const;
 
-    board::BoardLayout layout_;
+    const board::BoardLayout* layout_ = nullptr; // the document's, which outlives the table
     std::vector<const board::FretOnString*> rows_;
     std::vector<Column> columns_;
 };
