@@ -166,11 +166,6 @@ std::pair<std::string_view, std::string_view> FileKey(std::string_view key)
     return { key.substr(0, dot), key.substr(dot + 1) };
 }
 
-constexpr std::array<std::pair<RouterOrigin, std::string_view>, 2> RouterOrigins = { {
-    { RouterOrigin::NutCentre, "nut-centre" },
-    { RouterOrigin::NutBassCorner, "nut-bass-corner" },
-} };
-
 // The numbers of the field table, at the top or in their objects; an
 // object's numbers only where the design has something of it to say (no
 // action without strings, no router values a design never changed).
@@ -198,9 +193,7 @@ void NumbersToJson(const Design& design, Json& json)
         json["cut"]["hairline"] = design.cut.hairline;
     }
     if (written("router"))
-        for (const auto& [origin, name] : RouterOrigins)
-            if (origin == design.router.origin)
-                json["router"]["origin"] = name;
+        json["router"]["origin"] = RouterOriginName(design.router.origin);
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -391,11 +384,10 @@ void NumbersFromJson(const Json& json, Design& design)
     }
     if (json.contains("router") && json["router"].contains("origin")) {
         const std::string origin = String(json["router"]["origin"], "router.origin");
-        const auto named = std::find_if(RouterOrigins.begin(), RouterOrigins.end(),
-            [&](const auto& entry) { return entry.second == origin; });
-        if (named == RouterOrigins.end())
+        const std::optional<RouterOrigin> named = RouterOriginNamed(origin);
+        if (!named)
             Fail("router.origin", ProblemKind::RouterOriginExpected, { origin });
-        design.router.origin = named->first;
+        design.router.origin = *named;
     }
 }
 

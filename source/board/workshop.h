@@ -4,6 +4,11 @@
 // with the design, saved in its file, the same for every front end. Lengths
 // in millimetres, feeds in millimetres a minute.
 
+#include <array>
+#include <optional>
+#include <string_view>
+#include <utility>
+
 namespace corvane::board {
 
 // The template's marks for cutting: slot outlines of the saw's width, fret
@@ -21,6 +26,28 @@ enum class RouterOrigin {
     NutCentre, // the middle of the nut
     NutBassCorner, // the nut's end on the bass edge of the board
 };
+
+// An origin's name in design files and on the command line.
+inline constexpr std::array<std::pair<RouterOrigin, std::string_view>, 2> RouterOriginNames = { {
+    { RouterOrigin::NutCentre, "nut-centre" },
+    { RouterOrigin::NutBassCorner, "nut-bass-corner" },
+} };
+
+constexpr std::string_view RouterOriginName(RouterOrigin origin)
+{
+    for (const auto& [named, name] : RouterOriginNames)
+        if (named == origin)
+            return name;
+    return {};
+}
+
+constexpr std::optional<RouterOrigin> RouterOriginNamed(std::string_view name)
+{
+    for (const auto& [origin, named] : RouterOriginNames)
+        if (named == name)
+            return origin;
+    return std::nullopt;
+}
 
 // The slotting program's values.
 struct RouterValues {

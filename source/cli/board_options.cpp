@@ -361,12 +361,12 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (find("--hairline"))
         design.cut.hairline = true;
     if (const std::string* origin = find("--origin")) {
-        if (*origin != "nut-centre" && *origin != "nut-bass-corner")
+        const std::optional<board::RouterOrigin> named = board::RouterOriginNamed(*origin);
+        if (!named)
             return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
                                  "origine inconnue « %1 » (nut-centre ou nut-bass-corner)"),
                 { *origin }));
-        design.router.origin = *origin == "nut-centre" ? board::RouterOrigin::NutCentre
-                                                       : board::RouterOrigin::NutBassCorner;
+        design.router.origin = *named;
     }
 
     // The strings.

@@ -4,6 +4,7 @@
 #include "said.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -70,6 +71,35 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
         Design other;
         other.temperament = source;
         EXPECT_EQ(DesignFromJson(DesignToJson(other)).design, other);
+    }
+}
+
+// Each file is written as the oldest version that holds what the design
+// has, so that a design using nothing new still opens in an older Corvane.
+TEST_F(DesignFile, CutAndRouterValuesSurviveInTheOldestVersionThatHoldsThem)
+{
+    const auto version = [](const std::string& json) {
+        return nlohmann::json::parse(json).at("version").get<int>();
+    };
+    struct Row {
+        const char* what;
+        void (*change)(Design&);
+        int version;
+    };
+    const Row rows[] = {
+        { "nothing new", [](Design&) {}, 1 },
+        { "strings", [](Design& d) { d.stringing.fitFrets = 5; }, 2 },
+        { "slot outlines", [](Design& d) { d.cut.slotWidthMm = 0.58; }, 3 },
+        { "face dots", [](Design& d) { d.cut.markers = true; }, 3 },
+        { "router origin", [](Design& d) { d.router.origin = RouterOrigin::NutBassCorner; }, 3 },
+        { "binding margin", [](Design& d) { d.router.bindingMarginMm = 2.5; }, 3 },
+    };
+    for (const Row& row : rows) {
+        Design design;
+        row.change(design);
+        const std::string json = DesignToJson(design);
+        EXPECT_EQ(version(json), row.version) << row.what;
+        EXPECT_EQ(DesignFromJson(json).design, design) << row.what;
     }
 }
 

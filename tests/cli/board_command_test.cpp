@@ -298,6 +298,66 @@ TEST(BoardCommand, TemplatesAreWrittenWholeOrNotAtAll)
     EXPECT_EQ(disk.names(), std::vector<std::string> { "b.pdf" });
 }
 
+// One reader for every temperament: a classic scale with any board option
+// gives the board table with the window's note names; only the classic
+// options keep the classic table.
+TEST(BoardCommand, ClassicScalesTakeEveryBoardOption)
+{
+    struct Case {
+        const char* scale;
+        std::vector<std::string> options;
+        const char* firstLines;
+    };
+    const Case cases[] = {
+        { "tempered-chromatic", { "--frets", "24" },
+            "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut,"
+            "compensated_to_saddle\n1,1,36.4817,36.4817,613.5183,1.059463,100.000,Do#," },
+        { "tempered-chromatic", { "--mode", "none", "--nut-width", "43" },
+            "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut,"
+            "compensated_to_saddle\n1,1,36.4817,36.4817,613.5183,1.059463,100.000,," },
+        { "natural-diatonic", { "--board-width", "50", "--strings", "1" },
+            "fret,string,from_nut,fret_to_fret,to_saddle,ratio,cents,note,compensated_from_nut,"
+            "compensated_to_saddle\n1,1,72.2222,72.2222,577.7778,1.125000,203.910,R\xC3\xA9," },
+        { "tempered-chromatic", {}, "slot,position,note,fret\n1,36.4817,Do#,1\n" },
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments { "--length", "650", "--scale", c.scale, "--format",
+            "csv" };
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const Outcome run = RunFrets(arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.substr(0, std::string(c.firstLines).size()), c.firstLines) << run.err;
+    }
+}
+
+// A script makes a design file; the design reopens with its cut options and
+// router values, and the slotting program follows them.
+TEST(BoardCommand, SavedDesignsKeepTheirCutAndRouterValues)
+{
+    const std::string base = testing::TempDir() + "saved-design-" + std::to_string(getpid());
+    const Outcome saved = RunFrets({ "--edo", "12", "--length", "650", "--slot-width", "0.6",
+        "--markers", "dots", "--slot-depth", "2.5", "--pass-depth", "1.25", "--binding-margin", "2",
+        "--origin", "nut-bass-corner", "--save-design", base + ".corvane" });
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    std::ifstream file(base + ".corvane");
+    const auto json = nlohmann::json::parse(file);
+    EXPECT_EQ(json["version"], 3);
+    EXPECT_EQ(json["cut"]["slot_width"], 0.6);
+    EXPECT_EQ(json["cut"]["markers"], true);
+    EXPECT_EQ(json["router"]["binding_margin"], 2);
+    EXPECT_EQ(json["router"]["origin"], "nut-bass-corner");
+
+    const Outcome cut = RunFrets({ "--design", base + ".corvane", "--gcode", base + ".nc" });
+    ASSERT_EQ(cut.status, 0) << cut.err;
+    std::ifstream program(base + ".nc");
+    const std::string text(std::istreambuf_iterator<char>(program), {});
+    EXPECT_NE(text.find("Z-1.2500"), std::string::npos);
+    EXPECT_NE(text.find("Z-2.5000"), std::string::npos);
+    EXPECT_EQ(text.find("Z-3.0000"), std::string::npos); // not the default depth
+    std::remove((base + ".corvane").c_str());
+    std::remove((base + ".nc").c_str());
+}
+
 } // namespace
 
 // The strings: one row per string, the keys scripts read, the chart's

@@ -342,6 +342,15 @@ private slots:
             [&] { MenuAction(*window, QStringLiteral("E&xporter le gabarit…"))->trigger(); }, path);
         const QByteArray svg = ReadBytes(path.toStdString());
         QVERIFY(svg.contains("<g id=\"slots\"") && svg.contains("<g id=\"markers\""));
+        // Kept in the design file: a window that opens it tomorrow cuts the same.
+        const QString design = folder.filePath(QStringLiteral("cut.corvane"));
+        QVERIFY(window->saveFile(design));
+        AtelierWindow reopened;
+        QVERIFY(reopened.openFile(design));
+        QCOMPARE(reopened.cutOptions()->slotWidthField()->text().replace(u',', u'.'),
+            QStringLiteral("0.6"));
+        QVERIFY(reopened.cutOptions()->markersField()->isChecked());
+        QCOMPARE(count(reopened.boardDrawing().outlines, drawing::Layer::Slots), 24);
         // Wider than a saw cuts: refused as the command refuses it, the
         // drawing keeping the last width.
         cut.slotWidthField()->setFocus();
@@ -403,6 +412,12 @@ private slots:
         QVERIFY(program.startsWith("( Corvane slotting program"));
         QCOMPARE(program.count("( Slot "), 24);
         QVERIFY(program.contains("G1 Z-2.5000") && !program.contains("G1 Z-3.0000"));
+        // The values given are the design's, saved and reopened with it.
+        const QString design = folder.filePath(QStringLiteral("slots.corvane"));
+        QVERIFY(window->saveFile(design));
+        AtelierWindow reopened;
+        QVERIFY(reopened.openFile(design));
+        QCOMPARE(reopened.design().router.slotDepthMm, 2.5);
     }
 
     // Strings: a set chosen from the list fills the panel; computed
