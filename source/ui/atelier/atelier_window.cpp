@@ -33,6 +33,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace corvane::atelier {
 namespace {
@@ -44,7 +45,7 @@ QSettings WindowSettings()
 
 // The engine writes its messages as the end of a sentence; the status bar
 // shows them as a sentence of their own.
-QString Sentence(QString message)
+QString Capitalised(QString message)
 {
     if (!message.isEmpty())
         message[0] = message[0].toUpper();
@@ -64,10 +65,12 @@ AtelierWindow::AtelierWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("AtelierWindow"));
     setAcceptDrops(true);
-    setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("corvane-atelier"), QIcon(QStringLiteral(":/atelier/corvane-atelier.svg"))));
+    QIcon icon;
+    for (const int size : { 48, 128, 256 })
+        icon.addFile(
+            QStringLiteral(":/atelier/corvane-atelier-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 
-    strings_ = new StringsPanel(document_);
     cutOptions_ = new CutOptionsBox(document_);
     form_->addGroup(cutOptions_);
     auto* formArea = new QScrollArea;
@@ -104,7 +107,16 @@ AtelierWindow::AtelierWindow(QWidget* parent)
     auto* below = new QTabWidget;
     below->setObjectName(QStringLiteral("tableAndStrings"));
     below->addTab(tableView_, tr("&Tableau d'atelier"));
-    below->addTab(strings_, tr("Co&rdes"));
+    // The strings are built when their tab is first shown: most boards
+    // are drawn without them, and the window opens sooner.
+    stringsPage_ = new QWidget;
+    auto* stringsPageLayout = new QVBoxLayout(stringsPage_);
+    stringsPageLayout->setContentsMargins(0, 0, 0, 0);
+    below->addTab(stringsPage_, tr("Co&rdes"));
+    connect(below, &QTabWidget::currentChanged, this, [this, below](int index) {
+        if (below->widget(index) == stringsPage_)
+            stringsPanel();
+    });
     below->setDocumentMode(true);
     rightSide->addWidget(below);
     rightSide->setStretchFactor(0, 3);
@@ -147,7 +159,6 @@ AtelierWindow::AtelierWindow(QWidget* parent)
             showLayout();
         setWindowModified(document_.modified());
     });
-    connect(strings_, &StringsPanel::chartRequested, this, &AtelierWindow::showIntonationChart);
     // A field typed into something unusable is an edit not saved yet.
     connect(form_, &DesignForm::designInvalid, this, [this](const QString& message) {
         showProblem(message);
@@ -164,6 +175,17 @@ AtelierWindow::AtelierWindow(QWidget* parent)
         rightSide->setSizes({ 400, 300 });
 
     startNewDesign();
+}
+
+StringsPanel* AtelierWindow::stringsPanel()
+{
+    if (!strings_) {
+        strings_ = new StringsPanel(document_);
+        stringsPage_->layout()->addWidget(strings_);
+        strings_->show(); // at once, not after the tab's first paint
+        connect(strings_, &StringsPanel::chartRequested, this, &AtelierWindow::showIntonationChart);
+    }
+    return strings_;
 }
 
 void AtelierWindow::startNewDesign()
@@ -293,7 +315,7 @@ void AtelierWindow::createMenus()
     display->addAction(zoomFitAction_);
     display->addAction(zoomTrueSizeAction_);
 
-    QMenu* help = menuBar()->addMenu(tr("Ai&de"));
+    QMenu* help = menuBar()->addMenu(tr("Aid&e"));
     help->addAction(aboutAction_);
 }
 
@@ -344,7 +366,8 @@ void AtelierWindow::showLayout()
     drawing_ = drawing::BoardDrawing(layout, options);
     view_->setDrawing(drawing_);
     table_->setLayout(layout);
-    strings_->showLayout();
+    if (strings_)
+        strings_->showLayout();
     form_->setNoteNamesAvailable(!layout.temperament.semitones.empty());
     problem_->clear();
 
@@ -386,7 +409,7 @@ drawing::Drawing AtelierWindow::templateDrawing() const
 void AtelierWindow::showProblem(const QString& message)
 {
     // The drawing and the table keep the last valid design.
-    problem_->setText(Sentence(message));
+    problem_->setText(Capitalised(message));
     // Read by screen readers: the problem itself, not only what the label is.
     problem_->setAccessibleName(message.isEmpty()
             ? tr("Problème de saisie")

@@ -53,7 +53,8 @@ public:
     QTableView* tableView() const { return tableView_; }
     WorkshopTable* table() const { return table_; }
     CutOptionsBox* cutOptions() const { return cutOptions_; }
-    StringsPanel* stringsPanel() const { return strings_; }
+    // The strings tab's panel, built on first use.
+    StringsPanel* stringsPanel();
     // The layout behind the drawing and the table (the last valid design's).
     const board::BoardLayout& layout() const { return document_.layout(); }
     // The board's drawing at true size as the view shows it: labels, no
@@ -99,6 +100,7 @@ private:
     board::DesignDocument document_;
     DesignForm* form_ = nullptr;
     CutOptionsBox* cutOptions_ = nullptr;
+    QWidget* stringsPage_ = nullptr; // the strings tab, empty until shown
     StringsPanel* strings_ = nullptr;
     BoardView* view_ = nullptr;
     QTableView* tableView_ = nullptr;

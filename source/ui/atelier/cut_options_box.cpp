@@ -56,12 +56,12 @@ CutOptionsBox::CutOptionsBox(board::DesignDocument& document, QWidget* parent)
         connect(edit, &QLineEdit::textEdited, this, &CutOptionsBox::read);
         return edit;
     };
-    slotWidth_ = length(tr("Largeur des &fentes (0 : aucune) :"), tr("Largeur des fentes"));
-    extend_ = length(tr("Prolonger les frettes &de :"), tr("Prolongement des frettes"));
-    markers_ = new QCheckBox(tr("&Repères de touche"));
+    slotWidth_ = length(tr("Lar&geur des fentes (0 : aucune) :"), tr("Largeur des fentes"));
+    extend_ = length(tr("Pr&olonger les frettes de :"), tr("Prolongement des frettes"));
+    markers_ = new QCheckBox(tr("Re&pères de touche"));
     form->addRow(markers_);
-    markerDiameter_ = length(tr("Diamètre des &repères :"), tr("Diamètre des repères"));
-    hairline_ = new QCheckBox(tr("Traits &fins dans le SVG (0,025 mm)"));
+    markerDiameter_ = length(tr("Dia&mètre des repères :"), tr("Diamètre des repères"));
+    hairline_ = new QCheckBox(tr("Traits fi&ns dans le SVG (0,025 mm)"));
     form->addRow(hairline_);
     connect(markers_, &QCheckBox::toggled, this, &CutOptionsBox::read);
     connect(hairline_, &QCheckBox::toggled, this, &CutOptionsBox::read);

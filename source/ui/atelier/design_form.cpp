@@ -74,18 +74,18 @@ void DesignForm::buildFields()
     unit_->addItem(tr("centimètres (cm)"), QStringLiteral("cm"));
     unit_->addItem(tr("pouces (in)"), QStringLiteral("in"));
     unit_->setAccessibleName(tr("Unité"));
-    lengthForm_->addRow(tr("&Unité :"), unit_);
-    fanned_ = new QCheckBox(tr("Touche en &éventail (multi-diapason)"));
+    lengthForm_->addRow(tr("Un&ité :"), unit_);
+    fanned_ = new QCheckBox(tr("Touche en é&ventail (multi-diapason)"));
     fanned_->setAccessibleName(tr("Touche en éventail"));
     lengthForm_->addRow(fanned_);
-    bassLength_ = addLength(lengthForm_, tr("&Diapason :"), tr("Diapason"),
+    bassLength_ = addLength(lengthForm_, tr("D&iapason :"), tr("Diapason"),
         &board::Design::bassLengthMm, "bass_length");
     bassLengthLabel_ = qobject_cast<QLabel*>(lengthForm_->labelForField(bassLength_));
-    trebleLength_ = addLength(lengthForm_, tr("Diapason &aigu :"), tr("Diapason aigu"),
+    trebleLength_ = addLength(lengthForm_, tr("Diapason ai&gu :"), tr("Diapason aigu"),
         &board::Design::trebleLengthMm, "treble_length");
     perpendicular_ = new QComboBox;
     perpendicular_->setAccessibleName(tr("Frette perpendiculaire"));
-    lengthForm_->addRow(tr("Frette &perpendiculaire :"), perpendicular_);
+    lengthForm_->addRow(tr("Frette perpend&iculaire :"), perpendicular_);
     fanHint_ = new QLabel(tr("Éventail inversé : les cordes graves sont les plus courtes."));
     fanHint_->setWordWrap(true);
     lengthForm_->addRow(fanHint_);
@@ -97,7 +97,7 @@ void DesignForm::buildFields()
     temperament_ = new QComboBox;
     temperament_->setAccessibleName(tr("Tempérament"));
     FillTemperamentList(*temperament_);
-    temperamentForm_->addRow(tr("&Tempérament :"), temperament_);
+    temperamentForm_->addRow(tr("Te&mpérament :"), temperament_);
     mode_ = new QComboBox;
     mode_->addItem(tr("Sol"), static_cast<int>(board::ClassicMode::Sol));
     mode_->addItem(tr("Do"), static_cast<int>(board::ClassicMode::Do));
@@ -106,12 +106,12 @@ void DesignForm::buildFields()
     divisions_ = new QSpinBox;
     divisions_->setRange(board::MinDivisions, board::MaxDivisions);
     divisions_->setAccessibleName(tr("Divisions de la période"));
-    temperamentForm_->addRow(tr("&Divisions :"), divisions_);
+    temperamentForm_->addRow(tr("Divisi&ons :"), divisions_);
     period_ = new QLineEdit;
     period_->setAccessibleName(tr("Période"));
     period_->setToolTip(
         tr("Un rapport (2/1 pour l'octave, 3/1 pour la douzième) ou des cents (1200.0)"));
-    temperamentForm_->addRow(tr("P&ériode :"), period_);
+    temperamentForm_->addRow(tr("Pér&iode :"), period_);
     auto* scalaRow = new QWidget;
     auto* scalaLayout = new QHBoxLayout(scalaRow);
     scalaLayout->setContentsMargins(0, 0, 0, 0);
@@ -130,7 +130,7 @@ void DesignForm::buildFields()
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), note);
     }
     openNote_->setAccessibleName(tr("Note de la corde grave à vide"));
-    temperamentForm_->addRow(tr("&Note à vide :"), openNote_);
+    temperamentForm_->addRow(tr("N&ote à vide :"), openNote_);
     column->addWidget(temperamentBox);
 
     // The board.
@@ -139,29 +139,29 @@ void DesignForm::buildFields()
     frets_ = new QSpinBox;
     frets_->setRange(board::MinFrets, board::MaxFrets);
     frets_->setAccessibleName(tr("Nombre de frettes"));
-    boardForm->addRow(tr("&Frettes :"), frets_);
+    boardForm->addRow(tr("Frette&s :"), frets_);
     strings_ = new QSpinBox;
     strings_->setRange(board::MinStrings, board::MaxStrings);
     strings_->setAccessibleName(tr("Nombre de cordes"));
     boardForm->addRow(tr("C&ordes :"), strings_);
-    addLength(boardForm, tr("&Largeur au sillet :"), tr("Largeur au sillet"),
+    addLength(boardForm, tr("Lar&geur au sillet :"), tr("Largeur au sillet"),
         &board::Design::nutWidthMm, "nut_width");
-    addLength(boardForm, tr("É&cartement au chevalet :"), tr("Écartement des cordes au chevalet"),
+    addLength(boardForm, tr("Écartement au c&hevalet :"), tr("Écartement des cordes au chevalet"),
         &board::Design::bridgeSpacingMm, "bridge_spacing");
-    addLength(boardForm, tr("Débord au s&illet :"), tr("Débord au sillet"),
+    addLength(boardForm, tr("Débord au si&llet :"), tr("Débord au sillet"),
         &board::Design::nutOverhangMm, "nut_overhang");
-    addLength(boardForm, tr("Débord à la de&rnière frette :"), tr("Débord à la dernière frette"),
+    addLength(boardForm, tr("Débord à &la dernière frette :"), tr("Débord à la dernière frette"),
         &board::Design::lastFretOverhangMm, "last_fret_overhang");
     column->addWidget(boardBox);
 
     // Compensation.
     auto* compensationBox = new QGroupBox(tr("Compensation"));
     auto* compensationForm = new QFormLayout(compensationBox);
-    addLength(compensationForm, tr("Sillet, corde &grave :"), tr("Recul du sillet, corde grave"),
+    addLength(compensationForm, tr("&Sillet, corde grave :"), tr("Recul du sillet, corde grave"),
         &board::Design::nutSetbackBassMm, "nut_setback_bass");
-    addLength(compensationForm, tr("Sillet, corde aig&uë :"), tr("Recul du sillet, corde aiguë"),
+    addLength(compensationForm, tr("&Sillet, corde aiguë :"), tr("Recul du sillet, corde aiguë"),
         &board::Design::nutSetbackTrebleMm, "nut_setback_treble");
-    addLength(compensationForm, tr("Chevalet, corde gra&ve :"),
+    addLength(compensationForm, tr("Chevalet, corde &grave :"),
         tr("Recul du chevalet, corde grave"), &board::Design::saddleSetbackBassMm,
         "saddle_setback_bass");
     addLength(compensationForm, tr("Chevalet, corde aiguë :"), tr("Recul du chevalet, corde aiguë"),
@@ -293,7 +293,7 @@ void DesignForm::updateVisibility()
     lengthForm_->setRowVisible(trebleLength_, fanned);
     lengthForm_->setRowVisible(perpendicular_, fanned);
     if (bassLengthLabel_)
-        bassLengthLabel_->setText(fanned ? tr("&Diapason grave :") : tr("&Diapason :"));
+        bassLengthLabel_->setText(fanned ? tr("D&iapason grave :") : tr("D&iapason :"));
     updateFanHint();
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());

@@ -178,7 +178,7 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
         Settings().setValue(QStringLiteral("strings/tension_unit"), tensionUnit_->currentText());
         showLayout();
     });
-    form->addRow(tr("&Tensions en :"), tensionUnit_);
+    form->addRow(tr("Ten&sions en :"), tensionUnit_);
     const auto length = [&](const QString& label, const QString& name) {
         auto* edit = new QLineEdit;
         edit->setAccessibleName(name);
@@ -197,11 +197,11 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
         if (!filling_)
             read();
     });
-    nutClearance_ = length(tr("Au &sillet :"), tr("Hauteur au sillet"));
+    nutClearance_ = length(tr("Au si&llet :"), tr("Hauteur au sillet"));
     nutClearance_->setToolTip(tr("Hauteur des cordes au-dessus de la frette 1, près du sillet"));
-    saddleHeight_ = length(tr("Au &chevalet :"), tr("Hauteur du chevalet"));
+    saddleHeight_ = length(tr("Au c&hevalet :"), tr("Hauteur du chevalet"));
     saddleHeight_->setToolTip(tr("Hauteur du chevalet au-dessus du sillet"));
-    relief_ = length(tr("C&reux :"), tr("Creux de la touche"));
+    relief_ = length(tr("Creu&x :"), tr("Creux de la touche"));
     relief_->setToolTip(tr("Creux de la touche à l'octave"));
     compensation_ = new QComboBox;
     compensation_->setAccessibleName(tr("Compensation"));
@@ -210,7 +210,7 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
         tr("Manuelle (reculs du dessin)"), static_cast<int>(board::CompensationMode::Manual));
     compensation_->addItem(
         tr("Calculée d'après les cordes"), static_cast<int>(board::CompensationMode::Computed));
-    form->addRow(tr("C&ompensation :"), compensation_);
+    form->addRow(tr("Compen&sation :"), compensation_);
     connect(compensation_, &QComboBox::activated, this, &StringsPanel::read);
     fitFrets_ = new QSpinBox;
     // Below the range: one period of the temperament, as the engine fits
@@ -223,12 +223,12 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
         if (!filling_)
             read();
     });
-    fretlets_ = new QCheckBox(tr("Une &frette par corde"));
+    fretlets_ = new QCheckBox(tr("&Une frette par corde"));
     fretlets_->setToolTip(tr("La position juste de chaque frette sur chaque corde, pour des "
                              "frettes segmentées ou courbes"));
     form->addRow(fretlets_);
     connect(fretlets_, &QCheckBox::toggled, this, &StringsPanel::read);
-    chart_ = new QPushButton(tr("Courbe de &justesse…"));
+    chart_ = new QPushButton(tr("Cour&be de justesse…"));
     form->addRow(chart_);
     connect(chart_, &QPushButton::clicked, this, &StringsPanel::chartRequested);
     showDocument();

@@ -427,7 +427,13 @@ private slots:
     void stringsComputeTheirOwnCompensation()
     {
         using Panel = atelier::StringsPanel;
-        Panel* panel = window->stringsPanel();
+        // Built when its tab is first shown, by its key as by a click.
+        QVERIFY(!window->findChild<Panel*>());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+        Panel* panel = window->findChild<Panel*>();
+        QVERIFY(panel && panel->isVisible());
         QTableWidget* strings = panel->stringsTable();
         Choose(
             panel->setField(), QStringLiteral("Guitare classique, nylon tension normale (EJ45)"));

@@ -15,6 +15,7 @@
 #include "recent_files.h"
 #include "workshop_table.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -34,6 +35,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace corvane;
 using namespace corvane::atelier_driver;
@@ -577,6 +580,48 @@ private slots:
             const int y = next->mapTo(&form, QPoint()).y();
             QVERIFY2(y >= lastY, qPrintable(next->accessibleName()));
             lastY = y;
+        }
+    }
+
+    // Alt and a letter opens a menu, a tab, ticks a box or presses a button
+    // only when no other control of the window underlines that letter (Qt
+    // then only moves the focus between them): in French and in English.
+    void keysThatActAreNeverShared_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("French") << false;
+        QTest::newRow("English") << true;
+    }
+    void keysThatActAreNeverShared()
+    {
+        QFETCH(bool, english);
+        std::optional<decltype(EnglishInterface())> backToFrench;
+        if (english)
+            backToFrench.emplace(EnglishInterface());
+        AtelierWindow shown;
+        shown.stringsPanel(); // its controls share the window's keys once shown
+        QStringList acting;
+        QStringList every;
+        for (const QAction* menu : shown.menuBar()->actions())
+            acting << menu->text();
+        for (const QTabWidget* tabs : shown.findChildren<QTabWidget*>())
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                acting << tabs->tabText(tab);
+        for (const QAbstractButton* button : shown.findChildren<QAbstractButton*>())
+            if (button->inherits("QCheckBox") || button->inherits("QPushButton"))
+                acting << button->text();
+        every = acting;
+        for (const QLabel* label : shown.findChildren<QLabel*>())
+            every << label->text();
+        QMultiHash<int, QString> byKey;
+        for (const QString& text : every)
+            if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+                byKey.insert(key[0].toCombined(), text);
+        for (const QString& text : acting) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            QVERIFY2(!key.isEmpty(), qPrintable(text));
+            QVERIFY2(byKey.count(key[0].toCombined()) == 1,
+                qPrintable(QStringList(byKey.values(key[0].toCombined())).join(" | ")));
         }
     }
 

@@ -100,12 +100,6 @@
         <translation>Print the Template</translation>
     </message>
     <message>
-        <source>L&apos;impression a échoué :
-%1</source>
-        <translation>Printing failed:
-%1</translation>
-    </message>
-    <message>
         <source>Gabarit envoyé à l&apos;impression</source>
         <translation>Template sent to the printer</translation>
     </message>
@@ -266,7 +260,7 @@
         <translation>&amp;View</translation>
     </message>
     <message>
-        <source>Ai&amp;de</source>
+        <source>Aid&amp;e</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
@@ -383,15 +377,15 @@ Save it anyway, and replace those changes?</translation>
         <translation>Cutting (laser, CNC)</translation>
     </message>
     <message>
-        <source>Largeur des &amp;fentes (0 : aucune) :</source>
-        <translation>Slot &amp;width (0: none):</translation>
+        <source>Lar&amp;geur des fentes (0 : aucune) :</source>
+        <translation>&amp;Slot width (0: none):</translation>
     </message>
     <message>
         <source>Largeur des fentes</source>
         <translation>Slot width</translation>
     </message>
     <message>
-        <source>Prolonger les frettes &amp;de :</source>
+        <source>Pr&amp;olonger les frettes de :</source>
         <translation>E&amp;xtend the frets by:</translation>
     </message>
     <message>
@@ -399,20 +393,20 @@ Save it anyway, and replace those changes?</translation>
         <translation>Fret extension</translation>
     </message>
     <message>
-        <source>&amp;Repères de touche</source>
+        <source>Re&amp;pères de touche</source>
         <translation>Inlay &amp;markers</translation>
     </message>
     <message>
-        <source>Diamètre des &amp;repères :</source>
-        <translation>Marker &amp;diameter:</translation>
+        <source>Dia&amp;mètre des repères :</source>
+        <translation>Mar&amp;ker diameter:</translation>
     </message>
     <message>
         <source>Diamètre des repères</source>
         <translation>Marker diameter</translation>
     </message>
     <message>
-        <source>Traits &amp;fins dans le SVG (0,025 mm)</source>
-        <translation>&amp;Hairlines in SVG (0.025 mm)</translation>
+        <source>Traits fi&amp;ns dans le SVG (0,025 mm)</source>
+        <translation>Hairli&amp;nes in SVG (0.025 mm)</translation>
     </message>
 </context>
 <context>
@@ -438,24 +432,24 @@ Save it anyway, and replace those changes?</translation>
         <translation>Unit</translation>
     </message>
     <message>
-        <source>&amp;Unité :</source>
+        <source>Un&amp;ité :</source>
         <translation>&amp;Unit:</translation>
     </message>
     <message>
-        <source>Touche en &amp;éventail (multi-diapason)</source>
-        <translation>&amp;Fanned frets (multiscale)</translation>
+        <source>Touche en é&amp;ventail (multi-diapason)</source>
+        <translation>F&amp;anned frets (multiscale)</translation>
     </message>
     <message>
         <source>Touche en éventail</source>
         <translation>Fanned frets</translation>
     </message>
     <message>
-        <source>&amp;Diapason :</source>
-        <translation>&amp;Scale length:</translation>
+        <source>D&amp;iapason :</source>
+        <translation>Scale len&amp;gth:</translation>
     </message>
     <message>
-        <source>Diapason &amp;aigu :</source>
-        <translation>T&amp;reble scale length:</translation>
+        <source>Diapason ai&amp;gu :</source>
+        <translation>Treble scale &amp;length:</translation>
     </message>
     <message>
         <source>Diapason aigu</source>
@@ -466,16 +460,16 @@ Save it anyway, and replace those changes?</translation>
         <translation>Perpendicular fret</translation>
     </message>
     <message>
-        <source>Frette &amp;perpendiculaire :</source>
-        <translation>&amp;Perpendicular fret:</translation>
+        <source>Frette perpend&amp;iculaire :</source>
+        <translation>Perpendic&amp;ular fret:</translation>
     </message>
     <message>
         <source>Tempérament</source>
         <translation>Temperament</translation>
     </message>
     <message>
-        <source>&amp;Tempérament :</source>
-        <translation>T&amp;emperament:</translation>
+        <source>Te&amp;mpérament :</source>
+        <translation>&amp;Temperament:</translation>
     </message>
     <message>
         <source>Sol</source>
@@ -491,14 +485,14 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>&amp;Mode :</source>
-        <translation>&amp;Mode:</translation>
+        <translation>M&amp;ode:</translation>
     </message>
     <message>
         <source>Divisions de la période</source>
         <translation>Divisions of the period</translation>
     </message>
     <message>
-        <source>&amp;Divisions :</source>
+        <source>Divisi&amp;ons :</source>
         <translation>&amp;Divisions:</translation>
     </message>
     <message>
@@ -510,7 +504,7 @@ Save it anyway, and replace those changes?</translation>
         <translation>A ratio (2/1 for the octave, 3/1 for the twelfth) or cents (1200.0)</translation>
     </message>
     <message>
-        <source>P&amp;ériode :</source>
+        <source>Pér&amp;iode :</source>
         <translation>Peri&amp;od:</translation>
     </message>
     <message>
@@ -530,8 +524,8 @@ Save it anyway, and replace those changes?</translation>
         <translation>Note of the open bass string</translation>
     </message>
     <message>
-        <source>&amp;Note à vide :</source>
-        <translation>Open &amp;note:</translation>
+        <source>N&amp;ote à vide :</source>
+        <translation>Open no&amp;te:</translation>
     </message>
     <message>
         <source>Touche</source>
@@ -542,7 +536,7 @@ Save it anyway, and replace those changes?</translation>
         <translation>Number of frets</translation>
     </message>
     <message>
-        <source>&amp;Frettes :</source>
+        <source>Frette&amp;s :</source>
         <translation>Fre&amp;ts:</translation>
     </message>
     <message>
@@ -551,18 +545,18 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>C&amp;ordes :</source>
-        <translation>Str&amp;ings:</translation>
+        <translation>Strin&amp;gs:</translation>
     </message>
     <message>
-        <source>&amp;Largeur au sillet :</source>
-        <translation>Nut &amp;width:</translation>
+        <source>Lar&amp;geur au sillet :</source>
+        <translation>Nut wi&amp;dth:</translation>
     </message>
     <message>
         <source>Largeur au sillet</source>
         <translation>Nut width</translation>
     </message>
     <message>
-        <source>É&amp;cartement au chevalet :</source>
+        <source>Écartement au c&amp;hevalet :</source>
         <translation>&amp;Bridge spacing:</translation>
     </message>
     <message>
@@ -570,16 +564,16 @@ Save it anyway, and replace those changes?</translation>
         <translation>String spacing at the bridge</translation>
     </message>
     <message>
-        <source>Débord au s&amp;illet :</source>
-        <translation>Overhang at the n&amp;ut:</translation>
+        <source>Débord au si&amp;llet :</source>
+        <translation>&amp;Overhang at the nut:</translation>
     </message>
     <message>
         <source>Débord au sillet</source>
         <translation>Overhang at the nut</translation>
     </message>
     <message>
-        <source>Débord à la de&amp;rnière frette :</source>
-        <translation>Overhang at the &amp;last fret:</translation>
+        <source>Débord à &amp;la dernière frette :</source>
+        <translation>Overhan&amp;g at the last fret:</translation>
     </message>
     <message>
         <source>Débord à la dernière frette</source>
@@ -590,24 +584,24 @@ Save it anyway, and replace those changes?</translation>
         <translation>Compensation</translation>
     </message>
     <message>
-        <source>Sillet, corde &amp;grave :</source>
-        <translation>Nut, bass stri&amp;ng:</translation>
+        <source>&amp;Sillet, corde grave :</source>
+        <translation>Nut, &amp;bass string:</translation>
     </message>
     <message>
         <source>Recul du sillet, corde grave</source>
         <translation>Nut setback, bass string</translation>
     </message>
     <message>
-        <source>Sillet, corde aig&amp;uë :</source>
-        <translation>Nut, treble strin&amp;g:</translation>
+        <source>&amp;Sillet, corde aiguë :</source>
+        <translation>Nut, tre&amp;ble string:</translation>
     </message>
     <message>
         <source>Recul du sillet, corde aiguë</source>
         <translation>Nut setback, treble string</translation>
     </message>
     <message>
-        <source>Chevalet, corde gra&amp;ve :</source>
-        <translation>Saddle, bass string:</translation>
+        <source>Chevalet, corde &amp;grave :</source>
+        <translation>Sa&amp;ddle, bass string:</translation>
     </message>
     <message>
         <source>Recul du chevalet, corde grave</source>
@@ -634,8 +628,8 @@ Save it anyway, and replace those changes?</translation>
         <translation>none</translation>
     </message>
     <message>
-        <source>&amp;Diapason grave :</source>
-        <translation>&amp;Bass scale length:</translation>
+        <source>D&amp;iapason grave :</source>
+        <translation>Bass scale len&amp;gth:</translation>
     </message>
     <message>
         <source>sillet</source>
@@ -798,6 +792,10 @@ Save it anyway, and replace those changes?</translation>
         <source>Trajet de la fraise</source>
         <translation>Tool path</translation>
     </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::StringsPanel</name>
@@ -815,19 +813,19 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>&amp;Jeu :</source>
-        <translation>S&amp;et:</translation>
+        <translation>&amp;Set:</translation>
     </message>
     <message>
         <source>Unité des tensions</source>
         <translation>Tension unit</translation>
     </message>
     <message>
-        <source>&amp;Tensions en :</source>
-        <translation>&amp;Tensions in:</translation>
+        <source>Ten&amp;sions en :</source>
+        <translation>Ten&amp;sions in:</translation>
     </message>
     <message>
-        <source>Au &amp;sillet :</source>
-        <translation>At the &amp;nut:</translation>
+        <source>Au si&amp;llet :</source>
+        <translation>At the n&amp;ut:</translation>
     </message>
     <message>
         <source>Hauteur au sillet</source>
@@ -838,8 +836,8 @@ Save it anyway, and replace those changes?</translation>
         <translation>String height above fret 1, by the nut</translation>
     </message>
     <message>
-        <source>Au &amp;chevalet :</source>
-        <translation>At the &amp;saddle:</translation>
+        <source>Au c&amp;hevalet :</source>
+        <translation>At the sadd&amp;le:</translation>
     </message>
     <message>
         <source>Hauteur du chevalet</source>
@@ -850,7 +848,7 @@ Save it anyway, and replace those changes?</translation>
         <translation>Saddle height above the nut</translation>
     </message>
     <message>
-        <source>C&amp;reux :</source>
+        <source>Creu&amp;x :</source>
         <translation>Re&amp;lief:</translation>
     </message>
     <message>
@@ -878,7 +876,7 @@ Save it anyway, and replace those changes?</translation>
         <translation>Computed from the strings</translation>
     </message>
     <message>
-        <source>C&amp;ompensation :</source>
+        <source>Compen&amp;sation :</source>
         <translation>C&amp;ompensation:</translation>
     </message>
     <message>
@@ -890,16 +888,16 @@ Save it anyway, and replace those changes?</translation>
         <translation>Fit frets &amp;1 to:</translation>
     </message>
     <message>
-        <source>Une &amp;frette par corde</source>
-        <translation>A &amp;fret per string</translation>
+        <source>&amp;Une frette par corde</source>
+        <translation>A fret &amp;per string</translation>
     </message>
     <message>
         <source>La position juste de chaque frette sur chaque corde, pour des frettes segmentées ou courbes</source>
         <translation>Where each fret must stand on each string, for segmented or curved frets</translation>
     </message>
     <message>
-        <source>Courbe de &amp;justesse…</source>
-        <translation>Intonation &amp;chart…</translation>
+        <source>Cour&amp;be de justesse…</source>
+        <translation>&amp;Intonation chart…</translation>
     </message>
     <message>
         <source>« %1 » n&apos;est pas une hauteur (E2, F#3, Bb1 ou 110 Hz)</source>
@@ -919,7 +917,15 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>&amp;La 4 (A4) :</source>
-        <translation>&amp;A4:</translation>
+        <translation>A&amp;4:</translation>
+    </message>
+    <message>
+        <source>Problèmes des cordes</source>
+        <translation>String problems</translation>
+    </message>
+    <message>
+        <source>une période</source>
+        <translation>one period</translation>
     </message>
 </context>
 <context>
