@@ -125,30 +125,39 @@ std::optional<std::string> ReadNumbers(
     return std::nullopt;
 }
 
+// The two ways a reading fails: arguments that are not a call (exit 2),
+// and a value the design cannot take (exit 1).
+BoardParseResult UsageFailure(std::string message)
+{
+    BoardParseResult result;
+    result.usage = UsageError { std::move(message) };
+    return result;
+}
+
+BoardParseResult ValueFailure(std::string message)
+{
+    BoardParseResult result;
+    result.valueError = std::move(message);
+    return result;
+}
+
 // A temperament's option, read into the design.
 std::optional<BoardParseResult> ReadTemperament(const OptionWords& words, board::Design& design)
 {
     BoardParseResult result;
-    const auto usage = [&](std::string message) {
-        result.usage = UsageError { std::move(message) };
-        return result;
-    };
-    const auto bad = [&](std::string message) {
-        result.valueError = std::move(message);
-        return result;
-    };
     if (const std::string* edo = words.find("--edo")) {
         const auto divisions = board::ReadPlainInteger(*edo);
         if (!divisions || *divisions < board::MinDivisions || *divisions > board::MaxDivisions)
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets",
-                               "--edo %1 : le nombre de divisions doit être un entier de 1 à 1000"),
-                { *edo }));
+            return ValueFailure(
+                Say(QT_TRANSLATE_NOOP("corvane-frets",
+                        "--edo %1 : le nombre de divisions doit être un entier de 1 à 1000"),
+                    { *edo }));
         board::EqualDivisions equal;
         equal.divisions = *divisions;
         if (const std::string* period = words.find("--period")) {
             const auto parsed = board::ParsePeriod(*period);
             if (!parsed)
-                return bad(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+                return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
                     { "--period", ProblemSaid(parsed.problem) }));
             equal.period = *parsed.value;
         }
@@ -156,29 +165,30 @@ std::optional<BoardParseResult> ReadTemperament(const OptionWords& words, board:
     } else if (const std::string* scl = words.find("--scl")) {
         const auto loaded = board::LoadScalaFile(*scl);
         if (!loaded)
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+            return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
                 { "--scl", ProblemSaid(loaded.problem) }));
         const auto built = board::MakeScala(*loaded.value);
         if (!built)
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1, %2"),
+            return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1, %2"),
                 { FileName(*scl), ProblemSaid(built.problem) }));
         design.temperament = *loaded.value;
     } else if (const std::string* table = words.find("--table")) {
         const auto parsed = board::ParseBuiltinTableName(*table);
         if (!parsed)
-            return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
-                                 "table inconnue « %1 » (just-12, pythagorean-12, meantone-12)"),
-                { *table }));
+            return UsageFailure(
+                Say(QT_TRANSLATE_NOOP("corvane-frets",
+                        "table inconnue « %1 » (just-12, pythagorean-12, meantone-12)"),
+                    { *table }));
         design.temperament = board::BuiltinSource { *parsed };
     } else if (const std::string* scale = words.find("--scale")) {
         const auto parsed = board::ParseClassicScaleName(*scale);
         if (!parsed)
-            return usage(
+            return UsageFailure(
                 Say(QT_TRANSLATE_NOOP("corvane-frets", "gamme inconnue « %1 »"), { *scale }));
         board::ClassicSource classic { *parsed, board::ClassicMode::Do };
         if (const std::string* mode = words.find("--mode"); mode && *mode != "none") {
             if (*mode != "sol" && *mode != "do")
-                return usage(
+                return UsageFailure(
                     Say(QT_TRANSLATE_NOOP("corvane-frets", "mode inconnu « %1 » (sol, do ou none)"),
                         { *mode }));
             classic.mode = *mode == "sol" ? board::ClassicMode::Sol : board::ClassicMode::Do;
@@ -213,22 +223,14 @@ std::string BoardUsageLine()
 BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
 {
     BoardParseResult result;
-    const auto usage = [&](std::string message) {
-        result.usage = UsageError { std::move(message) };
-        return result;
-    };
-    const auto bad = [&](std::string message) {
-        result.valueError = std::move(message);
-        return result;
-    };
 
     BoardOptions options;
     const OptionWords words = SplitOptions(arguments, Known, Flag);
     if (words.error)
-        return usage(words.error->message);
+        return UsageFailure(words.error->message);
     for (const OptionValue& value : words.values)
         if (value.text.empty() && !Flag(value.name))
-            return usage(
+            return UsageFailure(
                 Say(QT_TRANSLATE_NOOP("corvane-frets", "l'option « %1 » demande une valeur"),
                     { value.name }));
     options.help = words.help;
@@ -240,29 +242,29 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     const int temperamentSources = (find("--edo") ? 1 : 0) + (find("--scl") ? 1 : 0)
         + (find("--table") ? 1 : 0) + (find("--scale") ? 1 : 0);
     if (temperamentSources > 1)
-        return usage(Say(QT_TRANSLATE_NOOP(
+        return UsageFailure(Say(QT_TRANSLATE_NOOP(
             "corvane-frets", "choisissez une seule des options --edo, --scl, --table et --scale")));
     if (find("--period") && !find("--edo"))
-        return usage(Say(QT_TRANSLATE_NOOP("corvane-frets", "--period va avec --edo")));
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "--period va avec --edo")));
     if (const std::string* mode = find("--mode"); mode && *mode != "none" && !find("--scale"))
-        return usage(Say(QT_TRANSLATE_NOOP("corvane-frets", "--mode va avec --scale")));
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "--mode va avec --scale")));
     if (const std::string* mode = find("--mode"); mode && *mode == "none")
         options.noteNames = false;
     if (find("--length") && (find("--bass-length") || find("--treble-length")))
-        return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
             "donnez --length, ou --bass-length et --treble-length, pas les deux")));
     if (!find("--design") && !find("--length") && !find("--bass-length"))
-        return usage(Say(QT_TRANSLATE_NOOP(
+        return UsageFailure(Say(QT_TRANSLATE_NOOP(
             "corvane-frets", "--design, --length ou --bass-length est obligatoire")));
     if (find("--treble-length") && !find("--bass-length") && !find("--design"))
-        return usage(
+        return UsageFailure(
             Say(QT_TRANSLATE_NOOP("corvane-frets", "--treble-length va avec --bass-length")));
 
     board::Design& design = options.design;
     if (const std::string* path = find("--design")) {
         auto loaded = board::LoadDesign(*path);
         if (!loaded.design)
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+            return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
                 { FileName(*path), DesignFileErrorSaid(*loaded.error) }));
         design = *loaded.design;
     }
@@ -271,7 +273,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* unit = find("--unit")) {
         const auto named = drawing::UnitFromSymbol(*unit);
         if (!named)
-            return usage(
+            return UsageFailure(
                 Say(QT_TRANSLATE_NOOP("corvane-frets", "unité inconnue « %1 » (mm, cm ou in)"),
                     { *unit }));
         design.unit = *named;
@@ -279,19 +281,19 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* format = find("--format")) {
         const auto named = FormatFromName(*format);
         if (!named)
-            return usage(
+            return UsageFailure(
                 Say(QT_TRANSLATE_NOOP("corvane-frets", "format inconnu « %1 »"), { *format }));
         options.format = *named;
     }
     if (const std::string* separator = find("--separator")) {
         if (const auto problem = SeparatorProblem(*separator))
-            return usage(*problem);
+            return UsageFailure(*problem);
         options.separator = *separator;
     }
     if (const std::string* paper = find("--paper")) {
         if (!drawing::PaperFromName(*paper))
-            return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
-                                 "papier inconnu « %1 » (a4, letter, a3 ou legal)"),
+            return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
+                                        "papier inconnu « %1 » (a4, letter, a3 ou legal)"),
                 { *paper }));
         options.paper = *paper;
     }
@@ -311,14 +313,14 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         if (const std::string* text = find(option.name);
             text && !option.fields[0].empty() && board::FindNumberField(option.fields[0]))
             if (auto problem = ReadNumbers(option, *text, design))
-                return bad(std::move(*problem));
+                return ValueFailure(std::move(*problem));
     if (find("--bass-length") && !find("--treble-length") && !find("--design"))
         design.trebleLengthMm = design.bassLengthMm;
 
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);
         if (!parsed)
-            return bad(Say(
+            return ValueFailure(Say(
                 QT_TRANSLATE_NOOP("corvane-frets",
                     "--open-note %1 : nom de note attendu (Do, Do#, Ré, … Si ou C, C#, D, … B)"),
                 { *note }));
@@ -332,15 +334,16 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         else if (const auto fret = board::ReadPlainInteger(*perpendicular); fret && *fret >= 0)
             design.perpendicularFret = *fret;
         else
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets",
-                               "--perpendicular %1 : un numéro de frette, nut ou bridge attendu"),
-                { *perpendicular }));
+            return ValueFailure(
+                Say(QT_TRANSLATE_NOOP("corvane-frets",
+                        "--perpendicular %1 : un numéro de frette, nut ou bridge attendu"),
+                    { *perpendicular }));
     }
     // A straight board of constant width, the strings parallel.
     if (const std::string* width = find("--board-width")) {
         const auto parsed = board::ParseDistance(*width, design.unit, board::LengthKind::Positive);
         if (!parsed)
-            return bad(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+            return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
                 { "--board-width", ProblemSaid(parsed.problem) }));
         design.nutWidthMm = *parsed.value;
         if (design.strings == 1)
@@ -353,7 +356,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     // For the laser and the router.
     if (const std::string* markers = find("--markers")) {
         if (*markers != "dots" && *markers != "none")
-            return usage(
+            return UsageFailure(
                 Say(QT_TRANSLATE_NOOP("corvane-frets", "repères inconnus « %1 » (dots ou none)"),
                     { *markers }));
         design.cut.markers = *markers == "dots";
@@ -363,25 +366,25 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (const std::string* origin = find("--origin")) {
         const std::optional<board::RouterOrigin> named = board::RouterOriginNamed(*origin);
         if (!named)
-            return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
-                                 "origine inconnue « %1 » (nut-centre ou nut-bass-corner)"),
+            return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
+                                        "origine inconnue « %1 » (nut-centre ou nut-bass-corner)"),
                 { *origin }));
         design.router.origin = *named;
     }
 
     // The strings.
     if (auto problem = ApplyStringOptions(words, design, find("--strings") != nullptr))
-        return bad(std::move(*problem));
+        return ValueFailure(std::move(*problem));
     options.stringsReport = find("--strings-report") != nullptr;
     if ((options.stringsReport || options.intonationChartPath) && !design.stringing.HasStrings())
-        return usage(Say(QT_TRANSLATE_NOOP("corvane-frets",
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
             "--strings-report et --intonation-chart demandent les cordes : "
             "--tuning et --string-set, ou un dessin qui les porte")));
 
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;
     if (auto error = board::ValidateDesign(design))
-        return bad(DesignErrorSaid(*error, design.unit));
+        return ValueFailure(DesignErrorSaid(*error, design.unit));
     result.options = options;
     return result;
 }
