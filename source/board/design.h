@@ -59,6 +59,10 @@ struct Design {
 
     int openNote = 4; // pitch class of the open bass string from Do (4 = Mi)
 
+    // A left-handed board is the mirror image of the right-handed one: the
+    // bass side where the other has its treble.
+    bool leftHanded = false;
+
     // The strings themselves, when known: their physics, and the
     // compensation it calls for.
     Stringing stringing;

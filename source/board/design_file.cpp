@@ -382,6 +382,11 @@ void NumbersFromJson(const Json& json, Design& design)
                 *flag = cut[key].get<bool>();
             }
     }
+    if (json.contains("left_handed")) {
+        if (!json["left_handed"].is_boolean())
+            Fail("left_handed", ProblemKind::BooleanExpected);
+        design.leftHanded = json["left_handed"].get<bool>();
+    }
     if (json.contains("router") && json["router"].contains("origin")) {
         const std::string origin = String(json["router"]["origin"], "router.origin");
         const std::optional<RouterOrigin> named = RouterOriginNamed(origin);
@@ -492,6 +497,10 @@ std::string DesignToJson(const Design& design)
     }
     if (design.cut != CutOptions {} || design.router != RouterValues {})
         json["version"] = 3;
+    if (design.leftHanded) {
+        json["version"] = 4;
+        json["left_handed"] = true;
+    }
     NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
@@ -499,9 +508,9 @@ std::string DesignToJson(const Design& design)
 namespace {
 
 // Keys a design file may hold besides the field table's numbers.
-constexpr std::array<std::string_view, 12> OtherKeys
+constexpr std::array<std::string_view, 13> OtherKeys
     = { "format", "version", "unit", "temperament", "perpendicular_fret", "open_note", "tuning",
-          "string_set", "action", "compensation", "cut", "router" };
+          "string_set", "action", "compensation", "cut", "router", "left_handed" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
 

@@ -15,9 +15,10 @@
 namespace corvane::board {
 
 inline constexpr std::string_view DesignFileFormat = "corvane-board";
-// Version 2 adds the strings, version 3 the cut options and router values;
-// a design is written as the oldest version that holds all it has.
-inline constexpr int DesignFileVersion = 3;
+// Version 2 adds the strings, version 3 the cut options and router values,
+// version 4 the board's own shape (left-handed…); a design is written as
+// the oldest version that holds all it has.
+inline constexpr int DesignFileVersion = 4;
 inline constexpr std::string_view DesignFileExtension = ".corvane";
 
 std::string DesignToJson(const Design& design);

@@ -50,17 +50,26 @@ double PerpendicularFraction(const Design& design, const Temperament& temperamen
     return 1.0 - 1.0 / temperament.FretRatio(design.perpendicularFret);
 }
 
-void Shift(Point& p, double dx, double dy) noexcept
-{
-    p.x -= dx;
-    p.y -= dy;
-}
+// Where a point of the construction (bass side towards -y) lies on the
+// board's face, seen nut on the left within its bounding box: a
+// right-handed board's bass side at the bottom.
+struct FacePlacement {
+    double minX = 0;
+    double minY = 0;
+    double maxY = 0;
+    bool leftHanded = false;
 
-void Shift(Segment& s, double dx, double dy) noexcept
-{
-    Shift(s.from, dx, dy);
-    Shift(s.to, dx, dy);
-}
+    void operator()(Point& p) const noexcept
+    {
+        p.x -= minX;
+        p.y = leftHanded ? p.y - minY : maxY - p.y;
+    }
+    void operator()(Segment& s) const noexcept
+    {
+        (*this)(s.from);
+        (*this)(s.to);
+    }
+};
 
 } // namespace
 
@@ -219,7 +228,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     }
     board.frets.back() = { bassEndCorner, trebleEndCorner };
 
-    // Move everything so that the bounding box starts at (0, 0).
+    // Everything on the face, its bounding box starting at (0, 0).
     double minX = std::numeric_limits<double>::infinity();
     double minY = minX;
     double maxX = -minX;
@@ -238,24 +247,25 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         include(string.compensatedNut);
         include(string.compensatedSaddle);
     }
+    const FacePlacement place { minX, minY, maxY, design.leftHanded };
     for (Point& p : board.outline)
-        Shift(p, minX, minY);
+        place(p);
     for (StringLine& string : board.strings) {
-        Shift(string.line, minX, minY);
-        Shift(string.compensatedNut, minX, minY);
-        Shift(string.compensatedSaddle, minX, minY);
+        place(string.line);
+        place(string.compensatedNut);
+        place(string.compensatedSaddle);
     }
     for (Segment& fret : board.frets)
-        Shift(fret, minX, minY);
+        place(fret);
     for (FretOnString& row : board.rows) {
-        Shift(row.at, minX, minY);
-        Shift(row.fretletAt, minX, minY);
+        place(row.at);
+        place(row.fretletAt);
     }
-    Shift(board.nut, minX, minY);
-    Shift(board.saddle, minX, minY);
-    Shift(board.bassEdge, minX, minY);
-    Shift(board.trebleEdge, minX, minY);
-    Shift(board.centreLine, minX, minY);
+    place(board.nut);
+    place(board.saddle);
+    place(board.bassEdge);
+    place(board.trebleEdge);
+    place(board.centreLine);
     board.widthMm = maxX - minX;
     board.heightMm = maxY - minY;
     return board;

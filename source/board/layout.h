@@ -4,9 +4,12 @@
 // the board at true size.
 //
 // Coordinates are millimetres with x along the centre line from the nut
-// towards the bridge and y across it, downwards, the bass side at the top;
-// (0, 0) is the top-left corner of the board's bounding box (outline and
-// strings), so a drawing can use them directly.
+// towards the bridge and y across it, downwards; (0, 0) is the top-left
+// corner of the board's bounding box (outline and strings), so a drawing
+// can use them directly. They show the board's face as the luthier sees it
+// on the bench, nut on the left: a right-handed board has its treble side
+// at the top and its bass side at the bottom, a left-handed one the other
+// way round.
 //
 // Every length is measured along the centre line, as a scale length is on a
 // straight board: a string's scale length is the distance from its nut

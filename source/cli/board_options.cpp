@@ -361,6 +361,8 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
                     { *markers }));
         design.cut.markers = *markers == "dots";
     }
+    if (find("--left-handed"))
+        design.leftHanded = true;
     if (find("--hairline"))
         design.cut.hairline = true;
     if (const std::string* origin = find("--origin")) {

@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 51> Options = { {
+const std::array<CommandOption, 52> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -77,6 +77,10 @@ const std::array<CommandOption, 51> Options = { {
         V::One,
         QT_TRANSLATE_NOOP(
             "corvane-frets", "note des cordes à vide, pour les noms de notes (Mi par défaut)") },
+    { "--left-handed", "", false, G::Board, { "left_handed" }, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "une touche de gaucher : le miroir de la touche de droitier, graves de l'autre côté, "
+            "dans chaque dessin et le programme de rainurage") },
     // The strings.
     { "--string-set", QT_TRANSLATE_NOOP("corvane-frets", "JEU"), false, G::Strings,
         { "string_set" }, V::One,

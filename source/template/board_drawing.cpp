@@ -261,8 +261,15 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         // only real note names are drawn.
         const bool perString = TwoDistanceRows(design);
         const bool named = !board.temperament.semitones.empty();
-        const Point nutTop = Moved(board.nut.from, offset);
-        const Point saddleTop = Moved(saddle.from, offset);
+        // Labels stand above the board's top edge: the treble side of a
+        // right-handed board, the bass side of a left-handed one.
+        const auto top = [](const board::Segment& s) { return s.from.y <= s.to.y ? s.from : s.to; };
+        const auto lower
+            = [](const board::Segment& s) { return s.from.y <= s.to.y ? s.to : s.from; };
+        const int topString = design.leftHanded ? 1 : design.strings;
+        const int bottomString = design.leftHanded ? design.strings : 1;
+        const Point nutTop = Moved(top(board.nut), offset);
+        const Point saddleTop = Moved(top(saddle), offset);
         const BoardDrawingOptions::GivenLabels* given
             = options.givenLabels ? &*options.givenLabels : nullptr;
         AddText(
@@ -276,25 +283,25 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
             // Labels stand clear of the fret lines' prolongations.
-            const Point bass = Moved(Prolonged(line, extend).from, offset);
-            const Point treble = Moved(Prolonged(line, extend).to, offset);
+            const Point above = Moved(top(Prolonged(line, extend)), offset);
+            const Point below = Moved(lower(Prolonged(line, extend)), offset);
             const auto index = static_cast<std::size_t>(fret - 1);
-            AddText(drawing, { bass.x, bass.y - 2.0 },
+            AddText(drawing, { above.x, above.y - 2.0 },
                 given ? given->numbers[index] : std::to_string(fret), FretNumberHeightMm,
                 Anchor::Centre);
             if (given ? !given->notes[index].empty() : named)
-                AddText(drawing, { bass.x, bass.y - 7.0 },
+                AddText(drawing, { above.x, above.y - 7.0 },
                     given ? given->notes[index] : board.At(fret, 1).note, NoteHeightMm,
                     Anchor::Centre);
-            // Read upwards, centred on the fret: the bass string's distance
-            // above the board, the treble string's below.
-            AddText(drawing, { bass.x + DistanceHeightMm / 2, bass.y - 11.5 },
+            // Read upwards, centred on the fret: the top string's distance
+            // above the board, the bottom string's below.
+            AddText(drawing, { above.x + DistanceHeightMm / 2, above.y - 11.5 },
                 given ? given->distances[index]
-                      : board::FromNutText(board, board.At(fret, 1), separator),
+                      : board::FromNutText(board, board.At(fret, topString), separator),
                 DistanceHeightMm, Anchor::Left, 90);
             if (perString)
-                AddText(drawing, { treble.x + DistanceHeightMm / 2, treble.y + 2.0 },
-                    board::FromNutText(board, board.At(fret, design.strings), separator),
+                AddText(drawing, { below.x + DistanceHeightMm / 2, below.y + 2.0 },
+                    board::FromNutText(board, board.At(fret, bottomString), separator),
                     DistanceHeightMm, Anchor::Right, 90);
         }
     }
@@ -317,9 +324,10 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
                                 ? words.oneFret
                                 : Filled(words.frets, { std::to_string(design.frets) }))
                         + ", " + PerpendicularText(design, words),
-                    options.labels && TwoDistanceRows(design)
-                        ? Filled(words.distancesByString, { unit, std::to_string(design.strings) })
-                        : Filled(words.distances, { unit }),
+                    options.labels && TwoDistanceRows(design) ? Filled(words.distancesByString,
+                        { unit, std::to_string(design.leftHanded ? 1 : design.strings),
+                            std::to_string(design.leftHanded ? design.strings : 1) })
+                                                              : Filled(words.distances, { unit }),
                     options.date });
         const double titleRight = left + TitleBlockWidthMm;
         const double titleBottom = titleTop + TitleBlockHeightMm;

@@ -53,7 +53,8 @@ struct FaceDot {
 // A classic scale's two-octave period counts as two octaves.
 std::vector<FaceDot> FaceDots(const board::BoardLayout& board);
 
-// The board at true size, nut on the left, bass string at the top. The
+// The board at true size, its face seen nut on the left (a right-handed
+// board's treble string at the top, a left-handed one's bass). The
 // drawing's datum is the middle of the nut.
 Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions& options = {});
 

@@ -28,7 +28,10 @@ public:
 
     void Line(const std::string& text) { text_ += text + "\n"; }
     std::string X(double mm) const { return Number(mm - origin_.x); }
-    std::string Y(double mm) const { return Number(mm - origin_.y); }
+    // The machine's Y runs away from the operator, up the face as the
+    // layout shows it (whose y runs down): the router cuts the board the
+    // template draws.
+    std::string Y(double mm) const { return Number(origin_.y - mm); }
     // Four decimals of a millimetre, five of an inch: a tenth of a micrometre
     // or a quarter of one, finer than any router steps.
     std::string Number(double mm) const
@@ -153,8 +156,9 @@ std::variant<std::string, board::DesignError> SlottingProgram(
     g.Line(std::string("( Origin: ")
         + (p.origin == board::RouterOrigin::NutCentre ? "the middle of the nut"
                                                       : "the bass end of the nut")
-        + "; X along the board from the nut, Y across towards the treble, Z = 0 on the board's "
-          "face )");
+        + "; X along the board from the nut, Y across towards the "
+        + (board.design.leftHanded ? "bass (left-handed board)" : "treble")
+        + ", Z = 0 on the board's face )");
     g.Line("( Tool diameter " + g.Number(p.toolDiameterMm) + u + ", slot depth "
         + g.Number(p.slotDepthMm) + u + ", pass depth " + g.Number(p.passDepthMm) + u + " )");
     g.Line("( Feed " + g.Number(p.feedMmPerMinute) + perMinute + ", plunge feed "

@@ -7,9 +7,10 @@
 // Millimetres (G21) for designs in millimetres or centimetres, inches (G20)
 // for designs in inches: every coordinate, depth, height and feed in the
 // unit the program declares. Absolute (G90), XY plane (G17). X runs along
-// the board from the nut, Y across it towards the treble side, Z up from
-// the board's face (Z = 0). Only cutting moves (G1) go below Z = 0, and no
-// rapid (G0) goes below the safe height.
+// the board from the nut, Y across it towards the treble side (the bass
+// side on a left-handed board): the board's face as the template draws it,
+// seen from above. Z runs up from the board's face (Z = 0). Only cutting moves (G1) go below Z = 0,
+// and no rapid (G0) goes below the safe height.
 
 #include "design.h"
 #include "layout.h"

@@ -25,7 +25,7 @@ struct TemplateWords {
     std::string bridgeSquare;
     std::string fretSquare;
     std::string distances;
-    std::string distancesByString;
+    std::string distancesByString; // the unit, the top and the bottom strings
     // The title block of a classic scale's template.
     std::string classicModeAndLength;
     std::string noMode;

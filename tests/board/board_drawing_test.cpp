@@ -101,7 +101,8 @@ TEST(BoardDrawing, LabelsShowEachFigureOnceWithTheEnginesDigits)
             notes = notes || text.utf8 == "Mi" || text.utf8 == "Fa" || text.utf8 == "Do";
         }
         ASSERT_EQ(distances.size(), c.distances) << c.name;
-        EXPECT_EQ(distances[5 * (c.distances / 12)], c.fret6) << c.name; // bass first at each fret
+        // The bass string's distance last at each fret: below a right-handed board.
+        EXPECT_EQ(distances[5 * (c.distances / 12) + c.distances / 12 - 1], c.fret6) << c.name;
         EXPECT_EQ(notes, c.notes) << c.name;
     }
 }

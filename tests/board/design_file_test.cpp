@@ -76,7 +76,7 @@ TEST_F(DesignFile, EveryFieldSurvivesSavingAndOpening)
 
 // Each file is written as the oldest version that holds what the design
 // has, so that a design using nothing new still opens in an older Corvane.
-TEST_F(DesignFile, CutAndRouterValuesSurviveInTheOldestVersionThatHoldsThem)
+TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
 {
     const auto version = [](const std::string& json) {
         return nlohmann::json::parse(json).at("version").get<int>();
@@ -93,6 +93,7 @@ TEST_F(DesignFile, CutAndRouterValuesSurviveInTheOldestVersionThatHoldsThem)
         { "face dots", [](Design& d) { d.cut.markers = true; }, 3 },
         { "router origin", [](Design& d) { d.router.origin = RouterOrigin::NutBassCorner; }, 3 },
         { "binding margin", [](Design& d) { d.router.bindingMarginMm = 2.5; }, 3 },
+        { "left-handed", [](Design& d) { d.leftHanded = true; }, 4 },
     };
     for (const Row& row : rows) {
         Design design;
@@ -122,7 +123,7 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
     const Case cases[] = {
         { valid.substr(0, valid.size() / 2), "fichier JSON mal formé" },
         { "[1, 2]", "le fichier ne contient pas un objet JSON" },
-        { with("\"version\": 1", "\"version\": 4"), "champ « version » : version 4 inconnue" },
+        { with("\"version\": 1", "\"version\": 5"), "champ « version » : version 5 inconnue" },
         { with("corvane-board", "corvane-neck"), "champ « format »" },
         { with("\"bass_length\": 650.0", "\"bass_length\": -650.0"),
             "champ « bass_length » : diapason des graves : -650 mm" },

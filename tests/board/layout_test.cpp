@@ -45,10 +45,12 @@ TEST(Layout, FannedBassAgreesWithAHandComputation)
     // string of length L lies p(n) = L (1 - 2^(-n/12)) from its nut in x,
     // that is p(n) - p(7) from fret 7; across, the string has moved out by
     // 18 p(n) / L from 19.5 mm off the centre line (strings 39 mm apart at
-    // the nut, 75 at the saddle).
+    // the nut, 75 at the saddle), the bass below the centre line and the
+    // treble above, as a right-handed board's face is seen nut on the left
+    // (y runs down).
     for (const int string : { 1, 5 }) {
         const double length = string == 1 ? 889.0 : 864.0;
-        const double side = string == 1 ? -1.0 : 1.0;
+        const double side = string == 1 ? 1.0 : -1.0;
         const auto p = [&](int n) { return length * (1.0 - std::pow(2.0, -n / 12.0)); };
         for (const int fret : { 1, 12, 24 }) {
             const Point at = board.At(fret, string).at;
@@ -85,9 +87,9 @@ TEST(Layout, EveryStringHasItsOctaveAtHalfItsLengthAndFretsAreStraight)
         }
     }
     // The board is 45 mm wide at the nut, and 5 mm beyond the outer strings at the last fret.
-    EXPECT_NEAR(board.nut.to.y - board.nut.from.y, 45.0, 1e-9);
-    EXPECT_NEAR(board.At(24, 1).at.y - board.bassEdge.to.y, 5.0, 1e-9);
-    EXPECT_NEAR(board.trebleEdge.to.y - board.At(24, 5).at.y, 5.0, 1e-9);
+    EXPECT_NEAR(board.nut.from.y - board.nut.to.y, 45.0, 1e-9);
+    EXPECT_NEAR(board.bassEdge.to.y - board.At(24, 1).at.y, 5.0, 1e-9);
+    EXPECT_NEAR(board.At(24, 5).at.y - board.trebleEdge.to.y, 5.0, 1e-9);
 }
 
 TEST(Layout, PerpendicularAtNutOrBridgeAndStraightBoards)

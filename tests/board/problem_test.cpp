@@ -80,12 +80,12 @@ TEST(Problem, EachKindReadsAsTheEngineAlwaysWroteIt)
             "gamme Scala « a.scl », ligne 4 : les hauteurs doivent monter, celle-ci ne dépasse pas "
             "la précédente" },
         { [] {
-             auto r = DesignFromJson(R"({"format": "corvane-board", "version": 4})");
+             auto r = DesignFromJson(R"({"format": "corvane-board", "version": 5})");
              return Said { testing_support::FileSaid(*r.error), r.error->problem };
          },
             ProblemKind::UnknownVersion,
-            "champ « version » : version 4 inconnue (cette version de Corvane lit les versions 1 à "
-            "3)" },
+            "champ « version » : version 5 inconnue (cette version de Corvane lit les versions 1 à "
+            "4)" },
     };
     for (const Case& c : cases) {
         const Said said = c.make();

@@ -62,7 +62,7 @@ TEST(ClassicTemplate, DrawsTheLengthInItsUnitAtTrueSize)
         EXPECT_NEAR(LinesFromNut(board, Layer::Saddle).at(0), c.saddleMm, 1e-9) << c.length;
         const Line& fret = *std::find_if(board.lines.begin(), board.lines.end(),
             [](const Line& l) { return l.layer == Layer::Frets; });
-        EXPECT_NEAR(fret.to.y - fret.from.y, c.widthMm, 1e-9) << c.length;
+        EXPECT_NEAR(std::fabs(fret.to.y - fret.from.y), c.widthMm, 1e-9) << c.length;
     }
 }
 

@@ -3,6 +3,7 @@
 // the test checks every slot's path, its depth, the safe heights and the
 // order, against the engine's frets and the board's edges, at true size.
 
+#include "board_drawing.h"
 #include "gcode.h"
 #include "said.h"
 
@@ -180,12 +181,13 @@ TEST(SlottingProgram, CutsEverySlotAlongItsFretInPassesFromTheNut)
                 }
                 ASSERT_LT(slot, board.frets.size());
                 const board::Segment& fret = board.frets[slot];
-                const double ax = fret.from.x - origin.x, ay = fret.from.y - origin.y;
-                const double bx = fret.to.x - origin.x, by = fret.to.y - origin.y;
+                // The machine's Y runs up the face the layout draws downwards.
+                const double ax = fret.from.x - origin.x, ay = origin.y - fret.from.y;
+                const double bx = fret.to.x - origin.x, by = origin.y - fret.to.y;
                 const double length = std::hypot(bx - ax, by - ay);
                 EXPECT_NEAR(((bx - ax) * (m.y - ay) - (by - ay) * (m.x - ax)) / length, 0, 1e-4)
                     << "slot " << slot + 1;
-                const board::Point at { m.x + origin.x, m.y + origin.y };
+                const board::Point at { m.x + origin.x, origin.y - m.y };
                 const double bass = FromEdge(at, board.bassEdge);
                 const double treble = FromEdge(at, board.trebleEdge);
                 EXPECT_NEAR(std::min(bass, treble), expected, 1e-4) << "slot " << slot + 1;
@@ -234,6 +236,60 @@ TEST(SlottingProgram, CutsTheSameBoardAtTrueSizeInEveryUnit)
                 EXPECT_NEAR(a.feed, b.feed, 0.01) << "move " << i;
             }
         }
+    }
+}
+
+// The router cuts the board the template draws, seen from above with the
+// nut on the left: a right-handed board's treble side away from the
+// operator (+Y), as a right-handed guitar lies face up with its head to
+// the left (FretFind2D draws the first, treble, string on the right with
+// the nut at the top); a left-handed board's bass side there.
+TEST(SlottingProgram, CutsTheBoardTheTemplateDrawsWithTheTrebleWhereTheHandSays)
+{
+    for (const bool leftHanded : { false, true }) {
+        SCOPED_TRACE(leftHanded ? "left-handed" : "right-handed");
+        board::Design design;
+        design.bassLengthMm = 686;
+        design.trebleLengthMm = 610;
+        design.perpendicularFret = 7;
+        design.leftHanded = leftHanded;
+        const board::BoardLayout board = *board::ComputeLayout(design).layout;
+        const std::string text = Program(board, {});
+        EXPECT_NE(
+            text.find(leftHanded ? "Y across towards the bass" : "Y across towards the treble"),
+            std::string::npos);
+        const Drawing drawing = BoardDrawing(board);
+        // The template's frets in the machine's frame: from its datum (the
+        // middle of the nut), Y up the page.
+        std::vector<board::Segment> frets;
+        for (const Line& line : drawing.lines)
+            if (line.layer == Layer::Frets)
+                frets.push_back({ { line.from.x - drawing.datum.x, drawing.datum.y - line.from.y },
+                    { line.to.x - drawing.datum.x, drawing.datum.y - line.to.y } });
+        ASSERT_EQ(frets.size(), board.frets.size());
+        std::size_t slot = 0;
+        bool cutting = false;
+        for (const Move& m : Execute(text).moves) {
+            if (m.rapid) {
+                slot += cutting;
+                cutting = false;
+                continue;
+            }
+            cutting = true;
+            ASSERT_LT(slot, frets.size());
+            const board::Segment& f = frets[slot];
+            EXPECT_NEAR(
+                ((f.to.x - f.from.x) * (m.y - f.from.y) - (f.to.y - f.from.y) * (m.x - f.from.x))
+                    / std::hypot(f.to.x - f.from.x, f.to.y - f.from.y),
+                0, 1e-4)
+                << "slot " << slot + 1;
+        }
+        EXPECT_EQ(slot, frets.size());
+        // The first fret on the treble string, nearer the nut than on the
+        // bass string's, lies on the treble side of the centre line.
+        const board::Point treble = board.At(1, design.strings).at;
+        const double machineY = (board.nut.from.y + board.nut.to.y) / 2 - treble.y;
+        EXPECT_EQ(machineY > 0, !leftHanded);
     }
 }
 

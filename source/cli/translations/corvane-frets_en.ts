@@ -425,5 +425,9 @@ for digit. Lengths are in the chosen unit.
         <source>TEXTE</source>
         <translation>TEXT</translation>
     </message>
+    <message>
+        <source>une touche de gaucher : le miroir de la touche de droitier, graves de l&apos;autre côté, dans chaque dessin et le programme de rainurage</source>
+        <translation>a left-handed board: the mirror image of the right-handed one, bass on the other side, in every drawing and the slotting program</translation>
+    </message>
 </context>
 </TS>

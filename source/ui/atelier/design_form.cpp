@@ -146,12 +146,15 @@ void DesignForm::buildFields()
     boardForm->addRow(tr("C&ordes :"), strings_);
     addLength(boardForm, tr("Lar&geur au sillet :"), tr("Largeur au sillet"),
         &board::Design::nutWidthMm, "nut_width");
-    addLength(boardForm, tr("Écartement au c&hevalet :"), tr("Écartement des cordes au chevalet"),
+    addLength(boardForm, tr("&Écartement au chevalet :"), tr("Écartement des cordes au chevalet"),
         &board::Design::bridgeSpacingMm, "bridge_spacing");
     addLength(boardForm, tr("Débord au si&llet :"), tr("Débord au sillet"),
         &board::Design::nutOverhangMm, "nut_overhang");
     addLength(boardForm, tr("Débord à &la dernière frette :"), tr("Débord à la dernière frette"),
         &board::Design::lastFretOverhangMm, "last_fret_overhang");
+    leftHanded_ = new QCheckBox(tr("Touche de gauc&her"));
+    leftHanded_->setAccessibleName(tr("Touche de gaucher, graves de l'autre côté"));
+    boardForm->addRow(leftHanded_);
     column->addWidget(boardBox);
 
     // Compensation.
@@ -221,6 +224,10 @@ void DesignForm::buildFields()
         if (!filling_)
             readFields();
     });
+    connect(leftHanded_, &QCheckBox::toggled, this, [this] {
+        if (!filling_)
+            readFields();
+    });
 }
 
 void DesignForm::addGroup(QWidget* group)
@@ -248,6 +255,7 @@ void DesignForm::showDocument()
     fanned_->setChecked(design.IsFanned());
     frets_->setValue(design.frets);
     strings_->setValue(design.strings);
+    leftHanded_->setChecked(design.leftHanded);
     openNote_->setCurrentIndex(((design.openNote % 12) + 12) % 12);
     wantedPerpendicular_ = design.perpendicularFret;
     trebleTyped_ = design.IsFanned();
@@ -419,6 +427,7 @@ void DesignForm::readFields()
         board::ResizeStringing(next.stringing, strings_->value());
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
+    next.leftHanded = leftHanded_->isChecked();
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     switch (entry.kind) {

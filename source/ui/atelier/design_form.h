@@ -62,6 +62,7 @@ public:
     QLineEdit* periodField() const { return period_; }
     QComboBox* unitField() const { return unit_; }
     QCheckBox* fannedField() const { return fanned_; }
+    QCheckBox* leftHandedField() const { return leftHanded_; }
     QComboBox* perpendicularField() const { return perpendicular_; }
     // Shown only for a fan whose bass strings are the shorter ones.
     const QLabel* fanHint() const { return fanHint_; }
@@ -113,6 +114,7 @@ private:
 
     QComboBox* unit_ = nullptr;
     QCheckBox* fanned_ = nullptr;
+    QCheckBox* leftHanded_ = nullptr;
     QLineEdit* bassLength_ = nullptr;
     QLabel* bassLengthLabel_ = nullptr;
     QLineEdit* trebleLength_ = nullptr;

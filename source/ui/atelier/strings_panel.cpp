@@ -199,7 +199,7 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
     });
     nutClearance_ = length(tr("Au si&llet :"), tr("Hauteur au sillet"));
     nutClearance_->setToolTip(tr("Hauteur des cordes au-dessus de la frette 1, près du sillet"));
-    saddleHeight_ = length(tr("Au c&hevalet :"), tr("Hauteur du chevalet"));
+    saddleHeight_ = length(tr("Au cheva&let :"), tr("Hauteur du chevalet"));
     saddleHeight_->setToolTip(tr("Hauteur du chevalet au-dessus du sillet"));
     relief_ = length(tr("Creu&x :"), tr("Creux de la touche"));
     relief_->setToolTip(tr("Creux de la touche à l'octave"));

@@ -583,6 +583,30 @@ private slots:
         }
     }
 
+    // Left-handed, ticked by its key: the bass side goes to the top of the
+    // drawing, and the design file keeps it.
+    void leftHandedBoardsAreTheMirror()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto bassOnTop = [&] {
+            const board::Segment& nut = window->layout().nut; // from the bass corner
+            return nut.from.y < nut.to.y;
+        };
+        QVERIFY(!bassOnTop());
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(
+            window->form()->leftHandedField()->isChecked()); // a button clicks after a moment
+        QVERIFY(bassOnTop());
+        QVERIFY(window->isWindowModified());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("left.corvane"));
+        QVERIFY(window->saveFile(path));
+        AtelierWindow reopened;
+        QVERIFY(reopened.openFile(path));
+        QVERIFY(reopened.form()->leftHandedField()->isChecked());
+    }
+
     // Alt and a letter opens a menu, a tab, ticks a box or presses a button
     // only when no other control of the window underlines that letter (Qt
     // then only moves the focus between them): in French and in English.

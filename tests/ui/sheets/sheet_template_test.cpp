@@ -150,7 +150,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("sheet, SVG in cm") << ""
                                           << "t.svg"
-                                          << R"(<line x1="325" y1="-30")";
+                                          << R"(<line x1="325" y1="30")";
         QTest::newRow("box, DXF in cm") << "Text12"
                                         << "t.dxf"
                                         << "$INSUNITS\n 70\n5\n";

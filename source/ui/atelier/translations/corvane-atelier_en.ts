@@ -556,8 +556,8 @@ Save it anyway, and replace those changes?</translation>
         <translation>Nut width</translation>
     </message>
     <message>
-        <source>Écartement au c&amp;hevalet :</source>
-        <translation>&amp;Bridge spacing:</translation>
+        <source>&amp;Écartement au chevalet :</source>
+        <translation>Bri&amp;dge spacing:</translation>
     </message>
     <message>
         <source>Écartement des cordes au chevalet</source>
@@ -585,7 +585,7 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>&amp;Sillet, corde grave :</source>
-        <translation>Nut, &amp;bass string:</translation>
+        <translation>Nut, bass strin&amp;g:</translation>
     </message>
     <message>
         <source>Recul du sillet, corde grave</source>
@@ -593,7 +593,7 @@ Save it anyway, and replace those changes?</translation>
     </message>
     <message>
         <source>&amp;Sillet, corde aiguë :</source>
-        <translation>Nut, tre&amp;ble string:</translation>
+        <translation>Nut, treble s&amp;tring:</translation>
     </message>
     <message>
         <source>Recul du sillet, corde aiguë</source>
@@ -670,6 +670,14 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>Fichier Scala : %1</source>
         <translation>Scala file: %1</translation>
+    </message>
+    <message>
+        <source>Touche de gauc&amp;her</source>
+        <translation>Left-handed &amp;board</translation>
+    </message>
+    <message>
+        <source>Touche de gaucher, graves de l&apos;autre côté</source>
+        <translation>Left-handed board, bass on the other side</translation>
     </message>
 </context>
 <context>
@@ -836,7 +844,7 @@ Save it anyway, and replace those changes?</translation>
         <translation>String height above fret 1, by the nut</translation>
     </message>
     <message>
-        <source>Au c&amp;hevalet :</source>
+        <source>Au cheva&amp;let :</source>
         <translation>At the sadd&amp;le:</translation>
     </message>
     <message>
