@@ -1,5 +1,7 @@
 #include "board_drawing.h"
 
+#include "slot_span.h"
+
 #include "table_columns.h"
 
 #include "figure_text.h"
@@ -58,17 +60,28 @@ board::Segment Prolonged(const board::Segment& fret, double by)
     return { Along(fret.from, fret.to, -by / length), Along(fret.from, fret.to, 1 + by / length) };
 }
 
-// The slot a saw of that width cuts along the fret, edge to edge: the fret
-// line is its centre line; on a fanned board it is the slanted quadrilateral.
-Outline Slot(const board::Segment& fret, double widthMm, Point offset)
+// The slot a saw of that width cuts along the fret: the fret line is its
+// centre line. Through, its ends lie on the board's edges (slanted on a
+// fanned board); blind, each side stops the margin short of each edge,
+// square to it, as the router's slot does.
+std::optional<Outline> Slot(
+    const board::BoardLayout& board, const board::Segment& fret, double widthMm, Point offset)
 {
     const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
     const double nx = length > 0 ? -(fret.to.y - fret.from.y) / length * widthMm / 2 : widthMm / 2;
     const double ny = length > 0 ? (fret.to.x - fret.from.x) / length * widthMm / 2 : 0;
-    return { { Moved({ fret.from.x - nx, fret.from.y - ny }, offset),
-                 Moved({ fret.to.x - nx, fret.to.y - ny }, offset),
-                 Moved({ fret.to.x + nx, fret.to.y + ny }, offset),
-                 Moved({ fret.from.x + nx, fret.from.y + ny }, offset) },
+    board::Segment one { { fret.from.x - nx, fret.from.y - ny },
+        { fret.to.x - nx, fret.to.y - ny } };
+    board::Segment other { { fret.from.x + nx, fret.from.y + ny },
+        { fret.to.x + nx, fret.to.y + ny } };
+    const double margin = std::max(0.0, board.design.router.bindingMarginMm);
+    const auto a = SpanInside(board, one, margin), b = SpanInside(board, other, margin);
+    if (!a || !b)
+        return std::nullopt;
+    one = *a;
+    other = *b;
+    return Outline { { Moved(one.from, offset), Moved(one.to, offset), Moved(other.to, offset),
+                         Moved(other.from, offset) },
         Layer::Slots, FretLineMm };
 }
 
@@ -221,11 +234,19 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         : board.saddle;
     AddLine(drawing, saddle, offset, Layer::Saddle, NutLineMm);
     const bool fretlets = board::HasFretlets(board);
+    // A bound board's slots stop short of its edges: so do their lines,
+    // which are then not prolonged.
+    const double margin = design.router.bindingMarginMm;
     for (const board::Segment& fret : board.frets) {
-        if (!fretlets)
-            AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
+        if (!fretlets) {
+            if (margin <= 0)
+                AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
+            else if (const auto blind = SpanInside(board, fret, margin))
+                AddLine(drawing, *blind, offset, Layer::Frets, FretLineMm);
+        }
         if (options.cut.slotWidthMm > 0)
-            drawing.outlines.push_back(Slot(fret, options.cut.slotWidthMm, offset));
+            if (auto slot = Slot(board, fret, options.cut.slotWidthMm, offset))
+                drawing.outlines.push_back(std::move(*slot));
     }
     if (fretlets)
         AddFretlets(drawing, board, offset);

@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "figure_text.h"
+#include "slot_span.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,30 +53,14 @@ board::Point Along(board::Point from, board::Point to, double t) noexcept
     return { from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
 }
 
-double Length(const board::Segment& s) noexcept
-{
-    return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
-}
-
-// The sine of the angle between a fret and a board edge: a distance square
-// to the edge is this share of the same distance along the fret.
-double SineToEdge(const board::Segment& fret, const board::Segment& edge) noexcept
-{
-    const double cross = (fret.to.x - fret.from.x) * (edge.to.y - edge.from.y)
-        - (fret.to.y - fret.from.y) * (edge.to.x - edge.from.x);
-    return std::fabs(cross) / (Length(fret) * Length(edge));
-}
-
-// How far inside each end of the fret the cutter's centre stops, along the
-// fret (negative: past the edge). Through, the cutter leaves the board
-// square to the edge; bound, its edge stops the margin short of it.
-std::pair<double, double> Insets(
+// Where the cutter's centre runs along a fret: bound, its edge stops the
+// margin short of each board edge, square to it; through, the whole cutter
+// leaves the board.
+std::optional<board::Segment> CutterPath(
     const board::BoardLayout& board, const board::Segment& fret, const board::RouterValues& p)
 {
     const double radius = p.toolDiameterMm / 2;
-    const double square = p.bindingMarginMm > 0 ? p.bindingMarginMm + radius : -radius;
-    return { square / SineToEdge(fret, board.bassEdge),
-        square / SineToEdge(fret, board.trebleEdge) };
+    return SpanInside(board, fret, p.bindingMarginMm > 0 ? p.bindingMarginMm + radius : -radius);
 }
 
 // A length as a problem names it.
@@ -112,8 +97,7 @@ std::optional<board::DesignError> SlottingProblem(
                 { ProblemKind::BoardTooLongToSlot,
                     { Shown(string.lengthMm), Shown(MaxSlottedBoardMm) }, {} });
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
-        const auto [bass, treble] = Insets(board, board.frets[i], p);
-        if (!(Length(board.frets[i]) - bass - treble > 0))
+        if (!CutterPath(board, board.frets[i], p))
             return board::FieldError("router.binding_margin",
                 { ProblemKind::MarginLeavesNoSlot,
                     { Shown(p.bindingMarginMm), std::to_string(i + 1) }, {} });
@@ -124,14 +108,9 @@ std::optional<board::DesignError> SlottingProblem(
 std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const board::RouterValues& p)
 {
     std::vector<board::Segment> paths;
-    for (const board::Segment& fret : board.frets) {
-        const double length = Length(fret);
-        if (!(length > 0))
-            continue;
-        const auto [bass, treble] = Insets(board, fret, p);
-        paths.push_back({ Along(fret.from, fret.to, bass / length),
-            Along(fret.from, fret.to, 1 - treble / length) });
-    }
+    for (const board::Segment& fret : board.frets)
+        if (const auto path = CutterPath(board, fret, p))
+            paths.push_back(*path);
     return paths;
 }
 

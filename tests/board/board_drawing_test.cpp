@@ -20,6 +20,60 @@ Point Crossing(Point a, Point b, Point c, Point d)
     return { a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t };
 }
 
+// How far p lies from the line through a and b, square to it.
+double FromLine(Point p, Point a, Point b)
+{
+    return std::fabs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x))
+        / std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// A bound board's slots, drawn: every fret line and every slot outline
+// stops the binding margin short of each edge, square to it (the router's
+// cutter stops there too); without a margin they run edge to edge.
+TEST(BoardDrawing, BlindSlotsStopTheMarginShortOfEachEdge)
+{
+    for (const double margin : { 0.0, 2.5 }) {
+        SCOPED_TRACE(margin);
+        board::Design design;
+        design.bassLengthMm = 686;
+        design.trebleLengthMm = 610; // a wide fan: square to the edge is not along the fret
+        design.perpendicularFret = 7;
+        design.cut.slotWidthMm = 0.6;
+        design.cut.extendFretsMm = margin > 0 ? 10 : 0; // no jig lines past a bound board's edge
+        design.router.bindingMarginMm = margin;
+        const board::BoardLayout board = *board::ComputeLayout(design).layout;
+        BoardDrawingOptions options;
+        options.cut = design.cut;
+        const Drawing drawing = BoardDrawing(board, options);
+        const Point offset { drawing.datum.x - (board.nut.from.x + board.nut.to.x) / 2,
+            drawing.datum.y - (board.nut.from.y + board.nut.to.y) / 2 };
+        const auto fromEdges = [&](Point p) {
+            const board::Segment* edges[] = { &board.bassEdge, &board.trebleEdge };
+            double nearest = 1e9;
+            for (const board::Segment* e : edges)
+                nearest = std::min(nearest,
+                    FromLine(p, { e->from.x + offset.x, e->from.y + offset.y },
+                        { e->to.x + offset.x, e->to.y + offset.y }));
+            return nearest;
+        };
+        int lines = 0, outlines = 0;
+        for (const Line& line : drawing.lines)
+            if (line.layer == Layer::Frets) {
+                ++lines;
+                EXPECT_NEAR(fromEdges(line.from), margin, 1e-9);
+                EXPECT_NEAR(fromEdges(line.to), margin, 1e-9);
+            }
+        for (const Outline& slot : drawing.outlines)
+            if (slot.layer == Layer::Slots) {
+                ++outlines;
+                for (const Point& corner : slot.points)
+                    EXPECT_NEAR(fromEdges(corner), margin, 1e-9);
+            }
+        EXPECT_EQ(lines, 24);
+        EXPECT_EQ(outlines, 24);
+    }
+}
+
 TEST(BoardDrawing, DrawsEveryLineOfTheLayoutAtTrueSize)
 {
     board::Design design;

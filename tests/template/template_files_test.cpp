@@ -235,7 +235,17 @@ TEST(DxfFile, SlotsAndMarkersLieWhereTheEngineSays)
         EXPECT_NEAR((s[0].x + s[3].x) / 2, from.x, 1e-6) << "fret " << i + 1;
         EXPECT_NEAR((s[0].y + s[3].y) / 2, from.y, 1e-6) << "fret " << i + 1;
         EXPECT_NEAR((s[1].x + s[2].x) / 2, to.x, 1e-6) << "fret " << i + 1;
-        EXPECT_NEAR(std::hypot(s[0].x - s[3].x, s[0].y - s[3].y), 0.6, 1e-9);
+        // The saw's width between the long sides; the ends on the board's edges.
+        const auto fromLine
+            = [](corvane::board::Point p, corvane::board::Point a, corvane::board::Point b) {
+                  return std::fabs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x))
+                      / std::hypot(b.x - a.x, b.y - a.y);
+              };
+        EXPECT_NEAR(fromLine(s[3], s[0], s[1]), 0.6, 1e-6) << "fret " << i + 1;
+        const corvane::board::Point bassEnd = file(layout.bassEdge.from),
+                                    bassStart = file(layout.bassEdge.to);
+        EXPECT_NEAR(fromLine(s[0], bassEnd, bassStart), 0, 1e-6) << "fret " << i + 1;
+        EXPECT_NEAR(fromLine(s[3], bassEnd, bassStart), 0, 1e-6) << "fret " << i + 1;
     }
     // 24 frets: eight single dots and two pairs; the first between frets 2 and 3.
     ASSERT_EQ(dots.size(), 12u);

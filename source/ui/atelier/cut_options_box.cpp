@@ -63,6 +63,9 @@ CutOptionsBox::CutOptionsBox(board::DesignDocument& document, QWidget* parent)
     markerDiameter_ = length(tr("Dia&mètre des repères :"), tr("Diamètre des repères"));
     hairline_ = new QCheckBox(tr("Traits fi&ns dans le SVG (0,025 mm)"));
     form->addRow(hairline_);
+    // A bound board's slots stop short of its edges in the drawing as in
+    // the slotting program: one value for both.
+    bindingMargin_ = length(tr("Marge des fi&lets (0 : traversantes) :"), tr("Marge des filets"));
     connect(markers_, &QCheckBox::toggled, this, &CutOptionsBox::read);
     connect(hairline_, &QCheckBox::toggled, this, &CutOptionsBox::read);
     showDocument();
@@ -80,9 +83,10 @@ void CutOptionsBox::showDocument()
     slotWidth_->setText(LengthText(cut.slotWidthMm, unit_));
     extend_->setText(LengthText(cut.extendFretsMm, unit_));
     markerDiameter_->setText(LengthText(cut.markerDiameterMm, unit_));
+    bindingMargin_->setText(LengthText(document_.design().router.bindingMarginMm, unit_));
     markers_->setChecked(cut.markers);
     hairline_->setChecked(cut.hairline);
-    for (QLineEdit* edit : { slotWidth_, extend_, markerDiameter_ })
+    for (QLineEdit* edit : { slotWidth_, extend_, markerDiameter_, bindingMargin_ })
         MarkField(edit, {});
     filling_ = false;
 }
@@ -96,7 +100,8 @@ void CutOptionsBox::read()
     board::Design next = document_.design();
     const CutLength lengths[] = { { "cut.slot_width", &CutOptionsBox::slotWidth_ },
         { "cut.extend_frets", &CutOptionsBox::extend_ },
-        { "cut.marker_diameter", &CutOptionsBox::markerDiameter_ } };
+        { "cut.marker_diameter", &CutOptionsBox::markerDiameter_ },
+        { "router.binding_margin", &CutOptionsBox::bindingMargin_ } };
     for (const auto& [key, member] : lengths) {
         QLineEdit* edit = this->*member;
         const board::NumberField& field = *board::FindNumberField(key);
@@ -121,6 +126,8 @@ void CutOptionsBox::read()
     settings.setValue(QStringLiteral("cut/marker_diameter"), next.cut.markerDiameterMm);
     settings.setValue(QStringLiteral("cut/markers"), next.cut.markers);
     settings.setValue(QStringLiteral("cut/hairline"), next.cut.hairline);
+    // Where the slotting dialog keeps it: the next design starts with it.
+    settings.setValue(QStringLiteral("slotting/binding_margin"), next.router.bindingMarginMm);
 }
 
 } // namespace corvane::atelier

@@ -24,6 +24,7 @@ public:
 
     QLineEdit* slotWidthField() const { return slotWidth_; }
     QCheckBox* markersField() const { return markers_; }
+    QLineEdit* bindingMarginField() const { return bindingMargin_; }
 
 private:
     // Shows the document's cut options (a design opened, a unit changed).
@@ -38,6 +39,7 @@ private:
     QCheckBox* markers_ = nullptr;
     QLineEdit* markerDiameter_ = nullptr;
     QCheckBox* hairline_ = nullptr;
+    QLineEdit* bindingMargin_ = nullptr;
 };
 
 } // namespace corvane::atelier

@@ -408,6 +408,14 @@ Save it anyway, and replace those changes?</translation>
         <source>Traits fi&amp;ns dans le SVG (0,025 mm)</source>
         <translation>Hairli&amp;nes in SVG (0.025 mm)</translation>
     </message>
+    <message>
+        <source>Marge des fi&amp;lets (0 : traversantes) :</source>
+        <translation>Binding mar&amp;gin (0: through):</translation>
+    </message>
+    <message>
+        <source>Marge des filets</source>
+        <translation>Binding margin</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::DesignForm</name>
