@@ -29,6 +29,10 @@ inline constexpr double MaxSetbackMm = 100.0; // typed setbacks move the nut or 
 // The last fret leaves at least a millionth of the string: beyond, frets
 // could no longer be told apart in double precision.
 inline constexpr double MaxFretRatio = 1e6;
+// A fretboard's radius: a violin's is about 40 mm, the flattest guitars'
+// 20 in (508 mm); beyond five metres a board is flat to a hundredth.
+inline constexpr double MinRadiusMm = 20.0;
+inline constexpr double MaxRadiusMm = 5000.0;
 
 // The perpendicular fret: 0 is the nut, 1..frets a fret, this value the
 // saddle (bridge).
@@ -59,6 +63,13 @@ struct Design {
 
     int openNote = 4; // pitch class of the open bass string from Do (4 = Mi)
 
+    // The face's radius across the board: 0 for a flat board; the same at
+    // both ends for a cylinder; else a cone (a compound radius), growing in
+    // proportion to the distance from the nut along the centre line. An
+    // end left at 0 takes the other's radius.
+    double radiusNutMm = 0;
+    double radiusLastFretMm = 0;
+
     // A left-handed board is the mirror image of the right-handed one: the
     // bass side where the other has its treble.
     bool leftHanded = false;
@@ -74,6 +85,7 @@ struct Design {
     friend bool operator==(const Design&, const Design&) = default;
 
     bool IsFanned() const noexcept { return bassLengthMm != trebleLengthMm; }
+    bool IsRadiused() const noexcept { return radiusNutMm != 0 || radiusLastFretMm != 0; }
 };
 
 // A design value the engine cannot use: which field (its name in design

@@ -192,8 +192,11 @@ void NumbersToJson(const Design& design, Json& json)
         json["cut"]["markers"] = design.cut.markers;
         json["cut"]["hairline"] = design.cut.hairline;
     }
-    if (written("router"))
+    if (written("router")) {
         json["router"]["origin"] = RouterOriginName(design.router.origin);
+        if (design.router.followRadius)
+            json["router"]["follow_radius"] = true;
+    }
 }
 
 // --- Reading ---------------------------------------------------------------
@@ -394,6 +397,11 @@ void NumbersFromJson(const Json& json, Design& design)
             Fail("router.origin", ProblemKind::RouterOriginExpected, { origin });
         design.router.origin = *named;
     }
+    if (json.contains("router") && json["router"].contains("follow_radius")) {
+        if (!json["router"]["follow_radius"].is_boolean())
+            Fail("router.follow_radius", ProblemKind::BooleanExpected);
+        design.router.followRadius = json["router"]["follow_radius"].get<bool>();
+    }
 }
 
 Design DesignFromObject(const Json& json)
@@ -497,10 +505,10 @@ std::string DesignToJson(const Design& design)
     }
     if (design.cut != CutOptions {} || design.router != RouterValues {})
         json["version"] = 3;
-    if (design.leftHanded) {
+    if (design.leftHanded || design.IsRadiused() || design.router.followRadius)
         json["version"] = 4;
+    if (design.leftHanded)
         json["left_handed"] = true;
-    }
     NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
@@ -568,7 +576,7 @@ private:
         if (depth == 2 && topLevelKey_ == "cut")
             return key == "markers" || key == "hairline" || TableKey(topLevelKey_, key);
         if (depth == 2 && topLevelKey_ == "router")
-            return key == "origin" || TableKey(topLevelKey_, key);
+            return key == "origin" || key == "follow_radius" || TableKey(topLevelKey_, key);
         if (depth == 2 && topLevelKey_ == "action")
             return TableKey(topLevelKey_, key);
         return depth == 3 && topLevelKey_ == "string_set"

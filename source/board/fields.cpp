@@ -17,7 +17,7 @@ constexpr double LongestMm = MaxLengthMm;
 
 // The fields, with their accessors; a lambda without captures is a plain
 // function.
-const std::array<NumberField, 28> Fields = { {
+const std::array<NumberField, 30> Fields = { {
     { "frets", "--frets", Q::Count, S::Between, MinFrets, MaxFrets,
         [](const Design& d) { return double(d.frets); },
         [](Design& d, double v) { d.frets = int(v); } },
@@ -55,6 +55,13 @@ const std::array<NumberField, 28> Fields = { {
     { "saddle_setback_treble", "--saddle-setback", Q::Length, S::Setback, -MaxSetbackMm,
         MaxSetbackMm, [](const Design& d) { return d.saddleSetbackTrebleMm; },
         [](Design& d, double v) { d.saddleSetbackTrebleMm = v; } },
+    // 0: a flat board; both are written only for a radiused one.
+    { "radius_nut", "--radius", Q::Length, S::ZeroOrBetween, MinRadiusMm, MaxRadiusMm,
+        [](const Design& d) { return d.radiusNutMm; },
+        [](Design& d, double v) { d.radiusNutMm = v; }, true },
+    { "radius_last_fret", "--radius", Q::Length, S::ZeroOrBetween, MinRadiusMm, MaxRadiusMm,
+        [](const Design& d) { return d.radiusLastFretMm; },
+        [](Design& d, double v) { d.radiusLastFretMm = v; }, true },
     { "reference_a4_hz", "--reference-a4", Q::Frequency, S::Between, MinReferenceA4Hz,
         MaxReferenceA4Hz, [](const Design& d) { return d.stringing.referenceA4Hz; },
         [](Design& d, double v) { d.stringing.referenceA4Hz = v; } },

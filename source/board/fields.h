@@ -42,7 +42,7 @@ struct NumberField {
     double high;
     double (*get)(const Design&);
     void (*set)(Design&, double);
-    bool optional = false; // unset means "as the engine decides" (the fit's frets)
+    bool optional = false; // 0 means unset: "as the engine decides" (the fit's frets, a flat board)
 };
 
 // Every numeric field, in the order files and forms list them.

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "radius.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -268,6 +270,19 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     place(board.centreLine);
     board.widthMm = maxX - minX;
     board.heightMm = maxY - minY;
+
+    if (design.IsRadiused())
+        for (const FaceSection& section : FaceSections(board)) {
+            if (section.fret == 0)
+                continue;
+            const std::optional<double> drop = DropMm(section.radiusMm, section.widthMm / 2.0);
+            for (int i = 1; i <= stringCount; ++i) {
+                FretOnString& row = board.rows[static_cast<std::size_t>(
+                    (section.fret - 1) * stringCount + (i - 1))];
+                row.radiusMm = section.radiusMm;
+                row.edgeDropMm = drop;
+            }
+        }
     return board;
 }
 
@@ -276,7 +291,10 @@ LayoutResult ComputeLayout(const Design& design, NoteNaming naming)
     Temperament temperament;
     if (auto error = ValidateDesign(design, temperament))
         return { std::nullopt, std::move(error) };
-    return { ComputeLayout(design, temperament, naming), std::nullopt };
+    BoardLayout board = ComputeLayout(design, temperament, naming);
+    if (auto error = RadiusProblem(board))
+        return { std::nullopt, std::move(error) };
+    return { std::move(board), std::nullopt };
 }
 
 } // namespace corvane::board

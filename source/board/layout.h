@@ -68,6 +68,10 @@ struct FretOnString {
     std::optional<double> errorCents;
     std::optional<double> fretletFromNutMm;
     Point fretletAt;
+    // On a radiused board: the radius where this fret crosses the centre
+    // line, and how far the board's edges lie below the middle there.
+    std::optional<double> radiusMm;
+    std::optional<double> edgeDropMm;
     // fromNutMm is the classic window's own position for this fret (at most
     // five decimals in the design's unit), to be shown digit for digit.
     bool classicDigits = false;

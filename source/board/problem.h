@@ -64,6 +64,7 @@ enum class ProblemKind {
     UnknownUnitValue,
     TooManyFretsForTemperament,
     FretsMerge,
+    RadiusBelowHalfWidth,
     // A design file.
     FieldMissing,
     TextExpected,

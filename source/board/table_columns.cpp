@@ -12,7 +12,7 @@ namespace {
 
 using C = TableColumn;
 
-constexpr std::array<ColumnInfo, 14> Columns = { {
+constexpr std::array<ColumnInfo, 16> Columns = { {
     { C::Fret, "fret", false, true },
     { C::String, "string", false, true },
     { C::Note, "note", false, false },
@@ -27,6 +27,8 @@ constexpr std::array<ColumnInfo, 14> Columns = { {
     { C::SixtyFourthError, "from_nut_64th_error", false, true },
     { C::ErrorCents, "error_cents", false, true },
     { C::FretletFromNut, "fretlet_from_nut", true, true },
+    { C::Radius, "radius_mm", false, true },
+    { C::EdgeDrop, "edge_drop_mm", false, true },
 } };
 
 static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),
@@ -75,6 +77,11 @@ bool HasFretlets(const BoardLayout& board) noexcept
     return !board.rows.empty() && board.rows.front().fretletFromNutMm.has_value();
 }
 
+bool HasRadius(const BoardLayout& board) noexcept
+{
+    return !board.rows.empty() && board.rows.front().radiusMm.has_value();
+}
+
 std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
     std::string_view separator)
 {
@@ -113,6 +120,11 @@ std::string CellText(const BoardLayout& board, const FretOnString& row, TableCol
                               : std::string();
     case C::FretletFromNut:
         return row.fretletFromNutMm ? length(*row.fretletFromNutMm) : std::string();
+    case C::Radius:
+        return row.radiusMm ? FixedText(*row.radiusMm, LengthDecimals, separator) : std::string();
+    case C::EdgeDrop:
+        return row.edgeDropMm ? FixedText(*row.edgeDropMm, LengthDecimals, separator)
+                              : std::string();
     }
     return {};
 }

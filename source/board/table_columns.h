@@ -28,6 +28,8 @@ enum class TableColumn {
     SixtyFourthError,
     ErrorCents, // with strings: the note's error with the setbacks in use
     FretletFromNut, // with fretlets: this string's own fret position
+    Radius, // on a radiused board, in millimetres whatever the unit
+    EdgeDrop,
 };
 
 struct ColumnInfo {
@@ -46,6 +48,7 @@ bool StringsDiffer(const Design& design) noexcept;
 // Whether the layout has each fret's error, and each string's fretlets.
 bool HasErrors(const BoardLayout& board) noexcept;
 bool HasFretlets(const BoardLayout& board) noexcept;
+bool HasRadius(const BoardLayout& board) noexcept;
 
 // The figure of a row in a column: fixed decimals, the given decimal
 // separator, no negative zero, a classic scale's own digits; empty where

@@ -62,6 +62,9 @@ struct RouterValues {
     double bindingMarginMm = 0;
     double spindleRpm = 12000;
     RouterOrigin origin = RouterOrigin::NutCentre;
+    // For a board radiused before it is slotted: every slot kept the slot
+    // depth under the curved face, Z varying along it.
+    bool followRadius = false;
     friend bool operator==(const RouterValues&, const RouterValues&) = default;
 };
 

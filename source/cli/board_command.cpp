@@ -229,14 +229,16 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
             err << "corvane-frets: " << ProblemSaid(board::WriteProblemOf(*failure)) << '\n';
             return ExitValue;
         }
-        if (!options.gcodePath && !options.intonationChartPath && !options.templatePath)
+        if (!options.gcodePath && !options.intonationChartPath && !options.templatePath
+            && !options.radiusGaugesPath)
             return 0;
     }
 
     // What the strings could not have is said wherever the output itself
     // does not say it: in files, and in csv and json tables.
     const bool outputSays = !options.gcodePath && !options.intonationChartPath
-        && !options.templatePath && (options.stringsReport || options.format == Format::Text);
+        && !options.templatePath && !options.radiusGaugesPath
+        && (options.stringsReport || options.format == Format::Text);
     if (!outputSays)
         for (const std::string& problem : StringProblemsSaid(layout))
             err << "corvane-frets: " << problem << '\n';
@@ -255,7 +257,12 @@ int RunBoardCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.intonationChartPath)
         return written(writeChart ? writeChart(layout, *options.intonationChartPath) : unavailable);
     if (options.templatePath)
-        return written(writeTemplate ? writeTemplate(layout, *options.templatePath, options.paper)
+        return written(writeTemplate ? writeTemplate(
+                           layout, *options.templatePath, options.paper, TemplateDrawing::Board)
+                                     : unavailable);
+    if (options.radiusGaugesPath)
+        return written(writeTemplate ? writeTemplate(layout, *options.radiusGaugesPath,
+                           options.paper, TemplateDrawing::RadiusGauges)
                                      : unavailable);
 
     const std::string separator = options.separator.value_or(

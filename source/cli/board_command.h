@@ -14,12 +14,15 @@
 
 namespace corvane::cli {
 
+// What a template file holds: the board, or the gauges of its radius.
+enum class TemplateDrawing { Board, RadiusGauges };
+
 // Draws the board into a template file (.pdf, .svg, .dxf); returns an error
 // message, or nothing on success. The paper is the --paper value, if any.
 // The cut options are the design's own.
 using BoardTemplateWriter
     = std::function<std::optional<std::string>(const board::BoardLayout& board,
-        const std::string& path, const std::optional<std::string>& paper)>;
+        const std::string& path, const std::optional<std::string>& paper, TemplateDrawing what)>;
 
 // Draws the strings' intonation chart into a file (.svg, .png); returns an
 // error message, or nothing on success.

@@ -300,6 +300,7 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     const std::pair<const char*, std::optional<std::string>*> files[]
         = { { "--template", &options.templatePath }, { "--gcode", &options.gcodePath },
               { "--intonation-chart", &options.intonationChartPath },
+              { "--radius-gauges", &options.radiusGaugesPath },
               { "--save-design", &options.saveDesignPath } };
     for (const auto& [name, path] : files)
         if (const std::string* given = find(name))
@@ -365,6 +366,8 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         design.leftHanded = true;
     if (find("--hairline"))
         design.cut.hairline = true;
+    if (find("--slots-follow-radius"))
+        design.router.followRadius = true;
     if (const std::string* origin = find("--origin")) {
         const std::optional<board::RouterOrigin> named = board::RouterOriginNamed(*origin);
         if (!named)
@@ -382,6 +385,11 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
             "--strings-report et --intonation-chart demandent les cordes : "
             "--tuning et --string-set, ou un dessin qui les porte")));
+
+    if (options.radiusGaugesPath && !design.IsRadiused())
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
+            "--radius-gauges demande le rayon de la touche : --radius, ou un dessin qui le "
+            "porte")));
 
     if (design.strings == 1 && !find("--treble-length"))
         design.trebleLengthMm = design.bassLengthMm;

@@ -22,6 +22,7 @@ struct BoardOptions {
     std::optional<std::string> gcodePath; // --gcode: the slotting program instead of the table
     bool stringsReport = false; // --strings-report: one row per string instead of the table
     std::optional<std::string> intonationChartPath; // --intonation-chart FILE.svg|png
+    std::optional<std::string> radiusGaugesPath; // --radius-gauges FILE.pdf|svg|dxf
     std::optional<std::string> saveDesignPath; // --save-design FILE.corvane
     bool help = false;
 };

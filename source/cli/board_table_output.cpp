@@ -45,6 +45,8 @@ std::vector<TableColumn> Columns(const BoardLayout& board, bool allCompensation)
         columns.push_back(ErrorCents);
     if (board::HasFretlets(board))
         columns.push_back(FretletFromNut);
+    if (board::HasRadius(board))
+        columns.insert(columns.end(), { Radius, EdgeDrop });
     return columns;
 }
 
@@ -186,7 +188,8 @@ std::string FormatBoardJson(const BoardLayout& board)
                 + ", \"from_nut_64th_error\": "
                 + FixedText(fraction.errorInches, board::InchErrorDecimals);
         }
-        for (const TableColumn column : { TableColumn::ErrorCents, TableColumn::FretletFromNut }) {
+        for (const TableColumn column : { TableColumn::ErrorCents, TableColumn::FretletFromNut,
+                 TableColumn::Radius, TableColumn::EdgeDrop }) {
             const std::string cell = board::CellText(board, row, column);
             if (!cell.empty())
                 out += ", \"" + std::string(board::Describe(column).key) + "\": " + cell;

@@ -4,6 +4,7 @@
 #include "file_names.h"
 #include "messages.h"
 #include "paginator.h"
+#include "radius_gauges.h"
 #include "template_command.h"
 #include "template_export.h"
 #include "template_format.h"
@@ -20,7 +21,7 @@
 namespace corvane::cli {
 
 std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
-    const std::string& path, const std::optional<std::string>& paperName)
+    const std::string& path, const std::optional<std::string>& paperName, TemplateDrawing what)
 {
     const auto paper = drawing::PaperFromName(paperName.value_or("a4"));
     if (!paper)
@@ -36,12 +37,15 @@ std::optional<std::string> WriteBoardTemplate(const board::BoardLayout& board,
     options.date = TodayText();
     options.words = language::InterfaceTemplateWords();
     options.cut = board.design.cut;
-    const drawing::Drawing boardDrawing = drawing::BoardDrawing(board, options);
+    const bool gauges = what == TemplateDrawing::RadiusGauges;
+    const drawing::Drawing boardDrawing = gauges ? drawing::RadiusGauges(board, options.words)
+                                                 : drawing::BoardDrawing(board, options);
     drawing::ExportOptions exportOptions;
     exportOptions.paper = *paper;
     exportOptions.unit = board.design.unit;
     exportOptions.title
-        = QString::fromStdString(drawing::BoardTemplateTitle(board, ".", options.words));
+        = QString::fromStdString(gauges ? drawing::RadiusGaugesTitle(board, options.words)
+                                        : drawing::BoardTemplateTitle(board, ".", options.words));
     exportOptions.words = options.words;
     exportOptions.hairline = board.design.cut.hairline;
     const auto failure

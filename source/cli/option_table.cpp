@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 52> Options = { {
+const std::array<CommandOption, 55> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -77,6 +77,8 @@ const std::array<CommandOption, 52> Options = { {
         V::One,
         QT_TRANSLATE_NOOP(
             "corvane-frets", "note des cordes à vide, pour les noms de notes (Mi par défaut)") },
+    { "--radius", QT_TRANSLATE_NOOP("corvane-frets", "R[:R2]"), false, G::Board,
+        { "radius_nut", "radius_last_fret" }, V::OneOrPair, nullptr },
     { "--left-handed", "", false, G::Board, { "left_handed" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
             "une touche de gaucher : le miroir de la touche de droitier, graves de l'autre côté, "
@@ -105,6 +107,10 @@ const std::array<CommandOption, 52> Options = { {
     { "--strings-report", "", false, G::Strings, {}, V::One,
         QT_TRANSLATE_NOOP("corvane-frets", "une ligne par corde au lieu du tableau des frettes") },
     // Files instead of the table.
+    { "--radius-gauges", QT_TRANSLATE_NOOP("corvane-frets", "FICHIER"), false, G::Files, {}, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "les gabarits de rayon en taille réelle, au sillet, à la frette 12 et à la dernière : "
+            ".pdf, .svg ou .dxf") },
     { "--template", QT_TRANSLATE_NOOP("corvane-frets", "FICHIER"), true, G::Files, {}, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
             "dessine la touche en taille réelle : .pdf (en pages, avec une règle "
@@ -140,6 +146,9 @@ const std::array<CommandOption, 52> Options = { {
     { "--plunge-feed", "V", false, G::Router, { "router.plunge_feed" }, V::One, nullptr },
     { "--safe-z", "Z", false, G::Router, { "router.safe_z" }, V::One, nullptr },
     { "--binding-margin", "M", false, G::Router, { "router.binding_margin" }, V::One, nullptr },
+    { "--slots-follow-radius", "", false, G::Router, {}, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "pour une touche déjà bombée : chaque fente à sa profondeur sous la surface courbe") },
 } };
 
 } // namespace

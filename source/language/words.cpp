@@ -53,10 +53,13 @@ const std::pair<std::string W::*, Words> TemplateWordTable[] = {
     { &W::afterCompensation,
         { "traits pleins : avec la compensation", "solid: with the compensation" } },
     { &W::stringNumber, { "corde %1", "string %1" } },
+    { &W::radiusGaugesTitle, { "Gabarits de rayon : %1", "Radius gauges: %1" } },
+    { &W::radiusGauge, { "R %1 · %2", "R %1 · %2" } },
+    { &W::fretNumber, { "Frette %1", "Fret %1" } },
 };
 
 using TC = board::TableColumn;
-constexpr std::array<std::pair<TC, Words>, 14> TableHeadings = { {
+constexpr std::array<std::pair<TC, Words>, 16> TableHeadings = { {
     { TC::Fret, { "Frette", "Fret" } },
     { TC::String, { "Corde", "String" } },
     { TC::Note, { "Note", "Note" } },
@@ -72,6 +75,8 @@ constexpr std::array<std::pair<TC, Words>, 14> TableHeadings = { {
     { TC::ErrorCents, { "Justesse (cents)", "Error (cents)" } },
     { TC::FretletFromNut,
         { "Frette de la corde, depuis le sillet", "String's own fret, from the nut" } },
+    { TC::Radius, { "Rayon (mm)", "Radius (mm)" } },
+    { TC::EdgeDrop, { "Flèche au bord (mm)", "Edge drop (mm)" } },
 } };
 static_assert(board::InEnumOrder(TableHeadings, [](const auto& entry) { return entry.first; }),
     "one heading per column, in the enum's order");

@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "figure_text.h"
+#include "radius.h"
 #include "slot_span.h"
 
 #include <algorithm>
@@ -61,6 +62,52 @@ std::optional<board::Segment> CutterPath(
 {
     const double radius = p.toolDiameterMm / 2;
     return SpanInside(board, fret, p.bindingMarginMm > 0 ? p.bindingMarginMm + radius : -radius);
+}
+
+// The largest depth error allowed between two points of a slot that
+// follows the radius: the cutter moves straight between them.
+constexpr double FollowToleranceMm = 0.005;
+
+// Where along a path (0 at its start, 1 at its end) it crosses a line.
+std::optional<double> Crossing(const board::Segment& path, const board::Segment& line)
+{
+    const double lx = line.to.x - line.from.x, ly = line.to.y - line.from.y;
+    const auto side
+        = [&](board::Point p) { return lx * (p.y - line.from.y) - ly * (p.x - line.from.x); };
+    const double a = side(path.from), b = side(path.to);
+    if (a == b || (a > 0) == (b > 0))
+        return std::nullopt;
+    return a / (a - b);
+}
+
+// The points a slot is cut through: its two ends, and on a radiused board
+// that the slots follow, where it crosses the edges (past which the face
+// ends) and enough points between them that the straight moves stay within
+// FollowToleranceMm of the curved face (whose depth changes along a slot
+// with a curvature of at most 1/radius).
+std::vector<board::Point> SlotPoints(
+    const board::BoardLayout& board, const board::Segment& path, bool followRadius)
+{
+    if (!followRadius || !board.design.IsRadiused())
+        return { path.from, path.to };
+    const auto sections = board::FaceSections(board);
+    const double radius = std::min(sections.front().radiusMm, sections.back().radiusMm);
+    const double longest = std::sqrt(8.0 * radius * FollowToleranceMm);
+    const double length = std::hypot(path.to.x - path.from.x, path.to.y - path.from.y);
+    std::vector<double> stops { 0.0, 1.0 };
+    for (const board::Segment* edge : { &board.bassEdge, &board.trebleEdge })
+        if (const auto t = Crossing(path, *edge))
+            stops.push_back(*t);
+    std::sort(stops.begin(), stops.end());
+    std::vector<board::Point> points { path.from };
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        const double span = stops[i] - stops[i - 1];
+        const int steps = std::max(1, static_cast<int>(std::ceil(span * length / longest)));
+        for (int k = 1; k <= steps; ++k)
+            points.push_back(Along(path.from, path.to, stops[i - 1] + span * k / steps));
+    }
+    points.back() = path.to;
+    return points;
 }
 
 // A length as a problem names it.
@@ -148,6 +195,10 @@ std::variant<std::string, board::DesignError> SlottingProgram(
                                  : ": through, the cutter leaving each edge")
         + ", spindle " + board::ShortText(p.spindleRpm) + " rpm, "
         + std::to_string(board.frets.size()) + " slots from the nut )");
+    const bool follow = p.followRadius && board.design.IsRadiused();
+    if (follow)
+        g.Line("( Radiused board: Z = 0 on the face at the centre line; every slot the slot "
+               "depth under the curved face, Z varying along it )");
     g.Line(inches ? "G20" : "G21");
     g.Line("G90");
     g.Line("G17");
@@ -159,18 +210,25 @@ std::variant<std::string, board::DesignError> SlottingProgram(
     const auto passes = static_cast<int>(std::ceil(p.slotDepthMm / p.passDepthMm - 1e-9));
     const std::vector<board::Segment> paths = SlotPaths(board, p);
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        const board::Point ends[2] = { paths[i].from, paths[i].to };
+        std::vector<board::Point> points = SlotPoints(board, paths[i], follow);
+        const auto face
+            = [&](board::Point at) { return follow ? board::FaceDropAtMm(board, at) : 0.0; };
         g.Line("( Slot " + std::to_string(i + 1) + " )");
         g.Line(safe);
-        g.Line("G0 X" + g.X(ends[0].x) + " Y" + g.Y(ends[0].y));
-        int side = 0;
+        g.Line("G0 X" + g.X(points.front().x) + " Y" + g.Y(points.front().y));
         for (int pass = 1; pass <= passes; ++pass) {
-            const double depth = std::min(pass * p.passDepthMm, p.slotDepthMm);
-            g.Line("G1 Z" + g.Number(-(pass == passes ? p.slotDepthMm : depth)) + " F"
+            const double depth
+                = pass == passes ? p.slotDepthMm : std::min(pass * p.passDepthMm, p.slotDepthMm);
+            g.Line("G1 Z" + g.Number(-(face(points.front()) + depth)) + " F"
                 + g.Number(p.plungeFeedMmPerMinute));
-            side = 1 - side;
-            g.Line("G1 X" + g.X(ends[side].x) + " Y" + g.Y(ends[side].y) + " F"
-                + g.Number(p.feedMmPerMinute));
+            // Back and forth: each pass starts where the last one ended.
+            for (std::size_t k = 1; k < points.size(); ++k) {
+                const board::Point at = points[k];
+                g.Line("G1 X" + g.X(at.x) + " Y" + g.Y(at.y)
+                    + (follow ? " Z" + g.Number(-(face(at) + depth)) : std::string())
+                    + (k == 1 ? " F" + g.Number(p.feedMmPerMinute) : std::string()));
+            }
+            std::reverse(points.begin(), points.end());
         }
         g.Line(safe);
     }

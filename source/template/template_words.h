@@ -40,6 +40,10 @@ struct TemplateWords {
     std::string beforeCompensation;
     std::string afterCompensation;
     std::string stringNumber;
+    // The radius gauges: their title, and each gauge's label.
+    std::string radiusGaugesTitle;
+    std::string radiusGauge; // the radius, then where it is measured
+    std::string fretNumber;
 };
 
 // The pattern with %1, %2… replaced by the values in order.

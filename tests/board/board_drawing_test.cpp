@@ -1,6 +1,7 @@
 // The fretboard template: the layout's lines at true size, nothing scaled.
 
 #include "board_drawing.h"
+#include "radius_gauges.h"
 #include "words.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +191,55 @@ TEST(BoardDrawing, FaceDotsStandNearestInPitchToTheGuitarsOwn)
         design.temperament = temperament;
         design.frets = frets;
         EXPECT_EQ(FaceDots(*board::ComputeLayout(design).layout), expected) << name;
+    }
+}
+
+// Each gauge's arc is the circle of the board's radius there (found from
+// three of its points), as wide as the board plus 10 mm, with 20 mm of wood
+// behind its deepest point; labelled with its radius and place.
+TEST(RadiusGauges, AreTheBoardsCircleAtTheNutTheTwelfthAndTheLastFret)
+{
+    struct Row {
+        const char* what;
+        double nut, last;
+        std::vector<double> radii; // nut, 12th, 22nd fret
+        std::vector<std::string> labels;
+    };
+    const Row rows[] = {
+        { "cylinder", 184.15, 0, { 184.15, 184.15, 184.15 },
+            { "R 184.15 mm · Nut", "R 184.15 mm · Fret 12", "R 184.15 mm · Fret 22" } },
+        // 12th fret 324 mm from the nut, 22nd 466.1611 mm.
+        { "compound", 254, 406.4, { 254, 359.92389, 406.4 },
+            { "R 254 mm · Nut", "R 359.9239 mm · Fret 12", "R 406.4 mm · Fret 22" } },
+    };
+    const TemplateWords words = language::TemplateWordsIn(language::Language::English);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        board::Design design; // 43 mm wide all along, 648 mm, 22 frets
+        design.bassLengthMm = design.trebleLengthMm = 648;
+        design.frets = 22;
+        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
+        design.lastFretOverhangMm = design.nutOverhangMm;
+        design.radiusNutMm = row.nut;
+        design.radiusLastFretMm = row.last;
+        const Drawing gauges = RadiusGauges(*board::ComputeLayout(design).layout, words);
+        ASSERT_EQ(gauges.outlines.size(), 3u);
+        for (std::size_t g = 0; g < 3; ++g) {
+            const std::vector<Point>& p = gauges.outlines[g].points;
+            const std::size_t arcEnd = p.size() - 3; // then the right side's foot, the left's
+            const Point a = p.front(), b = p[arcEnd / 2], c = p[arcEnd];
+            const double ab = std::hypot(b.x - a.x, b.y - a.y),
+                         bc = std::hypot(c.x - b.x, c.y - b.y),
+                         ca = std::hypot(a.x - c.x, a.y - c.y);
+            const double area2 = std::fabs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y));
+            EXPECT_NEAR(ab * bc * ca / (2 * area2), row.radii[g], 1e-3) << "gauge " << g;
+            EXPECT_NEAR(ca, 43 + 10, 1e-9) << "gauge " << g;
+            EXPECT_GT(b.y, a.y) << "concave: the middle lies deeper than the ends";
+            EXPECT_NEAR(p.back().y - b.y, 20, 1e-3) << "gauge " << g;
+            const auto labelled = std::any_of(gauges.texts.begin(), gauges.texts.end(),
+                [&](const Text& t) { return t.utf8 == row.labels[g]; });
+            EXPECT_TRUE(labelled) << row.labels[g];
+        }
     }
 }
 

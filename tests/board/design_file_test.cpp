@@ -94,6 +94,13 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
         { "router origin", [](Design& d) { d.router.origin = RouterOrigin::NutBassCorner; }, 3 },
         { "binding margin", [](Design& d) { d.router.bindingMarginMm = 2.5; }, 3 },
         { "left-handed", [](Design& d) { d.leftHanded = true; }, 4 },
+        { "compound radius",
+            [](Design& d) {
+                d.radiusNutMm = 254;
+                d.radiusLastFretMm = 406.4;
+            },
+            4 },
+        { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
     };
     for (const Row& row : rows) {
         Design design;

@@ -136,6 +136,44 @@ TEST(Layout, CompensationIsReportedBesideTheDesignPositions)
     }
 }
 
+// A board 43 mm wide all along (parallel strings), 648 mm, 22 frets: the
+// radius where each fret crosses the centre line, and the circle's sagitta
+// over half the width, worked by hand.
+TEST(Layout, RadiusAndEdgeDropAreTheCircleWhereEachFretCrossesTheCentreLine)
+{
+    struct Row {
+        const char* what;
+        double nut, last;
+        int fret;
+        double radius, drop;
+    };
+    const Row rows[] = {
+        { "12 in cylinder", 304.8, 0, 12, 304.8, 0.75923 },
+        { "the last fret's radius alone is a cylinder too", 0, 304.8, 1, 304.8, 0.75923 },
+        // The 22nd fret is 466.1611 mm from the nut: 254 + 152.4 * 324 / 466.1611.
+        { "10-16 in compound, 12th fret", 254, 406.4, 12, 359.92389, 0.64272 },
+        { "10-16 in compound, 1st fret", 254, 406.4, 1, 265.89010, 0.87068 },
+        { "10-16 in compound, last fret", 254, 406.4, 22, 406.4, 0.56911 },
+    };
+    for (const Row& row : rows) {
+        Design design;
+        design.bassLengthMm = design.trebleLengthMm = 648;
+        design.frets = 22;
+        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
+        design.lastFretOverhangMm = design.nutOverhangMm;
+        design.radiusNutMm = row.nut;
+        design.radiusLastFretMm = row.last;
+        const BoardLayout board = Compute(design);
+        for (int string = 1; string <= design.strings; ++string) {
+            const FretOnString& at = board.At(row.fret, string);
+            ASSERT_TRUE(at.radiusMm && at.edgeDropMm) << row.what;
+            EXPECT_NEAR(*at.radiusMm, row.radius, 1e-5) << row.what;
+            EXPECT_NEAR(*at.edgeDropMm, row.drop, 1e-5) << row.what;
+        }
+    }
+    EXPECT_FALSE(Compute(Design {}).rows.front().radiusMm) << "a flat board has none";
+}
+
 TEST(Layout, InvalidDesignsNameTheirField)
 {
     struct Case {
@@ -186,6 +224,15 @@ TEST(Layout, InvalidDesignsNameTheirField)
              d.saddleSetbackBassMm = -30;
          },
             "saddle_setback_bass" }, // 20.3 mm left
+        { [](Design& d) { d.radiusNutMm = 19; }, "radius_nut" },
+        { [](Design& d) { d.radiusNutMm = 21.5; }, "radius_nut" }, // the nut is 43 mm wide
+        // 55 mm wide at the 24th fret: the nut's radius, used there too, is too small.
+        { [](Design& d) { d.radiusNutMm = 25; }, "radius_nut" },
+        { [](Design& d) {
+             d.radiusNutMm = 254;
+             d.radiusLastFretMm = 27;
+         },
+            "radius_last_fret" },
     };
     for (const Case& c : cases) {
         Design design;

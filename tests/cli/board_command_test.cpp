@@ -238,6 +238,12 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
             "--extend-frets : 1e+20 mm, doit être entre 0 mm et 100 mm" },
         { { "--edo", "12", "--length", "650", "--marker-diameter", "1" + std::string(70, '0') }, 1,
             "--marker-diameter : 1e+70 mm, doit être entre 1 mm et 20 mm" },
+        // A 7.25 in radius cannot cover a 16 in wide board; 10 in:16 in gives its end too.
+        { { "--edo", "12", "--length", "650", "--radius", "7.25in", "--nut-width", "16in" }, 1,
+            "--radius : 184.15 mm, pas plus que la demi-largeur de la touche (203.2 mm)" },
+        { { "--edo", "12", "--length", "650", "--radius", "10in:16in:20in" }, 1, "--radius" },
+        { { "--edo", "12", "--length", "650", "--radius-gauges", "g.svg" }, 2,
+            "--radius-gauges demande le rayon de la touche" },
     };
     for (const Case& c : cases) {
         const Outcome run = RunFrets(c.arguments);

@@ -239,6 +239,65 @@ TEST(SlottingProgram, CutsTheSameBoardAtTrueSizeInEveryUnit)
     }
 }
 
+// A board radiused before slotting: every point the cutter passes through
+// lies a pass's depth under the curved face (the circle of the board's
+// radius there, the edge's depth past an edge), and so does, within 5 µm,
+// the middle of every straight move between them. Both readers, both units.
+TEST(SlottingProgram, SlotsFollowTheRadiusAtTheirDepthUnderTheFace)
+{
+    struct Row {
+        const char* what;
+        double nutRadius, lastRadius;
+        board::Unit unit;
+    };
+    const Row rows[] = {
+        { "7.25 in vintage cylinder", 184.15, 0, board::Unit::Millimetre },
+        { "10-16 in compound", 254, 406.4, board::Unit::Inch },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        // 43 mm wide all along: half-width 21.5 mm; 648 mm, 22 frets.
+        board::Design design;
+        design.bassLengthMm = design.trebleLengthMm = 648;
+        design.frets = 22;
+        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
+        design.lastFretOverhangMm = design.nutOverhangMm;
+        design.radiusNutMm = row.nutRadius;
+        design.radiusLastFretMm = row.lastRadius;
+        design.unit = row.unit;
+        const double lastFret = 648 * (1 - std::pow(2.0, -22.0 / 12));
+        const auto face = [&](double x, double y) {
+            const double r = row.lastRadius == 0
+                ? row.nutRadius
+                : row.nutRadius + (row.lastRadius - row.nutRadius) * x / lastFret;
+            const double d = std::min(std::fabs(y), 21.5);
+            return r - std::sqrt(r * r - d * d);
+        };
+        board::RouterValues parameters;
+        parameters.followRadius = true;
+        const double near = row.unit == board::Unit::Inch ? 0.0013 : 2e-4;
+        for (const auto& [reader, run] :
+            Runs(Program(*board::ComputeLayout(design).layout, parameters))) {
+            SCOPED_TRACE(reader);
+            int deepest = 0;
+            for (std::size_t i = 1; i < run.moves.size(); ++i) {
+                const Move &m = run.moves[i], &before = run.moves[i - 1];
+                if (m.rapid || m.z >= 0)
+                    continue;
+                const double depth = -m.z - face(m.x, m.y);
+                EXPECT_NEAR(depth, std::round(depth), near) << "move " << i;
+                deepest += std::round(depth) == 3;
+                if (before.rapid || before.z >= 0 || (m.x == before.x && m.y == before.y))
+                    continue;
+                const double x = (m.x + before.x) / 2, y = (m.y + before.y) / 2;
+                EXPECT_NEAR(-(m.z + before.z) / 2 - face(x, y), std::round(depth), 0.005 + near)
+                    << "middle of move " << i;
+            }
+            EXPECT_GT(deepest, 22 * 10) << "every slot cut to its depth along its length";
+        }
+    }
+}
+
 // The router cuts the board the template draws, seen from above with the
 // nut on the left: a right-handed board's treble side away from the
 // operator (+Y), as a right-handed guitar lies face up with its head to

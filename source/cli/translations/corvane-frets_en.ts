@@ -429,5 +429,21 @@ for digit. Lengths are in the chosen unit.
         <source>une touche de gaucher : le miroir de la touche de droitier, graves de l&apos;autre côté, dans chaque dessin et le programme de rainurage</source>
         <translation>a left-handed board: the mirror image of the right-handed one, bass on the other side, in every drawing and the slotting program</translation>
     </message>
+    <message>
+        <source>--radius-gauges demande le rayon de la touche : --radius, ou un dessin qui le porte</source>
+        <translation>--radius-gauges needs the board&apos;s radius: --radius, or a design that holds it</translation>
+    </message>
+    <message>
+        <source>R[:R2]</source>
+        <translation>R[:R2]</translation>
+    </message>
+    <message>
+        <source>les gabarits de rayon en taille réelle, au sillet, à la frette 12 et à la dernière : .pdf, .svg ou .dxf</source>
+        <translation>the radius gauges at true size, at the nut, the 12th fret and the last: .pdf, .svg or .dxf</translation>
+    </message>
+    <message>
+        <source>pour une touche déjà bombée : chaque fente à sa profondeur sous la surface courbe</source>
+        <translation>for a board already radiused: every slot at its depth under the curved face</translation>
+    </message>
 </context>
 </TS>

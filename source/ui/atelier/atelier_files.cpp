@@ -10,6 +10,7 @@
 #include "file_names.h"
 #include "pdf_paper_dialog.h"
 #include "problem_text.h"
+#include "radius_gauges.h"
 #include "recent_files.h"
 #include "slotting_dialog.h"
 #include "strings_panel.h"
@@ -166,40 +167,58 @@ QString AtelierWindow::suggestedPath(const QString& extension) const
 
 void AtelierWindow::exportTemplate()
 {
+    exportDrawing(templateDrawing(),
+        QString::fromStdString(drawing::BoardTemplateTitle(document_.layout(),
+            QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords())),
+        tr("Exporter le gabarit"), tr("Gabarit exporté : %1"));
+}
+
+void AtelierWindow::exportRadiusGauges()
+{
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const drawing::TemplateWords words = language::InterfaceTemplateWords();
+    exportDrawing(drawing::RadiusGauges(document_.layout(), words, separator),
+        QString::fromStdString(drawing::RadiusGaugesTitle(document_.layout(), words, separator)),
+        tr("Exporter les gabarits de rayon"), tr("Gabarits de rayon exportés : %1"));
+}
+
+// A drawing at true size into the file the user names: a PDF in pages on
+// the paper they choose, an SVG or a DXF.
+void AtelierWindow::exportDrawing(const drawing::Drawing& drawn, const QString& title,
+    const QString& dialogTitle, const QString& doneMessage)
+{
     const QString pdf = tr("PDF calibré, par pages (*.pdf)");
     const QString svg = tr("SVG en millimètres (*.svg)");
     const QString dxf = tr("DXF (*.dxf)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(this, tr("Exporter le gabarit"),
-        suggestedPath(QStringLiteral(".pdf")),
-        QStringList { pdf, svg, dxf }.join(QStringLiteral(";;")), &filter);
+    QString path
+        = QFileDialog::getSaveFileName(this, dialogTitle, suggestedPath(QStringLiteral(".pdf")),
+            QStringList { pdf, svg, dxf }.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty())
         return;
     path = WithExtension(path,
         filter == svg       ? QStringLiteral(".svg")
             : filter == dxf ? QStringLiteral(".dxf")
                             : QStringLiteral(".pdf"));
-    const drawing::Drawing board = templateDrawing();
     drawing::ExportOptions options;
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
-        PdfPaperDialog paperDialog(board, this);
+        PdfPaperDialog paperDialog(drawn, this);
         if (paperDialog.exec() != QDialog::Accepted)
             return;
         options.paper = paperDialog.paper();
     }
     options.unit = document_.design().unit;
-    options.title = QString::fromStdString(drawing::BoardTemplateTitle(document_.layout(),
-        QLocale().decimalPoint().toStdString(), language::InterfaceTemplateWords()));
+    options.title = title;
     options.words = language::InterfaceTemplateWords();
     options.hairline = document_.design().cut.hairline;
-    if (const auto error = drawing::ExportTemplate(board, path, options)) {
+    if (const auto error = drawing::ExportTemplate(drawn, path, options)) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
             tr("Impossible d'exporter « %1 » :\n%2")
                 .arg(QFileInfo(path).fileName(), language::ProblemText(*error)));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
         return;
     }
-    statusBar()->showMessage(tr("Gabarit exporté : %1").arg(QFileInfo(path).fileName()), 3000);
+    statusBar()->showMessage(doneMessage.arg(QFileInfo(path).fileName()), 3000);
 }
 
 void AtelierWindow::exportTable()

@@ -257,6 +257,9 @@ void AtelierWindow::createActions()
     exportProgramAction_ = make(tr("Exporter le programme de &rainurage…"), QString(),
         QKeySequence(), tr("Écrire le programme G-code qui fraise les fentes des frettes"),
         &AtelierWindow::exportSlottingProgram);
+    exportGaugesAction_ = make(tr("Exporter les gabarits de ra&yon…"), QString(), QKeySequence(),
+        tr("Écrire en grandeur réelle les gabarits du bombé de la touche, pour le poncer"),
+        &AtelierWindow::exportRadiusGauges);
     printAction_ = make(tr("&Imprimer…"), QStringLiteral("document-print"),
         Shortcut(QKeySequence::Print, QStringLiteral("Ctrl+P")),
         tr("Imprimer le gabarit en grandeur réelle, sur autant de pages qu'il faut"),
@@ -301,6 +304,7 @@ void AtelierWindow::createMenus()
     file->addAction(exportTemplateAction_);
     file->addAction(exportTableAction_);
     file->addAction(exportProgramAction_);
+    file->addAction(exportGaugesAction_);
     file->addAction(printAction_);
     file->addSeparator();
     file->addAction(quitAction_);
@@ -366,6 +370,7 @@ void AtelierWindow::showLayout()
     drawing_ = drawing::BoardDrawing(layout, options);
     view_->setDrawing(drawing_);
     table_->setLayout(layout);
+    exportGaugesAction_->setEnabled(layout.design.IsRadiused());
     if (strings_)
         strings_->showLayout();
     form_->setNoteNamesAvailable(!layout.temperament.semitones.empty());

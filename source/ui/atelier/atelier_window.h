@@ -76,6 +76,7 @@ private slots:
     bool save();
     bool saveAs();
     void exportTemplate();
+    void exportRadiusGauges();
     void exportTable();
     void exportSlottingProgram();
     void showIntonationChart();
@@ -88,6 +89,8 @@ private slots:
 private:
     void startNewDesign();
     void createActions();
+    void exportDrawing(const drawing::Drawing& drawn, const QString& title,
+        const QString& dialogTitle, const QString& doneMessage);
     void createMenus();
     void createToolBar();
     void updateRecentFiles();
@@ -120,6 +123,7 @@ private:
     QAction* exportTemplateAction_ = nullptr;
     QAction* exportTableAction_ = nullptr;
     QAction* exportProgramAction_ = nullptr;
+    QAction* exportGaugesAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     QAction* copyTableAction_ = nullptr;

@@ -152,6 +152,11 @@ void DesignForm::buildFields()
         &board::Design::nutOverhangMm, "nut_overhang");
     addLength(boardForm, tr("Débord à &la dernière frette :"), tr("Débord à la dernière frette"),
         &board::Design::lastFretOverhangMm, "last_fret_overhang");
+    // A flat board unless a radius is given; one radius alone is a cylinder.
+    radiusNut_ = addLength(boardForm, tr("Rayon au sillet (0 : plate) :"), tr("Rayon au sillet"),
+        &board::Design::radiusNutMm, "radius_nut");
+    addLength(boardForm, tr("Rayon à la dernière frette :"), tr("Rayon à la dernière frette"),
+        &board::Design::radiusLastFretMm, "radius_last_fret");
     leftHanded_ = new QCheckBox(tr("Touche de gauc&her"));
     leftHanded_->setAccessibleName(tr("Touche de gaucher, graves de l'autre côté"));
     boardForm->addRow(leftHanded_);

@@ -63,6 +63,7 @@ public:
     QComboBox* unitField() const { return unit_; }
     QCheckBox* fannedField() const { return fanned_; }
     QCheckBox* leftHandedField() const { return leftHanded_; }
+    QLineEdit* radiusNutField() const { return radiusNut_; }
     QComboBox* perpendicularField() const { return perpendicular_; }
     // Shown only for a fan whose bass strings are the shorter ones.
     const QLabel* fanHint() const { return fanHint_; }
@@ -114,6 +115,7 @@ private:
 
     QComboBox* unit_ = nullptr;
     QCheckBox* fanned_ = nullptr;
+    QLineEdit* radiusNut_ = nullptr;
     QCheckBox* leftHanded_ = nullptr;
     QLineEdit* bassLength_ = nullptr;
     QLabel* bassLengthLabel_ = nullptr;

@@ -7,6 +7,7 @@
 #include "problem_text.h"
 #include "translation.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -83,6 +84,12 @@ SlottingDialog::SlottingDialog(const board::BoardLayout& board, QWidget* parent)
         tr("Sillet, côté graves"), static_cast<int>(board::RouterOrigin::NutBassCorner));
     origin_->setCurrentIndex(origin_->findData(static_cast<int>(values_.router.origin)));
     form->addRow(tr("&Origine :"), origin_);
+    followRadius_ = new QCheckBox(tr("Fentes sous la touche bom&bée"));
+    followRadius_->setAccessibleName(
+        tr("Fentes à leur profondeur sous la surface bombée, pour une touche déjà bombée"));
+    followRadius_->setEnabled(board.design.IsRadiused());
+    followRadius_->setChecked(board.design.IsRadiused() && values_.router.followRadius);
+    form->addRow(followRadius_);
 
     preview_ = new BoardView;
     preview_->setMinimumSize(480, 220);
@@ -125,6 +132,7 @@ bool SlottingDialog::readFields(QString* problem)
         f.field->set(values_, *read.value);
     }
     values_.router.origin = static_cast<board::RouterOrigin>(origin_->currentData().toInt());
+    values_.router.followRadius = followRadius_->isChecked();
     return true;
 }
 

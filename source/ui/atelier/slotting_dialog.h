@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -33,6 +34,7 @@ public:
     // A value's field by its key, with or without "router." ("slot_depth").
     QLineEdit* field(std::string_view key) const;
     BoardView* preview() const { return preview_; }
+    QCheckBox* followRadiusField() const { return followRadius_; }
 
     void accept() override;
 
@@ -50,6 +52,7 @@ private:
     board::Design values_; // only its router values are read and shown
     std::vector<Field> fields_;
     QComboBox* origin_ = nullptr;
+    QCheckBox* followRadius_ = nullptr;
     BoardView* preview_ = nullptr;
 };
 

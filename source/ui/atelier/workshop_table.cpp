@@ -51,6 +51,8 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
         columns_.push_back(ErrorCents);
     if (board::HasFretlets(*layout_))
         columns_.push_back(FretletFromNut);
+    if (board::HasRadius(*layout_))
+        columns_.insert(columns_.end(), { Radius, EdgeDrop });
     endResetModel();
 }
 

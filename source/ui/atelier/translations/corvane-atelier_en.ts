@@ -362,6 +362,22 @@ Save it anyway, and replace those changes?</translation>
         <source>Co&amp;rdes</source>
         <translation>St&amp;rings</translation>
     </message>
+    <message>
+        <source>Exporter les gabarits de rayon</source>
+        <translation>Export the radius gauges</translation>
+    </message>
+    <message>
+        <source>Gabarits de rayon exportés : %1</source>
+        <translation>Radius gauges exported: %1</translation>
+    </message>
+    <message>
+        <source>Exporter les gabarits de ra&amp;yon…</source>
+        <translation>Export Radius &amp;Gauges…</translation>
+    </message>
+    <message>
+        <source>Écrire en grandeur réelle les gabarits du bombé de la touche, pour le poncer</source>
+        <translation>Write the gauges of the board&apos;s radius at true size, to check it while sanding</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -687,6 +703,22 @@ Save it anyway, and replace those changes?</translation>
         <source>Touche de gaucher, graves de l&apos;autre côté</source>
         <translation>Left-handed board, bass on the other side</translation>
     </message>
+    <message>
+        <source>Rayon au sillet (0 : plate) :</source>
+        <translation>Radius at the nut (0: flat):</translation>
+    </message>
+    <message>
+        <source>Rayon au sillet</source>
+        <translation>Radius at the nut</translation>
+    </message>
+    <message>
+        <source>Rayon à la dernière frette :</source>
+        <translation>Radius at the last fret:</translation>
+    </message>
+    <message>
+        <source>Rayon à la dernière frette</source>
+        <translation>Radius at the last fret</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::IntonationChartDialog</name>
@@ -811,6 +843,14 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Fentes sous la touche bom&amp;bée</source>
+        <translation>Slots follow the &amp;radius</translation>
+    </message>
+    <message>
+        <source>Fentes à leur profondeur sous la surface bombée, pour une touche déjà bombée</source>
+        <translation>Slots at their depth under the curved face, for a board already radiused</translation>
     </message>
 </context>
 <context>
