@@ -34,6 +34,22 @@ std::vector<double> StringLengths(const Design& design)
     return lengths;
 }
 
+std::string_view BoardEndShapeName(BoardEndShape shape) noexcept
+{
+    for (const auto& [named, name] : BoardEndShapeNames)
+        if (named == shape)
+            return name;
+    return {};
+}
+
+std::optional<BoardEndShape> BoardEndShapeNamed(std::string_view name) noexcept
+{
+    for (const auto& [shape, named] : BoardEndShapeNames)
+        if (named == name)
+            return shape;
+    return std::nullopt;
+}
+
 DesignError FieldError(std::string field, Problem problem)
 {
     return { std::move(field), std::move(problem) };

@@ -12,8 +12,11 @@
 #include "units.h"
 #include "workshop.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvane::board {
@@ -37,6 +40,23 @@ inline constexpr double MaxRadiusMm = 5000.0;
 // The perpendicular fret: 0 is the nut, 1..frets a fret, this value the
 // saddle (bridge).
 inline constexpr int PerpendicularAtBridge = -1;
+
+// How the board ends past its last fret.
+enum class BoardEndShape {
+    Square, // square to the centre line
+    Round, // an arc from corner to corner through the centre line's end
+};
+
+// A shape's name in design files and on the command line.
+inline constexpr std::array<std::pair<BoardEndShape, std::string_view>, 2> BoardEndShapeNames = { {
+    { BoardEndShape::Square, "square" },
+    { BoardEndShape::Round, "round" },
+} };
+std::string_view BoardEndShapeName(BoardEndShape shape) noexcept;
+std::optional<BoardEndShape> BoardEndShapeNamed(std::string_view name) noexcept;
+
+// Past the last fret, the board ends at most this far along the centre line.
+inline constexpr double MaxBoardEndMm = 300.0;
 
 struct Design {
     TemperamentSource temperament = EqualDivisions {};
@@ -69,6 +89,13 @@ struct Design {
     // end left at 0 takes the other's radius.
     double radiusNutMm = 0;
     double radiusLastFretMm = 0;
+
+    // How far the board goes past the last fret, along the centre line: 0
+    // stops it at the last fret (its corners the overhang past the outer
+    // strings); otherwise it ends there square, or in an arc from the last
+    // fret's corners.
+    double boardEndMm = 0;
+    BoardEndShape boardEndShape = BoardEndShape::Square;
 
     // A left-handed board is the mirror image of the right-handed one: the
     // bass side where the other has its treble.

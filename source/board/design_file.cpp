@@ -390,6 +390,13 @@ void NumbersFromJson(const Json& json, Design& design)
             Fail("left_handed", ProblemKind::BooleanExpected);
         design.leftHanded = json["left_handed"].get<bool>();
     }
+    if (json.contains("board_end_shape")) {
+        const std::string shape = String(json["board_end_shape"], "board_end_shape");
+        const std::optional<BoardEndShape> named = BoardEndShapeNamed(shape);
+        if (!named)
+            Fail("board_end_shape", ProblemKind::BoardEndShapeExpected, { shape });
+        design.boardEndShape = *named;
+    }
     if (json.contains("router") && json["router"].contains("origin")) {
         const std::string origin = String(json["router"]["origin"], "router.origin");
         const std::optional<RouterOrigin> named = RouterOriginNamed(origin);
@@ -505,10 +512,13 @@ std::string DesignToJson(const Design& design)
     }
     if (design.cut != CutOptions {} || design.router != RouterValues {})
         json["version"] = 3;
-    if (design.leftHanded || design.IsRadiused() || design.router.followRadius)
+    if (design.leftHanded || design.IsRadiused() || design.router.followRadius
+        || design.boardEndMm != 0 || design.boardEndShape != BoardEndShape::Square)
         json["version"] = 4;
     if (design.leftHanded)
         json["left_handed"] = true;
+    if (design.boardEndShape != BoardEndShape::Square)
+        json["board_end_shape"] = BoardEndShapeName(design.boardEndShape);
     NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
@@ -516,9 +526,9 @@ std::string DesignToJson(const Design& design)
 namespace {
 
 // Keys a design file may hold besides the field table's numbers.
-constexpr std::array<std::string_view, 13> OtherKeys
-    = { "format", "version", "unit", "temperament", "perpendicular_fret", "open_note", "tuning",
-          "string_set", "action", "compensation", "cut", "router", "left_handed" };
+constexpr std::array<std::string_view, 14> OtherKeys = { "format", "version", "unit", "temperament",
+    "perpendicular_fret", "open_note", "tuning", "string_set", "action", "compensation", "cut",
+    "router", "left_handed", "board_end_shape" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
 

@@ -17,7 +17,7 @@ constexpr double LongestMm = MaxLengthMm;
 
 // The fields, with their accessors; a lambda without captures is a plain
 // function.
-const std::array<NumberField, 30> Fields = { {
+const std::array<NumberField, 31> Fields = { {
     { "frets", "--frets", Q::Count, S::Between, MinFrets, MaxFrets,
         [](const Design& d) { return double(d.frets); },
         [](Design& d, double v) { d.frets = int(v); } },
@@ -62,6 +62,9 @@ const std::array<NumberField, 30> Fields = { {
     { "radius_last_fret", "--radius", Q::Length, S::ZeroOrBetween, MinRadiusMm, MaxRadiusMm,
         [](const Design& d) { return d.radiusLastFretMm; },
         [](Design& d, double v) { d.radiusLastFretMm = v; }, true },
+    { "board_end", "--board-end", Q::Length, S::Between, 0, MaxBoardEndMm,
+        [](const Design& d) { return d.boardEndMm; }, [](Design& d, double v) { d.boardEndMm = v; },
+        true },
     { "reference_a4_hz", "--reference-a4", Q::Frequency, S::Between, MinReferenceA4Hz,
         MaxReferenceA4Hz, [](const Design& d) { return d.stringing.referenceA4Hz; },
         [](Design& d, double v) { d.stringing.referenceA4Hz = v; } },

@@ -1,5 +1,6 @@
 #include "layout.h"
 
+#include "board_end.h"
 #include "radius.h"
 
 #include <algorithm>
@@ -215,7 +216,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     board.trebleEdge = { trebleNutCorner, trebleEndCorner };
     board.nut = { bassNutCorner, trebleNutCorner };
     board.saddle = { bassSaddle, trebleSaddle };
-    board.outline = { bassNutCorner, bassEndCorner, trebleEndCorner, trebleNutCorner };
+    board.outline = BoardOutline(design, board.bassEdge, board.trebleEdge, 0.0);
     board.centreLine = { Lerp(bassNut, trebleNut, 0.5), Lerp(bassSaddle, trebleSaddle, 0.5) };
 
     board.frets.resize(static_cast<std::size_t>(fretCount));
@@ -293,6 +294,8 @@ LayoutResult ComputeLayout(const Design& design, NoteNaming naming)
         return { std::nullopt, std::move(error) };
     BoardLayout board = ComputeLayout(design, temperament, naming);
     if (auto error = RadiusProblem(board))
+        return { std::nullopt, std::move(error) };
+    if (auto error = BoardEndProblem(board))
         return { std::nullopt, std::move(error) };
     return { std::move(board), std::nullopt };
 }

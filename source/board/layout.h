@@ -96,7 +96,9 @@ struct BoardLayout {
     std::vector<Segment> frets; // fret 1 first, board edge to board edge
     Segment bassEdge; // nut corner to last-fret corner
     Segment trebleEdge;
-    std::vector<Point> outline; // closed board outline: bass nut, bass end, treble end, treble nut
+    // The closed outline: bass nut corner, along the bass edge, round the
+    // board's end (two corners, or an arc's points), treble nut corner.
+    std::vector<Point> outline;
     Segment centreLine; // middle of the nut to middle of the saddle
     double widthMm = 0; // bounding box of everything above
     double heightMm = 0;

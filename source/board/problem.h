@@ -65,6 +65,7 @@ enum class ProblemKind {
     TooManyFretsForTemperament,
     FretsMerge,
     RadiusBelowHalfWidth,
+    BoardEndCutsLastFret,
     // A design file.
     FieldMissing,
     TextExpected,
@@ -157,8 +158,9 @@ enum class ProblemKind {
     PrinterUnavailable,
     PrintUnfinished,
     RouterOriginExpected,
+    BoardEndShapeExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::RouterOriginExpected) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::BoardEndShapeExpected) + 1;
 
 // What a problem names, kept as data so that each reader sees it in their
 // own unit and with their own decimal separator: a text as the user gave

@@ -312,9 +312,23 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     // before the one-sided lengths, --overhang before --last-fret-overhang.
     for (const CommandOption& option : CommandOptions())
         if (const std::string* text = find(option.name);
-            text && !option.fields[0].empty() && board::FindNumberField(option.fields[0]))
-            if (auto problem = ReadNumbers(option, *text, design))
+            text && !option.fields[0].empty() && board::FindNumberField(option.fields[0])) {
+            std::string value = *text;
+            // The board's end may name its shape after the length.
+            if (option.name == "--board-end")
+                if (const std::size_t colon = value.rfind(':'); colon != std::string::npos) {
+                    const std::string shape = value.substr(colon + 1);
+                    const auto named = board::BoardEndShapeNamed(shape);
+                    if (!named)
+                        return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
+                                                    "--board-end %1 : square ou round attendu"),
+                            { shape }));
+                    design.boardEndShape = *named;
+                    value.erase(colon);
+                }
+            if (auto problem = ReadNumbers(option, value, design))
                 return ValueFailure(std::move(*problem));
+        }
     if (find("--bass-length") && !find("--treble-length") && !find("--design"))
         design.trebleLengthMm = design.bassLengthMm;
 

@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 55> Options = { {
+const std::array<CommandOption, 56> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -79,6 +79,11 @@ const std::array<CommandOption, 55> Options = { {
             "corvane-frets", "note des cordes à vide, pour les noms de notes (Mi par défaut)") },
     { "--radius", QT_TRANSLATE_NOOP("corvane-frets", "R[:R2]"), false, G::Board,
         { "radius_nut", "radius_last_fret" }, V::OneOrPair, nullptr },
+    { "--board-end", QT_TRANSLATE_NOOP("corvane-frets", "E[:square|round]"), false, G::Board,
+        { "board_end" }, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "la touche va E plus loin que la dernière frette le long de l'axe, finie d'équerre "
+            "(square, par défaut) ou en arc (round) ; 0 : elle s'arrête à la dernière frette") },
     { "--left-handed", "", false, G::Board, { "left_handed" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
             "une touche de gaucher : le miroir de la touche de droitier, graves de l'autre côté, "

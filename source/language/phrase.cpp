@@ -106,6 +106,9 @@ constexpr std::array<PatternEntry, board::ProblemKindCount> Patterns = { {
         "frets %2 and %3 coincide: the temperament has two almost equal pitches" },
     { K::RadiusBelowHalfWidth, "%1 : %2, pas plus que la demi-largeur de la touche (%3)",
         "%1: %2, no more than half the board's width (%3)" },
+    { K::BoardEndCutsLastFret,
+        "%1 : %2, une fin d'équerre couperait la dernière frette ; au moins %3",
+        "%1: %2, a square end would cut through the last fret; at least %3" },
     { K::FieldMissing, "champ absent", "field missing" },
     { K::TextExpected, "un texte est attendu", "a text is expected" },
     { K::IntegerExpected, "un nombre entier est attendu", "a whole number is expected" },
@@ -269,6 +272,8 @@ constexpr std::array<PatternEntry, board::ProblemKindCount> Patterns = { {
         "Printing failed: the job could not be finished." },
     { K::RouterOriginExpected, "« %2 » : nut-centre ou nut-bass-corner attendu",
         "“%2”: nut-centre or nut-bass-corner expected" },
+    { K::BoardEndShapeExpected, "« %2 » : square ou round attendu",
+        "“%2”: square or round expected" },
 } };
 
 static_assert(board::InEnumOrder(Patterns, [](const auto& entry) { return entry.kind; }),
@@ -301,6 +306,8 @@ constexpr FieldEntry Fields[] = {
     { "tuning", "accord", "tuning" },
     { "radius_nut", "rayon au sillet", "radius at the nut" },
     { "radius_last_fret", "rayon à la dernière frette", "radius at the last fret" },
+    { "board_end", "fin de la touche", "board's end" },
+    { "board_end_shape", "forme de la fin de la touche", "shape of the board's end" },
     { "reference_a4_hz", "fréquence du la de référence", "reference A4 frequency" },
     { "string_set", "jeu de cordes", "string set" },
     { "action.nut_clearance_mm", "hauteur des cordes au sillet", "string height at the nut" },

@@ -101,6 +101,12 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
             },
             4 },
         { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
+        { "round end",
+            [](Design& d) {
+                d.boardEndMm = 20;
+                d.boardEndShape = BoardEndShape::Round;
+            },
+            4 },
     };
     for (const Row& row : rows) {
         Design design;

@@ -174,6 +174,62 @@ TEST(Layout, RadiusAndEdgeDropAreTheCircleWhereEachFretCrossesTheCentreLine)
     EXPECT_FALSE(Compute(Design {}).rows.front().radiusMm) << "a flat board has none";
 }
 
+// The board's end: square, its corners on the prolonged edges E past the
+// last fret's crossing of the centre line; round, every point of the arc
+// on one circle through the last fret's corners and the centre line's end.
+TEST(Layout, TheBoardEndsWhereAndHowItsEndSays)
+{
+    struct Row {
+        const char* what;
+        Design design;
+        double end;
+        BoardEndShape shape;
+    };
+    const Row rows[] = {
+        { "square, straight", Design {}, 20, BoardEndShape::Square },
+        { "square, fanned", FannedBass(), 25, BoardEndShape::Square },
+        { "round, straight", Design {}, 15, BoardEndShape::Round },
+        { "round, fanned", FannedBass(), 30, BoardEndShape::Round },
+    };
+    for (Row row : rows) {
+        SCOPED_TRACE(row.what);
+        const BoardLayout plain = Compute(row.design);
+        row.design.boardEndMm = row.end;
+        row.design.boardEndShape = row.shape;
+        const BoardLayout board = Compute(row.design);
+        const Segment last = plain.frets.back();
+        const double axis = plain.centreLine.from.y;
+        const double onAxis = last.from.x
+            + (last.to.x - last.from.x) * (axis - last.from.y) / (last.to.y - last.from.y);
+        const std::vector<Point>& outline = board.outline;
+        const double shift = board.centreLine.from.x - plain.centreLine.from.x; // a wider box
+        EXPECT_EQ(outline.front().x - shift, plain.outline.front().x) << "the nut stays";
+        if (row.shape == BoardEndShape::Square) {
+            ASSERT_EQ(outline.size(), 4u);
+            EXPECT_NEAR(outline[1].x - shift, onAxis + row.end, 1e-9);
+            EXPECT_NEAR(outline[1].x, outline[2].x, 1e-9) << "square to the centre line";
+            const Segment& edge = board.bassEdge;
+            const double slope = (edge.to.y - edge.from.y) / (edge.to.x - edge.from.x);
+            EXPECT_NEAR(outline[1].y, edge.from.y + slope * (outline[1].x - edge.from.x), 1e-9)
+                << "on the prolonged edge";
+            continue;
+        }
+        // Round: the circle through the corners and the centre line's end
+        // holds every point.
+        const Point a = outline[1], c = outline[outline.size() - 2],
+                    b { onAxis + row.end + shift, board.centreLine.from.y };
+        EXPECT_NEAR(a.x - shift, last.from.x, 1e-9);
+        const double d = 2 * (a.x * (b.y - c.y) + b.x * (c.y - a.y) + c.x * (a.y - b.y));
+        const double a2 = a.x * a.x + a.y * a.y, b2 = b.x * b.x + b.y * b.y,
+                     c2 = c.x * c.x + c.y * c.y;
+        const Point o { (a2 * (b.y - c.y) + b2 * (c.y - a.y) + c2 * (a.y - b.y)) / d,
+            (a2 * (c.x - b.x) + b2 * (a.x - c.x) + c2 * (b.x - a.x)) / d };
+        const double r = std::hypot(a.x - o.x, a.y - o.y);
+        for (std::size_t i = 1; i + 1 < outline.size(); ++i)
+            EXPECT_NEAR(std::hypot(outline[i].x - o.x, outline[i].y - o.y), r, 1e-3) << i;
+    }
+}
+
 TEST(Layout, InvalidDesignsNameTheirField)
 {
     struct Case {
@@ -233,6 +289,14 @@ TEST(Layout, InvalidDesignsNameTheirField)
              d.radiusLastFretMm = 27;
          },
             "radius_last_fret" },
+        { [](Design& d) { d.boardEndMm = 301; }, "board_end" },
+        // The 5-string fan's last fret slants: a square end 1 mm past its
+        // middle would cut through it.
+        { [](Design& d) {
+             d = FannedBass();
+             d.boardEndMm = 1;
+         },
+            "board_end" },
     };
     for (const Case& c : cases) {
         Design design;

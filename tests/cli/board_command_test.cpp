@@ -242,6 +242,8 @@ TEST(BoardCommand, ErrorsExitWithOneLineAndNoOutput)
         { { "--edo", "12", "--length", "650", "--radius", "7.25in", "--nut-width", "16in" }, 1,
             "--radius : 184.15 mm, pas plus que la demi-largeur de la touche (203.2 mm)" },
         { { "--edo", "12", "--length", "650", "--radius", "10in:16in:20in" }, 1, "--radius" },
+        { { "--edo", "12", "--length", "650", "--board-end", "20:oval" }, 1,
+            "--board-end oval : square ou round attendu" },
         { { "--edo", "12", "--length", "650", "--radius-gauges", "g.svg" }, 2,
             "--radius-gauges demande le rayon de la touche" },
     };

@@ -445,5 +445,17 @@ for digit. Lengths are in the chosen unit.
         <source>pour une touche déjà bombée : chaque fente à sa profondeur sous la surface courbe</source>
         <translation>for a board already radiused: every slot at its depth under the curved face</translation>
     </message>
+    <message>
+        <source>--board-end %1 : square ou round attendu</source>
+        <translation>--board-end %1: square or round expected</translation>
+    </message>
+    <message>
+        <source>E[:square|round]</source>
+        <translation>E[:square|round]</translation>
+    </message>
+    <message>
+        <source>la touche va E plus loin que la dernière frette le long de l&apos;axe, finie d&apos;équerre (square, par défaut) ou en arc (round) ; 0 : elle s&apos;arrête à la dernière frette</source>
+        <translation>the board goes E past the last fret along the centre line, ending square (square, the default) or in an arc (round); 0: it stops at the last fret</translation>
+    </message>
 </context>
 </TS>

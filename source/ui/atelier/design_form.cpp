@@ -157,6 +157,13 @@ void DesignForm::buildFields()
         &board::Design::radiusNutMm, "radius_nut");
     addLength(boardForm, tr("Rayon à la dernière frette :"), tr("Rayon à la dernière frette"),
         &board::Design::radiusLastFretMm, "radius_last_fret");
+    addLength(boardForm, tr("Fin après la dernière frette (0 : à la frette) :"),
+        tr("Fin de la touche après la dernière frette"), &board::Design::boardEndMm, "board_end");
+    boardEndShape_ = new QComboBox;
+    boardEndShape_->addItem(tr("d'équerre"), static_cast<int>(board::BoardEndShape::Square));
+    boardEndShape_->addItem(tr("en arc"), static_cast<int>(board::BoardEndShape::Round));
+    boardEndShape_->setAccessibleName(tr("Forme de la fin de la touche"));
+    boardForm->addRow(tr("Forme de la fin :"), boardEndShape_);
     leftHanded_ = new QCheckBox(tr("Touche de gauc&her"));
     leftHanded_->setAccessibleName(tr("Touche de gaucher, graves de l'autre côté"));
     boardForm->addRow(leftHanded_);
@@ -229,6 +236,7 @@ void DesignForm::buildFields()
         if (!filling_)
             readFields();
     });
+    connect(boardEndShape_, &QComboBox::activated, this, &DesignForm::readFields);
     connect(leftHanded_, &QCheckBox::toggled, this, [this] {
         if (!filling_)
             readFields();
@@ -261,6 +269,8 @@ void DesignForm::showDocument()
     frets_->setValue(design.frets);
     strings_->setValue(design.strings);
     leftHanded_->setChecked(design.leftHanded);
+    boardEndShape_->setCurrentIndex(
+        boardEndShape_->findData(static_cast<int>(design.boardEndShape)));
     openNote_->setCurrentIndex(((design.openNote % 12) + 12) % 12);
     wantedPerpendicular_ = design.perpendicularFret;
     trebleTyped_ = design.IsFanned();
@@ -433,6 +443,7 @@ void DesignForm::readFields()
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
     next.leftHanded = leftHanded_->isChecked();
+    next.boardEndShape = static_cast<board::BoardEndShape>(boardEndShape_->currentData().toInt());
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     switch (entry.kind) {

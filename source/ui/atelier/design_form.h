@@ -64,6 +64,7 @@ public:
     QCheckBox* fannedField() const { return fanned_; }
     QCheckBox* leftHandedField() const { return leftHanded_; }
     QLineEdit* radiusNutField() const { return radiusNut_; }
+    QComboBox* boardEndShapeField() const { return boardEndShape_; }
     QComboBox* perpendicularField() const { return perpendicular_; }
     // Shown only for a fan whose bass strings are the shorter ones.
     const QLabel* fanHint() const { return fanHint_; }
@@ -116,6 +117,7 @@ private:
     QComboBox* unit_ = nullptr;
     QCheckBox* fanned_ = nullptr;
     QLineEdit* radiusNut_ = nullptr;
+    QComboBox* boardEndShape_ = nullptr;
     QCheckBox* leftHanded_ = nullptr;
     QLineEdit* bassLength_ = nullptr;
     QLabel* bassLengthLabel_ = nullptr;

@@ -27,7 +27,8 @@ board::Parsed<double> ReadLength(const QString& text, board::Unit unit, LengthKi
 LengthKind KindOf(double board::Design::*member)
 {
     if (member == &board::Design::nutOverhangMm || member == &board::Design::lastFretOverhangMm
-        || member == &board::Design::radiusNutMm || member == &board::Design::radiusLastFretMm)
+        || member == &board::Design::radiusNutMm || member == &board::Design::radiusLastFretMm
+        || member == &board::Design::boardEndMm)
         return LengthKind::ZeroOrMore;
     if (member == &board::Design::nutSetbackBassMm || member == &board::Design::nutSetbackTrebleMm
         || member == &board::Design::saddleSetbackBassMm

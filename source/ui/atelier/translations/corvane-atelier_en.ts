@@ -719,6 +719,30 @@ Save it anyway, and replace those changes?</translation>
         <source>Rayon à la dernière frette</source>
         <translation>Radius at the last fret</translation>
     </message>
+    <message>
+        <source>Fin après la dernière frette (0 : à la frette) :</source>
+        <translation>End past the last fret (0: at the fret):</translation>
+    </message>
+    <message>
+        <source>Fin de la touche après la dernière frette</source>
+        <translation>Board&apos;s end past the last fret</translation>
+    </message>
+    <message>
+        <source>d&apos;équerre</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>en arc</source>
+        <translation>round</translation>
+    </message>
+    <message>
+        <source>Forme de la fin de la touche</source>
+        <translation>Shape of the board&apos;s end</translation>
+    </message>
+    <message>
+        <source>Forme de la fin :</source>
+        <translation>Shape of the end:</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::IntonationChartDialog</name>
