@@ -17,7 +17,7 @@ constexpr double LongestMm = MaxLengthMm;
 
 // The fields, with their accessors; a lambda without captures is a plain
 // function.
-const std::array<NumberField, 31> Fields = { {
+const std::array<NumberField, 32> Fields = { {
     { "frets", "--frets", Q::Count, S::Between, MinFrets, MaxFrets,
         [](const Design& d) { return double(d.frets); },
         [](Design& d, double v) { d.frets = int(v); } },
@@ -116,6 +116,9 @@ const std::array<NumberField, 31> Fields = { {
     { "router.binding_margin", "--binding-margin", Q::Length, S::ZeroOrBetween, 0.1, 25.0,
         [](const Design& d) { return d.router.bindingMarginMm; },
         [](Design& d, double v) { d.router.bindingMarginMm = v; } },
+    { "router.bed_length", "--bed-length", Q::Length, S::ZeroOrBetween, 50.0, 3000.0,
+        [](const Design& d) { return d.router.bedLengthMm; },
+        [](Design& d, double v) { d.router.bedLengthMm = v; } },
 } };
 
 ProblemValue ValueOf(Quantity quantity, double value)

@@ -124,6 +124,7 @@ enum class ProblemKind {
     ZeroOrInRange,
     MarginLeavesNoSlot,
     BoardTooLongToSlot,
+    BedTooShort,
     // Why a named file cannot be read (the cause of FileUnreadableBecause).
     ReadNoSuchFile,
     ReadPermissionDenied,

@@ -62,6 +62,9 @@ struct RouterValues {
     double bindingMarginMm = 0;
     double spindleRpm = 12000;
     RouterOrigin origin = RouterOrigin::NutCentre;
+    // The length of the router's travel along X: a longer board is cut in
+    // parts, moved between them; 0 when the whole board fits.
+    double bedLengthMm = 0;
     // For a board radiused before it is slotted: every slot kept the slot
     // depth under the curved face, Z varying along it.
     bool followRadius = false;

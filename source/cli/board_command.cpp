@@ -42,15 +42,21 @@ int Flushed(std::ostream& out, std::ostream& err, const char* what)
 int WriteSlottingProgram(
     const board::BoardLayout& layout, const BoardOptions& options, std::ostream& err)
 {
-    const auto program = drawing::SlottingProgram(layout, layout.temperament.name);
-    if (const auto* problem = std::get_if<board::DesignError>(&program)) {
+    const auto programs = drawing::SlottingPrograms(layout, layout.temperament.name);
+    if (const auto* problem = std::get_if<board::DesignError>(&programs)) {
         err << "corvane-frets: " << DesignErrorSaid(*problem, layout.design.unit) << '\n';
         return ExitValue;
     }
-    if (const auto failure
-        = files::WriteWholeFile(*options.gcodePath, std::get<std::string>(program))) {
-        err << "corvane-frets: " << ProblemSaid(board::WriteProblemOf(*failure)) << '\n';
-        return ExitValue;
+    // A board longer than the bed: NAME-1.nc, NAME-2.nc, ... each whole.
+    const auto& texts = std::get<std::vector<std::string>>(programs);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const std::string path = texts.size() == 1
+            ? *options.gcodePath
+            : drawing::PartFileName(*options.gcodePath, k + 1);
+        if (const auto failure = files::WriteWholeFile(path, texts[k])) {
+            err << "corvane-frets: " << ProblemSaid(board::WriteProblemOf(*failure)) << '\n';
+            return ExitValue;
+        }
     }
     return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 56> Options = { {
+const std::array<CommandOption, 57> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -151,6 +151,7 @@ const std::array<CommandOption, 56> Options = { {
     { "--plunge-feed", "V", false, G::Router, { "router.plunge_feed" }, V::One, nullptr },
     { "--safe-z", "Z", false, G::Router, { "router.safe_z" }, V::One, nullptr },
     { "--binding-margin", "M", false, G::Router, { "router.binding_margin" }, V::One, nullptr },
+    { "--bed-length", "B", false, G::Router, { "router.bed_length" }, V::One, nullptr },
     { "--slots-follow-radius", "", false, G::Router, {}, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
             "pour une touche déjà bombée : chaque fente à sa profondeur sous la surface courbe") },

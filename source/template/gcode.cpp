@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "figure_text.h"
+#include "program_parts.h"
 #include "radius.h"
 #include "slot_span.h"
 
@@ -110,6 +111,13 @@ std::vector<board::Point> SlotPoints(
     return points;
 }
 
+// The program's X and Y zero, in layout coordinates.
+board::Point Origin(const board::BoardLayout& board, const board::RouterValues& p) noexcept
+{
+    return p.origin == board::RouterOrigin::NutCentre ? Along(board.nut.from, board.nut.to, 0.5)
+                                                      : board.nut.from;
+}
+
 // A length as a problem names it.
 board::ProblemValue Shown(double mm)
 {
@@ -149,6 +157,10 @@ std::optional<board::DesignError> SlottingProblem(
                 { ProblemKind::MarginLeavesNoSlot,
                     { Shown(p.bindingMarginMm), std::to_string(i + 1) }, {} });
     }
+    if (p.bedLengthMm > 0)
+        if (auto split = SplitForBed(board, SlotPaths(board, p), Origin(board, p), p.bedLengthMm);
+            std::holds_alternative<board::DesignError>(split))
+            return std::get<board::DesignError>(std::move(split));
     return std::nullopt;
 }
 
@@ -161,18 +173,18 @@ std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const boa
     return paths;
 }
 
-std::variant<std::string, board::DesignError> SlottingProgram(
-    const board::BoardLayout& board, const std::string& title)
+namespace {
+
+// One program: the header, then the slots of `part`, X counted from the
+// part's zero.
+std::string PartProgram(const board::BoardLayout& board, const std::string& title,
+    const std::vector<board::Segment>& paths, const ProgramPart& part, std::size_t partNumber,
+    std::size_t partCount, board::Point origin)
 {
     const board::RouterValues& p = board.design.router;
-    if (auto problem = SlottingProblem(board, p))
-        return std::move(*problem);
     const board::Unit unit = ProgramUnit(board.design.unit);
     const bool inches = unit == board::Unit::Inch;
-    const board::Point nutMiddle = Along(board.nut.from, board.nut.to, 0.5);
-    const board::Point origin
-        = p.origin == board::RouterOrigin::NutCentre ? nutMiddle : board.nut.from;
-    Program g(unit, origin);
+    Program g(unit, { part.zero.x, origin.y });
     const std::string u = inches ? " in" : " mm";
     const std::string perMinute = inches ? " in/min" : " mm/min";
 
@@ -185,6 +197,21 @@ std::variant<std::string, board::DesignError> SlottingProgram(
         + "; X along the board from the nut, Y across towards the "
         + (board.design.leftHanded ? "bass (left-handed board)" : "treble")
         + ", Z = 0 on the board's face )");
+    if (partCount > 1) {
+        const std::string slots = "slots " + std::to_string(part.firstSlot + 1) + " to "
+            + std::to_string(part.lastSlot + 1);
+        g.Line("( Part " + std::to_string(partNumber) + " of " + std::to_string(partCount)
+            + " for a bed of " + g.Number(p.bedLengthMm) + u + " along X: " + slots + " )");
+        if (part.referenceSlot) {
+            g.Line("( Before this part: move the board about " + g.Number(part.zero.x - origin.x)
+                + u + " towards -X from where part 1 began, lower the cutter into slot "
+                + std::to_string(*part.referenceSlot + 1) + " (cut by part "
+                + std::to_string(partNumber - 1) + ") at Y = " + g.Y(part.zero.y) + u
+                + " and set X zero there; Y and Z stay as they were )");
+        } else {
+            g.Line("( X zero at the origin, as for the whole board )");
+        }
+    }
     g.Line("( Tool diameter " + g.Number(p.toolDiameterMm) + u + ", slot depth "
         + g.Number(p.slotDepthMm) + u + ", pass depth " + g.Number(p.passDepthMm) + u + " )");
     g.Line("( Feed " + g.Number(p.feedMmPerMinute) + perMinute + ", plunge feed "
@@ -208,8 +235,7 @@ std::variant<std::string, board::DesignError> SlottingProgram(
     g.Line("G4 P2");
 
     const auto passes = static_cast<int>(std::ceil(p.slotDepthMm / p.passDepthMm - 1e-9));
-    const std::vector<board::Segment> paths = SlotPaths(board, p);
-    for (std::size_t i = 0; i < paths.size(); ++i) {
+    for (std::size_t i = part.firstSlot; i <= part.lastSlot; ++i) {
         std::vector<board::Point> points = SlotPoints(board, paths[i], follow);
         const auto face
             = [&](board::Point at) { return follow ? board::FaceDropAtMm(board, at) : 0.0; };
@@ -235,6 +261,48 @@ std::variant<std::string, board::DesignError> SlottingProgram(
     g.Line("M5");
     g.Line("M30");
     return g.Text();
+}
+
+} // namespace
+
+std::variant<std::vector<std::string>, board::DesignError> SlottingPrograms(
+    const board::BoardLayout& board, const std::string& title)
+{
+    const board::RouterValues& p = board.design.router;
+    if (auto problem = SlottingProblem(board, p))
+        return std::move(*problem);
+    const board::Point origin = Origin(board, p);
+    const std::vector<board::Segment> paths = SlotPaths(board, p);
+    auto split = SplitForBed(board, paths, origin, p.bedLengthMm);
+    if (auto* problem = std::get_if<board::DesignError>(&split))
+        return std::move(*problem);
+    const auto& parts = std::get<std::vector<ProgramPart>>(split);
+    std::vector<std::string> programs;
+    for (std::size_t k = 0; k < parts.size(); ++k)
+        programs.push_back(PartProgram(board, title, paths, parts[k], k + 1, parts.size(), origin));
+    return programs;
+}
+
+std::variant<std::string, board::DesignError> SlottingProgram(
+    const board::BoardLayout& board, const std::string& title)
+{
+    board::BoardLayout whole = board;
+    whole.design.router.bedLengthMm = 0;
+    auto programs = SlottingPrograms(whole, title);
+    if (auto* problem = std::get_if<board::DesignError>(&programs))
+        return std::move(*problem);
+    return std::move(std::get<std::vector<std::string>>(programs).front());
+}
+
+std::string PartFileName(const std::string& path, std::size_t part)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t stem = dot == std::string::npos || (slash != std::string::npos && dot < slash)
+            || dot == (slash == std::string::npos ? 0 : slash + 1)
+        ? path.size()
+        : dot;
+    return path.substr(0, stem) + "-" + std::to_string(part) + path.substr(stem);
 }
 
 } // namespace corvane::drawing

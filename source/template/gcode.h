@@ -41,8 +41,19 @@ std::optional<board::DesignError> SlottingProblem(
 std::vector<board::Segment> SlotPaths(
     const board::BoardLayout& board, const board::RouterValues& router);
 
-// The program with the board's own router values, or why not.
+// The program with the board's own router values, or why not: the whole
+// board in one program, whatever the bed length.
 std::variant<std::string, board::DesignError> SlottingProgram(
     const board::BoardLayout& board, const std::string& title);
+
+// The programs for the router's bed: one when its length is 0 or the board
+// fits it; otherwise one per part, in order, each saying in its header how
+// to move the board and where to set X zero again. Together they cut
+// exactly the slots of the whole program.
+std::variant<std::vector<std::string>, board::DesignError> SlottingPrograms(
+    const board::BoardLayout& board, const std::string& title);
+
+// Where part N of a split program is written: "neck.nc" -> "neck-2.nc".
+std::string PartFileName(const std::string& path, std::size_t part);
 
 } // namespace corvane::drawing

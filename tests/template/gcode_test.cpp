@@ -23,6 +23,7 @@ namespace {
 struct Move {
     bool rapid;
     double x, y, z, feed; // millimetres, millimetres a minute
+    int slot = 0; // as the program's comment numbers it (our reader only)
 };
 
 // The program's moves at true size, and the codes it gave outside moves.
@@ -35,8 +36,11 @@ Executed Execute(const std::string& program)
 {
     Executed run;
     double x = 0, y = 0, z = 0, feed = 0, scale = 1;
+    int slot = 0;
     std::istringstream lines(program);
     for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("( Slot "))
+            slot = std::stoi(line.substr(7));
         if (line.empty() || line.front() == '(')
             continue;
         std::istringstream words(line);
@@ -52,7 +56,7 @@ Executed Execute(const std::string& program)
             const double value = std::stod(word.substr(1)) * scale;
             (word[0] == 'X' ? x : word[0] == 'Y' ? y : word[0] == 'Z' ? z : feed) = value;
         }
-        run.moves.push_back({ code == "G0", x, y, z, feed });
+        run.moves.push_back({ code == "G0", x, y, z, feed, slot });
     }
     return run;
 }
@@ -298,6 +302,74 @@ TEST(SlottingProgram, SlotsFollowTheRadiusAtTheirDepthUnderTheFace)
     }
 }
 
+// A board longer than the bed, split: the parts together cut each slot of
+// the whole program exactly once, where it cuts it, once X is zeroed again
+// on the slot and at the Y each part's header names; every part's moves,
+// and its zero, within the bed along X.
+TEST(SlottingProgram, PartsForAShortBedCutTheWholeProgramsSlotsOnce)
+{
+    const std::tuple<board::Unit, double> rows[] = {
+        { board::Unit::Millimetre, 200 },
+        { board::Unit::Inch, 254 },
+    };
+    for (const auto& [unit, bed] : rows) {
+        SCOPED_TRACE(bed);
+        board::RouterValues router;
+        router.bindingMarginMm = 1.5;
+        const Executed whole = Execute(Program(Fanned(unit), router));
+        router.bedLengthMm = bed;
+        const auto parts = SlottingPrograms(WithRouter(Fanned(unit), router), "t");
+        ASSERT_TRUE(std::holds_alternative<std::vector<std::string>>(parts));
+        const auto& texts = std::get<std::vector<std::string>>(parts);
+        ASSERT_GE(texts.size(), 3u);
+        std::map<int, int> cut;
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            SCOPED_TRACE(k + 1);
+            // Where this part's X zero lies in the whole program's frame.
+            double zero = 0;
+            const std::string marker = "lower the cutter into slot ";
+            if (const std::size_t at = texts[k].find(marker); at != std::string::npos) {
+                const int slot = std::stoi(texts[k].substr(at + marker.size()));
+                const double y = std::stod(texts[k].substr(texts[k].find("at Y = ", at) + 7))
+                    * (unit == board::Unit::Inch ? 25.4 : 1);
+                const auto first = std::find_if(whole.moves.begin(), whole.moves.end(),
+                    [&](const Move& m) { return m.slot == slot && !m.rapid && m.z < 0; });
+                const Move &a = *first, &b = *std::next(first);
+                zero = a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y);
+            }
+            double low = 0, high = 0;
+            std::vector<Move> slots, expected;
+            for (const Move& m : Execute(texts[k]).moves) {
+                low = std::min(low, m.x);
+                high = std::max(high, m.x);
+                if (m.slot > 0)
+                    slots.push_back(m);
+            }
+            EXPECT_LE(high - low, bed + 1e-3);
+            ASSERT_FALSE(slots.empty());
+            for (const Move& m : whole.moves)
+                if (m.slot >= slots.front().slot && m.slot <= slots.back().slot)
+                    expected.push_back(m);
+            ASSERT_EQ(slots.size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                const Move &m = slots[i], &w = expected[i];
+                ASSERT_EQ(m.slot, w.slot);
+                EXPECT_EQ(m.z, w.z) << "slot " << m.slot;
+                ++cut[m.slot];
+                if (i == 0 || expected[i - 1].slot != w.slot)
+                    continue; // the rise to the safe height, wherever the tool stands
+                EXPECT_NEAR(m.x + zero, w.x, 2e-3) << "slot " << m.slot;
+                EXPECT_NEAR(m.y, w.y, 2e-3) << "slot " << m.slot;
+            }
+        }
+        for (const Move& m : whole.moves)
+            if (m.slot > 0)
+                --cut[m.slot];
+        for (const auto& [slot, surplus] : cut)
+            EXPECT_EQ(surplus, 0) << "slot " << slot << " cut once";
+    }
+}
+
 // The router cuts the board the template draws, seen from above with the
 // nut on the left: a right-handed board's treble side away from the
 // operator (+Y), as a right-handed guitar lies face up with its head to
@@ -390,12 +462,14 @@ TEST(SlottingProgram, RefusesWhatARouterCannotDo)
             ProblemKind::ZeroOrInRange },
         { [](board::RouterValues& p) { p.bindingMarginMm = 24; }, "router.binding_margin",
             ProblemKind::MarginLeavesNoSlot },
+        { [](board::RouterValues& p) { p.bedLengthMm = 40; }, "router.bed_length",
+            ProblemKind::ZeroOrInRange },
     };
     const board::BoardLayout board = Fanned();
     for (const auto& c : cases) {
         board::RouterValues parameters;
         c.change(parameters);
-        const auto program = SlottingProgram(WithRouter(board, parameters), "t");
+        const auto program = SlottingPrograms(WithRouter(board, parameters), "t");
         ASSERT_TRUE(std::holds_alternative<board::DesignError>(program)) << c.field;
         EXPECT_EQ(std::get<board::DesignError>(program).field, c.field);
         EXPECT_EQ(std::get<board::DesignError>(program).problem.kind, c.kind) << c.field;
@@ -405,6 +479,13 @@ TEST(SlottingProgram, RefusesWhatARouterCannotDo)
     const auto tooLong = SlottingProgram(*board::ComputeLayout(longer).layout, "t");
     ASSERT_TRUE(std::holds_alternative<board::DesignError>(tooLong));
     EXPECT_EQ(std::get<board::DesignError>(tooLong).problem.kind, ProblemKind::BoardTooLongToSlot);
+    // A 1400 mm string's first fret stands 78.6 mm from the nut: beyond a 50 mm bed.
+    board::Design bass;
+    bass.bassLengthMm = bass.trebleLengthMm = 1400;
+    bass.router.bedLengthMm = 50;
+    const auto shortBed = SlottingPrograms(*board::ComputeLayout(bass).layout, "t");
+    ASSERT_TRUE(std::holds_alternative<board::DesignError>(shortBed));
+    EXPECT_EQ(std::get<board::DesignError>(shortBed).problem.kind, ProblemKind::BedTooShort);
 }
 
 } // namespace

@@ -255,23 +255,34 @@ void AtelierWindow::exportSlottingProgram()
     if (path.isEmpty())
         return;
     path = WithExtension(path, QStringLiteral(".nc"));
-    const auto program
-        = drawing::SlottingProgram(document_.layout(), document_.layout().temperament.name);
-    const auto* text = std::get_if<std::string>(&program);
-    const auto problem = text ? files::WriteWholeFile(drawing::NativeFileName(path), *text)
-                              : std::optional<files::WriteProblem>();
-    if (!text || problem) {
+    const auto programs
+        = drawing::SlottingPrograms(document_.layout(), document_.layout().temperament.name);
+    const auto refused = [&](const QString& name, const QString& reason) {
         QMessageBox::warning(this, tr("Corvane Atelier"),
-            tr("Impossible d'exporter « %1 » :\n%2")
-                .arg(QFileInfo(path).fileName(),
-                    text ? language::WriteProblemReasonText(*problem)
-                         : language::ProblemText(std::get<board::DesignError>(program).problem,
-                             language::FieldSubjectText(
-                                 std::get<board::DesignError>(program).field))));
+            tr("Impossible d'exporter « %1 » :\n%2").arg(name, reason));
         statusBar()->showMessage(tr("Rien n'a été exporté."), 5000);
+    };
+    if (const auto* problem = std::get_if<board::DesignError>(&programs)) {
+        refused(QFileInfo(path).fileName(),
+            language::ProblemText(problem->problem, language::FieldSubjectText(problem->field)));
         return;
     }
-    statusBar()->showMessage(tr("Programme exporté : %1").arg(QFileInfo(path).fileName()), 3000);
+    // A board longer than the router's travel: one file per part, NAME-1.nc…
+    const auto& texts = std::get<std::vector<std::string>>(programs);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const QString part = texts.size() == 1
+            ? path
+            : QString::fromStdString(drawing::PartFileName(path.toStdString(), k + 1));
+        if (const auto problem = files::WriteWholeFile(drawing::NativeFileName(part), texts[k])) {
+            refused(QFileInfo(part).fileName(), language::WriteProblemReasonText(*problem));
+            return;
+        }
+    }
+    statusBar()->showMessage(texts.size() == 1
+            ? tr("Programme exporté : %1").arg(QFileInfo(path).fileName())
+            : tr("Programme exporté en %n parties : %1", nullptr, static_cast<int>(texts.size()))
+                  .arg(QFileInfo(drawing::PartFileName(path.toStdString(), 1).c_str()).fileName()),
+        3000);
 }
 
 void AtelierWindow::print()

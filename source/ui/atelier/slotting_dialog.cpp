@@ -67,6 +67,7 @@ SlottingDialog::SlottingDialog(const board::BoardLayout& board, QWidget* parent)
         { "router.plunge_feed", tr("Avance en p&longée (%1) :").arg(perMinute) },
         { "router.safe_z", tr("Hauteur de &dégagement :") },
         { "router.binding_margin", tr("&Marge des filets (0 : traversantes) :") },
+        { "router.bed_length", tr("Course en &X (0 : toute la touche) :") },
     };
     values_.router = board.design.router;
     for (const auto& row : rows) {

@@ -378,6 +378,13 @@ Save it anyway, and replace those changes?</translation>
         <source>Écrire en grandeur réelle les gabarits du bombé de la touche, pour le poncer</source>
         <translation>Write the gauges of the board&apos;s radius at true size, to check it while sanding</translation>
     </message>
+    <message numerus="yes">
+        <source>Programme exporté en %n parties : %1</source>
+        <translation>
+            <numerusform>Program exported in %n part: %1</numerusform>
+            <numerusform>Program exported in %n parts: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::BoardView</name>
@@ -875,6 +882,10 @@ Save it anyway, and replace those changes?</translation>
     <message>
         <source>Fentes à leur profondeur sous la surface bombée, pour une touche déjà bombée</source>
         <translation>Slots at their depth under the curved face, for a board already radiused</translation>
+    </message>
+    <message>
+        <source>Course en &amp;X (0 : toute la touche) :</source>
+        <translation>Travel along &amp;X (0: the whole board):</translation>
     </message>
 </context>
 <context>
