@@ -95,6 +95,10 @@ struct Design {
     // strings); otherwise it ends there square, or in an arc from the last
     // fret's corners.
     double boardEndMm = 0;
+
+    // A zero fret: a fret at the scale's zero, where the nut is otherwise,
+    // and the nut this far behind it, a guide for the strings; 0 for none.
+    double zeroFretMm = 0;
     BoardEndShape boardEndShape = BoardEndShape::Square;
 
     // A left-handed board is the mirror image of the right-handed one: the

@@ -513,7 +513,7 @@ std::string DesignToJson(const Design& design)
     if (design.cut != CutOptions {} || design.router != RouterValues {})
         json["version"] = 3;
     if (design.leftHanded || design.IsRadiused() || design.router.followRadius
-        || design.router.bedLengthMm != 0 || design.boardEndMm != 0
+        || design.router.bedLengthMm != 0 || design.zeroFretMm != 0 || design.boardEndMm != 0
         || design.boardEndShape != BoardEndShape::Square)
         json["version"] = 4;
     if (design.leftHanded)

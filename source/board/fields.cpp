@@ -17,7 +17,7 @@ constexpr double LongestMm = MaxLengthMm;
 
 // The fields, with their accessors; a lambda without captures is a plain
 // function.
-const std::array<NumberField, 32> Fields = { {
+const std::array<NumberField, 33> Fields = { {
     { "frets", "--frets", Q::Count, S::Between, MinFrets, MaxFrets,
         [](const Design& d) { return double(d.frets); },
         [](Design& d, double v) { d.frets = int(v); } },
@@ -64,6 +64,9 @@ const std::array<NumberField, 32> Fields = { {
         [](Design& d, double v) { d.radiusLastFretMm = v; }, true },
     { "board_end", "--board-end", Q::Length, S::Between, 0, MaxBoardEndMm,
         [](const Design& d) { return d.boardEndMm; }, [](Design& d, double v) { d.boardEndMm = v; },
+        true },
+    { "zero_fret", "--zero-fret", Q::Length, S::ZeroOrBetween, 1.0, 30.0,
+        [](const Design& d) { return d.zeroFretMm; }, [](Design& d, double v) { d.zeroFretMm = v; },
         true },
     { "reference_a4_hz", "--reference-a4", Q::Frequency, S::Between, MinReferenceA4Hz,
         MaxReferenceA4Hz, [](const Design& d) { return d.stringing.referenceA4Hz; },

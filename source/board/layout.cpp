@@ -217,6 +217,31 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     board.nut = { bassNutCorner, trebleNutCorner };
     board.saddle = { bassSaddle, trebleSaddle };
     board.outline = BoardOutline(design, board.bassEdge, board.trebleEdge, 0.0);
+    if (design.zeroFretMm > 0) {
+        // The nut behind the zero fret, square to the centre line as far
+        // as the zero fret is, the board's edges prolonged to it.
+        const Point shift { -design.zeroFretMm, 0 };
+        const Point bass = { bassNutCorner.x + shift.x, bassNutCorner.y };
+        const Point treble = { trebleNutCorner.x + shift.x, trebleNutCorner.y };
+        board.guideNut = Segment { Intersection(bass, treble, bassNutCorner, bassEndCorner),
+            Intersection(bass, treble, trebleNutCorner, trebleEndCorner) };
+        board.outline.front() = board.guideNut->from;
+        board.outline.back() = board.guideNut->to;
+        for (const StringLine& string : board.strings) {
+            FretOnString row;
+            row.fret = 0;
+            row.string = static_cast<int>(&string - board.strings.data()) + 1;
+            row.toSaddleMm = string.lengthMm;
+            // The open string's note, or degree 0 where degrees stand for notes.
+            row.note = temperament.semitones.empty()
+                ? std::string("0")
+                : std::string(NoteName(design.openNote, naming));
+            row.compensatedFromNutMm = -string.nutSetbackMm;
+            row.compensatedToSaddleMm = string.lengthMm + string.saddleSetbackMm;
+            row.at = string.line.from;
+            board.zeroFretRows.push_back(row);
+        }
+    }
     board.centreLine = { Lerp(bassNut, trebleNut, 0.5), Lerp(bassSaddle, trebleSaddle, 0.5) };
 
     board.frets.resize(static_cast<std::size_t>(fretCount));
@@ -265,6 +290,10 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         place(row.fretletAt);
     }
     place(board.nut);
+    if (board.guideNut)
+        place(*board.guideNut);
+    for (FretOnString& row : board.zeroFretRows)
+        place(row.at);
     place(board.saddle);
     place(board.bassEdge);
     place(board.trebleEdge);

@@ -91,7 +91,10 @@ struct BoardLayout {
     Temperament temperament;
 
     std::vector<StringLine> strings; // bass first
-    Segment nut; // board edge to board edge
+    // Board edge to board edge at the scale's zero: the nut, or the zero
+    // fret when there is one (then its slot 0), guideNut being the nut.
+    Segment nut;
+    std::optional<Segment> guideNut;
     Segment saddle; // outer string to outer string
     std::vector<Segment> frets; // fret 1 first, board edge to board edge
     Segment bassEdge; // nut corner to last-fret corner
@@ -104,6 +107,7 @@ struct BoardLayout {
     double heightMm = 0;
 
     std::vector<FretOnString> rows; // fret by fret, bass string first in each
+    std::vector<FretOnString> zeroFretRows; // with a zero fret: fret 0, bass string first
     std::vector<StringReport> stringReports; // bass first; empty without strings
 
     const FretOnString& At(int fret, int string) const

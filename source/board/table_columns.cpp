@@ -77,6 +77,17 @@ bool HasFretlets(const BoardLayout& board) noexcept
     return !board.rows.empty() && board.rows.front().fretletFromNutMm.has_value();
 }
 
+std::vector<const FretOnString*> TableRows(const BoardLayout& board)
+{
+    std::vector<const FretOnString*> rows;
+    rows.reserve(board.zeroFretRows.size() + board.rows.size());
+    for (const FretOnString& row : board.zeroFretRows)
+        rows.push_back(&row);
+    for (const FretOnString& row : board.rows)
+        rows.push_back(&row);
+    return rows;
+}
+
 bool HasRadius(const BoardLayout& board) noexcept
 {
     return !board.rows.empty() && board.rows.front().radiusMm.has_value();

@@ -50,6 +50,9 @@ bool HasErrors(const BoardLayout& board) noexcept;
 bool HasFretlets(const BoardLayout& board) noexcept;
 bool HasRadius(const BoardLayout& board) noexcept;
 
+// The table's rows in order: a zero fret's first, then every fret's.
+std::vector<const FretOnString*> TableRows(const BoardLayout& board);
+
 // The figure of a row in a column: fixed decimals, the given decimal
 // separator, no negative zero, a classic scale's own digits; empty where
 // the layout has no such figure.

@@ -107,8 +107,8 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     std::vector<std::size_t> widths;
     for (const std::string& heading : headings)
         widths.push_back(TerminalColumns(heading));
-    for (const FretOnString& row : board.rows) {
-        table.push_back(Fields(board, row, columns, separator));
+    for (const FretOnString* row : board::TableRows(board)) {
+        table.push_back(Fields(board, *row, columns, separator));
         for (std::size_t i = 0; i < widths.size(); ++i)
             widths[i] = std::max(widths[i], TerminalColumns(table.back()[i]));
     }
@@ -152,8 +152,8 @@ std::string FormatBoardCsv(const BoardLayout& board, const std::string& separato
     for (const TableColumn column : columns)
         keys.emplace_back(board::Describe(column).key);
     std::string out = board::CsvLine(keys, dialect);
-    for (const FretOnString& row : board.rows)
-        out += board::CsvLine(Fields(board, row, columns, separator), dialect);
+    for (const FretOnString* row : board::TableRows(board))
+        out += board::CsvLine(Fields(board, *row, columns, separator), dialect);
     return out;
 }
 
@@ -170,7 +170,8 @@ std::string FormatBoardJson(const BoardLayout& board)
         out += (i > 0 ? ", " : "") + length(board.strings[i].lengthMm);
     out += "], \"rows\": [";
     bool first = true;
-    for (const FretOnString& row : board.rows) {
+    for (const FretOnString* shown : board::TableRows(board)) {
+        const FretOnString& row = *shown;
         out += first ? "\n  " : ",\n  ";
         first = false;
         out += "{\"fret\": " + std::to_string(row.fret) + ", \"string\": "

@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 57> Options = { {
+const std::array<CommandOption, 58> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -79,6 +79,7 @@ const std::array<CommandOption, 57> Options = { {
             "corvane-frets", "note des cordes à vide, pour les noms de notes (Mi par défaut)") },
     { "--radius", QT_TRANSLATE_NOOP("corvane-frets", "R[:R2]"), false, G::Board,
         { "radius_nut", "radius_last_fret" }, V::OneOrPair, nullptr },
+    { "--zero-fret", "D", false, G::Board, { "zero_fret" }, V::One, nullptr },
     { "--board-end", QT_TRANSLATE_NOOP("corvane-frets", "E[:square|round]"), false, G::Board,
         { "board_end" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",

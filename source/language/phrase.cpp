@@ -310,6 +310,7 @@ constexpr FieldEntry Fields[] = {
     { "radius_last_fret", "rayon à la dernière frette", "radius at the last fret" },
     { "board_end", "fin de la touche", "board's end" },
     { "board_end_shape", "forme de la fin de la touche", "shape of the board's end" },
+    { "zero_fret", "sillet derrière la frette zéro", "nut behind the zero fret" },
     { "reference_a4_hz", "fréquence du la de référence", "reference A4 frequency" },
     { "string_set", "jeu de cordes", "string set" },
     { "action.nut_clearance_mm", "hauteur des cordes au sillet", "string height at the nut" },

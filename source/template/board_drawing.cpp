@@ -226,7 +226,7 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     AddLine(drawing, board.centreLine, offset, Layer::CentreLine, StringLineMm, true);
     for (const board::StringLine& string : board.strings)
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
-    AddLine(drawing, board.nut, offset, Layer::Nut, NutLineMm);
+    AddLine(drawing, board.guideNut.value_or(board.nut), offset, Layer::Nut, NutLineMm);
     // One string ends at a point of the saddle: it is drawn across the board.
     const board::Segment saddle = board.saddle.from == board.saddle.to
         ? board::Segment { { board.saddle.from.x, board.frets.back().from.y },
@@ -237,8 +237,8 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     // A bound board's slots stop short of its edges: so do their lines,
     // which are then not prolonged.
     const double margin = design.router.bindingMarginMm;
-    for (const board::Segment& fret : board.frets) {
-        if (!fretlets) {
+    const auto addFret = [&](const board::Segment& fret, bool ownLine) {
+        if (ownLine) {
             if (margin <= 0)
                 AddLine(drawing, Prolonged(fret, extend), offset, Layer::Frets, FretLineMm);
             else if (const auto blind = SpanInside(board, fret, margin))
@@ -247,7 +247,12 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         if (options.cut.slotWidthMm > 0)
             if (auto slot = Slot(board, fret, options.cut.slotWidthMm, offset))
                 drawing.outlines.push_back(std::move(*slot));
-    }
+    };
+    // A zero fret stands where the nut would: every string's, fretlets or not.
+    if (board.guideNut)
+        addFret(board.nut, true);
+    for (const board::Segment& fret : board.frets)
+        addFret(fret, !fretlets);
     if (fretlets)
         AddFretlets(drawing, board, offset);
     if (options.cut.markers)
@@ -289,17 +294,22 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
             = [](const board::Segment& s) { return s.from.y <= s.to.y ? s.to : s.from; };
         const int topString = design.leftHanded ? 1 : design.strings;
         const int bottomString = design.leftHanded ? design.strings : 1;
-        const Point nutTop = Moved(top(board.nut), offset);
+        const Point nutTop = Moved(top(board.guideNut.value_or(board.nut)), offset);
         const Point saddleTop = Moved(top(saddle), offset);
         const BoardDrawingOptions::GivenLabels* given
             = options.givenLabels ? &*options.givenLabels : nullptr;
-        AddText(
-            drawing, { nutTop.x, nutTop.y - 2.0 }, options.words.nut, NoteHeightMm, Anchor::Centre);
+        // Behind a zero fret, the nut's word stands a row higher than the fret's "0".
+        AddText(drawing, { nutTop.x, nutTop.y - (board.guideNut ? 7.0 : 2.0) }, options.words.nut,
+            NoteHeightMm, Anchor::Centre);
         AddText(drawing, { saddleTop.x, saddleTop.y - 2.0 }, options.words.saddle, NoteHeightMm,
             Anchor::Centre);
         if (given && !given->saddleDistance.empty())
             AddText(drawing, { saddleTop.x + DistanceHeightMm / 2, saddleTop.y - 11.5 },
                 given->saddleDistance, DistanceHeightMm, Anchor::Left, 90);
+        if (board.guideNut) {
+            const Point zero = Moved(top(Prolonged(board.nut, extend)), offset);
+            AddText(drawing, { zero.x, zero.y - 2.0 }, "0", FretNumberHeightMm, Anchor::Centre);
+        }
         for (int fret = 1; fret <= design.frets; ++fret) {
             // Labels follow the fret's ends, which a fanned board slants.
             const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];

@@ -111,6 +111,12 @@ std::vector<board::Point> SlotPoints(
     return points;
 }
 
+// A slot's number as the program names it: its fret's.
+std::string SlotName(const board::BoardLayout& board, std::size_t index)
+{
+    return std::to_string(static_cast<int>(index) + FirstSlotNumber(board));
+}
+
 // The program's X and Y zero, in layout coordinates.
 board::Point Origin(const board::BoardLayout& board, const board::RouterValues& p) noexcept
 {
@@ -151,14 +157,16 @@ std::optional<board::DesignError> SlottingProblem(
             return board::FieldError("bass_length",
                 { ProblemKind::BoardTooLongToSlot,
                     { Shown(string.lengthMm), Shown(MaxSlottedBoardMm) }, {} });
-    for (std::size_t i = 0; i < board.frets.size(); ++i) {
-        if (!CutterPath(board, board.frets[i], p))
+    const std::vector<board::Segment> frets = SlottedFrets(board);
+    for (std::size_t i = 0; i < frets.size(); ++i) {
+        if (!CutterPath(board, frets[i], p))
             return board::FieldError("router.binding_margin",
-                { ProblemKind::MarginLeavesNoSlot,
-                    { Shown(p.bindingMarginMm), std::to_string(i + 1) }, {} });
+                { ProblemKind::MarginLeavesNoSlot, { Shown(p.bindingMarginMm), SlotName(board, i) },
+                    {} });
     }
     if (p.bedLengthMm > 0)
-        if (auto split = SplitForBed(board, SlotPaths(board, p), Origin(board, p), p.bedLengthMm);
+        if (auto split = SplitForBed(
+                board, SlottedFrets(board), SlotPaths(board, p), Origin(board, p), p.bedLengthMm);
             std::holds_alternative<board::DesignError>(split))
             return std::get<board::DesignError>(std::move(split));
     return std::nullopt;
@@ -167,7 +175,7 @@ std::optional<board::DesignError> SlottingProblem(
 std::vector<board::Segment> SlotPaths(const board::BoardLayout& board, const board::RouterValues& p)
 {
     std::vector<board::Segment> paths;
-    for (const board::Segment& fret : board.frets)
+    for (const board::Segment& fret : SlottedFrets(board))
         if (const auto path = CutterPath(board, fret, p))
             paths.push_back(*path);
     return paths;
@@ -191,21 +199,23 @@ std::string PartProgram(const board::BoardLayout& board, const std::string& titl
     g.Line("( Corvane slotting program: " + title + " )");
     g.Line(std::string("( Units: ") + (inches ? "inches (G20)" : "millimetres (G21)")
         + "; every length, depth, height and feed below in" + u + " )");
+    // With a zero fret, X is counted from it, as the table's distances are.
+    const std::string zeroLine = board.guideNut ? "zero fret" : "nut";
     g.Line(std::string("( Origin: ")
-        + (p.origin == board::RouterOrigin::NutCentre ? "the middle of the nut"
-                                                      : "the bass end of the nut")
+        + (p.origin == board::RouterOrigin::NutCentre ? "the middle of the " + zeroLine
+                                                      : "the bass end of the " + zeroLine)
         + "; X along the board from the nut, Y across towards the "
         + (board.design.leftHanded ? "bass (left-handed board)" : "treble")
         + ", Z = 0 on the board's face )");
     if (partCount > 1) {
-        const std::string slots = "slots " + std::to_string(part.firstSlot + 1) + " to "
-            + std::to_string(part.lastSlot + 1);
+        const std::string slots
+            = "slots " + SlotName(board, part.firstSlot) + " to " + SlotName(board, part.lastSlot);
         g.Line("( Part " + std::to_string(partNumber) + " of " + std::to_string(partCount)
             + " for a bed of " + g.Number(p.bedLengthMm) + u + " along X: " + slots + " )");
         if (part.referenceSlot) {
             g.Line("( Before this part: move the board about " + g.Number(part.zero.x - origin.x)
                 + u + " towards -X from where part 1 began, lower the cutter into slot "
-                + std::to_string(*part.referenceSlot + 1) + " (cut by part "
+                + SlotName(board, *part.referenceSlot) + " (cut by part "
                 + std::to_string(partNumber - 1) + ") at Y = " + g.Y(part.zero.y) + u
                 + " and set X zero there; Y and Z stay as they were )");
         } else {
@@ -220,8 +230,8 @@ std::string PartProgram(const board::BoardLayout& board, const std::string& titl
     g.Line("( Binding margin " + g.Number(p.bindingMarginMm) + u
         + (p.bindingMarginMm > 0 ? " left at each edge, square to it"
                                  : ": through, the cutter leaving each edge")
-        + ", spindle " + board::ShortText(p.spindleRpm) + " rpm, "
-        + std::to_string(board.frets.size()) + " slots from the nut )");
+        + ", spindle " + board::ShortText(p.spindleRpm) + " rpm, " + std::to_string(paths.size())
+        + " slots from the nut" + (board.guideNut ? ", slot 0 the zero fret's" : "") + " )");
     const bool follow = p.followRadius && board.design.IsRadiused();
     if (follow)
         g.Line("( Radiused board: Z = 0 on the face at the centre line; every slot the slot "
@@ -239,7 +249,7 @@ std::string PartProgram(const board::BoardLayout& board, const std::string& titl
         std::vector<board::Point> points = SlotPoints(board, paths[i], follow);
         const auto face
             = [&](board::Point at) { return follow ? board::FaceDropAtMm(board, at) : 0.0; };
-        g.Line("( Slot " + std::to_string(i + 1) + " )");
+        g.Line("( Slot " + SlotName(board, i) + " )");
         g.Line(safe);
         g.Line("G0 X" + g.X(points.front().x) + " Y" + g.Y(points.front().y));
         for (int pass = 1; pass <= passes; ++pass) {
@@ -273,7 +283,7 @@ std::variant<std::vector<std::string>, board::DesignError> SlottingPrograms(
         return std::move(*problem);
     const board::Point origin = Origin(board, p);
     const std::vector<board::Segment> paths = SlotPaths(board, p);
-    auto split = SplitForBed(board, paths, origin, p.bedLengthMm);
+    auto split = SplitForBed(board, SlottedFrets(board), paths, origin, p.bedLengthMm);
     if (auto* problem = std::get_if<board::DesignError>(&split))
         return std::move(*problem);
     const auto& parts = std::get<std::vector<ProgramPart>>(split);

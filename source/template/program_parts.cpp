@@ -1,5 +1,7 @@
 #include "program_parts.h"
 
+#include "slot_span.h"
+
 #include <algorithm>
 
 namespace corvane::drawing {
@@ -18,8 +20,8 @@ board::Point OnCentreLine(const board::Segment& fret, double axisY) noexcept
 } // namespace
 
 std::variant<std::vector<ProgramPart>, board::DesignError> SplitForBed(
-    const board::BoardLayout& board, const std::vector<board::Segment>& paths, board::Point origin,
-    double bed)
+    const board::BoardLayout& board, const std::vector<board::Segment>& frets,
+    const std::vector<board::Segment>& paths, board::Point origin, double bed)
 {
     if (paths.empty())
         return std::vector<ProgramPart> {};
@@ -40,12 +42,13 @@ std::variant<std::vector<ProgramPart>, board::DesignError> SplitForBed(
         if (i == part.firstSlot) // this slot alone, with its reference, does not fit
             return board::FieldError("router.bed_length",
                 { board::ProblemKind::BedTooShort,
-                    { board::ProblemValue::Length(bed), std::to_string(i + 1),
+                    { board::ProblemValue::Length(bed),
+                        std::to_string(static_cast<int>(i) + FirstSlotNumber(board)),
                         board::ProblemValue::Length(std::max(high, to) - std::min(low, from)) },
                     {} });
         parts.push_back(part);
         const std::size_t reference = part.lastSlot;
-        part = { i, i, OnCentreLine(board.frets[reference], board.centreLine.from.y), reference };
+        part = { i, i, OnCentreLine(frets[reference], board.centreLine.from.y), reference };
         low = high = part.zero.x;
         --i; // this slot again, in the new part
     }

@@ -16,7 +16,7 @@
 namespace corvane::drawing {
 
 struct ProgramPart {
-    std::size_t firstSlot = 0; // 0 = the first fret's slot
+    std::size_t firstSlot = 0; // an index into the slotted frets and their paths
     std::size_t lastSlot = 0; // included
     // Where X is zeroed, in layout coordinates: the origin, or the point of
     // referenceSlot on the centre line.
@@ -28,7 +28,7 @@ struct ProgramPart {
 // board fits; a problem naming router.bed_length when one slot and its
 // reference do not fit.
 std::variant<std::vector<ProgramPart>, board::DesignError> SplitForBed(
-    const board::BoardLayout& board, const std::vector<board::Segment>& paths, board::Point origin,
-    double bedLengthMm);
+    const board::BoardLayout& board, const std::vector<board::Segment>& frets,
+    const std::vector<board::Segment>& paths, board::Point origin, double bedLengthMm);
 
 } // namespace corvane::drawing

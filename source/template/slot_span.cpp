@@ -54,4 +54,18 @@ std::optional<board::Segment> SpanInside(
     return board::Segment { Along(line.from, line.to, lo), Along(line.from, line.to, hi) };
 }
 
+std::vector<board::Segment> SlottedFrets(const board::BoardLayout& board)
+{
+    std::vector<board::Segment> frets;
+    if (board.guideNut)
+        frets.push_back(board.nut);
+    frets.insert(frets.end(), board.frets.begin(), board.frets.end());
+    return frets;
+}
+
+int FirstSlotNumber(const board::BoardLayout& board) noexcept
+{
+    return board.guideNut ? 0 : 1;
+}
+
 } // namespace corvane::drawing

@@ -8,6 +8,7 @@
 #include "layout.h"
 
 #include <optional>
+#include <vector>
 
 namespace corvane::drawing {
 
@@ -16,5 +17,11 @@ namespace corvane::drawing {
 // reaches past the edges. Nothing when no part is that far inside both.
 std::optional<board::Segment> SpanInside(
     const board::BoardLayout& board, const board::Segment& line, double insetMm);
+
+// The fret lines that get slots, in order from the nut: a zero fret's
+// first (slot 0), then every fret's.
+std::vector<board::Segment> SlottedFrets(const board::BoardLayout& board);
+// The number of the first of them: 0 with a zero fret, else 1.
+int FirstSlotNumber(const board::BoardLayout& board) noexcept;
 
 } // namespace corvane::drawing

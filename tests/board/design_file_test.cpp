@@ -102,6 +102,7 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
             4 },
         { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
         { "a short bed", [](Design& d) { d.router.bedLengthMm = 300; }, 4 },
+        { "zero fret", [](Design& d) { d.zeroFretMm = 5; }, 4 },
         { "round end",
             [](Design& d) {
                 d.boardEndMm = 20;

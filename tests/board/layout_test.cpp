@@ -230,6 +230,37 @@ TEST(Layout, TheBoardEndsWhereAndHowItsEndSays)
     }
 }
 
+// A zero fret stands at the scale's zero; the nut D behind it, its ends
+// on the board's edges prolonged, and the table's fret 0 on every string.
+TEST(Layout, AZeroFretStandsAtTheScalesZeroWithTheNutBehind)
+{
+    for (Design design : { Design {}, FannedBass() }) {
+        SCOPED_TRACE(design.strings);
+        const BoardLayout plain = Compute(design);
+        design.zeroFretMm = 4.5;
+        const BoardLayout board = Compute(design);
+        ASSERT_TRUE(board.guideNut);
+        const double shift = board.nut.from.x - plain.nut.from.x; // a longer board
+        EXPECT_NEAR(board.nut.to.x - shift, plain.nut.to.x, 1e-9)
+            << "the zero fret: the nut's place";
+        for (const auto& [end, edge] : { std::pair { board.guideNut->from, board.bassEdge },
+                 std::pair { board.guideNut->to, board.trebleEdge } }) {
+            const double slope = (edge.to.y - edge.from.y) / (edge.to.x - edge.from.x);
+            EXPECT_NEAR(end.y, edge.from.y + slope * (end.x - edge.from.x), 1e-9);
+        }
+        EXPECT_NEAR(board.nut.from.x - board.guideNut->from.x, 4.5, 0.1)
+            << "behind, along the edge";
+        ASSERT_EQ(board.zeroFretRows.size(), static_cast<std::size_t>(design.strings));
+        for (const FretOnString& row : board.zeroFretRows) {
+            EXPECT_EQ(row.fret, 0);
+            EXPECT_EQ(row.fromNutMm, 0);
+            EXPECT_EQ(
+                row.toSaddleMm, board.strings[static_cast<std::size_t>(row.string - 1)].lengthMm);
+        }
+        EXPECT_EQ(board.rows.size(), plain.rows.size()) << "the frets as they were";
+    }
+}
+
 TEST(Layout, InvalidDesignsNameTheirField)
 {
     struct Case {

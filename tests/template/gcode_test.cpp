@@ -370,6 +370,23 @@ TEST(SlottingProgram, PartsForAShortBedCutTheWholeProgramsSlotsOnce)
     }
 }
 
+// A zero fret is slot 0, cut first along the scale's zero, where X is 0;
+// slot 1 stands where 12-EDO's first fret is on 650 mm (36.4817 mm).
+TEST(SlottingProgram, AZeroFretIsSlotZeroAtTheOrigin)
+{
+    board::Design design;
+    design.zeroFretMm = 5;
+    const Executed run = Execute(Program(*board::ComputeLayout(design).layout, {}));
+    std::map<int, std::vector<double>> xs;
+    for (const Move& m : run.moves)
+        if (!m.rapid && m.z < 0)
+            xs[m.slot].push_back(m.x);
+    ASSERT_EQ(xs.begin()->first, 0);
+    for (const auto& [slot, x] : { std::pair { 0, 0.0 }, std::pair { 1, 36.4817 } })
+        for (const double at : xs[slot])
+            EXPECT_NEAR(at, x, 1e-4) << "slot " << slot;
+}
+
 // The router cuts the board the template draws, seen from above with the
 // nut on the left: a right-handed board's treble side away from the
 // operator (+Y), as a right-handed guitar lies face up with its head to

@@ -157,6 +157,8 @@ void DesignForm::buildFields()
         &board::Design::radiusNutMm, "radius_nut");
     addLength(boardForm, tr("Rayon à la dernière frette :"), tr("Rayon à la dernière frette"),
         &board::Design::radiusLastFretMm, "radius_last_fret");
+    addLength(boardForm, tr("Sillet derrière une frette zéro (0 : sans) :"),
+        tr("Sillet derrière une frette zéro"), &board::Design::zeroFretMm, "zero_fret");
     addLength(boardForm, tr("Fin après la dernière frette (0 : à la frette) :"),
         tr("Fin de la touche après la dernière frette"), &board::Design::boardEndMm, "board_end");
     boardEndShape_ = new QComboBox;

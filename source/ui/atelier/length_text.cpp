@@ -28,7 +28,7 @@ LengthKind KindOf(double board::Design::*member)
 {
     if (member == &board::Design::nutOverhangMm || member == &board::Design::lastFretOverhangMm
         || member == &board::Design::radiusNutMm || member == &board::Design::radiusLastFretMm
-        || member == &board::Design::boardEndMm)
+        || member == &board::Design::boardEndMm || member == &board::Design::zeroFretMm)
         return LengthKind::ZeroOrMore;
     if (member == &board::Design::nutSetbackBassMm || member == &board::Design::nutSetbackTrebleMm
         || member == &board::Design::saddleSetbackBassMm

@@ -33,9 +33,9 @@ void WorkshopTable::setLayout(const board::BoardLayout& layout)
     layout_ = &layout;
     rows_.clear();
     const bool perString = board::StringsDiffer(layout_->design) && layout_->design.strings > 1;
-    for (const board::FretOnString& row : layout_->rows)
-        if (perString || row.string == 1)
-            rows_.push_back(&row);
+    for (const board::FretOnString* row : board::TableRows(*layout_))
+        if (perString || row->string == 1)
+            rows_.push_back(row);
 
     using enum Column;
     columns_ = { Fret };

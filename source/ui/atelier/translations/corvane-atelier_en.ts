@@ -750,6 +750,14 @@ Save it anyway, and replace those changes?</translation>
         <source>Forme de la fin :</source>
         <translation>Shape of the end:</translation>
     </message>
+    <message>
+        <source>Sillet derrière une frette zéro (0 : sans) :</source>
+        <translation>Nut behind a zero fret (0: none):</translation>
+    </message>
+    <message>
+        <source>Sillet derrière une frette zéro</source>
+        <translation>Nut behind a zero fret</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::IntonationChartDialog</name>
