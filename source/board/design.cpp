@@ -34,6 +34,61 @@ std::vector<double> StringLengths(const Design& design)
     return lengths;
 }
 
+std::string_view StringSpacingName(StringSpacing spacing) noexcept
+{
+    for (const auto& [named, name] : StringSpacingNames)
+        if (named == spacing)
+            return name;
+    return {};
+}
+
+std::optional<StringSpacing> StringSpacingNamed(std::string_view name) noexcept
+{
+    for (const auto& [spacing, named] : StringSpacingNames)
+        if (named == name)
+            return spacing;
+    return std::nullopt;
+}
+
+StringShares SpreadStrings(const Design& design, double spreadMm)
+{
+    const int n = design.strings;
+    StringShares result;
+    for (int i = 0; i < n; ++i)
+        result.shares.push_back(n > 1 ? static_cast<double>(i) / (n - 1) : 0.0);
+    if (design.spacing != StringSpacing::Gaps || n < 2)
+        return result;
+    const std::vector<std::optional<double>> gauges = StringGaugesIn(design.stringing);
+    std::vector<double> widths;
+    for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (at >= gauges.size() || !gauges[at]) {
+            result.problem
+                = Problem { ProblemKind::SpacingNeedsGauge, { std::to_string(i + 1) }, {} };
+            return result;
+        }
+        widths.push_back(*gauges[at] * MillimetresPerInch);
+    }
+    // Centre to centre: half of each neighbour and the gap between them.
+    double strings = 0;
+    for (int i = 0; i + 1 < n; ++i)
+        strings
+            += (widths[static_cast<std::size_t>(i)] + widths[static_cast<std::size_t>(i + 1)]) / 2;
+    const double gap = (spreadMm - strings) / (n - 1);
+    if (!(gap > 0)) {
+        result.problem = Problem { ProblemKind::SpacingNoGap,
+            { ProblemValue::Length(spreadMm), ProblemValue::Length(strings) }, {} };
+        return result;
+    }
+    double at = 0;
+    for (int i = 1; i < n; ++i) {
+        at += (widths[static_cast<std::size_t>(i - 1)] + widths[static_cast<std::size_t>(i)]) / 2
+            + gap;
+        result.shares[static_cast<std::size_t>(i)] = i == n - 1 ? 1.0 : at / spreadMm;
+    }
+    return result;
+}
+
 std::string_view BoardEndShapeName(BoardEndShape shape) noexcept
 {
     for (const auto& [named, name] : BoardEndShapeNames)
@@ -129,6 +184,11 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         if (auto problem = StringPhysicsProblem(design.stringing, StringLengths(design)))
             return FieldError("string_set", std::move(*problem));
     }
+    // Strings spaced by their gaps need every gauge, and room between them.
+    for (const double spread :
+        { design.nutWidthMm - 2.0 * design.nutOverhangMm, design.bridgeSpacingMm })
+        if (auto spread_ = SpreadStrings(design, spread); spread_.problem)
+            return FieldError("spacing", std::move(*spread_.problem));
     if (design.openNote < 0 || design.openNote > 11)
         return FieldError("open_note",
             { ProblemKind::OpenNoteOutOfRange, { std::to_string(design.openNote) }, {} });

@@ -55,6 +55,17 @@ inline constexpr std::array<std::pair<BoardEndShape, std::string_view>, 2> Board
 std::string_view BoardEndShapeName(BoardEndShape shape) noexcept;
 std::optional<BoardEndShape> BoardEndShapeNamed(std::string_view name) noexcept;
 
+// How the strings are spread along the nut and the saddle: their centres
+// evenly, or so that the clear gaps between neighbours are equal (as nut
+// makers space them, from the strings' gauges).
+enum class StringSpacing { Centres, Gaps };
+inline constexpr std::array<std::pair<StringSpacing, std::string_view>, 2> StringSpacingNames = { {
+    { StringSpacing::Centres, "centres" },
+    { StringSpacing::Gaps, "gaps" },
+} };
+std::string_view StringSpacingName(StringSpacing spacing) noexcept;
+std::optional<StringSpacing> StringSpacingNamed(std::string_view name) noexcept;
+
 // Past the last fret, the board ends at most this far along the centre line.
 inline constexpr double MaxBoardEndMm = 300.0;
 
@@ -82,6 +93,7 @@ struct Design {
     double saddleSetbackTrebleMm = 0.0;
 
     int openNote = 4; // pitch class of the open bass string from Do (4 = Mi)
+    StringSpacing spacing = StringSpacing::Centres;
 
     // The face's radius across the board: 0 for a flat board; the same at
     // both ends for a cylinder; else a cone (a compound radius), growing in
@@ -128,6 +140,16 @@ struct DesignError {
     friend bool operator==(const DesignError&, const DesignError&) = default;
 };
 DesignError FieldError(std::string field, Problem problem);
+
+// Where each string's centre lies across a spread of `spreadMm` between the
+// outer strings' centres, as a share of it from the bass string (0) to the
+// treble (1): evenly, or by equal gaps between the gauges. A problem when
+// gaps are asked for and a gauge is unknown or the strings do not fit.
+struct StringShares {
+    std::vector<double> shares;
+    std::optional<Problem> problem;
+};
+StringShares SpreadStrings(const Design& design, double spreadMm);
 
 // Each string's scale length, bass first: the outer strings' own, the
 // others spread evenly between them.

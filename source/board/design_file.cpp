@@ -397,6 +397,13 @@ void NumbersFromJson(const Json& json, Design& design)
             Fail("board_end_shape", ProblemKind::BoardEndShapeExpected, { shape });
         design.boardEndShape = *named;
     }
+    if (json.contains("spacing")) {
+        const std::string spacing = String(json["spacing"], "spacing");
+        const std::optional<StringSpacing> named = StringSpacingNamed(spacing);
+        if (!named)
+            Fail("spacing", ProblemKind::SpacingExpected, { spacing });
+        design.spacing = *named;
+    }
     if (json.contains("router") && json["router"].contains("origin")) {
         const std::string origin = String(json["router"]["origin"], "router.origin");
         const std::optional<RouterOrigin> named = RouterOriginNamed(origin);
@@ -513,13 +520,16 @@ std::string DesignToJson(const Design& design)
     if (design.cut != CutOptions {} || design.router != RouterValues {})
         json["version"] = 3;
     if (design.leftHanded || design.IsRadiused() || design.router.followRadius
-        || design.router.bedLengthMm != 0 || design.zeroFretMm != 0 || design.boardEndMm != 0
+        || design.router.bedLengthMm != 0 || design.zeroFretMm != 0
+        || design.spacing != StringSpacing::Centres || design.boardEndMm != 0
         || design.boardEndShape != BoardEndShape::Square)
         json["version"] = 4;
     if (design.leftHanded)
         json["left_handed"] = true;
     if (design.boardEndShape != BoardEndShape::Square)
         json["board_end_shape"] = BoardEndShapeName(design.boardEndShape);
+    if (design.spacing != StringSpacing::Centres)
+        json["spacing"] = StringSpacingName(design.spacing);
     NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
@@ -527,9 +537,9 @@ std::string DesignToJson(const Design& design)
 namespace {
 
 // Keys a design file may hold besides the field table's numbers.
-constexpr std::array<std::string_view, 14> OtherKeys = { "format", "version", "unit", "temperament",
+constexpr std::array<std::string_view, 15> OtherKeys = { "format", "version", "unit", "temperament",
     "perpendicular_fret", "open_note", "tuning", "string_set", "action", "compensation", "cut",
-    "router", "left_handed", "board_end_shape" };
+    "router", "left_handed", "board_end_shape", "spacing" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
 

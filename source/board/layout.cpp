@@ -44,6 +44,33 @@ Point Across(Point bass, Point treble) noexcept
     return { treble.x - bass.x, treble.y - bass.y };
 }
 
+// On a fan whose strings are spread by their gaps, the inner strings' ends
+// are no longer in proportion along the nut and the saddle, and their
+// fraction points leave the straight fret by a few hundredths of a
+// millimetre: each inner string's fret is where the straight fret through
+// the outer strings' points crosses it.
+void PutInnerStringsOnTheFrets(BoardLayout& board)
+{
+    const int strings = board.design.strings;
+    for (int i = 1; i + 1 < strings; ++i) {
+        const StringLine& string = board.strings[static_cast<std::size_t>(i)];
+        double previous = 0;
+        for (int fret = 1; fret <= board.design.frets; ++fret) {
+            FretOnString& row = board.rows[static_cast<std::size_t>((fret - 1) * strings + i)];
+            if (!row.classicDigits) {
+                row.at = Intersection(string.line.from, string.line.to, board.At(fret, 1).at,
+                    board.At(fret, strings).at);
+                row.fromNutMm = row.at.x - string.line.from.x;
+                row.toSaddleMm = string.lengthMm - row.fromNutMm;
+                row.compensatedFromNutMm = row.fromNutMm - string.nutSetbackMm;
+                row.compensatedToSaddleMm = row.toSaddleMm + string.saddleSetbackMm;
+            }
+            row.fretToFretMm = row.fromNutMm - previous;
+            previous = row.fromNutMm;
+        }
+    }
+}
+
 double PerpendicularFraction(const Design& design, const Temperament& temperament) noexcept
 {
     if (design.perpendicularFret == PerpendicularAtBridge)
@@ -96,15 +123,22 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     const Point trebleSaddle { trebleNut.x + design.trebleLengthMm, bridgeSpread / 2.0 };
 
     board.strings.resize(static_cast<std::size_t>(stringCount));
-    // The ends are spread evenly, so the length along the centre line is the
-    // linear interpolation itself.
-    const std::vector<double> lengths = StringLengths(design);
+    // Spread evenly, the ends make the length along the centre line the
+    // linear interpolation itself; spread by their gaps, each string's own.
+    std::vector<double> lengths = StringLengths(design);
+    const std::vector<double> nutShares = SpreadStrings(design, nutSpread).shares;
+    const std::vector<double> saddleShares = SpreadStrings(design, bridgeSpread).shares;
+    const bool byGaps = design.spacing == StringSpacing::Gaps && several;
     for (int i = 0; i < stringCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
         const double t
             = several ? static_cast<double>(i) / static_cast<double>(stringCount - 1) : 0.0;
-        StringLine& string = board.strings[static_cast<std::size_t>(i)];
-        string.line = { Lerp(bassNut, trebleNut, t), Lerp(bassSaddle, trebleSaddle, t) };
-        string.lengthMm = lengths[static_cast<std::size_t>(i)];
+        StringLine& string = board.strings[at];
+        string.line = { Lerp(bassNut, trebleNut, nutShares[at]),
+            Lerp(bassSaddle, trebleSaddle, saddleShares[at]) };
+        if (byGaps && i > 0 && i + 1 < stringCount)
+            lengths[at] = string.line.to.x - string.line.from.x;
+        string.lengthMm = lengths[at];
         string.nutSetbackMm
             = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
         string.saddleSetbackMm = design.saddleSetbackBassMm
@@ -255,6 +289,30 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
                   Intersection(bass, other, trebleNutCorner, trebleEndCorner) };
     }
     board.frets.back() = { bassEndCorner, trebleEndCorner };
+    if (byGaps && design.IsFanned())
+        PutInnerStringsOnTheFrets(board);
+    // Where each string crosses the nut and the saddle, from the bass edge:
+    // along the saddle from where the bass edge, prolonged, crosses it; a
+    // lone string's saddle is a point, square to the edge.
+    if (!board.stringReports.empty()) {
+        const double edgeX = bassEndCorner.x - bassNutCorner.x;
+        const double edgeY = bassEndCorner.y - bassNutCorner.y;
+        const std::optional<Point> bassEdgeAtSaddle = several
+            ? std::optional<Point>(
+                Intersection(bassNutCorner, bassEndCorner, bassSaddle, trebleSaddle))
+            : std::nullopt;
+        for (std::size_t i = 0; i < board.stringReports.size(); ++i) {
+            const Segment& line = board.strings[i].line;
+            StringReport& report = board.stringReports[i];
+            report.nutPositionMm
+                = std::hypot(line.from.x - bassNutCorner.x, line.from.y - bassNutCorner.y);
+            report.bridgePositionMm = bassEdgeAtSaddle
+                ? std::hypot(line.to.x - bassEdgeAtSaddle->x, line.to.y - bassEdgeAtSaddle->y)
+                : std::fabs(
+                      edgeX * (line.to.y - bassNutCorner.y) - edgeY * (line.to.x - bassNutCorner.x))
+                    / std::hypot(edgeX, edgeY);
+        }
+    }
 
     // Everything on the face, its bounding box starting at (0, 0).
     double minX = std::numeric_limits<double>::infinity();

@@ -66,6 +66,8 @@ enum class ProblemKind {
     FretsMerge,
     RadiusBelowHalfWidth,
     BoardEndCutsLastFret,
+    SpacingNeedsGauge,
+    SpacingNoGap,
     // A design file.
     FieldMissing,
     TextExpected,
@@ -160,8 +162,9 @@ enum class ProblemKind {
     PrintUnfinished,
     RouterOriginExpected,
     BoardEndShapeExpected,
+    SpacingExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::BoardEndShapeExpected) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::SpacingExpected) + 1;
 
 // What a problem names, kept as data so that each reader sees it in their
 // own unit and with their own decimal separator: a text as the user gave

@@ -13,7 +13,7 @@ namespace {
 
 using C = StringColumn;
 
-constexpr std::array<StringColumnInfo, 19> Columns = { {
+constexpr std::array<StringColumnInfo, 21> Columns = { {
     { C::String, "string", false, false },
     { C::Pitch, "pitch", false, true },
     { C::Frequency, "frequency_hz", false, false },
@@ -33,6 +33,8 @@ constexpr std::array<StringColumnInfo, 19> Columns = { {
     { C::RmsBefore, "rms_cents_before", false, false },
     { C::RmsAfter, "rms_cents_after", false, false },
     { C::WorstAfter, "worst_cents_after", false, false },
+    { C::NutPosition, "nut_position_mm", true, false },
+    { C::BridgePosition, "bridge_position_mm", true, false },
 } };
 
 static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),
@@ -107,6 +109,10 @@ std::string StringCellText(
         return intonation ? fixed(s.rmsCentsAfter, 3) : std::string();
     case C::WorstAfter:
         return intonation ? fixed(s.worstCentsAfter, 3) : std::string();
+    case C::NutPosition:
+        return length(s.nutPositionMm);
+    case C::BridgePosition:
+        return length(s.bridgePositionMm);
     }
     return {};
 }

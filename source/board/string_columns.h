@@ -32,6 +32,8 @@ enum class StringColumn {
     RmsBefore,
     RmsAfter,
     WorstAfter,
+    NutPosition, // across the nut from the board's bass edge
+    BridgePosition, // across the saddle from the bass edge prolonged
 };
 
 struct StringColumnInfo {

@@ -284,6 +284,18 @@ std::optional<Problem> StringPhysicsProblem(
     return std::nullopt;
 }
 
+std::vector<std::optional<double>> StringGaugesIn(const Stringing& stringing)
+{
+    std::vector<std::optional<double>> gauges;
+    for (const SetString& chosen : stringing.set) {
+        const Material material = MaterialOf(chosen);
+        gauges.push_back(chosen.gaugeIn ? chosen.gaugeIn
+                : material.item         ? material.item->gaugeIn
+                                        : std::nullopt);
+    }
+    return gauges;
+}
+
 std::vector<StringReport> ComputeStrings(const Stringing& stringing,
     const std::vector<double>& lengthsMm, const std::vector<Setbacks>& manual,
     const std::vector<double>& fretRatios, int periodFrets)

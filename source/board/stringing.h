@@ -100,7 +100,15 @@ struct StringReport {
     // no fretlets: values in millimetres and cents, the string's number first.
     std::optional<Problem> compensationProblem;
     std::optional<Problem> fretletsProblem;
+    // Where the string's centre crosses the nut and the saddle, from the
+    // board's bass edge (prolonged to the saddle), along each.
+    double nutPositionMm = 0;
+    double bridgePositionMm = 0;
 };
+
+// Each string's gauge in inches, bass first, where known: typed, or the
+// catalogue item's.
+std::vector<std::optional<double>> StringGaugesIn(const Stringing& stringing);
 
 // Physical ranges of a string: what any instrument's strings have.
 inline constexpr double MinUnitWeightKgPerM = 1e-5; // 0.01 g/m

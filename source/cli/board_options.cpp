@@ -392,6 +392,14 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     }
 
     // The strings.
+    if (const std::string* spacing = find("--spacing")) {
+        const auto named = board::StringSpacingNamed(*spacing);
+        if (!named)
+            return UsageFailure(Say(
+                QT_TRANSLATE_NOOP("corvane-frets", "écartement inconnu « %1 » (centres ou gaps)"),
+                { *spacing }));
+        design.spacing = *named;
+    }
     if (auto problem = ApplyStringOptions(words, design, find("--strings") != nullptr))
         return ValueFailure(std::move(*problem));
     options.stringsReport = find("--strings-report") != nullptr;

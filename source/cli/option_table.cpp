@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 58> Options = { {
+const std::array<CommandOption, 59> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -90,6 +90,11 @@ const std::array<CommandOption, 58> Options = { {
             "une touche de gaucher : le miroir de la touche de droitier, graves de l'autre côté, "
             "dans chaque dessin et le programme de rainurage") },
     // The strings.
+    { "--spacing", "centres|gaps", false, G::Strings, { "spacing" }, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "centres (par défaut) : les cordes régulièrement espacées, centre à centre ; gaps : "
+            "des vides égaux entre les cordes, d'après leurs calibres, au sillet et au "
+            "chevalet") },
     { "--string-set", QT_TRANSLATE_NOOP("corvane-frets", "JEU"), false, G::Strings,
         { "string_set" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",

@@ -16,12 +16,18 @@ namespace {
 
 using board::StringColumn;
 
-// The report's columns, in the order scripts read them.
-constexpr StringColumn ReportColumns[] = { StringColumn::String, StringColumn::Pitch,
-    StringColumn::Frequency, StringColumn::Length, StringColumn::UnitWeightKgPerM,
-    StringColumn::TensionN, StringColumn::TensionKgf, StringColumn::TensionLbf, StringColumn::Kappa,
-    StringColumn::B0, StringColumn::SaddleSetback, StringColumn::NutSetback,
-    StringColumn::RmsBefore, StringColumn::RmsAfter, StringColumn::WorstAfter };
+// The report's columns, in the order scripts read them; strings spaced by
+// their gaps add where to cut the nut and drill the bridge.
+std::vector<StringColumn> Columns(const board::BoardLayout& board)
+{
+    using enum StringColumn;
+    std::vector<StringColumn> columns
+        = { String, Pitch, Frequency, Length, UnitWeightKgPerM, TensionN, TensionKgf, TensionLbf,
+              Kappa, B0, SaddleSetback, NutSetback, RmsBefore, RmsAfter, WorstAfter };
+    if (board.design.spacing == board::StringSpacing::Gaps)
+        columns.insert(columns.end(), { NutPosition, BridgePosition });
+    return columns;
+}
 
 std::string Heading(const board::BoardLayout& board, StringColumn column)
 {
@@ -52,6 +58,7 @@ std::vector<std::string> StringProblemsSaid(const board::BoardLayout& board)
 
 std::string FormatStringsText(const board::BoardLayout& board, const std::string& separator)
 {
+    const std::vector<StringColumn> ReportColumns = Columns(board);
     std::vector<std::vector<std::string>> table(1);
     for (const StringColumn column : ReportColumns)
         table[0].push_back(Heading(board, column));
@@ -61,7 +68,7 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
             table.back().push_back(
                 board::StringCellText(string, column, board.design.unit, separator));
     }
-    std::vector<std::size_t> widths(std::size(ReportColumns), 0);
+    std::vector<std::size_t> widths(ReportColumns.size(), 0);
     for (const auto& row : table)
         for (std::size_t i = 0; i < row.size(); ++i)
             widths[i] = std::max(widths[i], TerminalColumns(row[i]));
@@ -87,6 +94,7 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
 std::string FormatStringsCsv(const board::BoardLayout& board, const std::string& separator)
 {
     const board::CsvDialect dialect { ",", "\n", separator };
+    const std::vector<StringColumn> ReportColumns = Columns(board);
     std::vector<std::string> keys;
     for (const StringColumn column : ReportColumns)
         keys.emplace_back(board::Describe(column).key);
@@ -106,6 +114,7 @@ std::string FormatStringsCsv(const board::BoardLayout& board, const std::string&
 std::string FormatStringsJson(const board::BoardLayout& board)
 {
     // Lengths in millimetres whatever the design's unit: the keys say so.
+    const std::vector<StringColumn> ReportColumns = Columns(board);
     std::string out = "{\"strings\": [";
     bool firstString = true;
     for (const board::StringReport& string : board.stringReports) {

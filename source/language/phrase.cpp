@@ -109,6 +109,11 @@ constexpr std::array<PatternEntry, board::ProblemKindCount> Patterns = { {
     { K::BoardEndCutsLastFret,
         "%1 : %2, une fin d'équerre couperait la dernière frette ; au moins %3",
         "%1: %2, a square end would cut through the last fret; at least %3" },
+    { K::SpacingNeedsGauge,
+        "%1 : des vides égaux demandent le calibre de chaque corde, celui de la corde %2 manque",
+        "%1: equal gaps need each string's gauge, string %2's is missing" },
+    { K::SpacingNoGap, "%1 : les cordes, %3 côte à côte, ne tiennent pas dans %2",
+        "%1: the strings, %3 side by side, do not fit in %2" },
     { K::FieldMissing, "champ absent", "field missing" },
     { K::TextExpected, "un texte est attendu", "a text is expected" },
     { K::IntegerExpected, "un nombre entier est attendu", "a whole number is expected" },
@@ -276,6 +281,7 @@ constexpr std::array<PatternEntry, board::ProblemKindCount> Patterns = { {
         "“%2”: nut-centre or nut-bass-corner expected" },
     { K::BoardEndShapeExpected, "« %2 » : square ou round attendu",
         "“%2”: square or round expected" },
+    { K::SpacingExpected, "« %2 » : centres ou gaps attendu", "“%2”: centres or gaps expected" },
 } };
 
 static_assert(board::InEnumOrder(Patterns, [](const auto& entry) { return entry.kind; }),
@@ -309,6 +315,7 @@ constexpr FieldEntry Fields[] = {
     { "radius_nut", "rayon au sillet", "radius at the nut" },
     { "radius_last_fret", "rayon à la dernière frette", "radius at the last fret" },
     { "board_end", "fin de la touche", "board's end" },
+    { "spacing", "écartement des cordes", "string spacing" },
     { "board_end_shape", "forme de la fin de la touche", "shape of the board's end" },
     { "zero_fret", "sillet derrière la frette zéro", "nut behind the zero fret" },
     { "reference_a4_hz", "fréquence du la de référence", "reference A4 frequency" },

@@ -82,7 +82,7 @@ static_assert(board::InEnumOrder(TableHeadings, [](const auto& entry) { return e
     "one heading per column, in the enum's order");
 
 using SC = board::StringColumn;
-constexpr std::array<std::pair<SC, Words>, 19> StringHeadings = { {
+constexpr std::array<std::pair<SC, Words>, 21> StringHeadings = { {
     { SC::String, { "Corde", "String" } },
     { SC::Pitch, { "Hauteur", "Pitch" } },
     { SC::Frequency, { "Fréquence (Hz)", "Frequency (Hz)" } },
@@ -102,6 +102,9 @@ constexpr std::array<std::pair<SC, Words>, 19> StringHeadings = { {
     { SC::RmsBefore, { "Écart RMS avant (cents)", "RMS error before (cents)" } },
     { SC::RmsAfter, { "Écart RMS après (cents)", "RMS error after (cents)" } },
     { SC::WorstAfter, { "Pire écart après (cents)", "Worst error after (cents)" } },
+    { SC::NutPosition, { "Au sillet, depuis le bord grave", "At the nut, from the bass edge" } },
+    { SC::BridgePosition,
+        { "Au chevalet, depuis le bord grave", "At the saddle, from the bass edge" } },
 } };
 static_assert(board::InEnumOrder(StringHeadings, [](const auto& entry) { return entry.first; }),
     "one heading per column, in the enum's order");

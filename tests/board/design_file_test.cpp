@@ -103,6 +103,13 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
         { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
         { "a short bed", [](Design& d) { d.router.bedLengthMm = 300; }, 4 },
         { "zero fret", [](Design& d) { d.zeroFretMm = 5; }, 4 },
+        { "spacing by gaps",
+            [](Design& d) {
+                d.spacing = StringSpacing::Gaps;
+                d.strings = 1; // a single string has no gaps to need gauges for
+                d.trebleLengthMm = d.bassLengthMm;
+            },
+            4 },
         { "round end",
             [](Design& d) {
                 d.boardEndMm = 20;

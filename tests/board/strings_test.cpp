@@ -283,6 +283,58 @@ TEST(Strings, TheLayoutMovesEachStringsNutAndSaddleByItsOwnSetbacks)
 // The three modes: none leaves nut and saddle where the scale puts them
 // whatever the design's setbacks, manual takes those, computed its own; the
 // reference A4 moves every pitch and so every tension.
+// Strings spaced by equal gaps, from the set's published gauges (.010 to
+// .046 in), worked by hand: the gap is what the spread leaves once each
+// pair of neighbours' half gauges is taken, shared five ways.
+TEST(Strings, EqualGapsPlaceEachStringFromTheGauges)
+{
+    struct Row {
+        const char* what;
+        double bass, treble; // scale lengths
+        std::vector<double> nut, bridge; // from the bass edge, mm
+    };
+    const Row rows[] = {
+        { "straight", 648, 648, { 3.5, 11.1318, 18.5096, 25.6461, 32.6175, 39.5 },
+            { 3.5, 14.3318, 24.9096, 35.2461, 45.4175, 55.5 } },
+        { "fanned", 686, 648, { 3.5, 11.1318, 18.5096, 25.6461, 32.6175, 39.5 }, {} },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Design design;
+        design.bassLengthMm = row.bass;
+        design.trebleLengthMm = row.treble;
+        design.perpendicularFret = 7;
+        design.spacing = StringSpacing::Gaps;
+        const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
+        design.stringing.tuning = set->tuning;
+        for (const std::string& item : set->items)
+            design.stringing.set.push_back(SetString::OfItem(item));
+        const LayoutResult result = ComputeLayout(design);
+        ASSERT_TRUE(result.layout) << Said(*result.error);
+        const BoardLayout& board = *result.layout;
+        // Along a fan's slanted nut every distance is longer by the same factor.
+        const double slant = board.stringReports[0].nutPositionMm / 3.5;
+        EXPECT_EQ(slant == 1, row.bass == row.treble);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_NEAR(board.stringReports[i].nutPositionMm, row.nut[i] * slant, 1e-4) << i;
+            if (!row.bridge.empty())
+                EXPECT_NEAR(board.stringReports[i].bridgePositionMm, row.bridge[i], 1e-4) << i;
+        }
+        // Frets are straight pieces of wire: every string's point on one line.
+        for (int fret = 1; fret <= design.frets; ++fret) {
+            const Point a = board.At(fret, 1).at, b = board.At(fret, 6).at;
+            for (int string = 2; string < 6; ++string) {
+                const Point p = board.At(fret, string).at;
+                EXPECT_NEAR((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x), 0, 1e-6)
+                    << "fret " << fret << ", string " << string;
+            }
+        }
+    }
+    Design bare;
+    bare.spacing = StringSpacing::Gaps; // no strings, no gauges
+    EXPECT_EQ(ComputeLayout(bare).error->field, "spacing");
+}
+
 TEST(Strings, EachModeSetsTheSetbacksItSays)
 {
     Design design = Classical();

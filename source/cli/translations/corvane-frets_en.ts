@@ -457,5 +457,13 @@ for digit. Lengths are in the chosen unit.
         <source>la touche va E plus loin que la dernière frette le long de l&apos;axe, finie d&apos;équerre (square, par défaut) ou en arc (round) ; 0 : elle s&apos;arrête à la dernière frette</source>
         <translation>the board goes E past the last fret along the centre line, ending square (square, the default) or in an arc (round); 0: it stops at the last fret</translation>
     </message>
+    <message>
+        <source>écartement inconnu « %1 » (centres ou gaps)</source>
+        <translation>unknown spacing “%1” (centres or gaps)</translation>
+    </message>
+    <message>
+        <source>centres (par défaut) : les cordes régulièrement espacées, centre à centre ; gaps : des vides égaux entre les cordes, d&apos;après leurs calibres, au sillet et au chevalet</source>
+        <translation>centres (the default): the strings evenly spaced, centre to centre; gaps: equal clear gaps between the strings, from their gauges, at the nut and at the saddle</translation>
+    </message>
 </context>
 </TS>

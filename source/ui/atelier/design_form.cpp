@@ -157,6 +157,12 @@ void DesignForm::buildFields()
         &board::Design::radiusNutMm, "radius_nut");
     addLength(boardForm, tr("Rayon à la dernière frette :"), tr("Rayon à la dernière frette"),
         &board::Design::radiusLastFretMm, "radius_last_fret");
+    spacing_ = new QComboBox;
+    spacing_->addItem(tr("centres égaux"), static_cast<int>(board::StringSpacing::Centres));
+    spacing_->addItem(
+        tr("vides égaux (d'après les calibres)"), static_cast<int>(board::StringSpacing::Gaps));
+    spacing_->setAccessibleName(tr("Écartement des cordes"));
+    boardForm->addRow(tr("Écartement des cordes :"), spacing_);
     addLength(boardForm, tr("Sillet derrière une frette zéro (0 : sans) :"),
         tr("Sillet derrière une frette zéro"), &board::Design::zeroFretMm, "zero_fret");
     addLength(boardForm, tr("Fin après la dernière frette (0 : à la frette) :"),
@@ -239,6 +245,7 @@ void DesignForm::buildFields()
             readFields();
     });
     connect(boardEndShape_, &QComboBox::activated, this, &DesignForm::readFields);
+    connect(spacing_, &QComboBox::activated, this, &DesignForm::readFields);
     connect(leftHanded_, &QCheckBox::toggled, this, [this] {
         if (!filling_)
             readFields();
@@ -271,6 +278,7 @@ void DesignForm::showDocument()
     frets_->setValue(design.frets);
     strings_->setValue(design.strings);
     leftHanded_->setChecked(design.leftHanded);
+    spacing_->setCurrentIndex(spacing_->findData(static_cast<int>(design.spacing)));
     boardEndShape_->setCurrentIndex(
         boardEndShape_->findData(static_cast<int>(design.boardEndShape)));
     openNote_->setCurrentIndex(((design.openNote % 12) + 12) % 12);
@@ -446,6 +454,7 @@ void DesignForm::readFields()
     next.openNote = openNote_->currentData().toInt();
     next.leftHanded = leftHanded_->isChecked();
     next.boardEndShape = static_cast<board::BoardEndShape>(boardEndShape_->currentData().toInt());
+    next.spacing = static_cast<board::StringSpacing>(spacing_->currentData().toInt());
 
     const TemperamentEntry entry = EntryAt(*temperament_, temperament_->currentIndex());
     switch (entry.kind) {

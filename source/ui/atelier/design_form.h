@@ -65,6 +65,7 @@ public:
     QCheckBox* leftHandedField() const { return leftHanded_; }
     QLineEdit* radiusNutField() const { return radiusNut_; }
     QComboBox* boardEndShapeField() const { return boardEndShape_; }
+    QComboBox* spacingField() const { return spacing_; }
     QComboBox* perpendicularField() const { return perpendicular_; }
     // Shown only for a fan whose bass strings are the shorter ones.
     const QLabel* fanHint() const { return fanHint_; }
@@ -118,6 +119,7 @@ private:
     QCheckBox* fanned_ = nullptr;
     QLineEdit* radiusNut_ = nullptr;
     QComboBox* boardEndShape_ = nullptr;
+    QComboBox* spacing_ = nullptr;
     QCheckBox* leftHanded_ = nullptr;
     QLineEdit* bassLength_ = nullptr;
     QLabel* bassLengthLabel_ = nullptr;

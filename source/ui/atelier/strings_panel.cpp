@@ -76,7 +76,8 @@ board::StringColumn EngineColumn(int column)
 {
     using E = board::StringColumn;
     constexpr E Columns[] = { E::Pitch, E::Item, E::Gauge, E::UnitWeightGramPerM, E::TensionN,
-        E::Kappa, E::B0, E::ConstantsSource, E::SaddleSetback, E::NutSetback, E::RmsAfter };
+        E::Kappa, E::B0, E::ConstantsSource, E::SaddleSetback, E::NutSetback, E::RmsAfter,
+        E::NutPosition, E::BridgePosition };
     return Columns[column];
 }
 
@@ -452,7 +453,7 @@ void StringsPanel::showLayout()
     const board::StringColumn tension
         = TensionUnits[std::max(0, tensionUnit_->currentIndex())].column;
     table_->setHorizontalHeaderItem(Tension, new QTableWidgetItem(HeadingOf(tension, unit_)));
-    for (const int column : { SaddleSetback, NutSetback })
+    for (const int column : { SaddleSetback, NutSetback, NutPosition, BridgePosition })
         table_->horizontalHeaderItem(column)->setText(HeadingOf(EngineColumn(column), unit_));
     QStringList problems;
     for (int row = 0; row < strings_; ++row) {

@@ -59,6 +59,8 @@ public:
         SaddleSetback,
         NutSetback,
         RmsAfter,
+        NutPosition,
+        BridgePosition,
         ColumnCount
     };
 

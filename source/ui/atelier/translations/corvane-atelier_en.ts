@@ -758,6 +758,22 @@ Save it anyway, and replace those changes?</translation>
         <source>Sillet derrière une frette zéro</source>
         <translation>Nut behind a zero fret</translation>
     </message>
+    <message>
+        <source>centres égaux</source>
+        <translation>equal centres</translation>
+    </message>
+    <message>
+        <source>vides égaux (d&apos;après les calibres)</source>
+        <translation>equal gaps (from the gauges)</translation>
+    </message>
+    <message>
+        <source>Écartement des cordes</source>
+        <translation>String spacing</translation>
+    </message>
+    <message>
+        <source>Écartement des cordes :</source>
+        <translation>String spacing:</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::IntonationChartDialog</name>
