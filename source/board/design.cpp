@@ -184,6 +184,11 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
         if (auto problem = StringPhysicsProblem(design.stringing, StringLengths(design)))
             return FieldError("string_set", std::move(*problem));
     }
+    if (design.stringing.saddle != SaddleShape::PerString
+        && (design.stringing.compensation != CompensationMode::Computed
+            || !design.stringing.HasStrings()))
+        return FieldError(
+            "compensation.straight_saddle", { ProblemKind::StraightSaddleNeedsComputed, {}, {} });
     // Strings spaced by their gaps need every gauge, and room between them.
     for (const double spread :
         { design.nutWidthMm - 2.0 * design.nutOverhangMm, design.bridgeSpacingMm })

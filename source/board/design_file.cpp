@@ -154,6 +154,9 @@ void StringingToJson(const Stringing& stringing, Json& json)
     for (const auto& [mode, name] : CompensationModes)
         if (mode == stringing.compensation)
             json["compensation"] = { { "mode", name }, { "fretlets", stringing.fretlets } };
+    for (const auto& [shape, name] : SaddleShapeNames)
+        if (shape == stringing.saddle)
+            json["compensation"]["straight_saddle"] = name;
 }
 
 // A key of the field table: its object in the file ("action"), or none, and
@@ -351,6 +354,15 @@ Stringing StringingFromObject(const Json& json)
                 Fail("compensation.fretlets", ProblemKind::BooleanExpected);
             stringing.fretlets = compensation["fretlets"].get<bool>();
         }
+        if (compensation.contains("straight_saddle")) {
+            const std::string shape
+                = String(compensation["straight_saddle"], "compensation.straight_saddle");
+            const auto named = std::find_if(SaddleShapeNames.begin(), SaddleShapeNames.end(),
+                [&](const auto& entry) { return entry.second == shape; });
+            if (named == SaddleShapeNames.end())
+                Fail("compensation.straight_saddle", ProblemKind::SaddleShapeExpected, { shape });
+            stringing.saddle = named->first;
+        }
     }
     return stringing;
 }
@@ -521,7 +533,8 @@ std::string DesignToJson(const Design& design)
         json["version"] = 3;
     if (design.leftHanded || design.IsRadiused() || design.router.followRadius
         || design.router.bedLengthMm != 0 || design.zeroFretMm != 0
-        || design.spacing != StringSpacing::Centres || design.boardEndMm != 0
+        || design.spacing != StringSpacing::Centres
+        || design.stringing.saddle != SaddleShape::PerString || design.boardEndMm != 0
         || design.boardEndShape != BoardEndShape::Square)
         json["version"] = 4;
     if (design.leftHanded)
@@ -593,7 +606,8 @@ private:
         if (depth == 2 && topLevelKey_ == "temperament")
             return Known(TemperamentKeys, key);
         if (depth == 2 && topLevelKey_ == "compensation")
-            return key == "mode" || key == "fretlets" || TableKey(topLevelKey_, key);
+            return key == "mode" || key == "fretlets" || key == "straight_saddle"
+                || TableKey(topLevelKey_, key);
         if (depth == 2 && topLevelKey_ == "cut")
             return key == "markers" || key == "hairline" || TableKey(topLevelKey_, key);
         if (depth == 2 && topLevelKey_ == "router")

@@ -2,6 +2,7 @@
 
 #include "board_end.h"
 #include "radius.h"
+#include "straight_saddle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -149,13 +150,13 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     std::vector<double> ratios;
     for (int fret = 1; fret <= design.frets; ++fret)
         ratios.push_back(temperament.FretRatio(fret));
+    // A classic scale's period spans two octaves: its fit, one octave.
+    const auto degrees = static_cast<int>(temperament.DegreeCount());
+    const int periodFrets = temperament.semitonesPerPeriod == 24 ? degrees / 2 : degrees;
     if (design.stringing.HasStrings()) {
         std::vector<Setbacks> manual;
         for (const StringLine& string : board.strings)
             manual.push_back({ string.saddleSetbackMm, string.nutSetbackMm });
-        // A classic scale's period spans two octaves: its fit, one octave.
-        const auto degrees = static_cast<int>(temperament.DegreeCount());
-        const int periodFrets = temperament.semitonesPerPeriod == 24 ? degrees / 2 : degrees;
         board.stringReports
             = ComputeStrings(design.stringing, lengths, manual, ratios, periodFrets);
     }
@@ -174,6 +175,9 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         string.compensatedSaddle = { string.line.to.x + string.saddleSetbackMm,
             string.line.to.y + slope * string.saddleSetbackMm };
     }
+
+    FitStraightSaddle(board, ratios,
+        std::min(design.stringing.fitFrets.value_or(periodFrets), static_cast<int>(ratios.size())));
 
     // Fret points and figures, string by string.
     const int fretCount = design.frets;
@@ -353,6 +357,8 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     for (FretOnString& row : board.zeroFretRows)
         place(row.at);
     place(board.saddle);
+    for (SaddlePiece& piece : board.saddlePieces)
+        place(piece.line);
     place(board.bassEdge);
     place(board.trebleEdge);
     place(board.centreLine);

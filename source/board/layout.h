@@ -86,6 +86,18 @@ struct StringLine {
     Point compensatedSaddle; // the saddle point moved away from the nut
 };
 
+// A straight saddle, or one piece of a two-piece one.
+struct SaddlePiece {
+    int firstString = 1; // bass side, 1 = bass
+    int lastString = 1;
+    double bassSetbackMm = 0; // at its first and last strings, along them
+    double trebleSetbackMm = 0;
+    // From square to the centre line; positive when the piece's bass end
+    // lies farther from the nut, as guitar saddles slant.
+    double angleDeg = 0;
+    Segment line; // through both ends' saddle points, moved along the strings
+};
+
 struct BoardLayout {
     Design design; // what was computed
     Temperament temperament;
@@ -109,6 +121,9 @@ struct BoardLayout {
     std::vector<FretOnString> rows; // fret by fret, bass string first in each
     std::vector<FretOnString> zeroFretRows; // with a zero fret: fret 0, bass string first
     std::vector<StringReport> stringReports; // bass first; empty without strings
+    // With a straight saddle asked for: its pieces, or why there are none.
+    std::vector<SaddlePiece> saddlePieces;
+    std::optional<Problem> saddleProblem;
 
     const FretOnString& At(int fret, int string) const
     {

@@ -120,6 +120,12 @@ enum class ProblemKind {
     CompensationSaddlePastLastFret,
     FretletOutOfPlace,
     FretletNoPlace,
+    // A straight saddle that could not be fitted.
+    SaddlePiecesMixed,
+    SaddleStringUnknown,
+    SaddleUnsettled,
+    SaddleBeyond,
+    StraightSaddleNeedsComputed,
     // The router's values.
     PassDeeperThanSlot,
     TooManyPasses,
@@ -163,8 +169,9 @@ enum class ProblemKind {
     RouterOriginExpected,
     BoardEndShapeExpected,
     SpacingExpected,
+    SaddleShapeExpected,
 };
-inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::SpacingExpected) + 1;
+inline constexpr int ProblemKindCount = static_cast<int>(ProblemKind::SaddleShapeExpected) + 1;
 
 // What a problem names, kept as data so that each reader sees it in their
 // own unit and with their own decimal separator: a text as the user gave

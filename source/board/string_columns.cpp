@@ -13,7 +13,7 @@ namespace {
 
 using C = StringColumn;
 
-constexpr std::array<StringColumnInfo, 21> Columns = { {
+constexpr std::array<StringColumnInfo, 24> Columns = { {
     { C::String, "string", false, false },
     { C::Pitch, "pitch", false, true },
     { C::Frequency, "frequency_hz", false, false },
@@ -35,6 +35,9 @@ constexpr std::array<StringColumnInfo, 21> Columns = { {
     { C::WorstAfter, "worst_cents_after", false, false },
     { C::NutPosition, "nut_position_mm", true, false },
     { C::BridgePosition, "bridge_position_mm", true, false },
+    { C::StraightSaddleSetback, "straight_saddle_setback_mm", true, false },
+    { C::StraightSaddleRms, "straight_saddle_rms_cents", false, false },
+    { C::StraightSaddleWorst, "straight_saddle_worst_cents", false, false },
 } };
 
 static_assert(InEnumOrder(Columns, [](const auto& entry) { return entry.column; }),
@@ -113,6 +116,12 @@ std::string StringCellText(
         return length(s.nutPositionMm);
     case C::BridgePosition:
         return length(s.bridgePositionMm);
+    case C::StraightSaddleSetback:
+        return s.straightSaddleSetbackMm ? length(*s.straightSaddleSetbackMm) : std::string();
+    case C::StraightSaddleRms:
+        return s.straightSaddleRmsCents ? fixed(*s.straightSaddleRmsCents, 3) : std::string();
+    case C::StraightSaddleWorst:
+        return s.straightSaddleWorstCents ? fixed(*s.straightSaddleWorstCents, 3) : std::string();
     }
     return {};
 }

@@ -34,6 +34,9 @@ enum class StringColumn {
     WorstAfter,
     NutPosition, // across the nut from the board's bass edge
     BridgePosition, // across the saddle from the bass edge prolonged
+    StraightSaddleSetback, // where a straight saddle crosses the string
+    StraightSaddleRms,
+    StraightSaddleWorst,
 };
 
 struct StringColumnInfo {

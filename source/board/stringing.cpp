@@ -284,6 +284,15 @@ std::optional<Problem> StringPhysicsProblem(
     return std::nullopt;
 }
 
+bool IsWound(const Stringing& stringing, std::size_t index)
+{
+    const SetString& chosen = stringing.set[index];
+    if (const Material material = MaterialOf(chosen); material.item)
+        return material.item->material == StringMaterial::WoundSteel
+            || material.item->material == StringMaterial::WoundNylon;
+    return chosen.coreDiameterMm.has_value();
+}
+
 std::vector<std::optional<double>> StringGaugesIn(const Stringing& stringing)
 {
     std::vector<std::optional<double>> gauges;

@@ -8,9 +8,11 @@
 #include "problem.h"
 #include "string_physics.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvane::board {
@@ -43,6 +45,15 @@ struct SetString {
     }
 };
 
+// How the saddle is made when the compensation is computed: each string's
+// own setback, one straight saddle, or one for the wound strings and one
+// for the plain.
+enum class SaddleShape { PerString, Straight, TwoPiece };
+inline constexpr std::array<std::pair<SaddleShape, std::string_view>, 2> SaddleShapeNames = { {
+    { SaddleShape::Straight, "one" },
+    { SaddleShape::TwoPiece, "two-piece" },
+} };
+
 struct Stringing {
     std::vector<std::string> tuning; // pitch texts, bass first
     double referenceA4Hz = DefaultReferenceA4Hz;
@@ -53,6 +64,7 @@ struct Stringing {
     // in 12-EDO, 31 in 31-EDO, a Scala file's own count).
     std::optional<int> fitFrets;
     bool fretlets = false; // a fret position per string
+    SaddleShape saddle = SaddleShape::PerString;
     friend bool operator==(const Stringing&, const Stringing&) = default;
 
     bool HasStrings() const noexcept { return !tuning.empty() && !set.empty(); }
@@ -104,7 +116,16 @@ struct StringReport {
     // board's bass edge (prolonged to the saddle), along each.
     double nutPositionMm = 0;
     double bridgePositionMm = 0;
+    // On a straight saddle: where it crosses this string, and the string's
+    // errors there (nut setback as computed).
+    std::optional<double> straightSaddleSetbackMm;
+    std::optional<double> straightSaddleRmsCents;
+    std::optional<double> straightSaddleWorstCents;
 };
+
+// Whether string `index` of the set is wound: its catalogue item's
+// material, or a core diameter typed.
+bool IsWound(const Stringing& stringing, std::size_t index);
 
 // Each string's gauge in inches, bass first, where known: typed, or the
 // catalogue item's.

@@ -400,6 +400,16 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
                 { *spacing }));
         design.spacing = *named;
     }
+    if (const std::string* saddle = find("--straight-saddle")) {
+        const auto named
+            = std::find_if(board::SaddleShapeNames.begin(), board::SaddleShapeNames.end(),
+                [&](const auto& entry) { return entry.second == *saddle; });
+        if (named == board::SaddleShapeNames.end())
+            return UsageFailure(Say(
+                QT_TRANSLATE_NOOP("corvane-frets", "chevalet inconnu « %1 » (one ou two-piece)"),
+                { *saddle }));
+        design.stringing.saddle = named->first;
+    }
     if (auto problem = ApplyStringOptions(words, design, find("--strings") != nullptr))
         return ValueFailure(std::move(*problem));
     options.stringsReport = find("--strings-report") != nullptr;

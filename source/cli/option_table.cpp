@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 59> Options = { {
+const std::array<CommandOption, 60> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -112,6 +112,11 @@ const std::array<CommandOption, 59> Options = { {
     { "--compensate", "", false, G::Strings, { "compensation.mode" }, V::One,
         QT_TRANSLATE_NOOP(
             "corvane-frets", "calcule le recul du sillet et du chevalet de chaque corde") },
+    { "--straight-saddle", "one|two-piece", false, G::Strings, { "compensation.straight_saddle" },
+        V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "avec --compensate : un chevalet droit au plus juste pour toutes les cordes (one), ou "
+            "un pour les cordes filées et un pour les lisses (two-piece)") },
     { "--fit-frets", "N", false, G::Strings, { "compensation.fit_frets" }, V::One, nullptr },
     { "--fretlets", "", false, G::Strings, {}, V::One,
         QT_TRANSLATE_NOOP("corvane-frets", "la position juste de chaque frette sur chaque corde") },

@@ -1,6 +1,7 @@
 #include "strings_report.h"
 
 #include "csv.h"
+#include "figure_text.h"
 #include "messages.h"
 #include "string_columns.h"
 #include "text_fields.h"
@@ -26,6 +27,9 @@ std::vector<StringColumn> Columns(const board::BoardLayout& board)
               Kappa, B0, SaddleSetback, NutSetback, RmsBefore, RmsAfter, WorstAfter };
     if (board.design.spacing == board::StringSpacing::Gaps)
         columns.insert(columns.end(), { NutPosition, BridgePosition });
+    if (!board.saddlePieces.empty())
+        columns.insert(
+            columns.end(), { StraightSaddleSetback, StraightSaddleRms, StraightSaddleWorst });
     return columns;
 }
 
@@ -53,6 +57,8 @@ std::vector<std::string> StringProblemsSaid(const board::BoardLayout& board)
         for (const auto& problem : { string.compensationProblem, string.fretletsProblem })
             if (problem)
                 said.push_back(ProblemSaid(*problem, {}, board.design.unit));
+    if (board.saddleProblem)
+        said.push_back(ProblemSaid(*board.saddleProblem, {}, board.design.unit));
     return said;
 }
 
@@ -83,6 +89,16 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
             line.pop_back();
         out += line + '\n';
     }
+    for (const board::SaddlePiece& piece : board.saddlePieces)
+        out += Say(QT_TRANSLATE_NOOP("corvane-frets",
+                       "Chevalet droit, cordes %1 à %2 : recul %3 à la corde %1, %4 à la corde "
+                       "%2, incliné de %5°"),
+                   { std::to_string(piece.firstString), std::to_string(piece.lastString),
+                       board::LengthWithUnitText(piece.bassSetbackMm, board.design.unit, separator),
+                       board::LengthWithUnitText(
+                           piece.trebleSetbackMm, board.design.unit, separator),
+                       board::FixedText(piece.angleDeg, 2, separator) })
+            + '\n';
     const std::vector<std::string> problems = StringProblemsSaid(board);
     if (!problems.empty())
         out += '\n';
@@ -135,7 +151,25 @@ std::string FormatStringsJson(const board::BoardLayout& board)
         const std::string problems = ProblemsOf(string, board.design.unit);
         out += ", \"problem\": " + (problems.empty() ? "null" : JsonString(problems)) + "}";
     }
-    out += "\n]}\n";
+    out += "\n]";
+    if (!board.saddlePieces.empty()) {
+        // The whole saddle's ends, its angle when it is one piece, and each piece.
+        const auto mm = [](double value) { return board::FixedText(value, board::LengthDecimals); };
+        const auto& pieces = board.saddlePieces;
+        out += ", \"straight_saddle\": {\"bass_setback_mm\": " + mm(pieces.front().bassSetbackMm)
+            + ", \"treble_setback_mm\": " + mm(pieces.back().trebleSetbackMm) + ", \"angle_deg\": "
+            + (pieces.size() == 1 ? board::FixedText(pieces.front().angleDeg, 3) : "null")
+            + ", \"pieces\": [";
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            out += std::string(i > 0 ? ", " : "")
+                + "{\"first_string\": " + std::to_string(pieces[i].firstString)
+                + ", \"last_string\": " + std::to_string(pieces[i].lastString)
+                + ", \"bass_setback_mm\": " + mm(pieces[i].bassSetbackMm)
+                + ", \"treble_setback_mm\": " + mm(pieces[i].trebleSetbackMm)
+                + ", \"angle_deg\": " + board::FixedText(pieces[i].angleDeg, 3) + "}";
+        out += "]}";
+    }
+    out += "}\n";
     return out;
 }
 

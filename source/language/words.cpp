@@ -82,7 +82,7 @@ static_assert(board::InEnumOrder(TableHeadings, [](const auto& entry) { return e
     "one heading per column, in the enum's order");
 
 using SC = board::StringColumn;
-constexpr std::array<std::pair<SC, Words>, 21> StringHeadings = { {
+constexpr std::array<std::pair<SC, Words>, 24> StringHeadings = { {
     { SC::String, { "Corde", "String" } },
     { SC::Pitch, { "Hauteur", "Pitch" } },
     { SC::Frequency, { "Fréquence (Hz)", "Frequency (Hz)" } },
@@ -105,6 +105,11 @@ constexpr std::array<std::pair<SC, Words>, 21> StringHeadings = { {
     { SC::NutPosition, { "Au sillet, depuis le bord grave", "At the nut, from the bass edge" } },
     { SC::BridgePosition,
         { "Au chevalet, depuis le bord grave", "At the saddle, from the bass edge" } },
+    { SC::StraightSaddleSetback, { "Recul du chevalet droit", "Straight saddle's setback" } },
+    { SC::StraightSaddleRms,
+        { "Écart RMS, chevalet droit (cents)", "RMS error, straight saddle (cents)" } },
+    { SC::StraightSaddleWorst,
+        { "Pire écart, chevalet droit (cents)", "Worst error, straight saddle (cents)" } },
 } };
 static_assert(board::InEnumOrder(StringHeadings, [](const auto& entry) { return entry.first; }),
     "one heading per column, in the enum's order");

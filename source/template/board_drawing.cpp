@@ -278,6 +278,9 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
         compensated([](const board::StringLine& s) { return s.compensatedNut; }, Layer::Nut);
     if (any(&board::StringLine::saddleSetbackMm))
         compensated([](const board::StringLine& s) { return s.compensatedSaddle; }, Layer::Saddle);
+    // A straight saddle, or each piece of one: the line to cut its slot along.
+    for (const board::SaddlePiece& piece : board.saddlePieces)
+        AddLine(drawing, piece.line, offset, Layer::Saddle, NutLineMm);
 
     const std::string unit(board::UnitSymbol(design.unit));
     if (options.labels) {

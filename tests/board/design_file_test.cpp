@@ -103,6 +103,15 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
         { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
         { "a short bed", [](Design& d) { d.router.bedLengthMm = 300; }, 4 },
         { "zero fret", [](Design& d) { d.zeroFretMm = 5; }, 4 },
+        { "two-piece saddle",
+            [](Design& d) {
+                d.strings = 1;
+                d.stringing.tuning = { "E2" };
+                d.stringing.set = { SetString::OfItem("NW046") };
+                d.stringing.compensation = CompensationMode::Computed;
+                d.stringing.saddle = SaddleShape::TwoPiece;
+            },
+            4 },
         { "spacing by gaps",
             [](Design& d) {
                 d.spacing = StringSpacing::Gaps;

@@ -317,8 +317,9 @@ TEST(Strings, EqualGapsPlaceEachStringFromTheGauges)
         EXPECT_EQ(slant == 1, row.bass == row.treble);
         for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_NEAR(board.stringReports[i].nutPositionMm, row.nut[i] * slant, 1e-4) << i;
-            if (!row.bridge.empty())
+            if (!row.bridge.empty()) {
                 EXPECT_NEAR(board.stringReports[i].bridgePositionMm, row.bridge[i], 1e-4) << i;
+            }
         }
         // Frets are straight pieces of wire: every string's point on one line.
         for (int fret = 1; fret <= design.frets; ++fret) {
@@ -333,6 +334,59 @@ TEST(Strings, EqualGapsPlaceEachStringFromTheGauges)
     Design bare;
     bare.spacing = StringSpacing::Gaps; // no strings, no gauges
     EXPECT_EQ(ComputeLayout(bare).error->field, "spacing");
+}
+
+// A straight saddle is the line across the strings with the least sum of
+// their squared RMS errors: nudging either end of any piece, or its
+// angle, plays worse. Two pieces part the wound strings from the plain.
+TEST(Strings, AStraightSaddlePlaysBetterThanAnyNearbyLine)
+{
+    for (const SaddleShape shape : { SaddleShape::Straight, SaddleShape::TwoPiece }) {
+        Design design;
+        design.bassLengthMm = design.trebleLengthMm = 648;
+        const NamedStringSet* set = FindNamedStringSet("light-electric-10-46");
+        design.stringing.tuning = set->tuning;
+        for (const std::string& item : set->items)
+            design.stringing.set.push_back(SetString::OfItem(item));
+        design.stringing.compensation = CompensationMode::Computed;
+        design.stringing.saddle = shape;
+        const LayoutResult result = ComputeLayout(design);
+        ASSERT_TRUE(result.layout) << Said(*result.error);
+        const BoardLayout& board = *result.layout;
+        ASSERT_FALSE(board.saddleProblem) << Said(*board.saddleProblem);
+        ASSERT_EQ(board.saddlePieces.size(), shape == SaddleShape::Straight ? 1u : 2u);
+        if (shape == SaddleShape::TwoPiece)
+            EXPECT_EQ(board.saddlePieces.front().lastString, 3) << "NW046, NW036, NW026 wound";
+        std::vector<double> ratios;
+        for (int fret = 1; fret <= design.frets; ++fret)
+            ratios.push_back(std::pow(2.0, fret / 12.0));
+        for (const SaddlePiece& piece : board.saddlePieces) {
+            // The squared RMS errors summed over the piece, its ends moved.
+            const auto cost = [&](double bass, double treble) {
+                double sum = 0;
+                for (int i = piece.firstString; i <= piece.lastString; ++i) {
+                    const StringReport& r = board.stringReports[static_cast<std::size_t>(i - 1)];
+                    const double t = double(i - piece.firstString)
+                        / std::max(1, piece.lastString - piece.firstString);
+                    const StringModel model { r.lengthMm, *r.kappa, *r.b0,
+                        design.stringing.action };
+                    const Setbacks at { bass + (treble - bass) * t, r.setbacks.nutMm };
+                    sum += std::pow(RootMeanSquare(FretErrors(model, at, ratios), 12), 2);
+                    if (bass == piece.bassSetbackMm && treble == piece.trebleSetbackMm) {
+                        EXPECT_NEAR(*r.straightSaddleSetbackMm, at.saddleMm, 1e-9);
+                        EXPECT_NEAR(*r.straightSaddleRmsCents,
+                            RootMeanSquare(FretErrors(model, at, ratios), 12), 1e-9);
+                    }
+                }
+                return sum;
+            };
+            const double best = cost(piece.bassSetbackMm, piece.trebleSetbackMm);
+            for (const auto& [db, dt] : { std::pair { 0.02, 0.0 }, { -0.02, 0.0 }, { 0.0, 0.02 },
+                     { 0.0, -0.02 }, { 0.02, -0.02 }, { -0.02, 0.02 } })
+                EXPECT_GT(cost(piece.bassSetbackMm + db, piece.trebleSetbackMm + dt), best)
+                    << piece.firstString << " " << db << " " << dt;
+        }
+    }
 }
 
 TEST(Strings, EachModeSetsTheSetbacksItSays)

@@ -414,6 +414,8 @@ TEST(BoardCommand, StringsReportAndIntonationChart)
         { { "--reference-a4", "A4" }, 1, "--reference-a4 A4 : une fréquence en Hz est attendue" },
         { { "--reference-a4", "880" }, 1, "--reference-a4 : 880 Hz" },
         { { "--fit-frets", "1" }, 1, "--fit-frets 1 : le nombre de frettes de l'ajustement" },
+        { { "--straight-saddle", "one" }, 1,
+            "--straight-saddle : un chevalet droit demande la compensation calculée" },
         { { "--intonation-chart", "c.pdf" }, 1, "un fichier .svg ou .png est attendu" },
         { { "--string-set", "XX999" }, 2, "l'option « --string-set » est donnée deux fois" },
         // The limit that was passed, not another.

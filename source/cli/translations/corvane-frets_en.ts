@@ -465,5 +465,17 @@ for digit. Lengths are in the chosen unit.
         <source>centres (par défaut) : les cordes régulièrement espacées, centre à centre ; gaps : des vides égaux entre les cordes, d&apos;après leurs calibres, au sillet et au chevalet</source>
         <translation>centres (the default): the strings evenly spaced, centre to centre; gaps: equal clear gaps between the strings, from their gauges, at the nut and at the saddle</translation>
     </message>
+    <message>
+        <source>chevalet inconnu « %1 » (one ou two-piece)</source>
+        <translation>unknown saddle “%1” (one or two-piece)</translation>
+    </message>
+    <message>
+        <source>avec --compensate : un chevalet droit au plus juste pour toutes les cordes (one), ou un pour les cordes filées et un pour les lisses (two-piece)</source>
+        <translation>with --compensate: the best straight saddle for all the strings (one), or one for the wound strings and one for the plain (two-piece)</translation>
+    </message>
+    <message>
+        <source>Chevalet droit, cordes %1 à %2 : recul %3 à la corde %1, %4 à la corde %2, incliné de %5°</source>
+        <translation>Straight saddle, strings %1 to %2: setback %3 at string %1, %4 at string %2, slanted %5°</translation>
+    </message>
 </context>
 </TS>

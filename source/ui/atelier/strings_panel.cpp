@@ -224,6 +224,16 @@ StringsPanel::StringsPanel(board::DesignDocument& document, QWidget* parent)
         if (!filling_)
             read();
     });
+    saddle_ = new QComboBox;
+    saddle_->setAccessibleName(tr("Chevalet"));
+    saddle_->addItem(tr("un recul par corde"), static_cast<int>(board::SaddleShape::PerString));
+    saddle_->addItem(tr("droit"), static_cast<int>(board::SaddleShape::Straight));
+    saddle_->addItem(
+        tr("en deux pièces (filées, lisses)"), static_cast<int>(board::SaddleShape::TwoPiece));
+    saddle_->setToolTip(tr("Avec la compensation calculée : un chevalet droit au plus juste, ou "
+                           "un pour les cordes filées et un pour les lisses"));
+    form->addRow(tr("Chevalet :"), saddle_);
+    connect(saddle_, &QComboBox::activated, this, &StringsPanel::read);
     fretlets_ = new QCheckBox(tr("&Une frette par corde"));
     fretlets_->setToolTip(tr("La position juste de chaque frette sur chaque corde, pour des "
                              "frettes segmentées ou courbes"));
@@ -285,6 +295,7 @@ void StringsPanel::showDocument()
     fitFrets_->setValue(stringing.fitFrets.value_or(fitFrets_->minimum()));
     reference_->setValue(stringing.referenceA4Hz);
     fretlets_->setChecked(stringing.fretlets);
+    saddle_->setCurrentIndex(saddle_->findData(static_cast<int>(stringing.saddle)));
     set_->setCurrentIndex(0);
     filling_ = false;
 }
@@ -424,6 +435,7 @@ void StringsPanel::read()
         : std::optional<int>(fitFrets_->value());
     next.referenceA4Hz = reference_->value();
     next.fretlets = fretlets_->isChecked();
+    next.saddle = static_cast<board::SaddleShape>(saddle_->currentData().toInt());
     if (!readable)
         return;
     rowsShow_ = next;

@@ -99,6 +99,7 @@ private:
     QLineEdit* relief_ = nullptr;
     QComboBox* compensation_ = nullptr;
     QSpinBox* fitFrets_ = nullptr;
+    QComboBox* saddle_ = nullptr;
     QCheckBox* fretlets_ = nullptr;
     QPushButton* chart_ = nullptr;
 };

@@ -1042,6 +1042,30 @@ Save it anyway, and replace those changes?</translation>
         <source>une période</source>
         <translation>one period</translation>
     </message>
+    <message>
+        <source>Chevalet</source>
+        <translation>Saddle</translation>
+    </message>
+    <message>
+        <source>un recul par corde</source>
+        <translation>a setback per string</translation>
+    </message>
+    <message>
+        <source>droit</source>
+        <translation>straight</translation>
+    </message>
+    <message>
+        <source>en deux pièces (filées, lisses)</source>
+        <translation>in two pieces (wound, plain)</translation>
+    </message>
+    <message>
+        <source>Avec la compensation calculée : un chevalet droit au plus juste, ou un pour les cordes filées et un pour les lisses</source>
+        <translation>With the computed compensation: the best straight saddle, or one for the wound strings and one for the plain</translation>
+    </message>
+    <message>
+        <source>Chevalet :</source>
+        <translation>Saddle:</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::WorkshopTable</name>
