@@ -20,6 +20,8 @@ ProblemValue Length(double millimetres, Unit)
 
 std::vector<double> StringLengths(const Design& design)
 {
+    if (!design.stringLengthsMm.empty())
+        return design.stringLengthsMm;
     std::vector<double> lengths;
     for (int i = 0; i < design.strings; ++i) {
         // The outer ones exact; the others spread evenly between.
@@ -153,6 +155,22 @@ std::optional<DesignError> ValidateDesign(const Design& design, Temperament& tem
     // Every number within its range first, then how they fit together.
     if (auto error = FieldRangesProblem(design))
         return error;
+    if (const std::vector<double>& own = design.stringLengthsMm; !own.empty()) {
+        if (own.size() != static_cast<std::size_t>(design.strings))
+            return FieldError("string_lengths",
+                { ProblemKind::StringCountDiffers,
+                    { std::to_string(own.size()), std::to_string(design.strings) }, {} });
+        for (const double length : own)
+            if (!(length > 0) || !(length <= MaxLengthMm))
+                return FieldError("string_lengths",
+                    { length > 0 ? ProblemKind::LengthAboveMaximum
+                                 : ProblemKind::LengthNotAboveMinimum,
+                        { Length(length, design.unit),
+                            Length(length > 0 ? MaxLengthMm : 0, design.unit) },
+                        {} });
+        if (own.front() != design.bassLengthMm || own.back() != design.trebleLengthMm)
+            return FieldError("string_lengths", { ProblemKind::StringLengthsDisagree, {}, {} });
+    }
     if (design.strings == 1 && design.bassLengthMm != design.trebleLengthMm)
         return FieldError("treble_length", { ProblemKind::OneStringTwoLengths, {}, {} });
     if (design.perpendicularFret != PerpendicularAtBridge

@@ -78,6 +78,11 @@ struct Design {
     double bassLengthMm = 650.0; // scale length of string 1
     double trebleLengthMm = 650.0; // scale length of the last string
     int perpendicularFret = 0; // see PerpendicularAtBridge
+    // A scale length per string, bass first, for fans that are not linear:
+    // empty, the strings between the outer ones are spread evenly between
+    // their lengths; otherwise the first and last are the bass and treble
+    // lengths.
+    std::vector<double> stringLengthsMm;
 
     double nutWidthMm = 43.0; // board width at the nut
     double bridgeSpacingMm = 52.0; // outer strings, centre to centre, at the saddle

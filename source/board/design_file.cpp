@@ -409,6 +409,18 @@ void NumbersFromJson(const Json& json, Design& design)
             Fail("board_end_shape", ProblemKind::BoardEndShapeExpected, { shape });
         design.boardEndShape = *named;
     }
+    if (json.contains("string_lengths")) {
+        const Json& lengths = json["string_lengths"];
+        if (!lengths.is_array())
+            Fail("string_lengths", ProblemKind::ArrayExpected);
+        design.stringLengthsMm.clear();
+        for (const Json& length : lengths)
+            design.stringLengthsMm.push_back(Number(length, "string_lengths"));
+        if (!design.stringLengthsMm.empty()) {
+            design.bassLengthMm = design.stringLengthsMm.front();
+            design.trebleLengthMm = design.stringLengthsMm.back();
+        }
+    }
     if (json.contains("spacing")) {
         const std::string spacing = String(json["spacing"], "spacing");
         const std::optional<StringSpacing> named = StringSpacingNamed(spacing);
@@ -534,8 +546,8 @@ std::string DesignToJson(const Design& design)
     if (design.leftHanded || design.IsRadiused() || design.router.followRadius
         || design.router.bedLengthMm != 0 || design.zeroFretMm != 0
         || design.spacing != StringSpacing::Centres
-        || design.stringing.saddle != SaddleShape::PerString || design.boardEndMm != 0
-        || design.boardEndShape != BoardEndShape::Square)
+        || design.stringing.saddle != SaddleShape::PerString || !design.stringLengthsMm.empty()
+        || design.boardEndMm != 0 || design.boardEndShape != BoardEndShape::Square)
         json["version"] = 4;
     if (design.leftHanded)
         json["left_handed"] = true;
@@ -543,6 +555,8 @@ std::string DesignToJson(const Design& design)
         json["board_end_shape"] = BoardEndShapeName(design.boardEndShape);
     if (design.spacing != StringSpacing::Centres)
         json["spacing"] = StringSpacingName(design.spacing);
+    if (!design.stringLengthsMm.empty())
+        json["string_lengths"] = design.stringLengthsMm;
     NumbersToJson(design, json);
     return json.dump(2) + "\n";
 }
@@ -550,9 +564,9 @@ std::string DesignToJson(const Design& design)
 namespace {
 
 // Keys a design file may hold besides the field table's numbers.
-constexpr std::array<std::string_view, 15> OtherKeys = { "format", "version", "unit", "temperament",
+constexpr std::array<std::string_view, 16> OtherKeys = { "format", "version", "unit", "temperament",
     "perpendicular_fret", "open_note", "tuning", "string_set", "action", "compensation", "cut",
-    "router", "left_handed", "board_end_shape", "spacing" };
+    "router", "left_handed", "board_end_shape", "spacing", "string_lengths" };
 constexpr std::array<std::string_view, 9> TemperamentKeys = { "kind", "divisions", "period",
     "file_name", "content", "content_base64", "scale", "mode", "table" };
 

@@ -72,6 +72,47 @@ void PutInnerStringsOnTheFrets(BoardLayout& board)
     }
 }
 
+// The points of a line across the board, its ends on the edges and a point
+// on every string between; nothing when the points are aligned (within a
+// nanometre), the straight line then being the whole of it.
+std::vector<Point> BentPath(const Segment& edgeToEdge, const std::vector<Point>& onStrings)
+{
+    const Point a = onStrings.front(), b = onStrings.back();
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    bool bent = false;
+    for (const Point& p : onStrings)
+        bent = bent
+            || std::fabs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / length > 1e-6;
+    if (!bent)
+        return {};
+    std::vector<Point> path { edgeToEdge.from };
+    path.insert(path.end(), onStrings.begin(), onStrings.end());
+    path.push_back(edgeToEdge.to);
+    return path;
+}
+
+// With a length per string, the nut, each fret and the saddle pass through
+// every string's own point: a line bent at the strings unless they align.
+void BendAtTheStrings(BoardLayout& board)
+{
+    const int strings = board.design.strings;
+    std::vector<Point> points;
+    const auto along = [&](auto pointOf) {
+        points.clear();
+        for (int i = 0; i < strings; ++i)
+            points.push_back(pointOf(i));
+        return points;
+    };
+    const auto line
+        = [&](int i) -> const Segment& { return board.strings[static_cast<std::size_t>(i)].line; };
+    board.nutPath = BentPath(board.nut, along([&](int i) { return line(i).from; }));
+    board.saddlePath = BentPath(board.saddle, along([&](int i) { return line(i).to; }));
+    board.fretPaths.assign(board.frets.size(), {});
+    for (std::size_t f = 0; f < board.frets.size(); ++f)
+        board.fretPaths[f] = BentPath(board.frets[f],
+            along([&](int i) { return board.At(static_cast<int>(f) + 1, i + 1).at; }));
+}
+
 double PerpendicularFraction(const Design& design, const Temperament& temperament) noexcept
 {
     if (design.perpendicularFret == PerpendicularAtBridge)
@@ -130,6 +171,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     const std::vector<double> nutShares = SpreadStrings(design, nutSpread).shares;
     const std::vector<double> saddleShares = SpreadStrings(design, bridgeSpread).shares;
     const bool byGaps = design.spacing == StringSpacing::Gaps && several;
+    const bool ownLengths = !design.stringLengthsMm.empty();
     for (int i = 0; i < stringCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const double t
@@ -137,8 +179,13 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
         StringLine& string = board.strings[at];
         string.line = { Lerp(bassNut, trebleNut, nutShares[at]),
             Lerp(bassSaddle, trebleSaddle, saddleShares[at]) };
-        if (byGaps && i > 0 && i + 1 < stringCount)
+        if (ownLengths) {
+            // Each string's own length, its perpendicular fret's point at x = 0.
+            string.line.from.x = -perpendicular * lengths[at];
+            string.line.to.x = string.line.from.x + lengths[at];
+        } else if (byGaps && i > 0 && i + 1 < stringCount) {
             lengths[at] = string.line.to.x - string.line.from.x;
+        }
         string.lengthMm = lengths[at];
         string.nutSetbackMm
             = design.nutSetbackBassMm + (design.nutSetbackTrebleMm - design.nutSetbackBassMm) * t;
@@ -293,8 +340,10 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
                   Intersection(bass, other, trebleNutCorner, trebleEndCorner) };
     }
     board.frets.back() = { bassEndCorner, trebleEndCorner };
-    if (byGaps && design.IsFanned())
+    if (byGaps && design.IsFanned() && !ownLengths)
         PutInnerStringsOnTheFrets(board);
+    if (ownLengths && stringCount > 2)
+        BendAtTheStrings(board);
     // Where each string crosses the nut and the saddle, from the bass edge:
     // along the saddle from where the bass edge, prolonged, crosses it; a
     // lone string's saddle is a point, square to the edge.
@@ -359,6 +408,12 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     place(board.saddle);
     for (SaddlePiece& piece : board.saddlePieces)
         place(piece.line);
+    for (std::vector<Point>* path : { &board.nutPath, &board.saddlePath })
+        for (Point& p : *path)
+            place(p);
+    for (std::vector<Point>& path : board.fretPaths)
+        for (Point& p : path)
+            place(p);
     place(board.bassEdge);
     place(board.trebleEdge);
     place(board.centreLine);

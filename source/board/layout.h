@@ -109,6 +109,12 @@ struct BoardLayout {
     std::optional<Segment> guideNut;
     Segment saddle; // outer string to outer string
     std::vector<Segment> frets; // fret 1 first, board edge to board edge
+    // With a length per string whose points do not align: the nut, each
+    // fret and the saddle as lines bent at every string (edge, strings,
+    // edge); empty where the straight line is the whole of it.
+    std::vector<Point> nutPath;
+    std::vector<Point> saddlePath;
+    std::vector<std::vector<Point>> fretPaths;
     Segment bassEdge; // nut corner to last-fret corner
     Segment trebleEdge;
     // The closed outline: bass nut corner, along the bass edge, round the

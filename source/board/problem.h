@@ -68,6 +68,8 @@ enum class ProblemKind {
     BoardEndCutsLastFret,
     SpacingNeedsGauge,
     SpacingNoGap,
+    StringLengthsDisagree,
+    FretsNotStraight,
     // A design file.
     FieldMissing,
     TextExpected,

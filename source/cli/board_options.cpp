@@ -253,7 +253,10 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
     if (find("--length") && (find("--bass-length") || find("--treble-length")))
         return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
             "donnez --length, ou --bass-length et --treble-length, pas les deux")));
-    if (!find("--design") && !find("--length") && !find("--bass-length"))
+    if (find("--lengths") && (find("--length") || find("--bass-length") || find("--treble-length")))
+        return UsageFailure(Say(QT_TRANSLATE_NOOP("corvane-frets",
+            "donnez --lengths, ou --length, ou --bass-length et --treble-length, un seul")));
+    if (!find("--design") && !find("--length") && !find("--bass-length") && !find("--lengths"))
         return UsageFailure(Say(QT_TRANSLATE_NOOP(
             "corvane-frets", "--design, --length ou --bass-length est obligatoire")));
     if (find("--treble-length") && !find("--bass-length") && !find("--design"))
@@ -331,6 +334,32 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         }
     if (find("--bass-length") && !find("--treble-length") && !find("--design"))
         design.trebleLengthMm = design.bassLengthMm;
+    // A length per string, bass first; the outer ones are the bass and
+    // treble lengths. Given alone, they say how many strings there are.
+    if (const std::string* given = find("--lengths")) {
+        std::vector<double> lengths;
+        std::size_t start = 0;
+        while (start <= given->size()) {
+            const std::size_t end = given->find_first_of(",;", start);
+            const std::string part = given->substr(start, end - start);
+            const auto parsed
+                = board::ParseDistance(part, design.unit, board::LengthKind::Positive);
+            if (!parsed)
+                return ValueFailure(Say(QT_TRANSLATE_NOOP("corvane-frets", "%1 : %2"),
+                    { "--lengths", ProblemSaid(parsed.problem) }));
+            lengths.push_back(*parsed.value);
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
+        if (!find("--strings") && lengths.size() <= static_cast<std::size_t>(board::MaxStrings))
+            design.strings = static_cast<int>(lengths.size());
+        design.bassLengthMm = lengths.front();
+        design.trebleLengthMm = lengths.back();
+        design.stringLengthsMm = std::move(lengths);
+    } else if (find("--length") || find("--bass-length") || find("--treble-length")) {
+        design.stringLengthsMm.clear(); // lengths typed over a design's own
+    }
 
     if (const std::string* note = find("--open-note")) {
         const auto parsed = board::ParseNoteName(*note);

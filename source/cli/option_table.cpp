@@ -11,7 +11,7 @@ namespace {
 using G = OptionGroup;
 using V = ValueSplit;
 
-const std::array<CommandOption, 60> Options = { {
+const std::array<CommandOption, 61> Options = { {
     // The table, classic or not.
     { "--length", "L", true, G::Table, { "bass_length", "treble_length" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
@@ -55,6 +55,10 @@ const std::array<CommandOption, 60> Options = { {
     // The board.
     { "--bass-length", "L", false, G::Board, { "bass_length" }, V::One, nullptr },
     { "--treble-length", "L", false, G::Board, { "treble_length" }, V::One, nullptr },
+    { "--lengths", "L,L,...", false, G::Board, { "string_lengths" }, V::One,
+        QT_TRANSLATE_NOOP("corvane-frets",
+            "le diapason de chaque corde, du grave à l'aigu, pour un éventail non linéaire : les "
+            "frettes passent par le point de chaque corde") },
     { "--perpendicular", "F", false, G::Board, { "perpendicular_fret" }, V::One,
         QT_TRANSLATE_NOOP("corvane-frets",
             "la frette d'équerre avec l'axe, ou nut (sillet) ou bridge (chevalet)") },

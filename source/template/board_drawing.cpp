@@ -226,13 +226,26 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     AddLine(drawing, board.centreLine, offset, Layer::CentreLine, StringLineMm, true);
     for (const board::StringLine& string : board.strings)
         AddLine(drawing, string.line, offset, Layer::Strings, StringLineMm);
-    AddLine(drawing, board.guideNut.value_or(board.nut), offset, Layer::Nut, NutLineMm);
+    // A line bent at the strings is drawn as one open polyline.
+    const auto addPath = [&](const std::vector<board::Point>& path, Layer layer, double width) {
+        Outline bent { {}, layer, width, false };
+        for (const board::Point& p : path)
+            bent.points.push_back(Moved(p, offset));
+        drawing.outlines.push_back(std::move(bent));
+    };
+    if (!board.nutPath.empty() && !board.guideNut)
+        addPath(board.nutPath, Layer::Nut, NutLineMm);
+    else
+        AddLine(drawing, board.guideNut.value_or(board.nut), offset, Layer::Nut, NutLineMm);
     // One string ends at a point of the saddle: it is drawn across the board.
     const board::Segment saddle = board.saddle.from == board.saddle.to
         ? board::Segment { { board.saddle.from.x, board.frets.back().from.y },
               { board.saddle.from.x, board.frets.back().to.y } }
         : board.saddle;
-    AddLine(drawing, saddle, offset, Layer::Saddle, NutLineMm);
+    if (!board.saddlePath.empty())
+        addPath(board.saddlePath, Layer::Saddle, NutLineMm);
+    else
+        AddLine(drawing, saddle, offset, Layer::Saddle, NutLineMm);
     const bool fretlets = board::HasFretlets(board);
     // A bound board's slots stop short of its edges: so do their lines,
     // which are then not prolonged.
@@ -251,8 +264,11 @@ Drawing BoardDrawing(const board::BoardLayout& board, const BoardDrawingOptions&
     // A zero fret stands where the nut would: every string's, fretlets or not.
     if (board.guideNut)
         addFret(board.nut, true);
-    for (const board::Segment& fret : board.frets)
-        addFret(fret, !fretlets);
+    for (std::size_t i = 0; i < board.frets.size(); ++i)
+        if (i < board.fretPaths.size() && !board.fretPaths[i].empty())
+            addPath(board.fretPaths[i], Layer::Frets, FretLineMm); // no straight slot fits it
+        else
+            addFret(board.frets[i], !fretlets);
     if (fretlets)
         AddFretlets(drawing, board, offset);
     if (options.cut.markers)

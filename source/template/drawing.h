@@ -53,11 +53,13 @@ struct Line {
 };
 
 // A closed outline (the board's), drawn as one piece: cutting software
-// follows it round without joining loose lines.
+// follows it round without joining loose lines. Open, it is a polyline (a
+// fret that bends at the strings of a board with a length per string).
 struct Outline {
-    std::vector<Point> points; // in order; the last joins the first
+    std::vector<Point> points; // in order; closed, the last joins the first
     Layer layer = Layer::Edges;
     double widthMm = 0.2;
+    bool closed = true;
 };
 
 // A circle (an inlay marker), outlined.

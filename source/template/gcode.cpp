@@ -157,6 +157,9 @@ std::optional<board::DesignError> SlottingProblem(
             return board::FieldError("bass_length",
                 { ProblemKind::BoardTooLongToSlot,
                     { Shown(string.lengthMm), Shown(MaxSlottedBoardMm) }, {} });
+    for (const std::vector<board::Point>& path : board.fretPaths)
+        if (!path.empty())
+            return board::FieldError("string_lengths", { ProblemKind::FretsNotStraight, {}, {} });
     const std::vector<board::Segment> frets = SlottedFrets(board);
     for (std::size_t i = 0; i < frets.size(); ++i) {
         if (!CutterPath(board, frets[i], p))

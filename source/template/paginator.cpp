@@ -155,7 +155,8 @@ std::vector<Line> OutlineSides(const Outline& outline)
 {
     std::vector<Line> sides;
     const std::size_t count = outline.points.size();
-    for (std::size_t i = 0; i < count && count > 1; ++i)
+    const std::size_t sideCount = outline.closed ? count : count - 1;
+    for (std::size_t i = 0; i < sideCount && count > 1; ++i)
         sides.push_back(Line { outline.points[i], outline.points[(i + 1) % count], outline.layer,
             outline.widthMm, false });
     return sides;

@@ -103,6 +103,13 @@ TEST_F(DesignFile, NewFieldsSurviveInTheOldestVersionThatHoldsThem)
         { "slots under the radius", [](Design& d) { d.router.followRadius = true; }, 4 },
         { "a short bed", [](Design& d) { d.router.bedLengthMm = 300; }, 4 },
         { "zero fret", [](Design& d) { d.zeroFretMm = 5; }, 4 },
+        { "a length per string",
+            [](Design& d) {
+                d.stringLengthsMm = { 686, 672, 664, 660, 655, 648 };
+                d.bassLengthMm = 686;
+                d.trebleLengthMm = 648;
+            },
+            4 },
         { "two-piece saddle",
             [](Design& d) {
                 d.strings = 1;

@@ -261,6 +261,37 @@ TEST(Layout, AZeroFretStandsAtTheScalesZeroWithTheNutBehind)
     }
 }
 
+// A length per string (FretFind2D's "individual" mode): each string's
+// octave at half its own length, the perpendicular fret square across, and
+// the other frets bent at the strings unless the lengths are in proportion.
+TEST(Layout, EachStringHasItsOwnLengthAndTheFretsPassThroughItsPoints)
+{
+    const std::vector<std::vector<double>> rows = {
+        { 686, 672, 664, 660, 655, 648 }, // not linear: bent frets
+        { 686, 678.4, 670.8, 663.2, 655.6, 648 }, // linear: straight ones
+    };
+    for (const std::vector<double>& lengths : rows) {
+        Design design;
+        design.stringLengthsMm = lengths;
+        design.bassLengthMm = lengths.front();
+        design.trebleLengthMm = lengths.back();
+        design.perpendicularFret = 7;
+        const BoardLayout board = Compute(design);
+        for (int string = 1; string <= 6; ++string) {
+            const double own = lengths[static_cast<std::size_t>(string - 1)];
+            EXPECT_NEAR(board.At(12, string).fromNutMm, own / 2, 1e-9) << string;
+            EXPECT_NEAR(board.At(7, string).at.x, board.At(7, 1).at.x, 1e-9) << string;
+        }
+        const bool linear = lengths[1] == 678.4;
+        EXPECT_EQ(board.fretPaths.empty() || board.fretPaths[0].empty(), linear);
+        if (!linear) {
+            EXPECT_TRUE(board.fretPaths[6].empty()) << "fret 7 is square, and straight";
+            ASSERT_EQ(board.fretPaths[11].size(), 8u) << "edge, six strings, edge";
+            EXPECT_EQ(board.fretPaths[11][3], board.At(12, 3).at);
+        }
+    }
+}
+
 TEST(Layout, InvalidDesignsNameTheirField)
 {
     struct Case {
@@ -321,6 +352,14 @@ TEST(Layout, InvalidDesignsNameTheirField)
          },
             "radius_last_fret" },
         { [](Design& d) { d.boardEndMm = 301; }, "board_end" },
+        { [](Design& d) {
+             d.stringLengthsMm = { 650, 640 };
+         },
+            "string_lengths" },
+        { [](Design& d) {
+             d.stringLengthsMm = { 650, 648, 646, 644, 642, 640 };
+         },
+            "string_lengths" }, // the treble length says 650
         // The 5-string fan's last fret slants: a square end 1 mm past its
         // middle would cut through it.
         { [](Design& d) {

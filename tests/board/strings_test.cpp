@@ -355,8 +355,9 @@ TEST(Strings, AStraightSaddlePlaysBetterThanAnyNearbyLine)
         const BoardLayout& board = *result.layout;
         ASSERT_FALSE(board.saddleProblem) << Said(*board.saddleProblem);
         ASSERT_EQ(board.saddlePieces.size(), shape == SaddleShape::Straight ? 1u : 2u);
-        if (shape == SaddleShape::TwoPiece)
+        if (shape == SaddleShape::TwoPiece) {
             EXPECT_EQ(board.saddlePieces.front().lastString, 3) << "NW046, NW036, NW026 wound";
+        }
         std::vector<double> ratios;
         for (int fret = 1; fret <= design.frets; ++fret)
             ratios.push_back(std::pow(2.0, fret / 12.0));

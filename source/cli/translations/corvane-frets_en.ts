@@ -477,5 +477,13 @@ for digit. Lengths are in the chosen unit.
         <source>Chevalet droit, cordes %1 à %2 : recul %3 à la corde %1, %4 à la corde %2, incliné de %5°</source>
         <translation>Straight saddle, strings %1 to %2: setback %3 at string %1, %4 at string %2, slanted %5°</translation>
     </message>
+    <message>
+        <source>donnez --lengths, ou --length, ou --bass-length et --treble-length, un seul</source>
+        <translation>give --lengths, or --length, or --bass-length and --treble-length, only one</translation>
+    </message>
+    <message>
+        <source>le diapason de chaque corde, du grave à l&apos;aigu, pour un éventail non linéaire : les frettes passent par le point de chaque corde</source>
+        <translation>each string&apos;s scale length, bass first, for a fan that is not linear: the frets pass through each string&apos;s point</translation>
+    </message>
 </context>
 </TS>

@@ -168,9 +168,10 @@ std::string Dxf(const Drawing& drawing, Unit unit)
             attributes);
     }
     // An outline is one closed LWPOLYLINE (flag 1), which cutting software
-    // follows as one path.
+    // follows as one path; a polyline, one open LWPOLYLINE.
     for (const Outline& outline : drawing.outlines) {
-        dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(outline.points.size()), 0, 0, 1),
+        dxf.writePolyline(dw,
+            DL_PolylineData(static_cast<int>(outline.points.size()), 0, 0, outline.closed ? 1 : 0),
             DL_Attributes(Describe(outline.layer).dxfName, 256, -1, "BYLAYER", 1.0));
         for (const Point& point : outline.points)
             dxf.writeVertex(dw, DL_VertexData(fileX(point.x), fileY(point.y), 0.0, 0.0));

@@ -88,7 +88,7 @@ void AppendText(std::string& out, Text text, Point datum)
     out += "</text>\n";
 }
 
-// One closed path, from the datum like every coordinate.
+// One path, closed or not, from the datum like every coordinate.
 void AppendOutline(std::string& out, const Outline& outline, Point datum)
 {
     out += "    <path d=\"";
@@ -98,7 +98,8 @@ void AppendOutline(std::string& out, const Outline& outline, Point datum)
         out += ' ';
         AppendNumber(out, outline.points[i].y - datum.y);
     }
-    out += " Z\" fill=\"none\" stroke-width=\"";
+    out += outline.closed ? " Z\" fill=\"none\" stroke-width=\""
+                          : "\" fill=\"none\" stroke-width=\"";
     AppendNumber(out, outline.widthMm);
     out += "\"/>\n";
 }

@@ -74,7 +74,10 @@ void RenderDrawing(const Drawing& drawing, QPainter& painter, double deviceUnits
         QPolygonF polygon;
         for (const Point& point : outline.points)
             polygon << QPointF(point.x, point.y);
-        painter.drawPolygon(polygon);
+        if (outline.closed)
+            painter.drawPolygon(polygon);
+        else
+            painter.drawPolyline(polygon);
     }
     for (const Circle& circle : drawing.circles) {
         pen.setWidthF(circle.widthMm);

@@ -453,6 +453,13 @@ void DesignForm::readFields()
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
     next.leftHanded = leftHanded_->isChecked();
+    // A length per string (from a design file or the command) holds while
+    // the outer lengths and the strings stay as they are.
+    if (!next.stringLengthsMm.empty()
+        && (next.stringLengthsMm.size() != static_cast<std::size_t>(next.strings)
+            || next.bassLengthMm != next.stringLengthsMm.front()
+            || next.trebleLengthMm != next.stringLengthsMm.back()))
+        next.stringLengthsMm.clear();
     next.boardEndShape = static_cast<board::BoardEndShape>(boardEndShape_->currentData().toInt());
     next.spacing = static_cast<board::StringSpacing>(spacing_->currentData().toInt());
 
