@@ -2,6 +2,7 @@
 
 #include "board_drawing.h"
 #include "radius_gauges.h"
+#include "radiused_board.h"
 #include "words.h"
 
 #include <gtest/gtest.h>
@@ -215,13 +216,7 @@ TEST(RadiusGauges, AreTheBoardsCircleAtTheNutTheTwelfthAndTheLastFret)
     const TemplateWords words = language::TemplateWordsIn(language::Language::English);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        board::Design design; // 43 mm wide all along, 648 mm, 22 frets
-        design.bassLengthMm = design.trebleLengthMm = 648;
-        design.frets = 22;
-        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
-        design.lastFretOverhangMm = design.nutOverhangMm;
-        design.radiusNutMm = row.nut;
-        design.radiusLastFretMm = row.last;
+        const board::Design design = testing_support::RadiusedBoard(row.nut, row.last);
         const Drawing gauges = RadiusGauges(*board::ComputeLayout(design).layout, words);
         ASSERT_EQ(gauges.outlines.size(), 3u);
         for (std::size_t g = 0; g < 3; ++g) {

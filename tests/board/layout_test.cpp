@@ -1,6 +1,7 @@
 // Board geometry: straight and fanned boards, compensation.
 
 #include "layout.h"
+#include "radiused_board.h"
 #include "said.h"
 
 #include <gtest/gtest.h>
@@ -156,13 +157,7 @@ TEST(Layout, RadiusAndEdgeDropAreTheCircleWhereEachFretCrossesTheCentreLine)
         { "10-16 in compound, last fret", 254, 406.4, 22, 406.4, 0.56911 },
     };
     for (const Row& row : rows) {
-        Design design;
-        design.bassLengthMm = design.trebleLengthMm = 648;
-        design.frets = 22;
-        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
-        design.lastFretOverhangMm = design.nutOverhangMm;
-        design.radiusNutMm = row.nut;
-        design.radiusLastFretMm = row.last;
+        const Design design = testing_support::RadiusedBoard(row.nut, row.last);
         const BoardLayout board = Compute(design);
         for (int string = 1; string <= design.strings; ++string) {
             const FretOnString& at = board.At(row.fret, string);

@@ -5,6 +5,7 @@
 
 #include "board_drawing.h"
 #include "gcode.h"
+#include "radiused_board.h"
 #include "said.h"
 
 #include <gtest/gtest.h>
@@ -260,14 +261,8 @@ TEST(SlottingProgram, SlotsFollowTheRadiusAtTheirDepthUnderTheFace)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        // 43 mm wide all along: half-width 21.5 mm; 648 mm, 22 frets.
-        board::Design design;
-        design.bassLengthMm = design.trebleLengthMm = 648;
-        design.frets = 22;
-        design.bridgeSpacingMm = design.nutWidthMm - 2 * design.nutOverhangMm;
-        design.lastFretOverhangMm = design.nutOverhangMm;
-        design.radiusNutMm = row.nutRadius;
-        design.radiusLastFretMm = row.lastRadius;
+        // Half-width 21.5 mm at every fret.
+        board::Design design = testing_support::RadiusedBoard(row.nutRadius, row.lastRadius);
         design.unit = row.unit;
         const double lastFret = 648 * (1 - std::pow(2.0, -22.0 / 12));
         const auto face = [&](double x, double y) {
