@@ -1,5 +1,7 @@
 #include "design.h"
 
+#include "enum_table.h"
+
 #include "fields.h"
 #include "plain_number.h"
 
@@ -38,18 +40,12 @@ std::vector<double> StringLengths(const Design& design)
 
 std::string_view StringSpacingName(StringSpacing spacing) noexcept
 {
-    for (const auto& [named, name] : StringSpacingNames)
-        if (named == spacing)
-            return name;
-    return {};
+    return NameIn(StringSpacingNames, spacing);
 }
 
 std::optional<StringSpacing> StringSpacingNamed(std::string_view name) noexcept
 {
-    for (const auto& [spacing, named] : StringSpacingNames)
-        if (named == name)
-            return spacing;
-    return std::nullopt;
+    return NamedIn(StringSpacingNames, name);
 }
 
 StringShares SpreadStrings(const Design& design, double spreadMm)
@@ -93,18 +89,12 @@ StringShares SpreadStrings(const Design& design, double spreadMm)
 
 std::string_view BoardEndShapeName(BoardEndShape shape) noexcept
 {
-    for (const auto& [named, name] : BoardEndShapeNames)
-        if (named == shape)
-            return name;
-    return {};
+    return NameIn(BoardEndShapeNames, shape);
 }
 
 std::optional<BoardEndShape> BoardEndShapeNamed(std::string_view name) noexcept
 {
-    for (const auto& [shape, named] : BoardEndShapeNames)
-        if (named == name)
-            return shape;
-    return std::nullopt;
+    return NamedIn(BoardEndShapeNames, name);
 }
 
 DesignError FieldError(std::string field, Problem problem)

@@ -1,5 +1,7 @@
 #include "design_file.h"
 
+#include "enum_table.h"
+
 #include "fields.h"
 #include "read_file.h"
 #include "text_encoding.h"
@@ -154,9 +156,8 @@ void StringingToJson(const Stringing& stringing, Json& json)
     for (const auto& [mode, name] : CompensationModes)
         if (mode == stringing.compensation)
             json["compensation"] = { { "mode", name }, { "fretlets", stringing.fretlets } };
-    for (const auto& [shape, name] : SaddleShapeNames)
-        if (shape == stringing.saddle)
-            json["compensation"]["straight_saddle"] = name;
+    if (stringing.saddle != SaddleShape::PerString)
+        json["compensation"]["straight_saddle"] = NameIn(SaddleShapeNames, stringing.saddle);
 }
 
 // A key of the field table: its object in the file ("action"), or none, and
@@ -357,11 +358,10 @@ Stringing StringingFromObject(const Json& json)
         if (compensation.contains("straight_saddle")) {
             const std::string shape
                 = String(compensation["straight_saddle"], "compensation.straight_saddle");
-            const auto named = std::find_if(SaddleShapeNames.begin(), SaddleShapeNames.end(),
-                [&](const auto& entry) { return entry.second == shape; });
-            if (named == SaddleShapeNames.end())
+            const std::optional<SaddleShape> named = NamedIn(SaddleShapeNames, shape);
+            if (!named)
                 Fail("compensation.straight_saddle", ProblemKind::SaddleShapeExpected, { shape });
-            stringing.saddle = named->first;
+            stringing.saddle = *named;
         }
     }
     return stringing;

@@ -4,6 +4,8 @@
 // with the design, saved in its file, the same for every front end. Lengths
 // in millimetres, feeds in millimetres a minute.
 
+#include "enum_table.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -35,18 +37,12 @@ inline constexpr std::array<std::pair<RouterOrigin, std::string_view>, 2> Router
 
 constexpr std::string_view RouterOriginName(RouterOrigin origin)
 {
-    for (const auto& [named, name] : RouterOriginNames)
-        if (named == origin)
-            return name;
-    return {};
+    return NameIn(RouterOriginNames, origin);
 }
 
 constexpr std::optional<RouterOrigin> RouterOriginNamed(std::string_view name)
 {
-    for (const auto& [origin, named] : RouterOriginNames)
-        if (named == name)
-            return origin;
-    return std::nullopt;
+    return NamedIn(RouterOriginNames, name);
 }
 
 // The slotting program's values.

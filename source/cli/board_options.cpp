@@ -7,6 +7,7 @@
 
 #include "design_file.h"
 #include "drawing_unit.h"
+#include "enum_table.h"
 #include "fields.h"
 #include "paginator.h"
 #include "plain_number.h"
@@ -430,14 +431,12 @@ BoardParseResult ParseBoardOptions(const std::vector<std::string>& arguments)
         design.spacing = *named;
     }
     if (const std::string* saddle = find("--straight-saddle")) {
-        const auto named
-            = std::find_if(board::SaddleShapeNames.begin(), board::SaddleShapeNames.end(),
-                [&](const auto& entry) { return entry.second == *saddle; });
-        if (named == board::SaddleShapeNames.end())
+        const auto named = board::NamedIn(board::SaddleShapeNames, *saddle);
+        if (!named)
             return UsageFailure(Say(
                 QT_TRANSLATE_NOOP("corvane-frets", "chevalet inconnu « %1 » (one ou two-piece)"),
                 { *saddle }));
-        design.stringing.saddle = named->first;
+        design.stringing.saddle = *named;
     }
     if (auto problem = ApplyStringOptions(words, design, find("--strings") != nullptr))
         return ValueFailure(std::move(*problem));
