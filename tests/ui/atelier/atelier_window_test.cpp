@@ -607,6 +607,44 @@ private slots:
         QVERIFY(reopened.form()->leftHandedField()->isChecked());
     }
 
+    // Board features typed into the form as a user would, by the field's
+    // name: the table shows them, and the saved design reopens with them.
+    void boardFeaturesReachTheTableAndTheFile_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("radius") << "Rayon au sillet"
+                                << "254" << 12 << "Rayon (mm)"
+                                << "254.0000";
+        QTest::newRow("zero fret") << "Sillet derrière une frette zéro"
+                                   << "5" << 0 << "Depuis le sillet"
+                                   << "0.0000";
+    }
+    void boardFeaturesReachTheTableAndTheFile()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(int, fret);
+        QFETCH(QString, column);
+        QFETCH(QString, expected);
+        QLineEdit* edit = nullptr;
+        for (QLineEdit* candidate : window->form()->findChildren<QLineEdit*>())
+            if (candidate->accessibleName() == field)
+                edit = candidate;
+        QVERIFY2(edit, qPrintable(field));
+        Retype(edit, typed);
+        QCOMPARE(Cell(*window, fret, column), expected);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("feature.corvane"));
+        QVERIFY(window->saveFile(path));
+        AtelierWindow reopened;
+        QVERIFY(reopened.openFile(path));
+        QVERIFY(reopened.design() == window->design());
+    }
+
     // Alt and a letter opens a menu, a tab, ticks a box or presses a button
     // only when no other control of the window underlines that letter (Qt
     // then only moves the focus between them): in French and in English.
