@@ -91,7 +91,10 @@ std::optional<DesignError> BoardEndProblem(const BoardLayout& board)
         return std::nullopt;
     return FieldError("board_end",
         { ProblemKind::BoardEndCutsLastFret,
-            { ProblemValue::Length(d.boardEndMm), ProblemValue::Length(least) }, {} });
+            // The least end named to the hundredth above, so that typing it works.
+            { ProblemValue::Length(d.boardEndMm),
+                ProblemValue::Length(std::ceil(least * 100.0) / 100.0) },
+            {} });
 }
 
 } // namespace corvane::board

@@ -3,6 +3,8 @@
 #include "dxf_writer.h"
 #include "intonation_chart.h"
 #include "layers.h"
+#include "radius_gauges.h"
+#include "radiused_board.h"
 #include "string_catalogue.h"
 #include "svg_writer.h"
 
@@ -176,6 +178,67 @@ TEST(DxfFile, TheOutlineIsOneClosedPathAndEveryLayerHasItsColour)
     const auto edges = svg.find("<g id=\"edges\" stroke=\"#00ff00\"");
     ASSERT_NE(edges, std::string::npos);
     EXPECT_NE(svg.find(" Z\" fill=\"none\"", edges), std::string::npos);
+}
+
+// What other CAD programs read of our polylines: the radius gauges, each one
+// closed outline as wide as the board plus 10 mm; a fan with a length per
+// string, each bent fret one open polyline through the six strings.
+TEST(DxfFile, GaugesAreClosedAndBentFretsOpenPolylinesAsEzdxfReadsThem)
+{
+    corvane::board::Design fan;
+    fan.stringLengthsMm = { 686, 672, 664, 660, 655, 648 };
+    fan.bassLengthMm = 686;
+    fan.trebleLengthMm = 648;
+    fan.perpendicularFret = 7;
+    fan.frets = 12;
+    const struct {
+        const char* what;
+        Drawing drawing;
+    } rows[] = {
+        { "gauges",
+            RadiusGauges(
+                *corvane::board::ComputeLayout(corvane::testing_support::RadiusedBoard(254, 406.4))
+                     .layout,
+                {}) },
+        { "bent frets", BoardDrawing(*corvane::board::ComputeLayout(fan).layout) },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string path = TempPath("polylines.dxf");
+        ASSERT_FALSE(WriteDxfFile(row.drawing, Unit::Millimetre, path));
+        std::istringstream lines(ReadBackDxf(path));
+        std::map<std::string, int> seen;
+        std::vector<double> xs;
+        for (std::string word; lines >> word;) {
+            if (word == "OUTLINE") {
+                std::string layer;
+                int closed = 0, vertices = 0;
+                lines >> layer >> closed >> vertices;
+                ++seen[layer + (closed ? " closed " : " open ") + std::to_string(vertices)];
+                xs.clear();
+            } else if (word == "VERTEX") {
+                double x = 0, y = 0;
+                lines >> x >> y;
+                xs.push_back(x);
+                if (std::string(row.what) == "gauges" && xs.size() > 1)
+                    EXPECT_LE(xs.back() - xs.front(), 43 + 10 + 1e-9);
+            }
+        }
+        if (std::string(row.what) == "gauges") {
+            int closed = 0;
+            for (const auto& [kind, count] : seen) {
+                EXPECT_EQ(kind.substr(0, 13), "BORDS closed ") << kind;
+                closed += count;
+            }
+            EXPECT_EQ(closed, 3);
+        } else {
+            // Frets 1 to 12 but the square 7th; the nut and the saddle bend too.
+            EXPECT_EQ(seen["FRETTES open 8"], 11);
+            EXPECT_EQ(seen["SILLET open 8"], 1);
+            EXPECT_EQ(seen["CHEVALET open 8"], 1);
+            EXPECT_EQ(seen["BORDS closed 4"], 1);
+        }
+    }
 }
 
 // Cut-ready: each slot a closed four-sided outline of the saw's width whose
