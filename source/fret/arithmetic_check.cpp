@@ -3,6 +3,7 @@
 #include "runtime_error.h"
 
 #include <cfenv>
+#include <cmath>
 
 #if defined(__x86_64__) && defined(__SSE2__)
 #include <xmmintrin.h>
@@ -10,6 +11,38 @@
 
 namespace fret {
 
+double CheckedDivision(double numerator, double denominator)
+{
+    const double quotient = numerator / denominator;
+    if (std::isnan(numerator) || std::isnan(denominator))
+        return quotient;
+    if (denominator == 0) {
+        if (numerator == 0)
+            throw RuntimeError(ErrorNumber::Overflow); // 0/0: invalid
+        if (std::isfinite(numerator))
+            throw RuntimeError(ErrorNumber::DivisionByZero);
+        return quotient; // ∞/0 is exactly ∞
+    }
+    if (std::isinf(numerator) && std::isinf(denominator))
+        throw RuntimeError(ErrorNumber::Overflow); // invalid
+    if (std::isinf(quotient) && std::isfinite(numerator))
+        throw RuntimeError(ErrorNumber::Overflow);
+    return quotient;
+}
+
+double CheckedMultiplication(double a, double b)
+{
+    const double product = a * b;
+    if (std::isnan(a) || std::isnan(b))
+        return product;
+    if ((a == 0 && std::isinf(b)) || (std::isinf(a) && b == 0))
+        throw RuntimeError(ErrorNumber::Overflow); // invalid
+    if (std::isinf(product) && std::isfinite(a) && std::isfinite(b))
+        throw RuntimeError(ErrorNumber::Overflow);
+    return product;
+}
+
+#if defined(FE_DIVBYZERO) && defined(FE_INVALID) && defined(FE_OVERFLOW)
 void ArithmeticCheck()
 {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
@@ -19,6 +52,8 @@ void ArithmeticCheck()
     if ((raised & (FE_INVALID | FE_OVERFLOW)) != 0)
         throw RuntimeError(ErrorNumber::Overflow);
 }
+
+#endif
 
 void ClearArithmeticFlags() noexcept
 {
@@ -34,7 +69,7 @@ void ClearArithmeticFlags() noexcept
     __asm__ volatile("fnstsw %0" : "=am"(x87Status));
     if ((x87Status & FE_ALL_EXCEPT) != 0)
         __asm__ volatile("fnclex");
-#else
+#elif defined(FE_ALL_EXCEPT) && FE_ALL_EXCEPT != 0
     std::feclearexcept(FE_ALL_EXCEPT);
 #endif
 }

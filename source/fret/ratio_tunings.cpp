@@ -11,9 +11,7 @@ namespace {
 
 Currency CheckedQuotient(double numerator, double denominator)
 {
-    const double quotient = Settled(numerator / denominator);
-    ArithmeticCheck();
-    return ToCurrency(quotient);
+    return ToCurrency(CheckedDivision(numerator, denominator));
 }
 
 double RatioValue(DegreeRatio ratio) noexcept
@@ -38,9 +36,7 @@ OctaveDegrees DegreePositions(const RatioTuning& tuning, const RatioWorkingValue
 // second degree. The nut is at zero, so no sum is formed.
 double HalfOfPosition(Currency position)
 {
-    const double half = Settled(ToDouble(position) / 2.0);
-    ArithmeticCheck();
-    return half;
+    return CheckedDivision(ToDouble(position), 2.0);
 }
 
 Currency DoubleOctave(Currency vibratingLength)
@@ -83,17 +79,14 @@ RatioWorkingValues ComputeRatioWorkingValues(Currency vibratingLength)
 
 Currency RatioPosition(Currency vibratingLength, Currency base, double ratio)
 {
-    const double remaining = Settled(ToDouble(base) / ratio);
-    ArithmeticCheck();
+    const double remaining = CheckedDivision(ToDouble(base), ratio);
     return CurrencySub(vibratingLength, ToCurrency(remaining));
 }
 
 double MidpointPosition(Currency a, Currency b)
 {
     const Currency sum = CurrencyAdd(a, b);
-    const double midpoint = Settled(ToDouble(sum) / 2.0);
-    ArithmeticCheck();
-    return midpoint;
+    return CheckedDivision(ToDouble(sum), 2.0);
 }
 
 SlotTexts ComputeRatioDiatonic(const RatioTuning& tuning, Currency vibratingLength,

@@ -15,8 +15,7 @@ constexpr std::array<std::int16_t, 7> DoModeSemitones { 2, 4, 5, 7, 9, 11, 12 };
 Currency TemperedPosition(Currency length, int exponent)
 {
     const double power = Power(TemperedRatio, exponent);
-    const double remaining = Settled(ToDouble(length) * power);
-    ArithmeticCheck();
+    const double remaining = CheckedMultiplication(ToDouble(length), power);
     return CurrencySub(length, ToCurrency(remaining));
 }
 
