@@ -1,5 +1,7 @@
 #include "figure_text.h"
 
+#include "decimal_text.h"
+
 #include <array>
 #include <charconv>
 
@@ -19,10 +21,7 @@ void UseSeparator(std::string& text, std::string_view separator)
 
 std::string FixedText(double value, int decimals, std::string_view separator)
 {
-    std::array<char, 64> buffer {};
-    const auto [end, error] = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-    std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
+    std::string text = fret::FixedDecimalText(value, decimals).value_or("?");
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
     UseSeparator(text, separator);
@@ -65,10 +64,7 @@ std::string FromNutText(
     // Shortest text of the classic position, padded to four decimals.
     const double position
         = board.temperament.classicPositions[static_cast<std::size_t>(row.fret - 1)];
-    std::array<char, 64> buffer {};
-    const auto [end, error] = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), position, std::chars_format::fixed);
-    std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("?");
+    std::string text = fret::ShortestFixedDecimalText(position).value_or("?");
     std::size_t point = text.find('.');
     if (point == std::string::npos) {
         point = text.size();

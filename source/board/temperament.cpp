@@ -1,5 +1,7 @@
 #include "temperament.h"
 
+#include "decimal_text.h"
+
 #include "note_names.h"
 #include "scale_catalogue.h"
 #include "text_encoding.h"
@@ -114,10 +116,7 @@ std::string Period::Text() const
     if (kind == Kind::Ratio)
         return std::to_string(numerator) + "/" + std::to_string(denominator);
     // The shortest text that reads back as the same double.
-    char digits[64];
-    const auto result
-        = std::to_chars(digits, digits + sizeof digits, cents, std::chars_format::fixed);
-    std::string text(digits, result.ptr);
+    std::string text = fret::ShortestFixedDecimalText(cents).value_or("?");
     if (text.find('.') == std::string::npos)
         text += ".0";
     return text;

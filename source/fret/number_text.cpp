@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "decimal_text.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -52,11 +54,8 @@ std::string DoubleText(double value, std::string_view separator)
 
     // Fifteen significant digits, correctly rounded and independent of the
     // C locale: d.dddddddddddddde±x.
-    std::array<char, 64> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(
-        buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string printed = *ScientificDecimalText(std::fabs(value), 14);
+    const std::string_view scientific(printed);
     const std::size_t marker = scientific.find('e');
     std::string digits;
     digits.push_back(scientific[0]);

@@ -1,0 +1,86 @@
+#include "decimal_text.h"
+
+#include <fast_float/fast_float.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fret {
+
+namespace {
+
+constexpr int Longest = 60;
+
+// printf's conversions are correctly rounded in the C libraries Corvane is
+// built with (glibc, musl). Their decimal point is the locale's, which Qt
+// front ends set to the user's: it is put back to a point.
+std::optional<std::string> Printed(const char* format, int decimals, double value)
+{
+    char buffer[Longest + 2];
+    const int length = std::snprintf(buffer, sizeof buffer, format, decimals, value);
+    if (length < 0 || length > Longest)
+        return std::nullopt;
+    std::string text(buffer, static_cast<std::size_t>(length));
+    for (char& c : text)
+        if (c == ',')
+            c = '.';
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> FixedDecimalText(double value, int decimals)
+{
+    return Printed("%.*f", decimals, value);
+}
+
+std::optional<std::string> ScientificDecimalText(double value, int decimals)
+{
+    return Printed("%.*e", decimals, value);
+}
+
+std::optional<std::string> ShortestFixedDecimalText(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    if (value == 0)
+        return std::signbit(value) ? "-0" : "0";
+    // The fewest significant digits whose correctly rounded text reads back
+    // as the value: that text is also the nearest of its length.
+    std::string scientific;
+    for (int digits = 1; digits <= 17; ++digits) {
+        scientific = *ScientificDecimalText(value, digits - 1);
+        double back = 0;
+        fast_float::from_chars(scientific.data(), scientific.data() + scientific.size(), back);
+        if (back == value)
+            break;
+    }
+    // d.ddde±x to fixed notation.
+    const std::size_t marker = scientific.find('e');
+    const int exponent = std::atoi(scientific.c_str() + marker + 1);
+    const bool negative = scientific.front() == '-';
+    std::string mantissa;
+    for (std::size_t i = negative ? 1 : 0; i < marker; ++i)
+        if (scientific[i] != '.')
+            mantissa += scientific[i];
+    std::string text;
+    const int whole = exponent + 1; // digits before the point
+    if (whole <= 0) {
+        text = "0." + std::string(static_cast<std::size_t>(-whole), '0') + mantissa;
+    } else if (static_cast<std::size_t>(whole) >= mantissa.size()) {
+        // A whole number: every text of it is as long, and the exact one
+        // is the nearest (beyond 2^53 the shortest digits and zeros are not).
+        return FixedDecimalText(value, 0);
+    } else {
+        text = mantissa.substr(0, static_cast<std::size_t>(whole)) + "."
+            + mantissa.substr(static_cast<std::size_t>(whole));
+    }
+    if (negative)
+        text.insert(0, 1, '-');
+    if (text.size() > Longest)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace fret
