@@ -1,4 +1,6 @@
 // The six classic scales as temperaments: their positions come from the
+
+#include "decimal_text.h"
 // classic engine itself, so that nothing here can drift from its digits.
 
 #include "temperament.h"
@@ -36,7 +38,7 @@ Parsed<Temperament> MakeClassic(const ClassicSource& source, double length, Unit
         for (const fret::ClassicPosition& entry :
             fret::ClassicPositions(index, classicMode, stored, ".")) {
             double position = 0;
-            const auto [end, error] = std::from_chars(
+            const auto [end, error] = fret::ReadDecimal(
                 entry.position.data(), entry.position.data() + entry.position.size(), position);
             if (error != std::errc() || end != entry.position.data() + entry.position.size())
                 return Parsed<Temperament>::Failure(

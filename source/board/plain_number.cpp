@@ -1,5 +1,7 @@
 #include "plain_number.h"
 
+#include "decimal_text.h"
+
 #include <charconv>
 #include <locale>
 #include <sstream>
@@ -9,7 +11,7 @@ namespace corvane::board {
 std::optional<double> ReadPlainNumber(std::string_view text) noexcept
 {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = fret::ReadDecimal(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;

@@ -74,7 +74,7 @@ std::optional<double> ReadPositiveDigits(std::string_view text)
     if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = fret::ReadDecimal(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range)
         return HUGE_VAL;
     if (error != std::errc() || end != text.data() + text.size() || !(value > 0))
@@ -87,7 +87,7 @@ std::optional<double> ReadCents(std::string_view text)
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = fret::ReadDecimal(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

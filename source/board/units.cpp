@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include "decimal_text.h"
+
 #include "text_encoding.h"
 
 #include <cctype>
@@ -81,7 +83,7 @@ std::optional<double> ReadDecimal(std::string_view text)
         return std::nullopt;
     const char* begin = normal.c_str() + (normal.front() == '+' ? 1 : 0);
     double value = 0;
-    const auto [end, error] = std::from_chars(begin, normal.c_str() + normal.size(), value);
+    const auto [end, error] = fret::ReadDecimal(begin, normal.c_str() + normal.size(), value);
     if (error != std::errc() || end != normal.c_str() + normal.size())
         return std::nullopt;
     return value;

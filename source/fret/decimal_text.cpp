@@ -83,4 +83,26 @@ std::optional<std::string> ShortestFixedDecimalText(double value)
     return text;
 }
 
+std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) noexcept
+{
+    double read = 0;
+    const fast_float::from_chars_result result = fast_float::from_chars(first, last, read);
+    if (result.ec != std::errc())
+        return { result.ptr, result.ec };
+    // fast_float rounds a number too large to infinity and one too small to
+    // zero; std::from_chars calls both out of range.
+    const char* digits = first + (first != last && *first == '-' ? 1 : 0);
+    const bool number
+        = digits != result.ptr && (*digits == '.' || (*digits >= '0' && *digits <= '9'));
+    if (number && std::isinf(read))
+        return { result.ptr, std::errc::result_out_of_range };
+    if (number && read == 0) {
+        for (const char* c = digits; c != result.ptr && *c != 'e' && *c != 'E'; ++c)
+            if (*c >= '1' && *c <= '9')
+                return { result.ptr, std::errc::result_out_of_range };
+    }
+    value = read;
+    return { result.ptr, std::errc() };
+}
+
 } // namespace fret

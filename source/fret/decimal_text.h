@@ -5,6 +5,7 @@
 // the same characters, correctly rounded to nearest, ties to even on the
 // exact binary value, whatever the C locale.
 
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -19,5 +20,11 @@ std::optional<std::string> ScientificDecimalText(double value, int decimals);
 // nearest such when several do), written without an exponent: 0.1, 1200,
 // 3.5e-05 as 0.000035; nothing when longer than 60 characters.
 std::optional<std::string> ShortestFixedDecimalText(double value);
+
+// Reads a double as std::from_chars does (general format, no leading '+'
+// or space, "inf" and "nan" included), with fast_float, which every
+// standard library does not have: a value beyond a double's range is
+// result_out_of_range and leaves `value` as it was.
+std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) noexcept;
 
 } // namespace fret

@@ -1,5 +1,7 @@
 #include "read_number.h"
 
+#include "decimal_text.h"
+
 #include "runtime_error.h"
 
 #include <charconv>
@@ -174,7 +176,7 @@ double ConvertDecimal(const DecimalForm& form)
 
     double value = 0.0;
     const auto [end, error]
-        = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+        = ReadDecimal(normalised.data(), normalised.data() + normalised.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         if (decimalExponent > 0)

@@ -1,5 +1,7 @@
 #include "classic_template.h"
 
+#include "decimal_text.h"
+
 #include "board_drawing.h"
 #include "layout.h"
 
@@ -35,7 +37,7 @@ std::optional<double> ReadEngineNumber(const std::string& text, const std::strin
     }
     double value = 0;
     const char* end = plain.data() + plain.size();
-    const auto [stop, error] = std::from_chars(plain.data(), end, value);
+    const auto [stop, error] = fret::ReadDecimal(plain.data(), end, value);
     if (plain.empty() || error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
