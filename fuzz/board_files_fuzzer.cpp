@@ -11,6 +11,7 @@
 #include "gcode.h"
 #include "intonation_chart.h"
 #include "layout.h"
+#include "radius_gauges.h"
 #include "string_columns.h"
 #include "svg_writer.h"
 #include "table_columns.h"
@@ -55,17 +56,21 @@ void CheckOutputs(corvane::board::BoardLayout board, std::string_view source)
     if (!board.stringReports.empty())
         RequireFiniteText(drawing::SvgText(drawing::IntonationChart(board), "fuzz"),
             "a finite intonation chart", source);
-    const auto program = drawing::SlottingProgram(board, "fuzz");
-    if (const auto* text = std::get_if<std::string>(&program))
-        RequireFiniteText(*text, "a finite slotting program", source);
-    for (const board::FretOnString& row : board.rows)
-        for (int column = 0; column <= static_cast<int>(board::TableColumn::FretletFromNut);
-             ++column)
+    if (board.design.IsRadiused())
+        RequireFiniteText(drawing::SvgText(drawing::RadiusGauges(board, {}), "fuzz"),
+            "finite radius gauges", source);
+    const auto programs = drawing::SlottingPrograms(board, "fuzz");
+    if (const auto* texts = std::get_if<std::vector<std::string>>(&programs))
+        for (const std::string& text : *texts)
+            RequireFiniteText(text, "a finite slotting program", source);
+    for (const board::FretOnString* row : board::TableRows(board))
+        for (int column = 0; column <= static_cast<int>(board::TableColumn::EdgeDrop); ++column)
             RequireFiniteText(
-                board::CellText(board, row, static_cast<board::TableColumn>(column), "."),
+                board::CellText(board, *row, static_cast<board::TableColumn>(column), "."),
                 "a finite table", source);
     for (const board::StringReport& string : board.stringReports)
-        for (int column = 0; column <= static_cast<int>(board::StringColumn::WorstAfter); ++column)
+        for (int column = 0; column <= static_cast<int>(board::StringColumn::StraightSaddleWorst);
+             ++column)
             if (column != static_cast<int>(board::StringColumn::Pitch)
                 && column != static_cast<int>(board::StringColumn::Item))
                 RequireFiniteText(board::StringCellText(string,
