@@ -86,6 +86,15 @@ void DesignForm::buildFields()
     perpendicular_ = new QComboBox;
     perpendicular_->setAccessibleName(tr("Frette perpendiculaire"));
     lengthForm_->addRow(tr("Frette perpend&iculaire :"), perpendicular_);
+    // A fan that is not linear: every string's own length.
+    stringLengths_ = new QLineEdit;
+    stringLengths_->setAccessibleName(tr("Diapason de chaque corde"));
+    stringLengths_->setToolTip(tr("Du grave à l'aigu, séparés par des points-virgules, pour un "
+                                  "éventail non linéaire ; vide : répartis entre le diapason grave "
+                                  "et l'aigu"));
+    stringLengths_->setMaxLength(400);
+    lengthForm_->addRow(tr("Diapason de chaque corde :"), stringLengths_);
+    connect(stringLengths_, &QLineEdit::textEdited, this, &DesignForm::readFields);
     fanHint_ = new QLabel(tr("Éventail inversé : les cordes graves sont les plus courtes."));
     fanHint_->setWordWrap(true);
     lengthForm_->addRow(fanHint_);
@@ -278,6 +287,7 @@ void DesignForm::showDocument()
     frets_->setValue(design.frets);
     strings_->setValue(design.strings);
     leftHanded_->setChecked(design.leftHanded);
+    showStringLengths(design.stringLengthsMm, design.unit);
     spacing_->setCurrentIndex(spacing_->findData(static_cast<int>(design.spacing)));
     boardEndShape_->setCurrentIndex(
         boardEndShape_->findData(static_cast<int>(design.boardEndShape)));
@@ -325,6 +335,7 @@ void DesignForm::updateVisibility()
     const bool fanned = fanned_->isChecked();
     lengthForm_->setRowVisible(trebleLength_, fanned);
     lengthForm_->setRowVisible(perpendicular_, fanned);
+    lengthForm_->setRowVisible(stringLengths_, fanned);
     if (bassLengthLabel_)
         bassLengthLabel_->setText(fanned ? tr("D&iapason grave :") : tr("D&iapason :"));
     updateFanHint();
@@ -385,6 +396,7 @@ void DesignForm::onUnitChanged()
         field.edit->setText(field.shownText);
     }
     lengthsUnit_ = newUnit;
+    showStringLengths(document_.design().stringLengthsMm, newUnit);
     emit unitChosen(unit_->currentData().toString());
     readFields();
 }
@@ -453,13 +465,23 @@ void DesignForm::readFields()
     next.strings = strings_->value();
     next.openNote = openNote_->currentData().toInt();
     next.leftHanded = leftHanded_->isChecked();
-    // A length per string (from a design file or the command) holds while
-    // the outer lengths and the strings stay as they are.
-    if (!next.stringLengthsMm.empty()
-        && (next.stringLengthsMm.size() != static_cast<std::size_t>(next.strings)
-            || next.bassLengthMm != next.stringLengthsMm.front()
-            || next.trebleLengthMm != next.stringLengthsMm.back()))
-        next.stringLengthsMm.clear();
+    // Every string's own length, when given, makes the outer ones too.
+    next.stringLengthsMm.clear();
+    if (fanned_->isChecked() && !stringLengths_->text().trimmed().isEmpty()) {
+        for (const QString& part : stringLengths_->text().split(QLatin1Char(';'))) {
+            const auto read = ReadLength(part.trimmed(), next.unit, LengthKind::Positive);
+            if (!read.value) {
+                problems.push_back({ stringLengths_, problemText(read.problem) });
+                next.stringLengthsMm.clear();
+                break;
+            }
+            next.stringLengthsMm.push_back(*read.value);
+        }
+        if (!next.stringLengthsMm.empty()) {
+            next.bassLengthMm = next.stringLengthsMm.front();
+            next.trebleLengthMm = next.stringLengthsMm.back();
+        }
+    }
     next.boardEndShape = static_cast<board::BoardEndShape>(boardEndShape_->currentData().toInt());
     next.spacing = static_cast<board::StringSpacing>(spacing_->currentData().toInt());
 
@@ -577,8 +599,22 @@ QWidget* DesignForm::fieldForFileKey(const std::string& key) const
     return field == temperament_ ? nullptr : field;
 }
 
+void DesignForm::showStringLengths(const std::vector<double>& lengthsMm, board::Unit unit)
+{
+    QStringList texts;
+    for (const double length : lengthsMm)
+        texts << LengthText(length, unit);
+    stringLengths_->setText(texts.join(QStringLiteral("; ")));
+}
+
 QWidget* DesignForm::fieldForEngineName(const std::string& name) const
 {
+    if (name == "string_lengths")
+        return stringLengths_;
+    if (name == "spacing")
+        return spacing_;
+    if (name == "board_end_shape")
+        return boardEndShape_;
     for (const LengthField& field : lengths_)
         if (name == field.engineField)
             return field.edit;

@@ -66,6 +66,7 @@ public:
     QLineEdit* radiusNutField() const { return radiusNut_; }
     QComboBox* boardEndShapeField() const { return boardEndShape_; }
     QComboBox* spacingField() const { return spacing_; }
+    QLineEdit* stringLengthsField() const { return stringLengths_; }
     QComboBox* perpendicularField() const { return perpendicular_; }
     // Shown only for a fan whose bass strings are the shorter ones.
     const QLabel* fanHint() const { return fanHint_; }
@@ -96,6 +97,7 @@ private:
     void showLengths();
     void showTemperament();
     void updateVisibility();
+    void showStringLengths(const std::vector<double>& lengthsMm, board::Unit unit);
     void updatePerpendicularChoices();
     void updateFanHint();
     void chooseScalaFile();
@@ -120,6 +122,7 @@ private:
     QLineEdit* radiusNut_ = nullptr;
     QComboBox* boardEndShape_ = nullptr;
     QComboBox* spacing_ = nullptr;
+    QLineEdit* stringLengths_ = nullptr;
     QCheckBox* leftHanded_ = nullptr;
     QLineEdit* bassLength_ = nullptr;
     QLabel* bassLengthLabel_ = nullptr;

@@ -616,12 +616,18 @@ private slots:
         QTest::addColumn<int>("fret");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("fanned");
         QTest::newRow("radius") << "Rayon au sillet"
                                 << "254" << 12 << "Rayon (mm)"
-                                << "254.0000";
+                                << "254.0000" << false;
         QTest::newRow("zero fret") << "Sillet derrière une frette zéro"
                                    << "5" << 0 << "Depuis le sillet"
-                                   << "0.0000";
+                                   << "0.0000" << false;
+        // String 1's octave at half its own length.
+        QTest::newRow("a length per string")
+            << "Diapason de chaque corde"
+            << "686; 672; 664; 660; 655; 648" << 12 << "Depuis le sillet"
+            << "343.0000" << true;
     }
     void boardFeaturesReachTheTableAndTheFile()
     {
@@ -630,6 +636,11 @@ private slots:
         QFETCH(int, fret);
         QFETCH(QString, column);
         QFETCH(QString, expected);
+        QFETCH(bool, fanned);
+        atelier::DesignForm& form = *window->form();
+        if (fanned)
+            QTest::mouseClick(form.fannedField(), Qt::LeftButton, {},
+                QPoint(5, form.fannedField()->height() / 2));
         QLineEdit* edit = nullptr;
         for (QLineEdit* candidate : window->form()->findChildren<QLineEdit*>())
             if (candidate->accessibleName() == field)

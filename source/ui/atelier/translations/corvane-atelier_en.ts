@@ -774,6 +774,18 @@ Save it anyway, and replace those changes?</translation>
         <source>Écartement des cordes :</source>
         <translation>String spacing:</translation>
     </message>
+    <message>
+        <source>Diapason de chaque corde</source>
+        <translation>Each string&apos;s scale length</translation>
+    </message>
+    <message>
+        <source>Du grave à l&apos;aigu, séparés par des points-virgules, pour un éventail non linéaire ; vide : répartis entre le diapason grave et l&apos;aigu</source>
+        <translation>Bass first, separated by semicolons, for a fan that is not linear; empty: spread between the bass and treble scale lengths</translation>
+    </message>
+    <message>
+        <source>Diapason de chaque corde :</source>
+        <translation>Each string&apos;s scale length:</translation>
+    </message>
 </context>
 <context>
     <name>corvane::atelier::IntonationChartDialog</name>
