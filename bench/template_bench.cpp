@@ -29,13 +29,12 @@ void TemplateFile(benchmark::State& state, const char* suffix)
 {
     const QString path
         = QDir::temp().filePath(QStringLiteral("corvane-template-bench.") + QLatin1String(suffix));
-    const corvane::drawing::ExportOptions options { *corvane::drawing::PaperFromName("a4"),
-        corvane::drawing::Unit::Millimetre, QStringLiteral("Gabarit") };
-    for (auto _ : state) {
-        const auto error = corvane::drawing::ExportTemplate(TemplateOf650(), path, options);
-        if (error)
-            state.SkipWithError(qPrintable(*error));
-    }
+    corvane::drawing::ExportOptions options;
+    options.paper = *corvane::drawing::PaperFromName("a4");
+    options.title = QStringLiteral("Gabarit");
+    for (auto _ : state)
+        if (corvane::drawing::ExportTemplate(TemplateOf650(), path, options))
+            state.SkipWithError("the template could not be written");
     std::remove(QFile::encodeName(path).constData());
 }
 
