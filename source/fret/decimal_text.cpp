@@ -2,6 +2,7 @@
 
 #include <fast_float/fast_float.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,52 @@ std::optional<std::string> Printed(const char* format, int decimals, double valu
     return text;
 }
 
+#if defined(__cpp_lib_to_chars)
+// At most Longest characters, or nothing.
+std::optional<std::string> Converted(double value, std::chars_format format, int precision)
+{
+    char buffer[Longest];
+    const std::to_chars_result result = precision < 0
+        ? std::to_chars(buffer, buffer + Longest, value, format)
+        : std::to_chars(buffer, buffer + Longest, value, format, precision);
+    if (result.ec != std::errc())
+        return std::nullopt;
+    return std::string(buffer, result.ptr);
+}
+#endif
+
 } // namespace
+
+std::optional<std::string> FixedDecimalText(double value, int decimals)
+{
+#if defined(__cpp_lib_to_chars)
+    return Converted(value, std::chars_format::fixed, decimals);
+#else
+    return portable::FixedDecimalText(value, decimals);
+#endif
+}
+
+std::optional<std::string> ScientificDecimalText(double value, int decimals)
+{
+#if defined(__cpp_lib_to_chars)
+    return Converted(value, std::chars_format::scientific, decimals);
+#else
+    return portable::ScientificDecimalText(value, decimals);
+#endif
+}
+
+std::optional<std::string> ShortestFixedDecimalText(double value)
+{
+#if defined(__cpp_lib_to_chars)
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return Converted(value, std::chars_format::fixed, -1);
+#else
+    return portable::ShortestFixedDecimalText(value);
+#endif
+}
+
+namespace portable {
 
 std::optional<std::string> FixedDecimalText(double value, int decimals)
 {
@@ -82,6 +128,8 @@ std::optional<std::string> ShortestFixedDecimalText(double value)
         return std::nullopt;
     return text;
 }
+
+} // namespace portable
 
 std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) noexcept
 {

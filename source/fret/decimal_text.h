@@ -21,6 +21,15 @@ std::optional<std::string> ScientificDecimalText(double value, int decimals);
 // 3.5e-05 as 0.000035; nothing when longer than 60 characters.
 std::optional<std::string> ShortestFixedDecimalText(double value);
 
+// The same three from correctly rounded printf and fast_float alone: what
+// the others are where the standard library has no floating-point
+// std::to_chars (elsewhere it is faster), held to it by the tests.
+namespace portable {
+std::optional<std::string> FixedDecimalText(double value, int decimals);
+std::optional<std::string> ScientificDecimalText(double value, int decimals);
+std::optional<std::string> ShortestFixedDecimalText(double value);
+} // namespace portable
+
 // Reads a double as std::from_chars does (general format, no leading '+'
 // or space, "inf" and "nan" included), with fast_float, which every
 // standard library does not have: a value beyond a double's range is

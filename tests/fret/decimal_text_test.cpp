@@ -22,7 +22,8 @@ std::string ToChars(double value, std::chars_format format, int precision = -1)
     return std::string(buffer.data(), result.ptr);
 }
 
-// The texts written without std::to_chars are std::to_chars's, character for
+// The texts written without std::to_chars (those of the libraries that lack
+// it) are std::to_chars's, character for
 // character, on 400,000 doubles in three forms: any bit pattern, and lengths, ratios
 // and cents of the sizes the engines write; under a French decimal comma too.
 TEST(DecimalText, WritesWhatStdToCharsWrites)
@@ -40,16 +41,16 @@ TEST(DecimalText, WritesWhatStdToCharsWrites)
             const int decimals = static_cast<int>(random() % 11);
             const std::string fixed = ToChars(value, std::chars_format::fixed, decimals);
             if (fixed.size() <= 60) {
-                ASSERT_EQ(fret::FixedDecimalText(value, decimals), fixed) << value;
+                ASSERT_EQ(fret::portable::FixedDecimalText(value, decimals), fixed) << value;
             } else {
-                ASSERT_FALSE(fret::FixedDecimalText(value, decimals)) << value;
+                ASSERT_FALSE(fret::portable::FixedDecimalText(value, decimals)) << value;
             }
-            ASSERT_EQ(fret::ScientificDecimalText(value, 14),
+            ASSERT_EQ(fret::portable::ScientificDecimalText(value, 14),
                 ToChars(value, std::chars_format::scientific, 14))
                 << value;
             const std::string shortest = ToChars(value, std::chars_format::fixed);
             if (shortest.size() <= 60) {
-                ASSERT_EQ(fret::ShortestFixedDecimalText(value), shortest) << value;
+                ASSERT_EQ(fret::portable::ShortestFixedDecimalText(value), shortest) << value;
             }
         }
     }
