@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -376,6 +377,50 @@ TEST(BoardCommand, SavedDesignsKeepTheirCutAndRouterValues)
 // The strings: one row per string, the keys scripts read, the chart's
 // tensions (10-46 at 25.5 in, treble to bass 16.2 ... 17.5 lb), the
 // computed setbacks, and bad strings named.
+// What the new board options add reaches every format of the command: one
+// row per option and format, with a figure worked outside the engine.
+TEST(BoardCommand, NewBoardFiguresReachEveryFormat)
+{
+    const std::vector<std::string> guitar = { "--edo", "12", "--length", "648", "--frets", "12" };
+    const std::vector<std::string> strung = { "--tuning", "E2,A2,D3,G3,B3,E4", "--string-set",
+        "light-electric-10-46", "--strings-report" };
+    const std::tuple<std::vector<std::string>, const char*, const char*> rows[] = {
+        // 12 in radius: the edge 21.5 mm off the middle lies 0.7592 mm lower.
+        { { "--radius", "12in", "--last-fret-overhang", "3.5", "--bridge-width", "36" }, "csv",
+            ",radius_mm,edge_drop_mm\n" },
+        { { "--radius", "12in", "--bridge-width", "36" }, "json",
+            "\"radius_mm\": 304.8000, \"edge_drop_mm\": 0.7592" },
+        { { "--zero-fret", "5" }, "csv", "\n0,1,0.0000,0.0000,648.0000,1.000000,0.000," },
+        { { "--zero-fret", "5" }, "json", "{\"fret\": 0, \"string\": 1, \"from_nut\": 0.0000" },
+        // The bass string stands the 3.5 mm overhang from the edge.
+        { { "--spacing", "gaps" }, "json", "\"nut_position_mm\": 3.5000" },
+        { { "--spacing", "gaps" }, "csv", ",nut_position_mm,bridge_position_mm," },
+        { { "--compensate", "--straight-saddle", "one" }, "json",
+            "\"straight_saddle\": {\"bass_setback_mm\": " },
+        { { "--compensate", "--straight-saddle", "one" }, "csv", ",straight_saddle_rms_cents," },
+    };
+    for (const auto& [extra, format, expected] : rows) {
+        std::vector<std::string> arguments = guitar;
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        if (extra.front() != "--radius" && extra.front() != "--zero-fret")
+            arguments.insert(arguments.end(), strung.begin(), strung.end());
+        arguments.insert(arguments.end(), { "--format", format });
+        const Outcome run = RunFrets(arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+    }
+    // A short bed: the parts, and no unsplit file beside them.
+    const std::string stem = testing::TempDir() + "bed-" + std::to_string(getpid());
+    const Outcome bed = RunFrets(
+        { "--edo", "12", "--length", "650", "--bed-length", "200", "--gcode", stem + ".nc" });
+    EXPECT_EQ(bed.status, 0) << bed.err;
+    for (const std::string part : { "-1.nc", "-2.nc", "-3.nc" }) {
+        EXPECT_TRUE(std::filesystem::exists(stem + part)) << part;
+        std::filesystem::remove(stem + part);
+    }
+    EXPECT_FALSE(std::filesystem::exists(stem + ".nc"));
+}
+
 TEST(BoardCommand, StringsReportAndIntonationChart)
 {
     const Outcome run

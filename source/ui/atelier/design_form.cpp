@@ -609,27 +609,16 @@ void DesignForm::showStringLengths(const std::vector<double>& lengthsMm, board::
 
 QWidget* DesignForm::fieldForEngineName(const std::string& name) const
 {
-    if (name == "string_lengths")
-        return stringLengths_;
-    if (name == "spacing")
-        return spacing_;
-    if (name == "board_end_shape")
-        return boardEndShape_;
     for (const LengthField& field : lengths_)
         if (name == field.engineField)
             return field.edit;
-    if (name == "frets")
-        return frets_;
-    if (name == "strings")
-        return strings_;
-    if (name == "perpendicular_fret")
-        return perpendicular_;
-    if (name == "open_note")
-        return openNote_;
-    if (name == "divisions")
-        return divisions_;
-    if (name == "period")
-        return period_;
+    const std::pair<std::string_view, QWidget*> named[] = { { "string_lengths", stringLengths_ },
+        { "spacing", spacing_ }, { "board_end_shape", boardEndShape_ }, { "frets", frets_ },
+        { "strings", strings_ }, { "perpendicular_fret", perpendicular_ },
+        { "open_note", openNote_ }, { "divisions", divisions_ }, { "period", period_ } };
+    for (const auto& [key, widget] : named)
+        if (name == key)
+            return widget;
     if (name.rfind("scala", 0) == 0)
         return scalaButton_;
     // The strings have their own panel, which marks its fields itself.
