@@ -1,5 +1,6 @@
 #include "board_end.h"
 
+#include "maths.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -36,8 +37,8 @@ std::vector<Point> Arc(Point from, Point through, Point to)
     const double a2 = ax * ax + ay * ay, b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
     const Point centre { (a2 * (by - cy) + b2 * (cy - ay) + c2 * (ay - by)) / d,
         (a2 * (cx - bx) + b2 * (ax - cx) + c2 * (bx - ax)) / d };
-    const double radius = std::hypot(ax - centre.x, ay - centre.y);
-    const auto angle = [&](Point p) { return std::atan2(p.y - centre.y, p.x - centre.x); };
+    const double radius = maths::Hypot(ax - centre.x, ay - centre.y);
+    const auto angle = [&](Point p) { return maths::Atan2(p.y - centre.y, p.x - centre.x); };
     const double start = angle(from);
     const auto turn = [&](Point p) {
         double a = angle(p) - start;
@@ -49,12 +50,12 @@ std::vector<Point> Arc(Point from, Point through, Point to)
     double sweep = turn(to);
     if (turn(through) > sweep)
         sweep -= 2 * std::numbers::pi;
-    const double step = 2.0 * std::acos(1.0 - ArcToleranceMm / radius);
+    const double step = 2.0 * maths::Acos(1.0 - ArcToleranceMm / radius);
     const int segments = std::max(8, static_cast<int>(std::ceil(std::fabs(sweep) / step)));
     std::vector<Point> points;
     for (int i = 1; i < segments; ++i) {
         const double a = start + sweep * i / segments;
-        points.push_back({ centre.x + radius * std::cos(a), centre.y + radius * std::sin(a) });
+        points.push_back({ centre.x + radius * maths::Cos(a), centre.y + radius * maths::Sin(a) });
     }
     points.push_back(to);
     return points;

@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include "board_end.h"
+#include "maths.h"
 #include "radius.h"
 #include "straight_saddle.h"
 
@@ -78,7 +79,7 @@ void PutInnerStringsOnTheFrets(BoardLayout& board)
 std::vector<Point> BentPath(const Segment& edgeToEdge, const std::vector<Point>& onStrings)
 {
     const Point a = onStrings.front(), b = onStrings.back();
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    const double length = maths::Hypot(b.x - a.x, b.y - a.y);
     bool bent = false;
     for (const Point& p : onStrings)
         bent = bent
@@ -234,7 +235,7 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
     for (int fret = 1; fret <= fretCount; ++fret) {
         const double ratio = ratios[static_cast<std::size_t>(fret - 1)];
         const double fraction = 1.0 - 1.0 / ratio;
-        const double cents = 1200.0 * std::log2(ratio);
+        const double cents = 1200.0 * maths::Log2(ratio);
         const auto degreeCount = static_cast<int>(temperament.DegreeCount());
         const int degree = (fret - 1) % degreeCount + 1;
         const int period = (fret - 1) / degreeCount;
@@ -358,12 +359,12 @@ BoardLayout ComputeLayout(const Design& design, const Temperament& temperament, 
             const Segment& line = board.strings[i].line;
             StringReport& report = board.stringReports[i];
             report.nutPositionMm
-                = std::hypot(line.from.x - bassNutCorner.x, line.from.y - bassNutCorner.y);
+                = maths::Hypot(line.from.x - bassNutCorner.x, line.from.y - bassNutCorner.y);
             report.bridgePositionMm = bassEdgeAtSaddle
-                ? std::hypot(line.to.x - bassEdgeAtSaddle->x, line.to.y - bassEdgeAtSaddle->y)
+                ? maths::Hypot(line.to.x - bassEdgeAtSaddle->x, line.to.y - bassEdgeAtSaddle->y)
                 : std::fabs(
                       edgeX * (line.to.y - bassNutCorner.y) - edgeY * (line.to.x - bassNutCorner.x))
-                    / std::hypot(edgeX, edgeY);
+                    / maths::Hypot(edgeX, edgeY);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "pitch.h"
 
+#include "maths.h"
 #include "text_encoding.h"
 
 #include "plain_number.h"
@@ -27,7 +28,7 @@ std::optional<double> Frequency(std::string_view text) noexcept
 
 double NoteFrequency(int midiNote, double referenceA4Hz) noexcept
 {
-    return referenceA4Hz * std::exp2(static_cast<double>(midiNote - 69) / 12.0);
+    return referenceA4Hz * maths::Exp2(static_cast<double>(midiNote - 69) / 12.0);
 }
 
 bool PitchInRange(double hz) noexcept

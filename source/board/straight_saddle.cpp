@@ -1,5 +1,6 @@
 #include "straight_saddle.h"
 
+#include "maths.h"
 #include <cmath>
 #include <numbers>
 
@@ -32,9 +33,9 @@ bool FitLine(std::vector<Member>& members, const std::vector<double>& ratios, in
         double sw = 0, swu = 0, swuu = 0, sws = 0, swus = 0;
         for (const Member& m : members) {
             const double s = m.setbackMm;
-            const double low = std::pow(RmsOn(m, s - Step, ratios, fit), 2);
-            const double mid = std::pow(RmsOn(m, s, ratios, fit), 2);
-            const double high = std::pow(RmsOn(m, s + Step, ratios, fit), 2);
+            const double low = maths::Pow(RmsOn(m, s - Step, ratios, fit), 2);
+            const double mid = maths::Pow(RmsOn(m, s, ratios, fit), 2);
+            const double high = maths::Pow(RmsOn(m, s + Step, ratios, fit), 2);
             const double curvature = (high + low - 2 * mid) / (2 * Step * Step);
             if (!(curvature > 0) || !std::isfinite(curvature))
                 return false;
@@ -102,7 +103,7 @@ void FitStraightSaddle(BoardLayout& board, const std::vector<double>& fretRatios
     for (const auto& [first, last] : pieces) {
         std::vector<Member> members;
         const Point from = board.strings[first].line.to, to = board.strings[last].line.to;
-        const double across = std::hypot(to.x - from.x, to.y - from.y);
+        const double across = maths::Hypot(to.x - from.x, to.y - from.y);
         for (std::size_t i = first; i <= last; ++i) {
             const StringReport& report = board.stringReports[i];
             if (!report.kappa || !report.b0)
@@ -114,7 +115,7 @@ void FitStraightSaddle(BoardLayout& board, const std::vector<double>& fretRatios
             const Point at = board.strings[i].line.to;
             members.push_back(
                 { i, { report.lengthMm, *report.kappa, *report.b0, action }, report.setbacks.nutMm,
-                    across > 0 ? std::hypot(at.x - from.x, at.y - from.y) / across : 0.0,
+                    across > 0 ? maths::Hypot(at.x - from.x, at.y - from.y) / across : 0.0,
                     report.setbacks.saddleMm });
         }
         if (!FitLine(members, fretRatios, fitFrets))
@@ -148,7 +149,7 @@ void FitStraightSaddle(BoardLayout& board, const std::vector<double>& fretRatios
         piece.line = { moved(members.front()), moved(members.back()) };
         const double dy = std::fabs(piece.line.to.y - piece.line.from.y);
         piece.angleDeg = dy > 0
-            ? std::atan((piece.line.from.x - piece.line.to.x) / dy) * 180.0 / std::numbers::pi
+            ? maths::Atan((piece.line.from.x - piece.line.to.x) / dy) * 180.0 / std::numbers::pi
             : 0.0;
         board.saddlePieces.push_back(piece);
     }

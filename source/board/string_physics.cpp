@@ -1,5 +1,6 @@
 #include "string_physics.h"
 
+#include "maths.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -43,17 +44,17 @@ double FretErrorCents(
     const double c = string.action.saddleHeightMm;
     const double d = string.action.frettingDistanceMm;
 
-    const double open = std::hypot(x0 + ds + dn, c);
-    const double toSaddle = std::hypot(xn + ds, b + c);
+    const double open = maths::Hypot(x0 + ds + dn, c);
+    const double toSaddle = maths::Hypot(xn + ds, b + c);
     const double toNut
-        = toSaddle / (xn + ds) * d + std::hypot(x0 - xn + dn - d, b + (b + c) / (xn + ds) * d);
+        = toSaddle / (xn + ds) * d + maths::Hypot(x0 - xn + dn - d, b + (b + c) / (xn + ds) * d);
     const double stretch = (toSaddle + toNut - open) / open;
 
-    const double lengthTerm = CentsPerOctave * std::log2(open / (ratio * toSaddle));
-    const double massTerm = CentsPerOctave / 2.0 * std::log2(1.0 + stretch);
-    const double tensionTerm = CentsPerOctave / 2.0 * std::log2(1.0 + string.kappa * stretch);
+    const double lengthTerm = CentsPerOctave * maths::Log2(open / (ratio * toSaddle));
+    const double massTerm = CentsPerOctave / 2.0 * maths::Log2(1.0 + stretch);
+    const double tensionTerm = CentsPerOctave / 2.0 * maths::Log2(1.0 + string.kappa * stretch);
     const double stiffnessTerm = CentsPerOctave
-        * std::log2(StiffnessFactor(ratio * string.b0) / StiffnessFactor(string.b0));
+        * maths::Log2(StiffnessFactor(ratio * string.b0) / StiffnessFactor(string.b0));
     return lengthTerm + massTerm + tensionTerm + stiffnessTerm;
 }
 

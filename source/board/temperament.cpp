@@ -1,6 +1,7 @@
 #include "temperament.h"
 
 #include "decimal_text.h"
+#include "maths.h"
 
 #include "note_names.h"
 #include "scale_catalogue.h"
@@ -107,7 +108,7 @@ Parsed<ScalaScale> LineError(ProblemKind kind, int line, std::vector<ProblemValu
 double Period::Ratio() const noexcept
 {
     if (kind == Kind::Cents)
-        return std::exp2(cents / 1200.0);
+        return maths::Exp2(cents / 1200.0);
     return static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
@@ -170,7 +171,7 @@ double Temperament::FretRatio(int fret) const noexcept
     const auto count = static_cast<int>(ratios.size());
     const int periods = (fret - 1) / count;
     const double within = ratios[static_cast<std::size_t>((fret - 1) % count)];
-    return periods == 0 ? within : within * std::pow(PeriodRatio(), periods);
+    return periods == 0 ? within : within * maths::Pow(PeriodRatio(), periods);
 }
 
 std::optional<int> Temperament::FretSemitones(int fret) const noexcept
@@ -245,7 +246,7 @@ Parsed<ScalaScale> ParseScala(std::string_view text)
                 const auto cents = ReadCents(word);
                 if (!cents)
                     return LineError(ProblemKind::ScalaNotCents, lineNumber, { std::string(word) });
-                ratio = std::exp2(*cents / 1200.0);
+                ratio = maths::Exp2(*cents / 1200.0);
             } else {
                 const std::size_t slash = word.find('/');
                 const auto numerator = ReadPositiveDigits(word.substr(0, slash));
@@ -318,7 +319,7 @@ Temperament MakeEqualDivisions(const EqualDivisions& source)
     temperament.ratios.resize(static_cast<std::size_t>(divisions));
     for (int step = 1; step < divisions; ++step)
         temperament.ratios[static_cast<std::size_t>(step - 1)]
-            = std::pow(period, static_cast<double>(step) / static_cast<double>(divisions));
+            = maths::Pow(period, static_cast<double>(step) / static_cast<double>(divisions));
     temperament.ratios.back() = period;
     NameTwelvePerOctave(temperament);
     return temperament;
@@ -345,8 +346,8 @@ Temperament MakeBuiltin(BuiltinTable table)
         for (int fifths = -3; fifths <= 8; ++fifths) {
             if (fifths == 0)
                 continue;
-            double ratio = std::pow(5.0, static_cast<double>(fifths) / 4.0);
-            ratio /= std::exp2(std::floor(std::log2(ratio)));
+            double ratio = maths::Pow(5.0, static_cast<double>(fifths) / 4.0);
+            ratio /= maths::Exp2(std::floor(maths::Log2(ratio)));
             const int semitone = ((fifths * 7) % 12 + 12) % 12;
             temperament.ratios[static_cast<std::size_t>(semitone - 1)] = ratio;
         }

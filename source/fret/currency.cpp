@@ -1,5 +1,6 @@
 #include "currency.h"
 
+#include "maths.h"
 #include "runtime_error.h"
 
 #include <cmath>
@@ -63,7 +64,7 @@ double ToDouble(Currency value) noexcept
 
 double Power(double base, double exponent) noexcept
 {
-    return std::pow(base, exponent);
+    return corvane::maths::Pow(base, exponent);
 }
 
 Currency CurrencyAdd(Currency a, Currency b)

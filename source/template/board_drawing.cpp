@@ -1,5 +1,6 @@
 #include "board_drawing.h"
 
+#include "maths.h"
 #include "slot_span.h"
 
 #include "table_columns.h"
@@ -54,7 +55,7 @@ board::Point Along(board::Point from, board::Point to, double t) noexcept
 // The fret line, longer by `by` at each end, in its own direction.
 board::Segment Prolonged(const board::Segment& fret, double by)
 {
-    const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+    const double length = maths::Hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
     if (by <= 0 || length <= 0)
         return fret;
     return { Along(fret.from, fret.to, -by / length), Along(fret.from, fret.to, 1 + by / length) };
@@ -67,7 +68,7 @@ board::Segment Prolonged(const board::Segment& fret, double by)
 std::optional<Outline> Slot(
     const board::BoardLayout& board, const board::Segment& fret, double widthMm, Point offset)
 {
-    const double length = std::hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
+    const double length = maths::Hypot(fret.to.x - fret.from.x, fret.to.y - fret.from.y);
     const double nx = length > 0 ? -(fret.to.y - fret.from.y) / length * widthMm / 2 : widthMm / 2;
     const double ny = length > 0 ? (fret.to.x - fret.from.x) / length * widthMm / 2 : 0;
     board::Segment one { { fret.from.x - nx, fret.from.y - ny },
@@ -128,8 +129,8 @@ std::vector<FaceDot> FaceDots(const board::BoardLayout& board)
 {
     const board::Temperament& temperament = board.temperament;
     const int frets = board.design.frets;
-    const auto cents = [&](int fret) { return 1200.0 * std::log2(temperament.FretRatio(fret)); };
-    double period = 1200.0 * std::log2(temperament.PeriodRatio());
+    const auto cents = [&](int fret) { return 1200.0 * maths::Log2(temperament.FretRatio(fret)); };
+    double period = 1200.0 * maths::Log2(temperament.PeriodRatio());
     // Two octaves, as the classic scales' period: a dot pattern an octave.
     const double octaves = period / 1200.0;
     if (octaves > 1.5 && std::fabs(octaves - std::round(octaves)) < 1e-3)
@@ -186,7 +187,7 @@ void AddFretlets(Drawing& drawing, const board::BoardLayout& board, Point offset
     const int strings = board.design.strings;
     for (int fret = 1; fret <= board.design.frets; ++fret) {
         const board::Segment& line = board.frets[static_cast<std::size_t>(fret - 1)];
-        const double length = std::hypot(line.to.x - line.from.x, line.to.y - line.from.y);
+        const double length = maths::Hypot(line.to.x - line.from.x, line.to.y - line.from.y);
         const board::Point along { (line.to.x - line.from.x) / length,
             (line.to.y - line.from.y) / length };
         const auto at = [&](int string) { return board.At(fret, string).fretletAt; };
@@ -194,8 +195,9 @@ void AddFretlets(Drawing& drawing, const board::BoardLayout& board, Point offset
             const board::Point p = at(string);
             const auto half = [&](int neighbour) {
                 if (neighbour < 1 || neighbour > strings)
-                    return strings > 1 ? std::hypot(at(2).x - at(1).x, at(2).y - at(1).y) / 2 : 3.0;
-                return std::hypot(at(neighbour).x - p.x, at(neighbour).y - p.y) / 2;
+                    return strings > 1 ? maths::Hypot(at(2).x - at(1).x, at(2).y - at(1).y) / 2
+                                       : 3.0;
+                return maths::Hypot(at(neighbour).x - p.x, at(neighbour).y - p.y) / 2;
             };
             const double before = half(string - 1), after = half(string + 1);
             AddLine(drawing,

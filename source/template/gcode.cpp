@@ -2,6 +2,7 @@
 
 #include "fields.h"
 #include "figure_text.h"
+#include "maths.h"
 #include "program_parts.h"
 #include "radius.h"
 #include "slot_span.h"
@@ -94,7 +95,7 @@ std::vector<board::Point> SlotPoints(
     const auto sections = board::FaceSections(board);
     const double radius = std::min(sections.front().radiusMm, sections.back().radiusMm);
     const double longest = std::sqrt(8.0 * radius * FollowToleranceMm);
-    const double length = std::hypot(path.to.x - path.from.x, path.to.y - path.from.y);
+    const double length = maths::Hypot(path.to.x - path.from.x, path.to.y - path.from.y);
     std::vector<double> stops { 0.0, 1.0 };
     for (const board::Segment* edge : { &board.bassEdge, &board.trebleEdge })
         if (const auto t = Crossing(path, *edge))

@@ -1,5 +1,6 @@
 #include "paginator.h"
 
+#include "maths.h"
 #include "page_marks.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ Box TextExtent(const Text& text) noexcept
         = { { left, -1.5 * text.heightMm }, { left + width, -1.5 * text.heightMm },
               { left, 0.5 * text.heightMm }, { left + width, 0.5 * text.heightMm } };
     const double angle = text.rotationDeg * std::numbers::pi / 180.0;
-    const double c = std::cos(angle), s = std::sin(angle);
+    const double c = maths::Cos(angle), s = maths::Sin(angle);
     Box extent { INFINITY, INFINITY, -INFINITY, -INFINITY };
     for (const Point& corner : corners) {
         // Counter-clockwise on a page whose y runs down.
@@ -168,9 +169,9 @@ std::vector<Line> CircleSides(const Circle& circle)
     const double radius = circle.diameterMm / 2;
     Outline polygon { {}, circle.layer, circle.widthMm };
     for (int i = 0; i < Sides; ++i) {
-        const double angle = 2 * std::acos(-1.0) * i / Sides;
-        polygon.points.push_back({ circle.centre.x + radius * std::cos(angle),
-            circle.centre.y + radius * std::sin(angle) });
+        const double angle = 2 * maths::Acos(-1.0) * i / Sides;
+        polygon.points.push_back({ circle.centre.x + radius * maths::Cos(angle),
+            circle.centre.y + radius * maths::Sin(angle) });
     }
     return OutlineSides(polygon);
 }

@@ -2,6 +2,7 @@
 
 #include "figure_text.h"
 #include "line_weights.h"
+#include "maths.h"
 #include "radius.h"
 
 #include <algorithm>
@@ -34,19 +35,19 @@ std::vector<board::FaceSection> GaugeSections(const board::BoardLayout& board)
 // arc from left to right, the right side, the straight back, the left side.
 Outline GaugeOutline(double left, double top, double chordMm, double radiusMm)
 {
-    const double halfAngle = std::asin(std::min(1.0, chordMm / (2.0 * radiusMm)));
-    const double step = 2.0 * std::acos(1.0 - ArcToleranceMm / radiusMm);
+    const double halfAngle = maths::Asin(std::min(1.0, chordMm / (2.0 * radiusMm)));
+    const double step = 2.0 * maths::Acos(1.0 - ArcToleranceMm / radiusMm);
     const int segments = std::max(8, static_cast<int>(std::ceil(2.0 * halfAngle / step)));
     const double middle = left + chordMm / 2.0;
     // The arc's centre lies above the gauge, the arc dipping into it.
-    const double centreY = top - radiusMm * std::cos(halfAngle);
+    const double centreY = top - radiusMm * maths::Cos(halfAngle);
     Outline outline;
     outline.layer = Layer::Edges;
     outline.widthMm = EdgeLineMm;
     for (int i = 0; i <= segments; ++i) {
         const double angle = -halfAngle + 2.0 * halfAngle * i / segments;
         outline.points.push_back(
-            { middle + radiusMm * std::sin(angle), centreY + radiusMm * std::cos(angle) });
+            { middle + radiusMm * maths::Sin(angle), centreY + radiusMm * maths::Cos(angle) });
     }
     // Exactly on the corners, whatever the rounding of the sines.
     outline.points.front() = { left, top };

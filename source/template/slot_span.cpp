@@ -1,5 +1,6 @@
 #include "slot_span.h"
 
+#include "maths.h"
 #include <cmath>
 #include <limits>
 
@@ -17,7 +18,7 @@ board::Point Along(board::Point from, board::Point to, double t) noexcept
 double Inside(const board::Segment& edge, board::Point inner, board::Point p) noexcept
 {
     const double dx = edge.to.x - edge.from.x, dy = edge.to.y - edge.from.y;
-    const double length = std::hypot(dx, dy);
+    const double length = maths::Hypot(dx, dy);
     const auto side = [&](board::Point q) {
         return (dx * (q.y - edge.from.y) - dy * (q.x - edge.from.x)) / length;
     };
