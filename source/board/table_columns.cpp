@@ -1,5 +1,7 @@
 #include "table_columns.h"
 
+#include "csv.h"
+
 #include "figure_text.h"
 
 #include "enum_table.h"
@@ -138,6 +140,47 @@ std::string CellText(const BoardLayout& board, const FretOnString& row, TableCol
                               : std::string();
     }
     return {};
+}
+
+std::vector<TableColumn> CommandColumns(const BoardLayout& board, bool allCompensation)
+{
+    using enum TableColumn;
+    std::vector<TableColumn> columns
+        = { Fret, String, FromNut, FretToFret, ToSaddle, Ratio, Cents, Note };
+    if (allCompensation || Compensated(board.design))
+        columns.insert(columns.end(), { CompensatedFromNut, CompensatedToSaddle });
+    if (board.design.unit == Unit::Inch)
+        columns.insert(columns.end(), { NearestSixtyFourth, SixtyFourthError });
+    if (HasErrors(board))
+        columns.push_back(ErrorCents);
+    if (HasFretlets(board))
+        columns.push_back(FretletFromNut);
+    if (HasRadius(board))
+        columns.insert(columns.end(), { Radius, EdgeDrop });
+    return columns;
+}
+
+std::vector<std::string> RowCells(const BoardLayout& board, const FretOnString& row,
+    const std::vector<TableColumn>& columns, std::string_view separator)
+{
+    std::vector<std::string> cells;
+    cells.reserve(columns.size());
+    for (const TableColumn column : columns)
+        cells.push_back(CellText(board, row, column, separator));
+    return cells;
+}
+
+std::string CommandTableCsv(const BoardLayout& board, const std::string& separator)
+{
+    const std::vector<TableColumn> columns = CommandColumns(board, true);
+    const CsvDialect dialect { ",", "\n", separator };
+    std::vector<std::string> keys;
+    for (const TableColumn column : columns)
+        keys.emplace_back(Describe(column).key);
+    std::string out = CsvLine(keys, dialect);
+    for (const FretOnString* row : TableRows(board))
+        out += CsvLine(RowCells(board, *row, columns, separator), dialect);
+    return out;
 }
 
 } // namespace corvane::board

@@ -59,4 +59,18 @@ std::vector<const FretOnString*> TableRows(const BoardLayout& board);
 std::string CellText(const BoardLayout& board, const FretOnString& row, TableColumn column,
     std::string_view separator = ".");
 
+// The command's columns, in the order scripts have always read them: the
+// compensated ones always with `allCompensation` (csv, json), otherwise
+// only when a setback is set; then what the board has (inches, errors,
+// fretlets, radius).
+std::vector<TableColumn> CommandColumns(const BoardLayout& board, bool allCompensation);
+
+// A row's figures in those columns.
+std::vector<std::string> RowCells(const BoardLayout& board, const FretOnString& row,
+    const std::vector<TableColumn>& columns, std::string_view separator = ".");
+
+// The command's csv table (keys, then one line per row; comma, LF), the
+// same bytes from every front end that offers it.
+std::string CommandTableCsv(const BoardLayout& board, const std::string& separator);
+
 } // namespace corvane::board

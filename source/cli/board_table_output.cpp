@@ -30,36 +30,6 @@ using board::FromNutText;
 using board::LengthDecimals;
 using board::RatioDecimals;
 
-// The command's columns, in the order scripts have always read them; the
-// compensated columns always in csv, in text only when something is set.
-std::vector<TableColumn> Columns(const BoardLayout& board, bool allCompensation)
-{
-    using enum TableColumn;
-    std::vector<TableColumn> columns
-        = { Fret, String, FromNut, FretToFret, ToSaddle, Ratio, Cents, Note };
-    if (allCompensation || board::Compensated(board.design))
-        columns.insert(columns.end(), { CompensatedFromNut, CompensatedToSaddle });
-    if (board.design.unit == Unit::Inch)
-        columns.insert(columns.end(), { NearestSixtyFourth, SixtyFourthError });
-    if (board::HasErrors(board))
-        columns.push_back(ErrorCents);
-    if (board::HasFretlets(board))
-        columns.push_back(FretletFromNut);
-    if (board::HasRadius(board))
-        columns.insert(columns.end(), { Radius, EdgeDrop });
-    return columns;
-}
-
-std::vector<std::string> Fields(const BoardLayout& board, const FretOnString& row,
-    const std::vector<TableColumn>& columns, std::string_view separator)
-{
-    std::vector<std::string> fields;
-    fields.reserve(columns.size());
-    for (const TableColumn column : columns)
-        fields.push_back(board::CellText(board, row, column, separator));
-    return fields;
-}
-
 // A text table's heading, in the user's language, with the unit of a length.
 std::string Heading(const BoardLayout& board, TableColumn column)
 {
@@ -98,7 +68,7 @@ std::string Title(const BoardLayout& board, std::string_view separator)
 
 std::string FormatBoardText(const BoardLayout& board, const std::string& separator)
 {
-    const std::vector<TableColumn> columns = Columns(board, false);
+    const std::vector<TableColumn> columns = board::CommandColumns(board, false);
     std::vector<std::string> headings;
     for (const TableColumn column : columns)
         headings.push_back(Heading(board, column));
@@ -108,7 +78,7 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
     for (const std::string& heading : headings)
         widths.push_back(TerminalColumns(heading));
     for (const FretOnString* row : board::TableRows(board)) {
-        table.push_back(Fields(board, *row, columns, separator));
+        table.push_back(board::RowCells(board, *row, columns, separator));
         for (std::size_t i = 0; i < widths.size(); ++i)
             widths[i] = std::max(widths[i], TerminalColumns(table.back()[i]));
     }
@@ -146,15 +116,7 @@ std::string FormatBoardText(const BoardLayout& board, const std::string& separat
 
 std::string FormatBoardCsv(const BoardLayout& board, const std::string& separator)
 {
-    const std::vector<TableColumn> columns = Columns(board, true);
-    const board::CsvDialect dialect { ",", "\n", separator };
-    std::vector<std::string> keys;
-    for (const TableColumn column : columns)
-        keys.emplace_back(board::Describe(column).key);
-    std::string out = board::CsvLine(keys, dialect);
-    for (const FretOnString* row : board::TableRows(board))
-        out += board::CsvLine(Fields(board, *row, columns, separator), dialect);
-    return out;
+    return board::CommandTableCsv(board, separator);
 }
 
 std::string FormatBoardJson(const BoardLayout& board)
