@@ -7,6 +7,7 @@
 #include "gcode.h"
 #include "intonation_chart.h"
 #include "layout.h"
+#include "paginator.h"
 #include "phrase.h"
 #include "string_catalogue.h"
 #include "svg_writer.h"
@@ -32,6 +33,7 @@ struct Request {
     language::Language language = language::Language::English;
     std::string separator = ".";
     std::string date;
+    std::string paper = "a4";
     json want = json::array({ "table", "svg", "dxf", "gcode", "csv", "design", "chart" });
 };
 
@@ -51,6 +53,7 @@ std::optional<Request> ReadRequest(std::string_view text)
     request.language = language::LanguageOfCode(TextOr(parsed, "language", "en"));
     request.separator = TextOr(parsed, "separator", ".") == "," ? "," : ".";
     request.date = TextOr(parsed, "date", {});
+    request.paper = TextOr(parsed, "paper", "a4");
     if (const auto want = parsed.find("want"); want != parsed.end() && want->is_array())
         request.want = *want;
     return request;
@@ -100,6 +103,64 @@ json NoticesJson(const board::BoardLayout& board, const language::Reader& reader
     return notices;
 }
 
+json PointsJson(const std::vector<drawing::Point>& points)
+{
+    json list = json::array();
+    for (const drawing::Point& point : points)
+        list.push_back({ point.x, point.y });
+    return list;
+}
+
+// A tiled template's pages as the page's PDF writer draws them: each a
+// drawing in page millimetres, origin at the paper's top-left corner.
+json PageJson(const drawing::Drawing& page)
+{
+    json lines = json::array();
+    for (const drawing::Line& line : page.lines)
+        lines.push_back(
+            { line.from.x, line.from.y, line.to.x, line.to.y, line.widthMm, line.dashed });
+    json outlines = json::array();
+    for (const drawing::Outline& outline : page.outlines)
+        outlines.push_back({ { "points", PointsJson(outline.points) }, { "closed", outline.closed },
+            { "width", outline.widthMm } });
+    json circles = json::array();
+    for (const drawing::Circle& circle : page.circles)
+        circles.push_back({ circle.centre.x, circle.centre.y, circle.diameterMm, circle.widthMm });
+    json texts = json::array();
+    for (const drawing::Text& text : page.texts) {
+        json item = { { "x", text.at.x }, { "y", text.at.y }, { "text", text.utf8 },
+            { "height", text.heightMm }, { "rotation", text.rotationDeg },
+            { "anchor",
+                text.anchor == drawing::Anchor::Left         ? "left"
+                    : text.anchor == drawing::Anchor::Centre ? "centre"
+                                                             : "right" } };
+        if (text.clip)
+            item["clip"] = { text.clip->left, text.clip->top, text.clip->right, text.clip->bottom };
+        texts.push_back(std::move(item));
+    }
+    return { { "lines", lines }, { "outlines", outlines }, { "circles", circles },
+        { "texts", texts } };
+}
+
+json PagesJson(const drawing::Drawing& board, const Request& request,
+    const drawing::TemplateWords& words, const language::Reader& reader)
+{
+    // The page offers the four papers the command names; any other name
+    // is one of ours gone wrong, and gets the command's default.
+    const drawing::Paper paper
+        = drawing::PaperFromName(request.paper).value_or(*drawing::PaperFromName("a4"));
+    const drawing::Pagination pagination = drawing::Paginate(board, paper, words);
+    if (pagination.error)
+        return { { "problem",
+            { { "field", "paper" },
+                { "message", language::Phrase(*pagination.error, reader) } } } };
+    const drawing::Paper laidOut = pagination.quarterTurned ? paper.QuarterTurned() : paper;
+    json pages = json::array();
+    for (const drawing::Drawing& page : pagination.pages)
+        pages.push_back(PageJson(page));
+    return { { "width", laidOut.widthMm }, { "height", laidOut.heightMm }, { "pages", pages } };
+}
+
 std::string AnswerFor(const Request& request)
 {
     board::DesignReadResult read = board::DesignFromJson(request.design);
@@ -133,7 +194,7 @@ std::string AnswerFor(const Request& request)
         answer["csv"] = board::CommandTableCsv(board, ".");
     if (Wants(request, "design"))
         answer["design"] = board::DesignToJson(design);
-    if (Wants(request, "svg") || Wants(request, "dxf")) {
+    if (Wants(request, "svg") || Wants(request, "dxf") || Wants(request, "pdf")) {
         drawing::BoardDrawingOptions options;
         options.date = request.date;
         options.words = words;
@@ -144,6 +205,8 @@ std::string AnswerFor(const Request& request)
                 drawn, drawing::BoardTemplateTitle(board, ".", words), design.cut.hairline);
         if (Wants(request, "dxf"))
             answer["dxf"] = drawing::DxfText(drawn, design.unit);
+        if (Wants(request, "pdf"))
+            answer["pdf"] = PagesJson(drawn, request, words, reader);
     }
     if (Wants(request, "chart") && !board.stringReports.empty())
         answer["chart"]

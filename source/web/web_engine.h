@@ -6,13 +6,16 @@
 // calls and nothing else.
 //
 // Request: {"design": "<a .corvane file's text>", "language": "fr"|"en",
-//           "separator": "."|",", "date": "2026-12-09",
-//           "want": ["table", "svg", "dxf", "gcode", "csv", "design", "chart"]}
+//           "separator": "."|",", "date": "2026-12-09", "paper": "a4",
+//           "want": ["table", "svg", "dxf", "gcode", "csv", "design", "chart",
+//                    "pdf"]}
 // Answer:  {"problem": {"field": key, "message": text}} when the design
 //          cannot be used (nothing else then), or
 //          {"title", "table": {"headings", "right", "rows"}, "notices",
 //           "svg", "dxf", "csv", "design", "chart", "gcode": [texts] or
-//           "gcode_problem": {"field", "message"}} as asked.
+//           "gcode_problem": {"field", "message"}, "pdf": the tiled template's
+//           pages as drawings in page millimetres {"width", "height", "pages"}
+//           or {"problem"}} as asked.
 // Every file is the bytes corvane-frets writes for the same design, in the
 // same language and on the same date.
 

@@ -151,3 +151,71 @@ test('the keyboard alone reaches and edits a field', async () => {
   await page.keyboard.type('20');
   assert.equal(await page.locator('tbody tr').count(), 20 * 6);
 });
+
+// A page of a PDF at 300 dpi, grey levels (poppler's pdftoppm).
+function rasterised(pdf, pageNumber) {
+  const stem = join(work, `page-${pageNumber}`);
+  execFileSync('pdftoppm', ['-r', '300', '-gray', '-f', String(pageNumber), '-l', String(pageNumber),
+    '-singlefile', pdf, stem]);
+  const bytes = readFileSync(`${stem}.pgm`);
+  const header = /^P5\s+(\d+)\s+(\d+)\s+255\s/.exec(bytes.subarray(0, 40).toString('latin1'));
+  const [width, height] = [Number(header[1]), Number(header[2])];
+  return { width, height, ink: (x, y) => 255 - bytes[header[0].length + y * width + x] };
+}
+
+// The distances between the outer ticks of the page's two rulers, in mm:
+// the rulers are the two lowest lines longer than 90 mm on the page; their
+// ticks hang below them, measured 1 mm under the line by the centre of
+// their ink.
+function rulerLengthsMm(image) {
+  const mm = 300 / 25.4;
+  const rulers = []; // { y, from, to }: a ruler's line
+  for (let y = image.height - 1; y >= 0 && rulers.length < 2; --y) {
+    let start = 0;
+    for (let x = 0; x <= image.width; ++x) {
+      if (x < image.width && image.ink(x, y) > 128) continue;
+      if (x - start > 90 * mm && !rulers.some((ruler) => Math.abs(ruler.y - y) < 5))
+        rulers.push({ y, from: start, to: x });
+      start = x + 1;
+    }
+  }
+  return rulers.map(({ y: baseline, from, to }) => {
+    const y = Math.round(baseline + 1.0 * mm);
+    const ticks = [];
+    let mass = 0;
+    let moment = 0;
+    for (let x = from - 5; x <= to + 5; ++x) {
+      const ink = image.ink(x, y);
+      if (ink > 20) {
+        mass += ink;
+        moment += ink * x;
+      } else if (mass > 0) {
+        ticks.push(moment / mass);
+        mass = moment = 0;
+      }
+    }
+    return (ticks[ticks.length - 1] - ticks[0]) / mm;
+  }).sort((a, b) => a - b);
+}
+
+test('the PDF prints at true size, in the same pages as the desktop', async () => {
+  const { page } = await open('en-US');
+  await page.getByLabel('Scale length', { exact: true }).fill('864');
+  const design = await download(page, 'Save design');
+  for (const paper of ['a4', 'letter']) {
+    await page.getByLabel('PDF paper').selectOption(paper);
+    const pdf = await download(page, 'PDF');
+    const desktop = join(work, `desktop-${paper}.pdf`);
+    execFileSync(process.env.CORVANE_FRETS, ['--design', design, '--template', desktop, '--paper', paper],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen', LC_ALL: 'en_US.UTF-8' } });
+    const info = (file) => execFileSync('pdfinfo', [file]).toString();
+    const pages = (text) => /Pages:\s+(\d+)/.exec(text)[1];
+    // in points; the desktop's writer rounds them to whole ones
+    const size = (text) => /Page size:\s+([\d.]+) x ([\d.]+) pts/.exec(text).slice(1).map(Number);
+    assert.equal(pages(info(pdf)), pages(info(desktop)), paper);
+    size(info(pdf)).forEach((side, i) => assert.ok(Math.abs(side - size(info(desktop))[i]) < 1, paper));
+    const [millimetres, inches] = rulerLengthsMm(rasterised(pdf, 1));
+    assert.ok(Math.abs(millimetres - 100) <= 0.1, `${paper}: ${millimetres} mm`);
+    assert.ok(Math.abs(inches - 101.6) <= 0.1, `${paper}: ${inches} mm`);
+  }
+});

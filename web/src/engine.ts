@@ -1,6 +1,8 @@
 // The engines compiled to WebAssembly, behind types: a design file's text
 // in, the table, problems and files out (source/web/web_engine.h).
 
+import type { Pages } from './pdf';
+
 export type LanguageCode = 'fr' | 'en';
 
 export interface EngineProblem {
@@ -15,13 +17,15 @@ export interface WorkshopTable {
   rows: string[][];
 }
 
-export type Output = 'table' | 'svg' | 'dxf' | 'gcode' | 'csv' | 'design' | 'chart';
+export type Output = 'table' | 'svg' | 'dxf' | 'gcode' | 'csv' | 'design' | 'chart' | 'pdf';
+export type PaperName = 'a4' | 'letter' | 'a3' | 'legal';
 
 export interface EngineRequest {
   design: string;
   language: LanguageCode;
   separator: '.' | ',';
   date: string; // as the title block prints it
+  paper?: PaperName;
   want?: Output[];
 }
 
@@ -37,6 +41,7 @@ export interface EngineAnswer {
   chart?: string;
   gcode?: string[];
   gcode_problem?: EngineProblem;
+  pdf?: Pages | { problem: EngineProblem };
 }
 
 export interface NumberField {

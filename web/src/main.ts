@@ -1,7 +1,8 @@
 // Corvane in the browser: the Atelier's form, drawing and workshop table,
 // computed by the engines compiled to WebAssembly. Nothing leaves the page.
 import './style.css';
-import { Engine, type EngineAnswer, type LanguageCode, type Output, type Vocabulary } from './engine';
+import { Engine, type EngineAnswer, type LanguageCode, type Output, type PaperName, type Vocabulary } from './engine';
+import { pdfBytes } from './pdf';
 import { type DesignObject, copyOf } from './design';
 import { DesignForm } from './form';
 import { DrawingView } from './drawing-view';
@@ -87,6 +88,11 @@ class Page {
     button(say('Enregistrer le dessin'), () => this.download('design'), 'design');
     for (const [text, format] of [['SVG', 'svg'], ['DXF', 'dxf'], ['G-code', 'gcode'], ['CSV', 'csv']] as const)
       button(text, () => this.download(format), format);
+    button('PDF', () => void this.downloadPdf(), 'pdf');
+    this.paper = element('select', { 'aria-label': say('Papier du PDF') });
+    for (const [name, text] of [['a4', 'A4'], ['letter', 'Letter'], ['a3', 'A3'], ['legal', 'Legal']])
+      this.paper.add(new Option(text, name));
+    tools.append(this.paper);
     button(say('Copier le lien'), () => void this.copyLink(), 'link');
     const languages = element('select', { 'aria-label': say('Langue') });
     languages.add(new Option('Français', 'fr'));
@@ -169,6 +175,7 @@ class Page {
     };
   }
 
+  private paper!: HTMLSelectElement;
   private undoButton!: HTMLButtonElement;
   private redoButton!: HTMLButtonElement;
   private openInput!: HTMLInputElement;
@@ -281,13 +288,7 @@ class Page {
       this.banner.textContent = answer.problem.message;
       return;
     }
-    const save = (text: string, name: string, type: string) => {
-      const link = element('a', { href: URL.createObjectURL(new Blob([text], { type })), download: name });
-      document.body.append(link);
-      link.click();
-      link.remove();
-      window.setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-    };
+    const save = (text: string, name: string, type: string) => this.save(new Blob([text], { type }), name);
     if (format === 'gcode') {
       if (answer.gcode_problem) {
         this.banner.textContent = answer.gcode_problem.message;
@@ -305,6 +306,27 @@ class Page {
     } as const;
     const [text, extension, type] = files[format];
     if (text !== undefined) save(text, this.fileName(extension), type);
+  }
+
+  // The tiled template at true size, on the paper chosen.
+  private async downloadPdf(): Promise<void> {
+    const answer = this.engine.answer({ design: this.designText(), language: this.language,
+      separator: this.separator(), date: today(), paper: this.paper.value as PaperName, want: ['pdf'] });
+    const pages = answer.pdf;
+    if (answer.problem || !pages || 'problem' in pages) {
+      this.banner.textContent = answer.problem?.message ?? (pages && 'problem' in pages ? pages.problem.message : '');
+      return;
+    }
+    const bytes = await pdfBytes(pages, answer.title ?? 'Corvane');
+    this.save(new Blob([bytes as BlobPart], { type: 'application/pdf' }), this.fileName('.pdf'));
+  }
+
+  private save(blob: Blob, name: string): void {
+    const link = element('a', { href: URL.createObjectURL(blob), download: name });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    window.setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   }
 
   private async openDesign(file: File): Promise<void> {
