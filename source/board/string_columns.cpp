@@ -126,4 +126,18 @@ std::string StringCellText(
     return {};
 }
 
+std::vector<StringColumn> CommandStringColumns(const BoardLayout& board)
+{
+    using enum StringColumn;
+    std::vector<StringColumn> columns
+        = { String, Pitch, Frequency, Length, UnitWeightKgPerM, TensionN, TensionKgf, TensionLbf,
+              Kappa, B0, SaddleSetback, NutSetback, RmsBefore, RmsAfter, WorstAfter };
+    if (board.design.spacing == StringSpacing::Gaps)
+        columns.insert(columns.end(), { NutPosition, BridgePosition });
+    if (!board.saddlePieces.empty())
+        columns.insert(
+            columns.end(), { StraightSaddleSetback, StraightSaddleRms, StraightSaddleWorst });
+    return columns;
+}
+
 } // namespace corvane::board

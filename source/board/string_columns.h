@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane::board {
 
@@ -57,5 +58,10 @@ std::string_view ConstantsSourceKey(ConstantsSource source) noexcept;
 // string it knows nothing of). Lengths in `unit`.
 std::string StringCellText(
     const StringReport& string, StringColumn column, Unit unit, std::string_view separator = ".");
+
+// The command's --strings-report columns, in the order scripts read them;
+// strings spaced by their gaps add where to cut the nut and drill the
+// bridge, a straight saddle its own figures.
+std::vector<StringColumn> CommandStringColumns(const BoardLayout& board);
 
 } // namespace corvane::board

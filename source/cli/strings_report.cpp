@@ -17,22 +17,6 @@ namespace {
 
 using board::StringColumn;
 
-// The report's columns, in the order scripts read them; strings spaced by
-// their gaps add where to cut the nut and drill the bridge.
-std::vector<StringColumn> Columns(const board::BoardLayout& board)
-{
-    using enum StringColumn;
-    std::vector<StringColumn> columns
-        = { String, Pitch, Frequency, Length, UnitWeightKgPerM, TensionN, TensionKgf, TensionLbf,
-              Kappa, B0, SaddleSetback, NutSetback, RmsBefore, RmsAfter, WorstAfter };
-    if (board.design.spacing == board::StringSpacing::Gaps)
-        columns.insert(columns.end(), { NutPosition, BridgePosition });
-    if (!board.saddlePieces.empty())
-        columns.insert(
-            columns.end(), { StraightSaddleSetback, StraightSaddleRms, StraightSaddleWorst });
-    return columns;
-}
-
 std::string Heading(const board::BoardLayout& board, StringColumn column)
 {
     return language::StringHeading(column, language::CurrentLanguage(), board.design.unit);
@@ -64,7 +48,7 @@ std::vector<std::string> StringProblemsSaid(const board::BoardLayout& board)
 
 std::string FormatStringsText(const board::BoardLayout& board, const std::string& separator)
 {
-    const std::vector<StringColumn> ReportColumns = Columns(board);
+    const std::vector<StringColumn> ReportColumns = board::CommandStringColumns(board);
     std::vector<std::vector<std::string>> table(1);
     for (const StringColumn column : ReportColumns)
         table[0].push_back(Heading(board, column));
@@ -110,7 +94,7 @@ std::string FormatStringsText(const board::BoardLayout& board, const std::string
 std::string FormatStringsCsv(const board::BoardLayout& board, const std::string& separator)
 {
     const board::CsvDialect dialect { ",", "\n", separator };
-    const std::vector<StringColumn> ReportColumns = Columns(board);
+    const std::vector<StringColumn> ReportColumns = board::CommandStringColumns(board);
     std::vector<std::string> keys;
     for (const StringColumn column : ReportColumns)
         keys.emplace_back(board::Describe(column).key);
@@ -130,7 +114,7 @@ std::string FormatStringsCsv(const board::BoardLayout& board, const std::string&
 std::string FormatStringsJson(const board::BoardLayout& board)
 {
     // Lengths in millimetres whatever the design's unit: the keys say so.
-    const std::vector<StringColumn> ReportColumns = Columns(board);
+    const std::vector<StringColumn> ReportColumns = board::CommandStringColumns(board);
     std::string out = "{\"strings\": [";
     bool firstString = true;
     for (const board::StringReport& string : board.stringReports) {

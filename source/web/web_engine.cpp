@@ -10,6 +10,7 @@
 #include "paginator.h"
 #include "phrase.h"
 #include "string_catalogue.h"
+#include "string_columns.h"
 #include "svg_writer.h"
 #include "table_columns.h"
 #include "temperament.h"
@@ -86,6 +87,28 @@ json TableJson(const board::BoardLayout& board, const Request& request)
     json rows = json::array();
     for (const board::FretOnString* row : board::TableRows(board))
         rows.push_back(board::RowCells(board, *row, columns, request.separator));
+    return { { "headings", headings }, { "keys", keys }, { "right", right }, { "rows", rows } };
+}
+
+json StringsJson(const board::BoardLayout& board, const Request& request)
+{
+    const std::vector<board::StringColumn> columns = board::CommandStringColumns(board);
+    json headings = json::array();
+    json keys = json::array();
+    json right = json::array();
+    for (const board::StringColumn column : columns) {
+        headings.push_back(language::StringHeading(column, request.language, board.design.unit));
+        keys.push_back(std::string(board::Describe(column).key));
+        right.push_back(!board::Describe(column).isText);
+    }
+    json rows = json::array();
+    for (const board::StringReport& string : board.stringReports) {
+        json cells = json::array();
+        for (const board::StringColumn column : columns)
+            cells.push_back(
+                board::StringCellText(string, column, board.design.unit, request.separator));
+        rows.push_back(std::move(cells));
+    }
     return { { "headings", headings }, { "keys", keys }, { "right", right }, { "rows", rows } };
 }
 
@@ -190,6 +213,8 @@ std::string AnswerFor(const Request& request)
     answer["notices"] = NoticesJson(board, reader);
     if (Wants(request, "table"))
         answer["table"] = TableJson(board, request);
+    if (Wants(request, "strings") && !board.stringReports.empty())
+        answer["strings"] = StringsJson(board, request);
     if (Wants(request, "csv"))
         answer["csv"] = board::CommandTableCsv(board, ".");
     if (Wants(request, "design"))

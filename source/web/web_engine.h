@@ -7,11 +7,12 @@
 //
 // Request: {"design": "<a .corvane file's text>", "language": "fr"|"en",
 //           "separator": "."|",", "date": "2026-12-09", "paper": "a4",
-//           "want": ["table", "svg", "dxf", "gcode", "csv", "design", "chart",
-//                    "pdf"]}
+//           "want": ["table", "strings", "svg", "dxf", "gcode", "csv", "design",
+//                    "chart", "pdf"]}
 // Answer:  {"problem": {"field": key, "message": text}} when the design
 //          cannot be used (nothing else then), or
-//          {"title", "table": {"headings", "right", "rows"}, "notices",
+//          {"title", "table" and "strings": {"headings", "keys", "right",
+//           "rows"}, "notices",
 //           "svg", "dxf", "csv", "design", "chart", "gcode": [texts] or
 //           "gcode_problem": {"field", "message"}, "pdf": the tiled template's
 //           pages as drawings in page millimetres {"width", "height", "pages"}

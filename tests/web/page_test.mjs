@@ -52,7 +52,7 @@ async function download(page, name) {
   return path;
 }
 
-const firstRowFromNut = async (page) => page.locator('tbody tr').first().locator('td').nth(2).textContent();
+const firstRowFromNut = async (page) => page.locator('#workshop tbody tr').first().locator('td').nth(2).textContent();
 
 test('typing a length changes the table and the drawing', async () => {
   const { page, errors } = await open('en-US');
@@ -114,7 +114,7 @@ test('a shared link opens the same design in a fresh page', async () => {
   await other.waitForSelector('body[data-ready="true"]');
   for (const [label, value] of [['Frets', '19'], ['Strings', '7']])
     assert.equal(await other.getByLabel(label, { exact: true }).inputValue(), value);
-  assert.equal(await other.locator('tbody tr').count(), 19 * 7);
+  assert.equal(await other.locator('#workshop tbody tr').count(), 19 * 7);
 });
 
 test('undo and redo step through edits', async () => {
@@ -149,7 +149,7 @@ test('the keyboard alone reaches and edits a field', async () => {
   assert.ok(reached);
   await page.keyboard.press('Control+A');
   await page.keyboard.type('20');
-  assert.equal(await page.locator('tbody tr').count(), 20 * 6);
+  assert.equal(await page.locator('#workshop tbody tr').count(), 20 * 6);
 });
 
 // A page of a PDF at 300 dpi, grey levels (poppler's pdftoppm).

@@ -17,7 +17,7 @@ export interface WorkshopTable {
   rows: string[][];
 }
 
-export type Output = 'table' | 'svg' | 'dxf' | 'gcode' | 'csv' | 'design' | 'chart' | 'pdf';
+export type Output = 'table' | 'strings' | 'svg' | 'dxf' | 'gcode' | 'csv' | 'design' | 'chart' | 'pdf';
 export type PaperName = 'a4' | 'letter' | 'a3' | 'legal';
 
 export interface EngineRequest {
@@ -34,6 +34,7 @@ export interface EngineAnswer {
   title?: string;
   notices?: string[];
   table?: WorkshopTable;
+  strings?: WorkshopTable;
   svg?: string;
   dxf?: string;
   csv?: string;

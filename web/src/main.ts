@@ -1,7 +1,7 @@
 // Corvane in the browser: the Atelier's form, drawing and workshop table,
 // computed by the engines compiled to WebAssembly. Nothing leaves the page.
 import './style.css';
-import { Engine, type EngineAnswer, type LanguageCode, type Output, type PaperName, type Vocabulary } from './engine';
+import { Engine, type EngineAnswer, type LanguageCode, type Output, type PaperName, type Vocabulary, type WorkshopTable } from './engine';
 import { pdfBytes } from './pdf';
 import { type DesignObject, copyOf } from './design';
 import { DesignForm } from './form';
@@ -25,6 +25,27 @@ function element<K extends keyof HTMLElementTagNameMap>(tag: K, attributes: Reco
   for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
   if (text) made.textContent = text;
   return made;
+}
+
+// A table of the engine's, as the command prints it: its headings, its
+// figures, numbers aligned right.
+function tableOf(source: WorkshopTable | undefined, title: string): HTMLTableElement {
+  const table = element('table');
+  table.append(element('caption', {}, title));
+  const right = source?.right ?? [];
+  const head = element('tr');
+  (source?.headings ?? []).forEach((heading, i) =>
+    head.append(element('th', { scope: 'col', class: right[i] ? 'number' : '' }, heading)));
+  const thead = element('thead');
+  thead.append(head);
+  const tbody = element('tbody');
+  for (const row of source?.rows ?? []) {
+    const line = element('tr');
+    row.forEach((cell, i) => line.append(element('td', { class: right[i] ? 'number' : '' }, cell)));
+    tbody.append(line);
+  }
+  table.append(thead, tbody);
+  return table;
 }
 
 class Page {
@@ -142,20 +163,23 @@ class Page {
     this.stale = element('p', { class: 'stale', hidden: '' }, say('Le dessin montre le dernier dessin valable.'));
     this.notices = element('ul', { class: 'notices' });
     const tabs = element('div', { role: 'tablist', class: 'tabs' });
-    this.tablePanel = element('div', { role: 'tabpanel', class: 'panel' });
+    this.tablePanel = element('div', { role: 'tabpanel', class: 'panel', id: 'workshop' });
+    this.stringsPanel = element('div', { role: 'tabpanel', class: 'panel', hidden: '' });
     this.chartPanel = element('div', { role: 'tabpanel', class: 'panel', hidden: '' });
-    const tab = (text: string, panel: HTMLElement, selected: boolean) => {
-      const made = element('button', { type: 'button', role: 'tab', 'aria-selected': String(selected) }, text);
+    const panels = [this.tablePanel, this.stringsPanel, this.chartPanel];
+    const tab = (text: string, panel: HTMLElement) => {
+      const made = element('button', { type: 'button', role: 'tab',
+        'aria-selected': String(panel === this.tablePanel) }, text);
       made.addEventListener('click', () => {
         for (const other of tabs.children) other.setAttribute('aria-selected', String(other === made));
-        this.tablePanel.hidden = panel !== this.tablePanel;
-        this.chartPanel.hidden = panel !== this.chartPanel;
+        for (const other of panels) other.hidden = other !== panel;
       });
       tabs.append(made);
     };
-    tab(say('Tableau d\'atelier'), this.tablePanel, true);
-    tab(say('Courbe de justesse'), this.chartPanel, false);
-    viewPane.append(zoom, this.drawing.element, this.stale, this.notices, tabs, this.tablePanel, this.chartPanel);
+    tab(say('Tableau d\'atelier'), this.tablePanel);
+    tab(say('Cordes'), this.stringsPanel);
+    tab(say('Courbe de justesse'), this.chartPanel);
+    viewPane.append(zoom, this.drawing.element, this.stale, this.notices, tabs, ...panels);
     main.append(formPane, viewPane);
     const footer = element('footer', {}, say('Calculs faits dans cette page, rien n\'est envoyé.'));
     this.root.append(header, main, footer);
@@ -183,12 +207,13 @@ class Page {
   private stale!: HTMLElement;
   private notices!: HTMLElement;
   private tablePanel!: HTMLElement;
+  private stringsPanel!: HTMLElement;
   private chartPanel!: HTMLElement;
 
   // The design as it stands, computed; a problem marked beside its field,
   // the last valid design left drawn.
   private compute(field: string): void {
-    const answer = this.ask(['table', 'svg', 'chart']);
+    const answer = this.ask(['table', 'strings', 'svg', 'chart']);
     this.form.refresh();
     if (answer.problem) {
       const { field: key, message } = answer.problem;
@@ -215,22 +240,9 @@ class Page {
   private show(answer: EngineAnswer): void {
     if (answer.svg) this.drawing.show(answer.svg);
     this.notices.replaceChildren(...(answer.notices ?? []).map((notice) => element('li', {}, notice)));
-    const table = element('table');
-    table.append(element('caption', {}, answer.title ?? ''));
-    const head = element('tr');
-    const right = answer.table?.right ?? [];
-    (answer.table?.headings ?? []).forEach((heading, i) =>
-      head.append(element('th', { scope: 'col', class: right[i] ? 'number' : '' }, heading)));
-    const thead = element('thead');
-    thead.append(head);
-    const tbody = element('tbody');
-    for (const row of answer.table?.rows ?? []) {
-      const line = element('tr');
-      row.forEach((cell, i) => line.append(element('td', { class: right[i] ? 'number' : '' }, cell)));
-      tbody.append(line);
-    }
-    table.append(thead, tbody);
-    this.tablePanel.replaceChildren(table);
+    this.tablePanel.replaceChildren(tableOf(answer.table, answer.title ?? ''));
+    this.stringsPanel.replaceChildren(answer.strings ? tableOf(answer.strings, say('Cordes'))
+      : element('p', {}, say('Pas de cordes : choisissez un jeu.')));
     if (answer.chart) {
       const chart = new DOMParser().parseFromString(answer.chart, 'image/svg+xml').documentElement;
       chart.removeAttribute('width');

@@ -27,6 +27,7 @@ const pageWords: Record<string, string> = {
   'Calculs faits dans cette page, rien n\'est envoyé.': 'Computed in this page; nothing is sent anywhere.',
   'Papier du PDF': 'PDF paper',
   'Pas de courbe de justesse sans cordes.': 'No intonation chart without strings.',
+  'Pas de cordes : choisissez un jeu.': 'No strings: choose a set.',
 };
 
 const english = atelierWords as Record<string, string>;
