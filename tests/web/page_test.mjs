@@ -7,7 +7,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn, execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -218,4 +218,28 @@ test('the PDF prints at true size, in the same pages as the desktop', async () =
     assert.ok(Math.abs(millimetres - 100) <= 0.1, `${paper}: ${millimetres} mm`);
     assert.ok(Math.abs(inches - 101.6) <= 0.1, `${paper}: ${inches} mm`);
   }
+});
+
+test('a design opened from the disk is checked as the command checks it', async () => {
+  const { page } = await open('fr-FR');
+  const before = await firstRowFromNut(page);
+  const bad = join(work, 'bad.corvane');
+  const good = JSON.parse(readFileSync(await download(page, 'Enregistrer le dessin'), 'utf8'));
+  for (const [design, said] of [
+    [{ ...good, bass_length: -5 }, /champ « bass_length » : diapason des graves : -5 mm/],
+    [{ ...good, format: 'autre' }, /format/],
+  ]) {
+    writeFileSync(bad, JSON.stringify(design));
+    await page.locator('input[type="file"][accept^=".corvane"]').setInputFiles(bad);
+    await page.waitForFunction(() => document.querySelector('.banner').textContent !== '');
+    assert.match(await page.locator('.banner').textContent(), said);
+    assert.equal(await firstRowFromNut(page), before, 'the design shown stays');
+  }
+});
+
+test('the language switch relabels the page', async () => {
+  const { page } = await open('en-US');
+  await page.getByLabel('Language').selectOption('fr');
+  assert.equal(await page.getByLabel('Diapason', { exact: true }).inputValue(), '650');
+  assert.equal(await page.locator('#workshop th').first().textContent(), 'Frette');
 });

@@ -66,7 +66,9 @@ class Page {
     const first = [linked, storedDesign()].find((text) => text !== undefined && this.usable(text));
     this.design = JSON.parse(first ?? this.vocabulary.default_design) as DesignObject;
     this.history.reset(this.designText());
+    performance.mark('corvane-design-chosen');
     this.build();
+    performance.mark('corvane-form-built');
     this.compute('');
     window.addEventListener('hashchange', () => void this.followLink());
   }
@@ -382,7 +384,9 @@ async function main(): Promise<void> {
     if (kept === 'fr' || kept === 'en') language = kept;
   } catch { /* the browser's language then */ }
   const engine = await Engine.load();
+  performance.mark('corvane-engine-loaded');
   await new Page(engine, language).start();
+  performance.mark('corvane-ready');
   document.body.dataset.ready = 'true';
 }
 
