@@ -7,7 +7,7 @@ import {
   type DesignObject, type Unit, fromMillimetres, numberText, readNumber, setValueAt,
   toMillimetres, unitOf, valueAt,
 } from './design';
-import { say } from './words';
+import { language, say } from './words';
 
 export interface FormHost {
   design(): DesignObject;
@@ -193,8 +193,9 @@ export class DesignForm {
     });
   }
 
+  // Numbers shown as the page's language writes them (typed either way).
   private separator(): string {
-    return say('.') === '.' && document.documentElement.lang === 'fr' ? ',' : '.';
+    return language() === 'fr' ? ',' : '.';
   }
 
   private numberField(parent: HTMLElement, field: NumberField): void {
