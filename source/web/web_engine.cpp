@@ -19,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <new>
 #include <variant>
 
 namespace corvane::web {
@@ -26,6 +27,10 @@ namespace corvane::web {
 namespace {
 
 using nlohmann::json;
+
+// Text that is not UTF-8 (a Scala file's description) is written with
+// replacement characters rather than refused.
+constexpr auto Replaced = json::error_handler_t::replace;
 
 // What a request asks for, read leniently: a request is built by our own
 // page, and anything missing takes the value the command would use.
@@ -194,7 +199,7 @@ std::string AnswerFor(const Request& request)
             { "problem",
                 { { "field", read.error->field },
                     { "message", language::DesignFileErrorText(*read.error, reader) } } }
-        }.dump();
+        }.dump(-1, ' ', false, Replaced);
     const board::Design& design = *read.design;
 
     // A classic scale's notes keep the window's spelling in every language.
@@ -202,7 +207,8 @@ std::string AnswerFor(const Request& request)
     board::LayoutResult computed = board::ComputeLayout(
         design, classic ? board::NoteNaming::Solfege : language::NoteNamingIn(request.language));
     if (!computed.layout)
-        return json { { "problem", ProblemJson(*computed.error, reader) } }.dump();
+        return json { { "problem", ProblemJson(*computed.error, reader) } }.dump(
+            -1, ' ', false, Replaced);
     computed.layout->temperament.name
         = language::TemperamentTitle(computed.layout->temperament.name, request.language);
     const board::BoardLayout& board = *computed.layout;
@@ -243,7 +249,7 @@ std::string AnswerFor(const Request& request)
         else
             answer["gcode"] = std::get<std::vector<std::string>>(programs);
     }
-    return answer.dump();
+    return answer.dump(-1, ' ', false, Replaced);
 }
 
 std::string_view QuantityName(board::Quantity quantity)
@@ -284,10 +290,19 @@ std::string_view StyleName(board::RangeStyle style)
 
 std::string Answer(std::string_view request)
 {
-    const std::optional<Request> read = ReadRequest(request);
-    if (!read)
-        return json { { "problem", { { "field", "" }, { "message", "not a request" } } } }.dump();
-    return AnswerFor(*read);
+    // Whatever goes wrong stays an answer: a page must never lose its
+    // engine to one design. Bytes that are not UTF-8 (a Scala file's
+    // description) are replaced, not refused.
+    try {
+        const std::optional<Request> read = ReadRequest(request);
+        if (!read)
+            return R"({"failed": "request"})";
+        return AnswerFor(*read);
+    } catch (const std::bad_alloc&) {
+        return R"({"failed": "memory"})";
+    } catch (const std::exception&) {
+        return R"({"failed": "engine"})";
+    }
 }
 
 std::string Vocabulary(std::string_view languageCode)
@@ -324,7 +339,7 @@ std::string Vocabulary(std::string_view languageCode)
     return json {
         { "fields", fields }, { "classic_scales", classic }, { "tables", tables },
         { "string_sets", sets }, { "default_design", board::DesignToJson(defaults) }
-    }.dump();
+    }.dump(-1, ' ', false, Replaced);
 }
 
 } // namespace corvane::web

@@ -17,6 +17,7 @@
 //           "gcode_problem": {"field", "message"}, "pdf": the tiled template's
 //           pages as drawings in page millimetres {"width", "height", "pages"}
 //           or {"problem"}} as asked.
+// {"failed": "request"|"memory"|"engine"} when nothing could be computed.
 // Every file is the bytes corvane-frets writes for the same design, in the
 // same language and on the same date.
 

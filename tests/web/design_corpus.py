@@ -12,7 +12,7 @@ CLASSIC = ["tempered-diatonic", "tempered-chromatic", "natural-diatonic",
            "natural-chromatic", "pythagorean-diatonic", "pythagorean-chromatic"]
 TABLES = ["just-12", "pythagorean-12", "meantone-12"]
 SETS = {}  # name: (tuning, items), from the catalogue
-EVERYTHING = ["table", "svg", "dxf", "gcode", "csv", "design", "chart"]
+EVERYTHING = ["table", "strings", "svg", "dxf", "gcode", "csv", "design", "chart", "pdf"]
 
 
 def scala_text(rng):

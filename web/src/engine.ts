@@ -30,6 +30,7 @@ export interface EngineRequest {
 }
 
 export interface EngineAnswer {
+  failed?: 'request' | 'memory' | 'engine';
   problem?: EngineProblem;
   title?: string;
   notices?: string[];

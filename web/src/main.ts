@@ -217,7 +217,10 @@ class Page {
   private compute(field: string): void {
     const answer = this.ask(['table', 'strings', 'svg', 'chart']);
     this.form.refresh();
-    if (answer.problem) {
+    if (answer.failed) {
+      this.banner.textContent = say('Ce dessin n\'a pas pu être calculé.');
+      this.stale.hidden = this.lastGood === undefined;
+    } else if (answer.problem) {
       const { field: key, message } = answer.problem;
       const beside = this.form.showProblem(key, message);
       this.banner.textContent = beside ? '' : message;

@@ -28,6 +28,7 @@ const pageWords: Record<string, string> = {
   'Papier du PDF': 'PDF paper',
   'Pas de courbe de justesse sans cordes.': 'No intonation chart without strings.',
   'Pas de cordes : choisissez un jeu.': 'No strings: choose a set.',
+  'Ce dessin n\'a pas pu être calculé.': 'This design could not be computed.',
 };
 
 const english = atelierWords as Record<string, string>;
