@@ -336,9 +336,15 @@ std::string Vocabulary(std::string_view languageCode)
     for (const board::NamedStringSet& set : board::NamedStringSets())
         sets.push_back({ { "name", set.name }, { "title", language::StringSetTitle(set, language) },
             { "tuning", set.tuning }, { "items", set.items } });
+    // The open note as design files write it, and as the reader names it.
+    json notes = json::array();
+    for (int note = 0; note < 12; ++note)
+        notes.push_back({ { "file", std::string(board::NoteName(note)) },
+            { "name", std::string(board::NoteName(note, language::NoteNamingIn(language))) } });
     return json {
-        { "fields", fields }, { "classic_scales", classic }, { "tables", tables },
-        { "string_sets", sets }, { "default_design", board::DesignToJson(defaults) }
+        { "fields", fields }, { "notes", notes }, { "classic_scales", classic },
+        { "tables", tables }, { "string_sets", sets },
+        { "default_design", board::DesignToJson(defaults) }
     }.dump(-1, ' ', false, Replaced);
 }
 

@@ -30,8 +30,9 @@ std::string Answer(std::string_view request);
 
 // What a form needs to offer the design's choices: the numeric fields
 // (key, quantity, range, default, whether 0 means unset) from the field
-// table, the classic scales, the built-in tables, the string sets and the
-// default design's file text; names in the language given ("fr", "en").
+// table, the twelve open notes, the classic scales, the built-in tables,
+// the string sets and the default design's file text; names in the
+// language given ("fr", "en").
 std::string Vocabulary(std::string_view languageCode);
 
 } // namespace corvane::web

@@ -59,6 +59,7 @@ export interface NumberField {
 
 export interface Vocabulary {
   fields: NumberField[];
+  notes: { file: string; name: string }[]; // the open note: in design files, in words
   classic_scales: { name: string; title: string; diatonic: boolean }[];
   tables: { name: string; title: string }[];
   string_sets: { name: string; title: string; tuning: string[]; items: string[] }[];

@@ -367,8 +367,9 @@ export class DesignForm {
     });
     const scalaRow = this.row(box, say('Fichier Scala'), this.scalaInput, 'temperament.content');
     this.refreshers.push(() => { scalaRow.hidden = kind(this.host.design()) !== 'scala'; });
-    this.text(box, say('Note à vide'), 'open_note', (d) => String(d.open_note ?? ''),
-      (d, typed) => { d.open_note = typed.trim(); return undefined; },
+    this.select(box, say('Note à vide'), 'open_note',
+      this.vocabulary.notes.map((note): [string, string] => [note.file, note.name]),
+      (d) => String(d.open_note ?? 'Mi'), (d, note) => { d.open_note = note; },
       (d) => kind(d) !== 'classic');
   }
 
