@@ -243,3 +243,14 @@ test('the language switch relabels the page', async () => {
   assert.equal(await page.getByLabel('Diapason', { exact: true }).inputValue(), '650');
   assert.equal(await page.locator('#workshop th').first().textContent(), 'Frette');
 });
+
+test('once loaded, the page opens again without a network', async () => {
+  const { page } = await open('en-US');
+  await page.waitForSelector('body[data-offline="ready"]');
+  await page.getByLabel('Frets', { exact: true }).fill('21');
+  await page.waitForSelector('body[data-linked="true"]');
+  await page.context().setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal(await page.locator('#workshop tbody tr').count(), 21 * 6);
+});

@@ -380,6 +380,22 @@ class Page {
   }
 }
 
+// Once loaded, the page opens again without a network: a service worker
+// answers from copies of its files, the first copies taken here.
+async function keepForOffline(): Promise<void> {
+  if (!('serviceWorker' in navigator) || !('caches' in window)) return;
+  try {
+    await navigator.serviceWorker.register('offline.js');
+    const ours = performance.getEntriesByType('resource').map((entry) => entry.name)
+      .filter((name) => new URL(name).origin === location.origin);
+    const cache = await caches.open('corvane');
+    await cache.addAll([location.pathname, ...ours]);
+    document.body.dataset.offline = 'ready';
+  } catch {
+    // not served from a secure origin, or storage refused: online only
+  }
+}
+
 async function main(): Promise<void> {
   let language: LanguageCode = browserLanguage();
   try {
@@ -391,6 +407,7 @@ async function main(): Promise<void> {
   await new Page(engine, language).start();
   performance.mark('corvane-ready');
   document.body.dataset.ready = 'true';
+  void keepForOffline();
 }
 
 void main();
