@@ -173,11 +173,15 @@ export class DesignForm {
   private text(parent: HTMLElement, label: string, key: string,
     read: (design: DesignObject) => string,
     write: (design: DesignObject, text: string) => string | undefined,
-    shown: (design: DesignObject) => boolean = () => true): void {
+    shown: (design: DesignObject) => boolean = () => true,
+    { hint = '', keys = 'text' }: { hint?: string; keys?: 'text' | 'decimal' | 'numeric' } = {}): void {
     const input = document.createElement('input');
     input.type = 'text';
     input.autocomplete = 'off';
     input.spellcheck = false;
+    // A phone offers the keys the field takes.
+    input.inputMode = keys;
+    if (hint) input.title = hint;
     const row = this.row(parent, label, input, key);
     input.addEventListener('input', () => {
       this.texts.set(key, input.value);
@@ -230,7 +234,8 @@ export class DesignForm {
         setValueAt(design, field.key, stored);
         if (field.key === 'bass_length' && !this.fanned) setValueAt(design, 'treble_length', stored);
         return undefined;
-      }, shown);
+      // (a phone's decimal pad has no minus sign: signed fields get the full keyboard)
+      }, shown, { keys: field.low < 0 ? 'text' : field.quantity === 'count' ? 'numeric' : 'decimal' });
     const row = parent.lastElementChild as HTMLElement;
     const caption = row.querySelector('label')!;
     this.refreshers.push(() => { caption.textContent = label(this.host.design()); });
@@ -280,7 +285,8 @@ export class DesignForm {
         if (bad !== undefined) return say('« %1 » n\'est pas un nombre', bad.trim());
         d.string_lengths = values.map((value) => toMillimetres(value!, unitOf(d)));
         return undefined;
-      }, () => this.fanned);
+      }, () => this.fanned, { hint: say('Du grave à l\'aigu, séparés par des points-virgules, pour un '
+        + 'éventail non linéaire ; vide : répartis entre le diapason grave et l\'aigu') });
 
     this.temperament();
 
@@ -354,10 +360,11 @@ export class DesignForm {
         if (value === undefined || !Number.isInteger(value)) return say('« %1 » n\'est pas un nombre', typed);
         temperamentOf(d).divisions = value;
         return undefined;
-      }, (d) => kind(d) === 'equal');
+      }, (d) => kind(d) === 'equal', { keys: 'numeric' });
     this.text(box, say('Période'), 'temperament.period', (d) => String(temperamentOf(d).period ?? '2/1'),
       (d, typed) => { temperamentOf(d).period = typed.trim(); return undefined; },
-      (d) => kind(d) === 'equal');
+      (d) => kind(d) === 'equal',
+      { hint: say('Un rapport (2/1 pour l\'octave, 3/1 pour la douzième) ou des cents (1200.0)') });
     this.scalaInput.type = 'file';
     this.scalaInput.accept = '.scl,text/plain';
     this.scalaInput.addEventListener('change', () => {
