@@ -253,4 +253,6 @@ test('once loaded, the page opens again without a network', async () => {
   await page.reload();
   await page.waitForSelector('body[data-ready="true"]');
   assert.equal(await page.locator('#workshop tbody tr').count(), 21 * 6);
+  const pdf = await download(page, 'PDF'); // its writer was kept too
+  assert.match(execFileSync('pdfinfo', [pdf]).toString(), /Pages:\s+[1-9]/);
 });

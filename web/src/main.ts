@@ -2,7 +2,6 @@
 // computed by the engines compiled to WebAssembly. Nothing leaves the page.
 import './style.css';
 import { Engine, type EngineAnswer, type LanguageCode, type Output, type PaperName, type Vocabulary, type WorkshopTable } from './engine';
-import { pdfBytes } from './pdf';
 import { type DesignObject, copyOf } from './design';
 import { DesignForm } from './form';
 import { DrawingView } from './drawing-view';
@@ -334,6 +333,8 @@ class Page {
       this.banner.textContent = answer.problem?.message ?? (pages && 'problem' in pages ? pages.problem.message : '');
       return;
     }
+    // The PDF writer is loaded the first time a PDF is asked for.
+    const { pdfBytes } = await import('./pdf');
     const bytes = await pdfBytes(pages, answer.title ?? 'Corvane');
     this.save(new Blob([bytes as BlobPart], { type: 'application/pdf' }), this.fileName('.pdf'));
   }
@@ -386,6 +387,7 @@ async function keepForOffline(): Promise<void> {
   if (!('serviceWorker' in navigator) || !('caches' in window)) return;
   try {
     await navigator.serviceWorker.register('offline.js');
+    await import('./pdf'); // so that a PDF can be written offline too
     const ours = performance.getEntriesByType('resource').map((entry) => entry.name)
       .filter((name) => new URL(name).origin === location.origin);
     const cache = await caches.open('corvane');
