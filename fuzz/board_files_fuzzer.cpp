@@ -1,6 +1,5 @@
 // Arbitrary bytes opened as a design file, a Scala file, a typed length and
-// a period. Whatever opens must compute a whole board of finite numbers
-// (or be refused by what only the drawn board can tell, naming its field),
+// a period. Whatever opens must compute a whole board of finite numbers,
 // with computed setbacks a luthier can build, write every output without
 // "inf" or "nan", and save to a file that opens as the same design;
 // nothing may crash.
@@ -79,26 +78,9 @@ void CheckOutputs(corvane::board::BoardLayout board, std::string_view source)
                     "a finite strings report", source);
 }
 
-// A file's values are checked one by one when it opens; a radius against
-// the board's width at its end, or a square end against a fanned last
-// fret, only once the board is laid out. Such a design opens, so that it
-// can be mended, and its layout names the field.
-bool RefusedByItsShape(const corvane::board::LayoutResult& result)
-{
-    using corvane::board::ProblemKind;
-    if (!result.error)
-        return false;
-    const ProblemKind kind = result.error->problem.kind;
-    return (kind == ProblemKind::RadiusBelowHalfWidth
-               && result.error->field.rfind("radius_", 0) == 0)
-        || (kind == ProblemKind::BoardEndCutsLastFret && result.error->field == "board_end");
-}
-
 void CheckBoard(const corvane::board::Design& design, std::string_view source)
 {
     const corvane::board::LayoutResult result = corvane::board::ComputeLayout(design);
-    if (RefusedByItsShape(result))
-        return;
     Require(result.layout.has_value(), "a valid design computes",
         result.error ? result.error->field : "");
     const corvane::board::BoardLayout& board = *result.layout;

@@ -3,6 +3,7 @@
 #include "enum_table.h"
 
 #include "fields.h"
+#include "layout.h"
 #include "read_file.h"
 #include "text_encoding.h"
 
@@ -665,6 +666,14 @@ DesignReadResult DesignFromJson(std::string_view text)
     }
     if (auto error = ValidateDesign(design)) {
         return { std::nullopt, FileError(FileField(error->field), std::move(error->problem)) };
+    }
+    // What only the laid-out board can tell (a radius against the board's
+    // width where it ends, a square end against a fanned last fret): every
+    // front end draws a design as soon as it opens, so a file opens only as
+    // a design that computes.
+    if (LayoutResult computed = ComputeLayout(design); !computed.layout) {
+        return { std::nullopt,
+            FileError(FileField(computed.error->field), std::move(computed.error->problem)) };
     }
     return { std::move(design), std::nullopt };
 }

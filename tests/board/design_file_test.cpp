@@ -175,6 +175,12 @@ TEST_F(DesignFile, InvalidFilesSayWhatIsWrongAndChangeNothing)
         { with("\"equal\"", "\"tempered\""), "champ « temperament.kind » : « tempered »" },
         { with("\"open_note\": \"Mi\"", "\"open_note\": \"H\""), "champ « open_note »" },
         { with("\"unit\": \"mm\"", "\"unit\": \"ft\""), "champ « unit »" },
+        // Values each in range whose board cannot be drawn (a radius not
+        // above half the width where the board ends): the Atelier draws a
+        // design the moment it opens, and once crashed on this one.
+        { with("\"last_fret_overhang\": 3.5",
+              "\"last_fret_overhang\": 315, \"radius_nut\": 254, \"radius_last_fret\": 300"),
+            "champ « radius_last_fret » : rayon à la dernière frette : 300 mm" },
         // Files that once took minutes, or froze the Atelier on a message of
         // megabytes: the 17th string ends the reading, a value is quoted
         // to 60 characters.
