@@ -5,6 +5,7 @@
 #include "cut_options_box.h"
 #include "design_form.h"
 #include "intonation_chart_dialog.h"
+#include "pictures.h"
 #include "recent_files.h"
 #include "slotting_dialog.h"
 #include "strings_panel.h"
@@ -65,10 +66,12 @@ AtelierWindow::AtelierWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("AtelierWindow"));
     setAcceptDrops(true);
+    // The desktop finds the larger sizes through the desktop file; these
+    // two are for window frames and task switchers that ask the window.
     QIcon icon;
-    for (const int size : { 48, 128, 256 })
-        icon.addFile(
-            QStringLiteral(":/atelier/corvane-atelier-%1.png").arg(size), QSize(size, size));
+    for (const int size : { 48, 128 })
+        icon.addPixmap(QPixmap::fromImage(
+            ui::ReadPicture(QStringLiteral(":/atelier/corvane-atelier-%1.png").arg(size))));
     setWindowIcon(icon);
 
     cutOptions_ = new CutOptionsBox(document_);
@@ -230,7 +233,7 @@ void AtelierWindow::createActions()
 {
     const auto make = [this](const QString& text, const QString& icon, const Shortcut& shortcut,
                           const QString& tip, auto slot) {
-        auto* action = new QAction(QIcon::fromTheme(icon), text, this);
+        auto* action = new QAction(icon.isEmpty() ? QIcon() : QIcon::fromTheme(icon), text, this);
         action->setShortcuts(shortcut.sequences());
         action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, slot);

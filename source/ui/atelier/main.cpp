@@ -2,6 +2,7 @@
 #include "display_guard.h"
 #include "file_names.h"
 #include "interface_language.h"
+#include "look.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -44,6 +45,8 @@ int main(int argc, char* argv[])
     if (AnswerInformationOption(argc, argv))
         return 0;
 
+    // Read while the application connects to the display.
+    std::future<void> fontConfiguration = corvane::ui::ReadFontConfigurationAhead();
     std::optional<corvane::ui::DisplayGuard> displayGuard(std::in_place, ProgramName);
     QApplication application(argc, argv);
     displayGuard.reset();
@@ -53,6 +56,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane.Atelier"));
     corvane::language::InstallInterfaceLanguage(application, QStringLiteral("corvane-atelier"));
 
+    // The first text laid out would otherwise read the configuration again.
+    fontConfiguration.wait();
     corvane::atelier::AtelierWindow window;
     window.show();
     // Qt has taken its own options out of argv: what is left after the
