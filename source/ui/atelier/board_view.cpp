@@ -83,6 +83,11 @@ BoardView::BoardView(QWidget* parent)
 void BoardView::setDrawing(drawing::Drawing drawing)
 {
     canvas_->board = std::move(drawing);
+    // A hidden view has no room to fit the board in yet: showing it fits
+    // the board and places the labels, once.
+    fitPending_ = fit_ && !isVisible();
+    if (fitPending_)
+        return;
     if (fit_)
         canvas_->pixelsPerMm = fitScale();
     canvas_->resizeToBoard();
@@ -161,11 +166,25 @@ void BoardView::zoomToTrueSize()
 void BoardView::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
-    if (fit_) {
-        canvas_->pixelsPerMm = fitScale();
-        canvas_->resizeToBoard();
-        emit scaleChanged(canvas_->pixelsPerMm);
-    }
+    if (fit_)
+        fitToView();
+}
+
+// Showing a view sends its pending resize first; this is for one shown
+// again at the size it had, with a drawing given while it was hidden.
+void BoardView::showEvent(QShowEvent* event)
+{
+    QScrollArea::showEvent(event);
+    if (fitPending_ && fit_)
+        fitToView();
+}
+
+void BoardView::fitToView()
+{
+    fitPending_ = false;
+    canvas_->pixelsPerMm = fitScale();
+    canvas_->resizeToBoard();
+    emit scaleChanged(canvas_->pixelsPerMm);
 }
 
 void BoardView::wheelEvent(QWheelEvent* event)

@@ -39,14 +39,18 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void setScale(double pixelsPerMm, bool fit);
     double fitScale() const;
+    void fitToView();
 
     BoardCanvas* canvas_ = nullptr;
     bool fit_ = true;
+    // A drawing was given while the view was hidden and is not fitted yet.
+    bool fitPending_ = false;
 };
 
 // The smallest and largest zoom: a 60-fret bass fits in a small window at

@@ -281,6 +281,24 @@ private slots:
         QVERIFY(view.fitsView());
     }
 
+    // A board given while the window is hidden is fitted when it is shown
+    // again, though the view keeps its size and gets no resize.
+    void boardGivenWhileHiddenIsFittedWhenShown()
+    {
+        atelier::BoardView& view = *window->boardView();
+        window->hide();
+        board::Design bass;
+        bass.bassLengthMm = bass.trebleLengthMm = 864.0;
+        bass.frets = 20;
+        bass.strings = 4;
+        view.setDrawing(drawing::BoardDrawing(*board::ComputeLayout(bass).layout, {}));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const double shown = view.scale();
+        view.zoomToFit();
+        QCOMPARE(view.scale(), shown);
+    }
+
     // Every standard action keeps its keys where the platform gives none
     // (Save As outside GNOME and KDE, the offscreen platform here).
     void standardShortcutsOnEveryDesktop()
