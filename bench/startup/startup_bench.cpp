@@ -124,15 +124,15 @@ int main(int argc, char** argv)
 
     const Summary program = Summarise(results[0]);
     const Summary baseline = Summarise(results[1]);
-    std::printf("%-28s %10s %10s %10s %14s\n", "start-up until shown", "median ms", "min ms",
+    std::printf("%-32s %10s %10s %10s %14s\n", "start-up until shown", "median ms", "min ms",
         "CPU ms", "peak RSS KiB");
     for (int which = 0; which < 2; ++which) {
         const Summary& summary = which == 0 ? program : baseline;
-        std::printf("%-28s %10.1f %10.1f %10.1f %14ld\n", BaseName(programs[which]).c_str(),
+        std::printf("%-32s %10.1f %10.1f %10.1f %14ld\n", BaseName(programs[which]).c_str(),
             summary.milliseconds, summary.minimumMilliseconds, summary.cpuMilliseconds,
             summary.peakKilobytes);
     }
-    std::printf("%-28s %10.3f %10.3f %10.3f %14.3f\n", "ratio",
+    std::printf("%-32s %10.3f %10.3f %10.3f %14.3f\n", "ratio",
         program.milliseconds / baseline.milliseconds,
         program.minimumMilliseconds / baseline.minimumMilliseconds,
         program.cpuMilliseconds / baseline.cpuMilliseconds,
