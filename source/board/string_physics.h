@@ -31,9 +31,11 @@ inline constexpr int MaxFitFrets = 60;
 inline constexpr double MinComputedSaddleSetbackMm = -2.0;
 inline constexpr double MaxComputedSaddleSetbackMm = 15.0;
 inline constexpr double MaxComputedNutSetbackMm = 5.0;
-// Physical ranges of the string constants.
+// Physical ranges of the string constants. A thick steel core at a low
+// tension has the largest kappa: a long-scale bass set on a 30-inch scale
+// is near 1,300, a low B tuned down on a short scale near 2,000.
 inline constexpr double MinKappa = 1.0;
-inline constexpr double MaxKappa = 1000.0;
+inline constexpr double MaxKappa = 5000.0;
 inline constexpr double MaxB0 = 0.05;
 
 // T = mu (2 L f)^2.

@@ -552,18 +552,19 @@ TEST(Strings, BadStringsAreRefusedNamingTheStringAndTheField)
              s.set[5] = { {}, 0.1, {}, 50, 0.002, {}, {}, {} };
          },
             "string_set", "corde 6 : tension_n = 18362.58" },
-        // A 0.1 mm steel wire at 50 Hz: kappa from the wire far past any string's.
+        // A 0.3 mm steel wire at 50 Hz, slack: kappa from the wire far past
+        // any string's.
         { [](Stringing& s) {
-             s.set[0] = { {}, 0.0003, {}, {}, {}, 0.1, {}, {} };
+             s.set[0] = { {}, 0.00055, {}, {}, {}, 0.3, {}, {} };
              s.tuning[0] = "50 Hz";
          },
             "string_set", "corde 1 : kappa = " },
         { [](Stringing& s) { s.action.saddleHeightMm = 1000; }, "action.saddle_height_mm",
             "hauteur du chevalet : 1000 mm, doit être plus grand que 0 mm et au plus 50 mm" },
         { [](Stringing& s) {
-             s.set[0] = { {}, 0.001, {}, 1200, 0.002, {}, {}, {} };
+             s.set[0] = { {}, 0.001, {}, 6000, 0.002, {}, {}, {} };
          },
-            "string_set", "corde 1 : kappa = 1200, doit être entre 1 et 1000" },
+            "string_set", "corde 1 : kappa = 6000, doit être entre 1 et 5000" },
         { [](Stringing& s) {
              s.set[5] = { {}, 0.001, {}, 50, 0.06, {}, {}, {} };
          },
@@ -638,6 +639,20 @@ TEST(Strings, ComputedCompensationNeverPlaysWorse)
             }(),
             ProblemKind::CompensationSaddleBeyond },
         { "the published nylon set", Classical(), std::nullopt },
+        // The long-scale set on a 32-inch bass: its E string's kappa, 1126,
+        // was once refused as past any string's.
+        { "a 32-inch bass, long-scale set",
+            [] {
+                Design d = Electric(812.8, 12, 20);
+                d.strings = 4;
+                const NamedStringSet* set = FindNamedStringSet("long-scale-bass-45-100");
+                d.stringing.tuning = set->tuning;
+                d.stringing.set.clear();
+                for (const std::string& item : set->items)
+                    d.stringing.set.push_back(board::SetString::OfItem(item));
+                return d;
+            }(),
+            ProblemKind::CompensationNutBeyond },
     };
     for (const auto& [name, design, expected] : cases) {
         SCOPED_TRACE(name);

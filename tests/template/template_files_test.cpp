@@ -220,8 +220,9 @@ TEST(DxfFile, GaugesAreClosedAndBentFretsOpenPolylinesAsEzdxfReadsThem)
                 double x = 0, y = 0;
                 lines >> x >> y;
                 xs.push_back(x);
-                if (std::string(row.what) == "gauges" && xs.size() > 1)
+                if (std::string(row.what) == "gauges" && xs.size() > 1) {
                     EXPECT_LE(xs.back() - xs.front(), 43 + 10 + 1e-9);
+                }
             }
         }
         if (std::string(row.what) == "gauges") {
